@@ -1,0 +1,80 @@
+#include "schedule/light_schedule.h"
+
+#include "schedule/day_math.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace torvel {
+
+namespace {
+
+// The shape of the day in minutes after wake, derived once per evaluation.
+struct DayShape {
+    std::int64_t awake;     // A: wake to bedtime, 0..1439
+    std::int64_t dayLength; // S: A, or a full day when A is 0
+    std::int64_t ramp;      // R: wind-down length cut to the day
+    std::int64_t rampStart; // P: minutes after wake where the ramp begins
+    std::int64_t morning;   // M: morning ramp length, at most 30
+};
+
+DayShape shapeOf(const LightSchedule& s) {
+    DayShape d{};
+    d.awake = wrapMinute(wrapMinute(s.bedtime) - wrapMinute(s.wake));
+    d.dayLength = d.awake == 0 ? minutesPerDay : d.awake;
+    d.ramp = std::min(std::max<std::int64_t>(s.windDown, 0), d.dayLength);
+    d.rampStart = d.dayLength - d.ramp;
+    d.morning = d.awake == 0 ? 0 : std::min<std::int64_t>((minutesPerDay - d.awake) / 2, 30);
+    return d;
+}
+
+} // namespace
+
+LightSchedule::Evaluation LightSchedule::evaluate(double minute) const {
+    const DayShape d = shapeOf(*this);
+    // Reducing the minute first makes a non-finite minute read as midnight.
+    const double t = wrapMinute(wrapMinute(minute) - static_cast<double>(wrapMinute(wake)));
+    const auto p = static_cast<double>(d.rampStart);
+    const auto s = static_cast<double>(d.dayLength);
+    const auto nightEnd = static_cast<double>(minutesPerDay - d.morning);
+
+    if (t < p) {
+        return {dayKelvin, Phase::day};
+    }
+    if (t < s) {
+        return {mixKelvin(dayKelvin, nightKelvin, (t - p) / static_cast<double>(d.ramp)),
+                Phase::windDown};
+    }
+    if (t < nightEnd) {
+        return {nightKelvin, Phase::night};
+    }
+    return {mixKelvin(nightKelvin, dayKelvin, (t - nightEnd) / static_cast<double>(d.morning)),
+            Phase::morning};
+}
+
+std::int64_t mixKelvin(std::int64_t from, std::int64_t to, double fraction) {
+    double f = fraction;
+    if (!(f > 0.0)) { // also catches NaN
+        f = 0.0;
+    } else if (f > 1.0) {
+        f = 1.0;
+    }
+    const double a = 1'000'000.0 / static_cast<double>(std::max<std::int64_t>(from, 1));
+    const double b = 1'000'000.0 / static_cast<double>(std::max<std::int64_t>(to, 1));
+    const double mired = a + (b - a) * f;
+    const double kelvin = std::round(1'000'000.0 / mired);
+    // 2^63 is exactly representable; anything at or above it does not fit.
+    constexpr double limit = 9223372036854775808.0;
+    if (kelvin >= limit) {
+        return std::numeric_limits<std::int64_t>::max();
+    }
+    return static_cast<std::int64_t>(kelvin);
+}
+
+std::int64_t windDownStart(const LightSchedule& schedule) {
+    const DayShape d = shapeOf(schedule);
+    return wrapMinute(wrapMinute(schedule.bedtime) - d.ramp);
+}
+
+} // namespace torvel
