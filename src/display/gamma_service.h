@@ -1,0 +1,52 @@
+#pragma once
+// The only code that touches the displays: keeps the applied Kelvin value and
+// writes its tables to every online display, again after the screens wake
+// and shortly after each display reconfiguration.
+
+#include "platform/display_layer.h"
+#include "platform/main_queue.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace torvel {
+
+class GammaService {
+public:
+    static constexpr std::int64_t minKelvin = 1000;
+    static constexpr std::int64_t maxKelvin = 6500;
+    static constexpr std::chrono::milliseconds reconfigurationDelay{250};
+
+    // Registers for reconfiguration notices and screen wake; writes nothing.
+    GammaService(DisplayLayer& display, MainQueue& mainQueue);
+    // Unregisters; writes that reconfigurations scheduled and that have not
+    // run yet are dropped.
+    ~GammaService();
+    GammaService(const GammaService&) = delete;
+    GammaService& operator=(const GammaService&) = delete;
+
+    // A value: clamp to 1000..6500 K, keep it, and write it to every online
+    // display, on every call. Nothing: hand the displays back to their own
+    // colour settings, once, on the change from tinted to untinted.
+    void apply(std::optional<std::int64_t> kelvin);
+
+    // The value applied to the displays, or nothing when untinted.
+    std::optional<std::int64_t> kelvin() const { return kelvin_; }
+
+private:
+    void write();
+    std::vector<DisplayId> onlineDisplays();
+    void installDisplayHook();
+    static void displayCallback(DisplayId display, std::uint32_t flags, void* userInfo);
+
+    DisplayLayer& display_;
+    MainQueue& mainQueue_;
+    std::optional<std::int64_t> kelvin_;
+    // Scheduled writes hold this weakly, so one that outlives the service does nothing.
+    std::shared_ptr<GammaService*> self_;
+};
+
+} // namespace torvel

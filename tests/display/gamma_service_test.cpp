@@ -1,0 +1,159 @@
+#include "display/channel_gains.h"
+#include "display/gamma_service.h"
+#include "fakes/in_memory_display_layer.h"
+#include "fakes/manual_main_queue.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace torvel;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Rig {
+    InMemoryDisplayLayer display{{7, 3}};
+    ManualMainQueue queue;
+    GammaService gamma{display, queue};
+};
+
+} // namespace
+
+TEST(GammaService, ClampsAndWritesEveryDisplayOnEveryCall) {
+    Rig r;
+    EXPECT_EQ(r.display.tableWrites, 0) << "constructing writes nothing";
+    EXPECT_FALSE(r.gamma.kelvin());
+
+    r.gamma.apply(7000);
+    EXPECT_EQ(r.gamma.kelvin(), 6500);
+    r.gamma.apply(500);
+    EXPECT_EQ(r.gamma.kelvin(), 1000);
+    r.gamma.apply(4000);
+    r.gamma.apply(4000);
+    EXPECT_EQ(r.gamma.kelvin(), 4000);
+    EXPECT_EQ(r.display.tableWrites, 8);
+    EXPECT_EQ(r.display.writeOrder, (std::vector<DisplayId>{7, 3, 7, 3, 7, 3, 7, 3}));
+
+    r.gamma.apply(std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(r.gamma.kelvin(), 1000);
+    r.gamma.apply(std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(r.gamma.kelvin(), 6500);
+}
+
+TEST(GammaService, TablesAreStraightRampsScaledByTheGains) {
+    Rig r;
+    r.gamma.apply(3400);
+    const auto& t = r.display.lastTables.at(7);
+    ASSERT_EQ(t.red.size(), 256u);
+    const ChannelGains g(3400);
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(t.red[i], static_cast<float>(g.red * (i / 255.0)));
+        EXPECT_EQ(t.green[i], static_cast<float>(g.green * (i / 255.0)));
+        EXPECT_EQ(t.blue[i], static_cast<float>(g.blue * (i / 255.0)));
+    }
+    EXPECT_EQ(t.red[0], 0.0f);
+    EXPECT_EQ(t.green[0], 0.0f);
+    EXPECT_EQ(t.blue[0], 0.0f);
+    EXPECT_NEAR(t.green[255], 0.743727, 1e-6);
+    EXPECT_NEAR(t.blue[255], 0.530086, 1e-6);
+}
+
+TEST(GammaService, RestoresOnlyOnTheChangeFromTintedToUntinted) {
+    Rig r;
+    r.gamma.apply(std::nullopt);
+    EXPECT_EQ(r.display.restores, 0) << "a fresh service restores nothing";
+    r.gamma.apply(3000);
+    r.gamma.apply(std::nullopt);
+    r.gamma.apply(std::nullopt);
+    EXPECT_EQ(r.display.restores, 1);
+    EXPECT_FALSE(r.gamma.kelvin());
+}
+
+TEST(GammaService, ReconfigurationSchedulesOneWritePerNoticeAfterTheDelay) {
+    Rig r;
+    r.gamma.apply(3000);
+    const int before = r.display.tableWrites;
+
+    r.display.sendReconfiguration(7, DisplayChange::beginConfiguration);
+    r.queue.advance(1s);
+    EXPECT_EQ(r.display.tableWrites, before) << "the pre-notice schedules nothing";
+
+    for (int i = 0; i < 3; ++i) {
+        r.display.sendReconfiguration(7, DisplayChange::setMode);
+    }
+    r.queue.advance(249ms);
+    EXPECT_EQ(r.display.tableWrites, before) << "not before 0.25 s";
+    r.gamma.apply(5000); // the writes use the value stored when they run
+    const int afterApply = r.display.tableWrites;
+    r.display.lastTables.clear();
+    r.queue.advance(1ms);
+    EXPECT_EQ(r.display.tableWrites, afterApply + 3 * 2);
+    EXPECT_EQ(r.display.lastTables.at(3).blue[255], static_cast<float>(ChannelGains(5000).blue));
+}
+
+TEST(GammaService, ScheduledWriteAfterUntintingWritesNothing) {
+    Rig r;
+    r.gamma.apply(3000);
+    r.display.sendReconfiguration(3, DisplayChange::added);
+    r.gamma.apply(std::nullopt);
+    const int writes = r.display.tableWrites;
+    r.queue.advance(1s);
+    EXPECT_EQ(r.display.tableWrites, writes);
+    EXPECT_EQ(r.display.restores, 1);
+}
+
+TEST(GammaService, ScreenWakeRewritesOnlyWhileTinted) {
+    Rig r;
+    r.display.sendScreensWake();
+    r.display.sendReconfiguration(7, 0);
+    r.queue.advance(1s);
+    EXPECT_EQ(r.display.tableWrites, 0);
+    EXPECT_EQ(r.display.restores, 0);
+
+    r.gamma.apply(2700);
+    r.display.sendScreensWake();
+    EXPECT_EQ(r.display.tableWrites, 4);
+}
+
+TEST(GammaService, NoDisplaysMeansOneListQueryAndNoTable) {
+    InMemoryDisplayLayer display{{}};
+    ManualMainQueue queue;
+    GammaService gamma(display, queue);
+    gamma.apply(3000);
+    EXPECT_EQ(display.listQueries, 1);
+    EXPECT_EQ(display.tableWrites, 0);
+}
+
+TEST(GammaService, DisplaysThatVanishBetweenQueriesAreNotWritten) {
+    // A layer whose second answer is shorter than its first.
+    struct Shrinking : InMemoryDisplayLayer {
+        using InMemoryDisplayLayer::InMemoryDisplayLayer;
+        std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override {
+            const auto n = InMemoryDisplayLayer::onlineDisplayList(capacity, ids);
+            if (ids == nullptr) {
+                setDisplays({9});
+            }
+            return n;
+        }
+    } display{{1, 2, 3}};
+    ManualMainQueue queue;
+    GammaService gamma(display, queue);
+    gamma.apply(3000);
+    EXPECT_EQ(display.writeOrder, std::vector<DisplayId>{9});
+}
+
+TEST(GammaService, WritesScheduledBeforeDestructionDoNothing) {
+    InMemoryDisplayLayer display;
+    ManualMainQueue queue;
+    {
+        GammaService gamma(display, queue);
+        gamma.apply(3000);
+        display.sendReconfiguration(1, 0);
+    }
+    const int writes = display.tableWrites;
+    display.sendReconfiguration(1, 0); // unregistered: schedules nothing
+    display.sendScreensWake();
+    queue.advance(1s);
+    EXPECT_EQ(display.tableWrites, writes);
+    EXPECT_EQ(queue.pendingDelayed(), 0u);
+}
