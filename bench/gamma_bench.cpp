@@ -1,0 +1,57 @@
+// Cost of one gamma write: tables built, displays listed, one set per display.
+#include "display/gamma_service.h"
+#include "fakes/in_memory_display_layer.h"
+#include "fakes/manual_main_queue.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/x11/x11_display_layer.h"
+#include "support/temp_dir.h"
+#include "support/xvfb_server.h"
+
+#include <benchmark/benchmark.h>
+
+#include <numeric>
+
+namespace {
+
+void writeInMemory(benchmark::State& state) {
+    std::vector<torvel::DisplayId> ids(static_cast<std::size_t>(state.range(0)));
+    std::iota(ids.begin(), ids.end(), 1);
+    torvel::InMemoryDisplayLayer display(ids);
+    torvel::ManualMainQueue queue;
+    torvel::GammaService gamma(display, queue);
+    std::int64_t k = 1000;
+    for (auto _ : state) {
+        gamma.apply(k);
+        k = k >= 6500 ? 1000 : k + 50;
+    }
+}
+BENCHMARK(writeInMemory)->Arg(1)->Arg(4);
+
+// One apply on a real X server: the RandR queries plus one set-gamma request
+// per CRTC, flushed to the server.
+void writeXvfb(benchmark::State& state) {
+    torvel::test::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    torvel::test::XvfbServer x(static_cast<int>(state.range(0)));
+    if (!x.running()) {
+        state.SkipWithError(x.error().toStdString().c_str());
+        return;
+    }
+    QString error;
+    auto layer = torvel::X11DisplayLayer::create(x.display(), &error);
+    if (!layer) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    torvel::QtMainQueue queue;
+    torvel::GammaService gamma(*layer, queue);
+    std::int64_t k = 1000;
+    for (auto _ : state) {
+        gamma.apply(k);
+        k = k >= 6500 ? 1000 : k + 50;
+    }
+    gamma.apply(std::nullopt);
+}
+BENCHMARK(writeXvfb)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+} // namespace

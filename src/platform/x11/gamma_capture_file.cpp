@@ -1,0 +1,163 @@
+#include "platform/x11/gamma_capture_file.h"
+
+#include <cerrno>
+#include <csignal>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace torvel {
+
+namespace {
+
+constexpr std::size_t maxCrtcs = 256;
+constexpr std::size_t maxRampSize = 65535;
+constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+
+// A folder only this user can use: created 0700, refused when it is a link or
+// belongs to someone else.
+bool ensurePrivateDir(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+        return false;
+    }
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0) {
+        return false;
+    }
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+}
+
+QString safeName(const QString& display) {
+    QString out;
+    for (const QChar c : display) {
+        out += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'.' || c == u'-' ? c : u'_';
+    }
+    return out.isEmpty() ? QStringLiteral("default") : out;
+}
+
+std::optional<std::vector<std::uint16_t>> rampOf(const nlohmann::json& j) {
+    if (!j.is_array() || j.empty() || j.size() > maxRampSize) {
+        return std::nullopt;
+    }
+    std::vector<std::uint16_t> out;
+    out.reserve(j.size());
+    for (const auto& v : j) {
+        if (!v.is_number_unsigned() || v.get<std::uint64_t>() > 65535) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<std::uint16_t>(v.get<std::uint64_t>()));
+    }
+    return out;
+}
+
+} // namespace
+
+QString GammaCaptureFile::defaultPath(const QString& displayName) {
+    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty() || !QDir(runtime).exists()) {
+        runtime = QDir::tempPath() + QStringLiteral("/torvelbar-runtime-%1").arg(::getuid());
+        if (!ensurePrivateDir(runtime)) {
+            return {};
+        }
+    }
+    const QString dir = runtime + QStringLiteral("/torvelbar");
+    if (!ensurePrivateDir(dir)) {
+        return {};
+    }
+    return dir + QStringLiteral("/x11-gamma-") + safeName(displayName) + QStringLiteral(".json");
+}
+
+bool GammaCaptureFile::save(const std::vector<CapturedRamps>& ramps) const {
+    if (path_.isEmpty()) {
+        return false;
+    }
+    nlohmann::json j;
+    j["pid"] = static_cast<std::int64_t>(::getpid());
+    j["crtcs"] = nlohmann::json::array();
+    for (const auto& r : ramps) {
+        j["crtcs"].push_back(
+            {{"crtc", r.crtc}, {"red", r.red}, {"green", r.green}, {"blue", r.blue}});
+    }
+    const std::string text = j.dump();
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::optional<GammaCaptureFile::Contents> GammaCaptureFile::load() const {
+    QFile file(path_);
+    if (path_.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > maxFileSize) {
+        return std::nullopt;
+    }
+    const QByteArray data = file.readAll();
+    const auto j = nlohmann::json::parse(data.begin(), data.end(), nullptr, false);
+    if (!j.is_object() || !j.contains("pid") || !j["pid"].is_number_integer() ||
+        !j.contains("crtcs") || !j["crtcs"].is_array() || j["crtcs"].size() > maxCrtcs) {
+        return std::nullopt;
+    }
+    Contents c;
+    c.pid = j["pid"].is_number_unsigned() &&
+                    j["pid"].get<std::uint64_t>() > std::numeric_limits<std::int64_t>::max()
+                ? 0
+                : j["pid"].get<std::int64_t>();
+    for (const auto& entry : j["crtcs"]) {
+        if (!entry.is_object() || !entry.contains("crtc") || !entry["crtc"].is_number_unsigned() ||
+            entry["crtc"].get<std::uint64_t>() > std::numeric_limits<std::uint32_t>::max()) {
+            return std::nullopt;
+        }
+        CapturedRamps r;
+        r.crtc = entry["crtc"].get<std::uint32_t>();
+        auto red = entry.contains("red") ? rampOf(entry["red"]) : std::nullopt;
+        auto green = entry.contains("green") ? rampOf(entry["green"]) : std::nullopt;
+        auto blue = entry.contains("blue") ? rampOf(entry["blue"]) : std::nullopt;
+        if (!red || !green || !blue || red->size() != green->size() ||
+            red->size() != blue->size()) {
+            return std::nullopt;
+        }
+        r.red = std::move(*red);
+        r.green = std::move(*green);
+        r.blue = std::move(*blue);
+        c.ramps.push_back(std::move(r));
+    }
+    return c;
+}
+
+void GammaCaptureFile::remove() const {
+    if (!path_.isEmpty()) {
+        QFile::remove(path_);
+    }
+}
+
+bool isOtherProcessRunning(std::int64_t pid) {
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || pid == ::getpid()) {
+        return false;
+    }
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) {
+        return false;
+    }
+    // A process killed but not yet reaped still answers kill(); it is gone.
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (stat.open(QIODevice::ReadOnly)) {
+        const QByteArray line = stat.readAll();
+        const qsizetype end = line.lastIndexOf(')');
+        if (end >= 0 && end + 2 < line.size() && line[end + 2] == 'Z') {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace torvel

@@ -1,0 +1,50 @@
+#pragma once
+// The ramps CRTCs had before this process first changed them, kept on disk so
+// that a crash or SIGKILL never leaves the screens tinted beyond the next
+// start: X servers keep ramps after the client that set them is gone.
+
+#include <cstdint>
+#include <optional>
+#include <QString>
+#include <vector>
+
+namespace torvel {
+
+struct CapturedRamps {
+    std::uint32_t crtc = 0;
+    std::vector<std::uint16_t> red, green, blue;
+};
+
+class GammaCaptureFile {
+public:
+    explicit GammaCaptureFile(QString path)
+        : path_(std::move(path)) {}
+
+    // <runtime dir>/torvelbar/x11-gamma-<display>.json, the runtime dir being
+    // $XDG_RUNTIME_DIR or, without one, a private folder in the temp dir.
+    // Empty when no private folder can be had.
+    static QString defaultPath(const QString& displayName);
+
+    const QString& path() const { return path_; }
+
+    // Atomically replaces the file (mode 0600) with the ramps and this
+    // process's ID. False when it could not be written.
+    bool save(const std::vector<CapturedRamps>& ramps) const;
+
+    struct Contents {
+        std::int64_t pid = 0;
+        std::vector<CapturedRamps> ramps;
+    };
+    // Nothing when the file is absent or unreadable.
+    std::optional<Contents> load() const;
+
+    void remove() const;
+
+private:
+    QString path_;
+};
+
+// True when `pid` names a running process other than this one.
+bool isOtherProcessRunning(std::int64_t pid);
+
+} // namespace torvel

@@ -1,0 +1,46 @@
+#include "platform/x11/ramp_resample.h"
+
+#include <cmath>
+
+namespace torvel {
+
+namespace {
+
+std::uint16_t toEntry(double v) {
+    if (!(v > 0.0)) {
+        return 0;
+    }
+    if (v >= 1.0) {
+        return 65535;
+    }
+    return static_cast<std::uint16_t>(std::lround(v * 65535.0));
+}
+
+// Entries are clamped before interpolating so that one bad entry cannot
+// spoil its neighbours.
+double clean(float v) {
+    return v > 0.0f ? (v < 1.0f ? static_cast<double>(v) : 1.0) : 0.0;
+}
+
+} // namespace
+
+std::vector<std::uint16_t> resampleRamp(std::span<const float> table, std::size_t size) {
+    std::vector<std::uint16_t> out(size, 0);
+    if (table.empty() || size == 0) {
+        return out;
+    }
+    const std::size_t last = table.size() - 1;
+    for (std::size_t j = 0; j < size; ++j) {
+        const double pos = size == 1 ? 0.0
+                                     : static_cast<double>(j) * static_cast<double>(last) /
+                                           static_cast<double>(size - 1);
+        const auto i0 = static_cast<std::size_t>(pos);
+        const std::size_t i1 = i0 < last ? i0 + 1 : last;
+        const double frac = pos - static_cast<double>(i0);
+        const double v = clean(table[i0]) + (clean(table[i1]) - clean(table[i0])) * frac;
+        out[j] = toEntry(v);
+    }
+    return out;
+}
+
+} // namespace torvel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace torvel {
+
+// A table of 0..1 floats resampled linearly to `size` 16-bit entries
+// (round(v * 65535)), each clamped to 0..1 first; NaN counts as 0.
+std::vector<std::uint16_t> resampleRamp(std::span<const float> table, std::size_t size);
+
+} // namespace torvel

@@ -1,0 +1,393 @@
+#include "platform/x11/x11_display_layer.h"
+
+#include "platform/x11/gamma_capture_file.h"
+#include "platform/x11/ramp_resample.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <deque>
+#include <map>
+#include <QMetaObject>
+#include <QSocketNotifier>
+#include <utility>
+#include <xcb/randr.h>
+#include <xcb/screensaver.h>
+#include <xcb/xcb.h>
+
+namespace torvel {
+
+namespace {
+
+template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T> Reply<T> reply(T* p) {
+    return Reply<T>(p, &std::free);
+}
+
+// Drivers report 256 to 4096 entries; anything above X's own limit is garbage.
+constexpr std::uint32_t maxGammaSize = 65535;
+
+bool allZero(const CapturedRamps& r) {
+    const auto zero = [](const std::vector<std::uint16_t>& v) {
+        return std::all_of(v.begin(), v.end(), [](std::uint16_t x) { return x == 0; });
+    };
+    return zero(r.red) && zero(r.green) && zero(r.blue);
+}
+
+std::vector<std::uint16_t> identityRamp(std::uint32_t size) {
+    std::vector<std::uint16_t> out(size, 0);
+    for (std::uint32_t i = 0; size > 1 && i < size; ++i) {
+        out[i] = static_cast<std::uint16_t>(
+            (static_cast<std::uint64_t>(i) * 65535 + (size - 1) / 2) / (size - 1));
+    }
+    return out;
+}
+
+} // namespace
+
+struct X11DisplayLayer::Impl {
+    xcb_connection_t* connection = nullptr;
+    QString displayName;
+    std::vector<xcb_window_t> roots;
+    bool randr13 = false;
+    std::uint8_t randrEventBase = 0;
+    std::uint8_t screensaverEventBase = 0;
+    bool hasScreensaver = false;
+
+    std::unique_ptr<QSocketNotifier> notifier;
+    std::deque<xcb_generic_event_t*> pending; // read while waiting for replies
+    bool dispatchQueued = false;
+
+    std::vector<std::pair<ReconfigurationCallback, void*>> callbacks;
+    std::function<void()> wakeHandler;
+
+    GammaCaptureFile captureFile{QString()};
+    std::map<xcb_randr_crtc_t, CapturedRamps> captures;
+
+    ~Impl() {
+        for (auto* e : pending) {
+            std::free(e);
+        }
+        notifier.reset();
+        if (connection) {
+            xcb_disconnect(connection);
+        }
+    }
+
+    bool broken() const { return connection == nullptr || xcb_connection_has_error(connection); }
+
+    std::vector<xcb_randr_crtc_t> activeCrtcs() {
+        std::vector<xcb_randr_crtc_t> out;
+        if (broken()) {
+            return out;
+        }
+        for (const xcb_window_t root : roots) {
+            xcb_randr_crtc_t* crtcs = nullptr;
+            int count = 0;
+            xcb_timestamp_t stamp = 0;
+            Reply<xcb_randr_get_screen_resources_current_reply_t> current(nullptr, &std::free);
+            Reply<xcb_randr_get_screen_resources_reply_t> full(nullptr, &std::free);
+            if (randr13) {
+                current = reply(xcb_randr_get_screen_resources_current_reply(
+                    connection, xcb_randr_get_screen_resources_current(connection, root), nullptr));
+                if (!current) {
+                    continue;
+                }
+                crtcs = xcb_randr_get_screen_resources_current_crtcs(current.get());
+                count = xcb_randr_get_screen_resources_current_crtcs_length(current.get());
+                stamp = current->config_timestamp;
+            } else {
+                full = reply(xcb_randr_get_screen_resources_reply(
+                    connection, xcb_randr_get_screen_resources(connection, root), nullptr));
+                if (!full) {
+                    continue;
+                }
+                crtcs = xcb_randr_get_screen_resources_crtcs(full.get());
+                count = xcb_randr_get_screen_resources_crtcs_length(full.get());
+                stamp = full->config_timestamp;
+            }
+            // Ask for every CRTC first, then collect: one round trip per screen.
+            std::vector<xcb_randr_get_crtc_info_cookie_t> cookies;
+            for (int i = 0; i < count; ++i) {
+                cookies.push_back(xcb_randr_get_crtc_info(connection, crtcs[i], stamp));
+            }
+            for (int i = 0; i < count; ++i) {
+                auto info = reply(xcb_randr_get_crtc_info_reply(connection, cookies[i], nullptr));
+                if (info && info->mode != XCB_NONE && info->num_outputs > 0) {
+                    out.push_back(crtcs[i]);
+                }
+            }
+        }
+        queuePending();
+        return out;
+    }
+
+    std::uint32_t gammaSize(xcb_randr_crtc_t crtc) {
+        auto r = reply(xcb_randr_get_crtc_gamma_size_reply(
+            connection, xcb_randr_get_crtc_gamma_size(connection, crtc), nullptr));
+        return r ? r->size : 0;
+    }
+
+    // Keeps the CRTC's ramps from before our first change, on disk before the
+    // change is sent. False when they cannot be read or kept.
+    bool capture(xcb_randr_crtc_t crtc, std::uint32_t size) {
+        if (captures.count(crtc) != 0) {
+            return true;
+        }
+        auto r = reply(xcb_randr_get_crtc_gamma_reply(
+            connection, xcb_randr_get_crtc_gamma(connection, crtc), nullptr));
+        if (!r || r->size != size) {
+            return false;
+        }
+        CapturedRamps ramps;
+        ramps.crtc = crtc;
+        const auto* red = xcb_randr_get_crtc_gamma_red(r.get());
+        const auto* green = xcb_randr_get_crtc_gamma_green(r.get());
+        const auto* blue = xcb_randr_get_crtc_gamma_blue(r.get());
+        ramps.red.assign(red, red + size);
+        ramps.green.assign(green, green + size);
+        ramps.blue.assign(blue, blue + size);
+        if (allZero(ramps)) {
+            // Some servers (Xvfb among them) report zeros for a CRTC whose
+            // ramps nobody set; handing those back would black the screen.
+            ramps.red = ramps.green = ramps.blue = identityRamp(size);
+        }
+        captures.emplace(crtc, std::move(ramps));
+        std::vector<CapturedRamps> all;
+        for (const auto& [id, c] : captures) {
+            all.push_back(c);
+        }
+        // Without a place to keep the originals we still tint: losing the
+        // tint would be worse than losing crash safety.
+        captureFile.save(all);
+        return true;
+    }
+
+    void writeRamps(const CapturedRamps& r) {
+        if (gammaSize(r.crtc) != r.red.size()) {
+            return; // the CRTC changed size or went away
+        }
+        xcb_randr_set_crtc_gamma(connection, r.crtc, static_cast<std::uint16_t>(r.red.size()),
+                                 r.red.data(), r.green.data(), r.blue.data());
+    }
+
+    // Waits until the server has handled every request sent so far.
+    void sync() {
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    }
+
+    void restore() {
+        if (broken() || captures.empty()) {
+            captures.clear();
+            return;
+        }
+        for (const auto& [crtc, ramps] : captures) {
+            writeRamps(ramps);
+        }
+        sync();
+        captures.clear();
+        captureFile.remove();
+        queuePending();
+    }
+
+    void restoreLeftovers() {
+        const auto left = captureFile.load();
+        if (!left) {
+            // Written atomically, so an unreadable file was never ours:
+            // nothing could be restored from it.
+            captureFile.remove();
+            return;
+        }
+        if (isOtherProcessRunning(left->pid)) {
+            return; // its owner is alive and will restore them itself
+        }
+        for (const auto& ramps : left->ramps) {
+            writeRamps(ramps);
+        }
+        sync();
+        captureFile.remove();
+    }
+
+    // Events that arrived while we waited for a reply sit in xcb's queue where
+    // the socket notifier cannot see them; hand them to the next turn of the
+    // loop rather than running callbacks inside a caller's request.
+    void queuePending() {
+        if (broken()) {
+            return;
+        }
+        while (auto* e = xcb_poll_for_queued_event(connection)) {
+            pending.push_back(e);
+        }
+        if (!pending.empty() && !dispatchQueued && notifier) {
+            dispatchQueued = true;
+            QMetaObject::invokeMethod(
+                notifier.get(), [this] { dispatch(); }, Qt::QueuedConnection);
+        }
+    }
+
+    void dispatch() {
+        dispatchQueued = false;
+        if (!broken()) {
+            while (auto* e = xcb_poll_for_event(connection)) {
+                pending.push_back(e);
+            }
+        }
+        if (broken() && notifier) {
+            notifier->setEnabled(false);
+        }
+        while (!pending.empty()) {
+            xcb_generic_event_t* e = pending.front();
+            pending.pop_front();
+            handle(e);
+            std::free(e);
+        }
+    }
+
+    void notify(DisplayId id, std::uint32_t flags) {
+        for (const auto& [callback, userInfo] : std::vector(callbacks)) {
+            callback(id, flags, userInfo);
+        }
+    }
+
+    void handle(const xcb_generic_event_t* e) {
+        const std::uint8_t type = e->response_type & 0x7f;
+        if (type == 0) {
+            return; // an error reply to an unchecked request: ignored by design
+        }
+        if (type == randrEventBase + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
+            const auto* sc = reinterpret_cast<const xcb_randr_screen_change_notify_event_t*>(e);
+            notify(sc->root, DisplayChange::setMode);
+        } else if (type == randrEventBase + XCB_RANDR_NOTIFY) {
+            const auto* n = reinterpret_cast<const xcb_randr_notify_event_t*>(e);
+            if (n->subCode == XCB_RANDR_NOTIFY_CRTC_CHANGE) {
+                notify(n->u.cc.crtc, DisplayChange::setMode);
+            } else if (n->subCode == XCB_RANDR_NOTIFY_OUTPUT_CHANGE) {
+                notify(n->u.oc.crtc, n->u.oc.connection == XCB_RANDR_CONNECTION_CONNECTED
+                                         ? DisplayChange::added
+                                         : DisplayChange::removed);
+            }
+        } else if (hasScreensaver && type == screensaverEventBase + XCB_SCREENSAVER_NOTIFY) {
+            const auto* s = reinterpret_cast<const xcb_screensaver_notify_event_t*>(e);
+            if (s->state == XCB_SCREENSAVER_STATE_OFF && wakeHandler) {
+                wakeHandler();
+            }
+        }
+    }
+};
+
+std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName,
+                                                         QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return std::unique_ptr<X11DisplayLayer>();
+    };
+    auto impl = std::make_unique<Impl>();
+    const QByteArray name = displayName.toLocal8Bit();
+    impl->connection = xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
+    impl->displayName = displayName.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayName;
+    if (impl->broken()) {
+        return fail(QStringLiteral("cannot connect to the X server %1").arg(impl->displayName));
+    }
+    xcb_connection_t* c = impl->connection;
+
+    const auto* randr = xcb_get_extension_data(c, &xcb_randr_id);
+    if (!randr || !randr->present) {
+        return fail(
+            QStringLiteral("the X server %1 has no RandR extension").arg(impl->displayName));
+    }
+    auto version =
+        reply(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
+    if (!version || (version->major_version == 1 && version->minor_version < 2)) {
+        return fail(
+            QStringLiteral("the X server %1 has RandR older than 1.2").arg(impl->displayName));
+    }
+    impl->randr13 = version->major_version > 1 || version->minor_version >= 3;
+    impl->randrEventBase = randr->first_event;
+
+    const auto* saver = xcb_get_extension_data(c, &xcb_screensaver_id);
+    impl->hasScreensaver = saver && saver->present;
+    impl->screensaverEventBase = impl->hasScreensaver ? saver->first_event : 0;
+
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem; xcb_screen_next(&it)) {
+        const xcb_window_t root = it.data->root;
+        impl->roots.push_back(root);
+        xcb_randr_select_input(c, root,
+                               XCB_RANDR_NOTIFY_MASK_SCREEN_CHANGE |
+                                   XCB_RANDR_NOTIFY_MASK_CRTC_CHANGE |
+                                   XCB_RANDR_NOTIFY_MASK_OUTPUT_CHANGE);
+        if (impl->hasScreensaver) {
+            xcb_screensaver_select_input(c, root, XCB_SCREENSAVER_EVENT_NOTIFY_MASK);
+        }
+    }
+
+    impl->captureFile = GammaCaptureFile(GammaCaptureFile::defaultPath(impl->displayName));
+    impl->restoreLeftovers();
+
+    impl->notifier =
+        std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(c), QSocketNotifier::Read);
+    Impl* raw = impl.get();
+    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->dispatch(); });
+    xcb_flush(c);
+    raw->queuePending();
+    return std::unique_ptr<X11DisplayLayer>(new X11DisplayLayer(std::move(impl)));
+}
+
+X11DisplayLayer::X11DisplayLayer(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl)) {}
+
+X11DisplayLayer::~X11DisplayLayer() {
+    impl_->restore();
+}
+
+std::uint32_t X11DisplayLayer::onlineDisplayList(std::uint32_t capacity, DisplayId* ids) {
+    const auto crtcs = impl_->activeCrtcs();
+    if (ids == nullptr) {
+        return static_cast<std::uint32_t>(crtcs.size());
+    }
+    const auto n = std::min<std::size_t>(capacity, crtcs.size());
+    std::copy_n(crtcs.begin(), n, ids);
+    return static_cast<std::uint32_t>(n);
+}
+
+void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
+                                       std::span<const float> green, std::span<const float> blue) {
+    if (impl_->broken()) {
+        return;
+    }
+    const std::uint32_t size = impl_->gammaSize(display);
+    if (size == 0 || size > maxGammaSize || !impl_->capture(display, size)) {
+        impl_->queuePending();
+        return;
+    }
+    const auto r = resampleRamp(red, size);
+    const auto g = resampleRamp(green, size);
+    const auto b = resampleRamp(blue, size);
+    xcb_randr_set_crtc_gamma(impl_->connection, display, static_cast<std::uint16_t>(size), r.data(),
+                             g.data(), b.data());
+    xcb_flush(impl_->connection);
+    impl_->queuePending();
+}
+
+void X11DisplayLayer::restoreColorSettings() {
+    impl_->restore();
+}
+
+void X11DisplayLayer::addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) {
+    impl_->callbacks.emplace_back(callback, userInfo);
+}
+
+void X11DisplayLayer::removeReconfigurationCallback(ReconfigurationCallback callback,
+                                                    void* userInfo) {
+    std::erase(impl_->callbacks, std::make_pair(callback, userInfo));
+}
+
+void X11DisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
+    impl_->wakeHandler = std::move(handler);
+}
+
+QString X11DisplayLayer::captureFilePath() const {
+    return impl_->captureFile.path();
+}
+
+} // namespace torvel

@@ -1,0 +1,41 @@
+#pragma once
+// The display layer on X11: RandR CRTCs as displays, read through the Qt
+// event loop on a connection of our own.
+
+#include "platform/display_layer.h"
+
+#include <memory>
+#include <QString>
+
+namespace torvel {
+
+class X11DisplayLayer final : public DisplayLayer {
+public:
+    // Connects to `displayName` (DISPLAY when empty) and needs RandR 1.2.
+    // Before returning, ramps that a process that is no longer running left
+    // on this display are written back. Nothing, with a reason in `error`,
+    // when there is no X server or no RandR.
+    static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error);
+
+    // Restores any CRTC this layer changed before closing the connection.
+    ~X11DisplayLayer() override;
+
+    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override;
+    void setTransferTable(DisplayId display, std::span<const float> red,
+                          std::span<const float> green, std::span<const float> blue) override;
+    void restoreColorSettings() override;
+    void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
+    void removeReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
+    void setScreensWakeHandler(std::function<void()> handler) override;
+
+    // Where the original ramps are kept while this process has ramps set.
+    QString captureFilePath() const;
+
+    struct Impl;
+
+private:
+    explicit X11DisplayLayer(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace torvel

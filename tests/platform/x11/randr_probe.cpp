@@ -1,0 +1,86 @@
+#include "platform/x11/randr_probe.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <xcb/randr.h>
+#include <xcb/xcb.h>
+
+namespace torvel::test {
+
+struct RandrProbe::Impl {
+    xcb_connection_t* c = nullptr;
+};
+
+RandrProbe::RandrProbe(const QString& display)
+    : impl_(new Impl) {
+    impl_->c = xcb_connect(display.toLocal8Bit().constData(), nullptr);
+}
+
+RandrProbe::~RandrProbe() {
+    xcb_disconnect(impl_->c);
+    delete impl_;
+}
+
+std::vector<std::uint32_t> RandrProbe::activeCrtcs() {
+    std::vector<std::uint32_t> out;
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(impl_->c)); it.rem;
+         xcb_screen_next(&it)) {
+        auto* res = xcb_randr_get_screen_resources_current_reply(
+            impl_->c, xcb_randr_get_screen_resources_current(impl_->c, it.data->root), nullptr);
+        if (!res) {
+            continue;
+        }
+        const auto* crtcs = xcb_randr_get_screen_resources_current_crtcs(res);
+        for (int i = 0; i < xcb_randr_get_screen_resources_current_crtcs_length(res); ++i) {
+            auto* info = xcb_randr_get_crtc_info_reply(
+                impl_->c, xcb_randr_get_crtc_info(impl_->c, crtcs[i], res->config_timestamp),
+                nullptr);
+            if (info && info->mode != XCB_NONE && info->num_outputs > 0) {
+                out.push_back(crtcs[i]);
+            }
+            std::free(info);
+        }
+        std::free(res);
+    }
+    return out;
+}
+
+Ramps RandrProbe::ramps(std::uint32_t crtc) {
+    Ramps r;
+    auto* g =
+        xcb_randr_get_crtc_gamma_reply(impl_->c, xcb_randr_get_crtc_gamma(impl_->c, crtc), nullptr);
+    if (!g) {
+        return r;
+    }
+    const auto* red = xcb_randr_get_crtc_gamma_red(g);
+    const auto* green = xcb_randr_get_crtc_gamma_green(g);
+    const auto* blue = xcb_randr_get_crtc_gamma_blue(g);
+    r.red.assign(red, red + g->size);
+    r.green.assign(green, green + g->size);
+    r.blue.assign(blue, blue + g->size);
+    std::free(g);
+    return r;
+}
+
+void RandrProbe::setRamps(std::uint32_t crtc, const Ramps& r) {
+    xcb_randr_set_crtc_gamma(impl_->c, crtc, static_cast<std::uint16_t>(r.red.size()), r.red.data(),
+                             r.green.data(), r.blue.data());
+    std::free(xcb_get_input_focus_reply(impl_->c, xcb_get_input_focus(impl_->c), nullptr));
+}
+
+Ramps RandrProbe::identity(std::size_t size) {
+    return curve(size, 1, 1, 1);
+}
+
+Ramps RandrProbe::curve(std::size_t size, double red, double green, double blue) {
+    Ramps r;
+    for (std::size_t i = 0; i < size; ++i) {
+        const double x = static_cast<double>(i) / static_cast<double>(size - 1);
+        r.red.push_back(static_cast<std::uint16_t>(std::lround(std::pow(x, 1 / red) * 65535)));
+        r.green.push_back(static_cast<std::uint16_t>(std::lround(std::pow(x, 1 / green) * 65535)));
+        r.blue.push_back(static_cast<std::uint16_t>(std::lround(std::pow(x, 1 / blue) * 65535)));
+    }
+    return r;
+}
+
+} // namespace torvel::test
