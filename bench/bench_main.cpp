@@ -1,7 +1,6 @@
 // Benchmarks run inside a QCoreApplication, as the program does.
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

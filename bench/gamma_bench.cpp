@@ -8,7 +8,6 @@
 #include "support/xvfb_server.h"
 
 #include <benchmark/benchmark.h>
-
 #include <numeric>
 
 namespace {

@@ -1,0 +1,57 @@
+// Cost of one coordinator update over the in-memory layer, and of one
+// settings write through to a real file.
+#include "core/coordinator.h"
+#include "fakes/in_memory_display_layer.h"
+#include "fakes/manual_main_queue.h"
+#include "fakes/manual_system_events.h"
+#include "support/temp_dir.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void coordinatorUpdate(benchmark::State& state) {
+    torvel::test::TempDir dir;
+    torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    torvel::SettingsStore settings(prefs);
+    torvel::InMemoryDisplayLayer display;
+    torvel::ManualMainQueue queue;
+    torvel::GammaService gamma(display, queue);
+    torvel::ManualSystemEvents events;
+    torvel::Coordinator coordinator(settings, gamma, queue, events);
+    coordinator.start();
+    for (auto _ : state) {
+        coordinator.update();
+    }
+}
+BENCHMARK(coordinatorUpdate);
+
+// One slider step: announce, store, encode, write the file atomically.
+void settingsWrite(benchmark::State& state) {
+    torvel::test::TempDir dir;
+    torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    torvel::SettingsStore settings(prefs);
+    torvel::LightSchedule schedule = settings.schedule();
+    for (auto _ : state) {
+        schedule.nightKelvin = schedule.nightKelvin >= 6500 ? 1000 : schedule.nightKelvin + 50;
+        settings.setSchedule(schedule);
+    }
+}
+BENCHMARK(settingsWrite)->Unit(benchmark::kMicrosecond);
+
+// A drag of 100 steps, as the user makes it.
+void sliderDrag100(benchmark::State& state) {
+    torvel::test::TempDir dir;
+    torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    torvel::SettingsStore settings(prefs);
+    torvel::LightSchedule schedule = settings.schedule();
+    for (auto _ : state) {
+        for (int step = 0; step < 100; ++step) {
+            schedule.nightKelvin = 1000 + step * 50;
+            settings.setSchedule(schedule);
+        }
+    }
+}
+BENCHMARK(sliderDrag100)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,176 @@
+#include "settings/settings_store.h"
+
+#include "schedule/schedule_json.h"
+
+#include <cmath>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <QRegularExpression>
+#include <string>
+
+namespace torvel {
+
+namespace {
+
+const QString modeKey = QStringLiteral("mode");
+const QString scheduleKey = QStringLiteral("schedule");
+const QString manualKelvinKey = QStringLiteral("manualKelvin");
+
+std::optional<nlohmann::json> parseJson(const std::optional<QByteArray>& data) {
+    if (!data) {
+        return std::nullopt;
+    }
+    auto json = nlohmann::json::parse(data->cbegin(), data->cend(), nullptr, false);
+    if (json.is_discarded()) {
+        return std::nullopt;
+    }
+    return json;
+}
+
+std::optional<std::int64_t> fromDouble(double v) {
+    // 2^63 is exactly representable; anything at or beyond it does not fit.
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(v) || std::trunc(v) != v || v >= limit || v < -limit) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(v);
+}
+
+std::int64_t dayMinute(std::int64_t v) {
+    const std::int64_t r = v % 1440;
+    return r < 0 ? r + 1440 : r;
+}
+
+} // namespace
+
+std::optional<std::int64_t> wholeNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return value.toLongLong();
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: {
+        const qulonglong v = value.toULongLong();
+        if (v > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(v);
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return fromDouble(value.toDouble());
+    case QMetaType::QString: {
+        // How QSettings spells an integer or a whole double in INI text.
+        static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.0*)?$"));
+        const QString text = value.toString().trimmed();
+        if (!number.match(text).hasMatch()) {
+            return std::nullopt;
+        }
+        const QString integral = text.section(QLatin1Char('.'), 0, 0);
+        bool ok = false;
+        const qlonglong v = integral.toLongLong(&ok);
+        if (!ok) {
+            return std::nullopt;
+        }
+        return v;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+SettingsStore::SettingsStore(Preferences& defaults)
+    : mode_(readMode(defaults).value_or(defaultMode))
+    , manualKelvin_(readManualKelvin(defaults).value_or(defaultManualKelvin))
+    , defaults_(defaults) {
+    if (auto stored = readSchedule(defaults)) {
+        schedule_ = *stored;
+    } else {
+        schedule_ = scheduleFromEightSleepAnchors(defaults);
+        saveSchedule();
+    }
+    removeRetiredKeys();
+}
+
+void SettingsStore::setMode(TorvelMode mode) {
+    assignPublished(objectWillChange_, mode_, mode);
+    saveMode();
+}
+
+void SettingsStore::setSchedule(const LightSchedule& schedule) {
+    assignPublished(objectWillChange_, schedule_, schedule);
+    saveSchedule();
+}
+
+void SettingsStore::setManualKelvin(std::int64_t kelvin) {
+    assignPublished(objectWillChange_, manualKelvin_, kelvin);
+    saveManualKelvin();
+}
+
+void SettingsStore::saveMode() {
+    const std::string json = nlohmann::json(std::string(rawValue(mode_))).dump();
+    defaults_.setData(modeKey, QByteArray::fromStdString(json));
+}
+
+void SettingsStore::saveSchedule() {
+    defaults_.setData(scheduleKey, QByteArray::fromStdString(encodeSchedule(schedule_)));
+}
+
+void SettingsStore::saveManualKelvin() {
+    defaults_.setData(manualKelvinKey, QByteArray::number(static_cast<qlonglong>(manualKelvin_)));
+}
+
+std::optional<TorvelMode> SettingsStore::readMode(const Preferences& defaults) {
+    const auto json = parseJson(defaults.data(modeKey));
+    if (!json || !json->is_string()) {
+        return std::nullopt;
+    }
+    return modeFromRawValue(json->get_ref<const std::string&>());
+}
+
+std::optional<std::int64_t> SettingsStore::readManualKelvin(const Preferences& defaults) {
+    const auto json = parseJson(defaults.data(manualKelvinKey));
+    if (!json) {
+        return std::nullopt;
+    }
+    if (json->is_number_unsigned()) {
+        const auto v = json->get<std::uint64_t>();
+        if (v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(v);
+    }
+    if (json->is_number_integer()) {
+        return json->get<std::int64_t>();
+    }
+    return std::nullopt;
+}
+
+std::optional<LightSchedule> SettingsStore::readSchedule(const Preferences& defaults) {
+    const auto data = defaults.data(scheduleKey);
+    if (!data) {
+        return std::nullopt;
+    }
+    return decodeSchedule(
+        std::string_view(data->constData(), static_cast<std::size_t>(data->size())));
+}
+
+LightSchedule SettingsStore::scheduleFromEightSleepAnchors(const Preferences& defaults) {
+    LightSchedule schedule;
+    if (auto bed = wholeNumber(defaults.object(QStringLiteral("es.anchorBed")))) {
+        schedule.bedtime = dayMinute(*bed);
+    }
+    if (auto wake = wholeNumber(defaults.object(QStringLiteral("es.anchorWake")))) {
+        schedule.wake = dayMinute(*wake);
+    }
+    return schedule;
+}
+
+void SettingsStore::removeRetiredKeys() {
+    for (const char* key : retiredKeys) {
+        defaults_.remove(QString::fromLatin1(key));
+    }
+}
+
+} // namespace torvel

@@ -1,0 +1,189 @@
+#include "core/coordinator.h"
+#include "fakes/in_memory_display_layer.h"
+#include "fakes/manual_main_queue.h"
+#include "fakes/manual_system_events.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <QTimeZone>
+
+namespace torvel {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The tests run with TZ=UTC, so a UTC moment is also the local one.
+QDateTime at(int hour, int minute, int second = 0) {
+    return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second), QTimeZone::utc());
+}
+
+struct Rig {
+    test::TempDir dir;
+    Preferences prefs{dir.file(QStringLiteral("torvelbar.conf"))};
+    SettingsStore settings{prefs};
+    InMemoryDisplayLayer display{{1, 2}};
+    ManualMainQueue queue;
+    GammaService gamma{display, queue};
+    ManualSystemEvents events;
+    QDateTime clock = at(12, 0);
+    Coordinator coordinator{settings, gamma, queue, events, [this] { return clock; }};
+
+    // Records the order of the coordinator's fields as the notices see them.
+    int notices = 0;
+    Subscription watch = coordinator.objectWillChange().subscribe([this] { ++notices; });
+};
+
+TEST(Coordinator, InitialValuesBeforeStart) {
+    Rig r;
+    EXPECT_EQ(r.coordinator.kelvin(), 6500);
+    EXPECT_EQ(r.coordinator.phase(), std::nullopt);
+    EXPECT_EQ(r.coordinator.preview(), std::nullopt);
+    EXPECT_EQ(r.coordinator.now(), at(12, 0));
+    EXPECT_EQ(r.display.tableWrites, 0);
+    EXPECT_EQ(r.queue.activeTimers(), 0);
+    EXPECT_EQ(r.events.observerCount(SystemNotice::machineWoke), 0u);
+}
+
+TEST(Coordinator, StartUpdatesAtOnceAndConnectsEveryTrigger) {
+    Rig r;
+    r.clock = at(23, 0);
+    r.coordinator.start();
+    EXPECT_EQ(r.coordinator.phase(), Phase::windDown);
+    EXPECT_EQ(r.gamma.kelvin(), r.coordinator.kelvin());
+    EXPECT_EQ(r.display.tableWrites, 2);
+    EXPECT_EQ(r.notices, 3) << "now, phase, kelvin";
+    EXPECT_EQ(r.queue.activeTimers(), 1);
+    EXPECT_EQ(r.queue.lastTolerance, 5s);
+    for (auto notice :
+         {SystemNotice::machineWoke, SystemNotice::clockSet, SystemNotice::timeZoneChanged}) {
+        EXPECT_EQ(r.events.observerCount(notice), 1u);
+    }
+}
+
+TEST(Coordinator, TickAndSystemNoticesReEvaluateWithTheNewTime) {
+    Rig r;
+    r.coordinator.start();
+    EXPECT_EQ(r.coordinator.phase(), Phase::day);
+
+    r.clock = at(23, 40); // past the default bedtime
+    r.queue.advance(29s);
+    EXPECT_EQ(r.coordinator.phase(), Phase::day) << "the tick never comes early";
+    r.queue.advance(1s);
+    EXPECT_EQ(r.coordinator.phase(), Phase::night);
+    EXPECT_EQ(r.coordinator.now(), at(23, 40));
+
+    r.clock = at(12, 0);
+    r.events.send(SystemNotice::clockSet);
+    EXPECT_EQ(r.coordinator.phase(), Phase::day);
+    r.clock = at(3, 0);
+    r.events.send(SystemNotice::machineWoke);
+    EXPECT_EQ(r.coordinator.phase(), Phase::night);
+    r.clock = at(7, 15);
+    r.events.send(SystemNotice::timeZoneChanged);
+    EXPECT_EQ(r.coordinator.phase(), Phase::morning);
+}
+
+TEST(Coordinator, OffRestoresOnceAndKeepsPublishing) {
+    Rig r;
+    r.coordinator.start();
+    r.settings.setMode(TorvelMode::off);
+    EXPECT_EQ(r.display.restores, 0) << "the change reaches the displays on the next turn";
+    r.queue.runPosted();
+    EXPECT_EQ(r.display.restores, 1);
+    EXPECT_EQ(r.coordinator.kelvin(), 6500);
+    EXPECT_EQ(r.coordinator.phase(), std::nullopt);
+    const int writes = r.display.tableWrites;
+    r.notices = 0;
+    r.queue.advance(60s);
+    EXPECT_EQ(r.display.restores, 1);
+    EXPECT_EQ(r.display.tableWrites, writes);
+    EXPECT_EQ(r.notices, 6) << "two ticks, three notices each";
+}
+
+TEST(Coordinator, SettingsChangeIsReadOnTheNextTurnOnePerChange) {
+    Rig r;
+    r.coordinator.start();
+    const int writes = r.display.tableWrites;
+    r.settings.setMode(TorvelMode::manual);
+    r.settings.setManualKelvin(800);
+    EXPECT_EQ(r.display.tableWrites, writes);
+    EXPECT_EQ(r.queue.runPosted(), 2) << "two changes, two updates, not merged";
+    EXPECT_EQ(r.coordinator.kelvin(), 800) << "published unclamped";
+    EXPECT_EQ(r.gamma.kelvin(), 1000) << "applied clamped";
+    EXPECT_EQ(r.display.tableWrites, writes + 4);
+
+    r.settings.setManualKelvin(9000);
+    r.queue.runPosted();
+    EXPECT_EQ(r.coordinator.kelvin(), 9000);
+    EXPECT_EQ(r.gamma.kelvin(), 6500);
+}
+
+TEST(Coordinator, PreviewRunsSynchronouslyAndOnlyMattersInAuto) {
+    Rig r;
+    r.clock = at(22, 0);
+    r.coordinator.start();
+    EXPECT_EQ(r.coordinator.kelvin(), 3815);
+
+    r.coordinator.setPreview(Coordinator::Preview::day);
+    EXPECT_EQ(r.coordinator.phase(), Phase::windDown);
+    EXPECT_EQ(r.coordinator.kelvin(), 6500);
+    EXPECT_EQ(r.gamma.kelvin(), 6500);
+
+    r.coordinator.setPreview(Coordinator::Preview::night);
+    EXPECT_EQ(r.gamma.kelvin(), 2700);
+    // Dragging the night slider: each step reaches the displays.
+    LightSchedule s = r.settings.schedule();
+    s.nightKelvin = 2000;
+    r.settings.setSchedule(s);
+    r.queue.runPosted();
+    EXPECT_EQ(r.gamma.kelvin(), 2000);
+
+    r.coordinator.setPreview(std::nullopt);
+    EXPECT_EQ(r.coordinator.phase(), Phase::windDown);
+    EXPECT_LT(r.coordinator.kelvin(), 6500);
+    EXPECT_GT(r.coordinator.kelvin(), 2000);
+
+    r.settings.setMode(TorvelMode::manual);
+    r.settings.setManualKelvin(4000);
+    r.queue.runPosted();
+    r.coordinator.setPreview(Coordinator::Preview::night);
+    EXPECT_EQ(r.coordinator.kelvin(), 4000);
+    EXPECT_EQ(r.gamma.kelvin(), 4000);
+    EXPECT_EQ(r.coordinator.preview(), Coordinator::Preview::night) << "kept, ignored";
+}
+
+TEST(Coordinator, OffToAutoAppliesWithoutWaitingForTheTick) {
+    Rig r;
+    r.settings.setMode(TorvelMode::off);
+    r.coordinator.start();
+    EXPECT_EQ(r.gamma.kelvin(), std::nullopt);
+    r.clock = at(1, 0);
+    r.settings.setMode(TorvelMode::automatic);
+    r.queue.runPosted();
+    EXPECT_EQ(r.gamma.kelvin(), 2700);
+}
+
+TEST(Coordinator, TriggersAfterTheCoordinatorIsGoneDoNothing) {
+    test::TempDir dir;
+    Preferences prefs(dir.file(QStringLiteral("p.conf")));
+    SettingsStore settings(prefs);
+    InMemoryDisplayLayer display;
+    ManualMainQueue queue;
+    GammaService gamma(display, queue);
+    ManualSystemEvents events;
+    {
+        Coordinator coordinator(settings, gamma, queue, events);
+        coordinator.start();
+        settings.setManualKelvin(2000); // posts an update
+    }
+    const int writes = display.tableWrites;
+    queue.runPosted();
+    events.send(SystemNotice::machineWoke);
+    settings.setMode(TorvelMode::manual);
+    queue.runPosted();
+    queue.advance(60s);
+    EXPECT_EQ(display.tableWrites, writes);
+}
+
+} // namespace
+} // namespace torvel

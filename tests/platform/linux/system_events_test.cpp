@@ -1,0 +1,217 @@
+#include "platform/linux/clock_set_watch.h"
+#include "platform/linux/linux_system_events.h"
+#include "platform/linux/logind_sleep_watch.h"
+#include "platform/linux/time_zone_watch.h"
+#include "support/event_loop.h"
+#include "support/temp_dir.h"
+
+#include <cerrno>
+#include <ctime>
+#include <gtest/gtest.h>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+namespace torvel {
+namespace {
+
+using test::spinFor;
+using test::spinUntil;
+
+// A private message bus for the life of the object.
+class PrivateBus {
+public:
+    PrivateBus() {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
+            return;
+        }
+        daemon_.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address=1")});
+        if (daemon_.waitForStarted() && daemon_.waitForReadyRead(5000)) {
+            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
+        }
+    }
+    ~PrivateBus() {
+        for (const QString& name : names_) {
+            QDBusConnection::disconnectFromBus(name);
+        }
+        daemon_.kill();
+        daemon_.waitForFinished();
+    }
+    bool running() const { return !address_.isEmpty(); }
+    QDBusConnection connect(const QString& name) {
+        names_ << name;
+        return QDBusConnection::connectToBus(address_, name);
+    }
+
+private:
+    QProcess daemon_;
+    QString address_;
+    QStringList names_;
+};
+
+TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
+    PrivateBus bus;
+    if (!bus.running()) {
+        GTEST_SKIP() << "dbus-daemon is not installed";
+    }
+    QDBusConnection logind = bus.connect(QStringLiteral("logind"));
+    ASSERT_TRUE(logind.registerService(QStringLiteral("org.freedesktop.login1")));
+
+    int resumes = 0;
+    LogindSleepWatch watch([&] { ++resumes; }, bus.connect(QStringLiteral("app")));
+    ASSERT_TRUE(watch.isActive());
+    spinFor(100); // let the watch learn the name's owner
+
+    auto send = [&](bool start) {
+        auto signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                                 QStringLiteral("org.freedesktop.login1.Manager"),
+                                                 QStringLiteral("PrepareForSleep"));
+        signal << start;
+        logind.send(signal);
+    };
+    send(true);
+    send(false);
+    EXPECT_TRUE(spinUntil([&] { return resumes == 1; }, 3000));
+    spinFor(100);
+    EXPECT_EQ(resumes, 1) << "the notice before suspending is not a resume";
+
+    // The same signal from a name that is not logind's is not listened to.
+    QDBusConnection other = bus.connect(QStringLiteral("other"));
+    auto forged = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                             QStringLiteral("org.freedesktop.login1.Manager"),
+                                             QStringLiteral("PrepareForSleep"));
+    forged << false;
+    other.send(forged);
+    spinFor(200);
+    EXPECT_EQ(resumes, 1);
+}
+
+TEST(LogindSleepWatch, NoBusMeansNoSourceAndNoFailure) {
+    QDBusConnection nowhere = QDBusConnection::connectToBus(
+        QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("nowhere"));
+    LogindSleepWatch watch([] {}, nowhere);
+    EXPECT_FALSE(watch.isActive());
+    LinuxSystemEvents events(nowhere, QStringLiteral("/nonexistent"));
+    events.observe(SystemNotice::machineWoke, [] {});
+    QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
+}
+
+TEST(TimeZoneWatch, ReplacingTheLinkBySymlinkAndRenameIsOneNoticeAndOthersAreIgnored) {
+    test::TempDir dir;
+    ASSERT_EQ(::symlink("/usr/share/zoneinfo/UTC", QFile::encodeName(dir.file("localtime"))), 0);
+    int changes = 0;
+    TimeZoneWatch watch([&] { ++changes; }, dir.path());
+    ASSERT_TRUE(watch.isActive());
+
+    // What timedated does: a new link beside the old one, renamed over it.
+    ASSERT_EQ(::symlink("/usr/share/zoneinfo/Europe/Berlin",
+                        QFile::encodeName(dir.file(".#localtime1234"))),
+              0);
+    ASSERT_EQ(::rename(QFile::encodeName(dir.file(".#localtime1234")),
+                       QFile::encodeName(dir.file("localtime"))),
+              0);
+    EXPECT_TRUE(spinUntil([&] { return changes == 1; }, 2000));
+
+    QFile unrelated(dir.file("hostname"));
+    ASSERT_TRUE(unrelated.open(QIODevice::WriteOnly));
+    unrelated.write("box\n");
+    unrelated.close();
+    spinFor(150);
+    EXPECT_EQ(changes, 1);
+
+    QFile zone(dir.file("timezone"));
+    ASSERT_TRUE(zone.open(QIODevice::WriteOnly));
+    zone.write("Europe/Berlin\n");
+    zone.close();
+    EXPECT_TRUE(spinUntil([&] { return changes >= 2; }, 2000));
+}
+
+TEST(TimeZoneWatch, TheNewZoneIsInEffectWhenTheNoticeArrives) {
+    // With TZ naming a file, the C library reads that file; replacing it
+    // stands in for /etc/localtime without touching the machine's zone. The C
+    // library re-reads a TZ file only when TZ is spelt differently (for the
+    // unset TZ it checks /etc/localtime itself), so TZ gets a new spelling
+    // before the change, which only a tzset() call brings into effect.
+    test::TempDir dir;
+    const QString zoneFile = dir.file("localtime");
+    ASSERT_EQ(::symlink("/usr/share/zoneinfo/UTC", QFile::encodeName(zoneFile)), 0);
+    if (!QFile::exists(QStringLiteral("/usr/share/zoneinfo/Asia/Tokyo"))) {
+        GTEST_SKIP() << "no zoneinfo database";
+    }
+    const QByteArray savedTz = qgetenv("TZ");
+    qputenv("TZ", ":" + QFile::encodeName(zoneFile));
+    ::tzset();
+
+    long offsetSeen = -1;
+    TimeZoneWatch watch(
+        [&] {
+            const std::time_t now = std::time(nullptr);
+            std::tm local{};
+            ::localtime_r(&now, &local);
+            offsetSeen = local.tm_gmtoff;
+        },
+        dir.path());
+    qputenv("TZ", ":" + QFile::encodeName(dir.path() + QStringLiteral("/./localtime")));
+    ASSERT_EQ(::symlink("/usr/share/zoneinfo/Asia/Tokyo", QFile::encodeName(dir.file("new"))), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(dir.file("new")), QFile::encodeName(zoneFile)), 0);
+    EXPECT_TRUE(spinUntil([&] { return offsetSeen >= 0; }, 2000));
+    EXPECT_EQ(offsetSeen, 9 * 3600);
+
+    qputenv("TZ", savedTz);
+    ::tzset();
+}
+
+TEST(ClockSetWatch, ReadOutcomes) {
+    using O = ClockSetWatch::ReadOutcome;
+    EXPECT_EQ(ClockSetWatch::classifyRead(-1, ECANCELED), O::clockSet);
+    EXPECT_EQ(ClockSetWatch::classifyRead(8, 0), O::clockSet);
+    EXPECT_EQ(ClockSetWatch::classifyRead(-1, EAGAIN), O::nothing);
+    EXPECT_EQ(ClockSetWatch::classifyRead(-1, EINTR), O::nothing);
+    EXPECT_EQ(ClockSetWatch::classifyRead(0, 0), O::nothing);
+}
+
+TEST(ClockSetWatch, ArmsFarAheadAndReArmsAfterANotice) {
+    int notices = 0;
+    ClockSetWatch real([&] { ++notices; });
+    ASSERT_TRUE(real.isActive());
+    itimerspec spec{};
+    ASSERT_EQ(::timerfd_gettime(real.fd(), &spec), 0);
+    EXPECT_GT(spec.it_value.tv_sec, 100LL * 365 * 24 * 3600) << "never expires by itself";
+
+    // Through the fd seam: a timer that fires now is read, noticed and
+    // re-armed like the real one.
+    const int fd = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+    itimerspec soon{};
+    soon.it_value.tv_nsec = 10'000'000;
+    ASSERT_EQ(::timerfd_settime(fd, 0, &soon, nullptr), 0);
+    int seamNotices = 0;
+    ClockSetWatch seam([&] { ++seamNotices; }, fd);
+    EXPECT_TRUE(spinUntil([&] { return seamNotices == 1; }, 2000));
+    ASSERT_EQ(::timerfd_gettime(fd, &spec), 0);
+    EXPECT_GT(spec.it_value.tv_sec, 100LL * 365 * 24 * 3600);
+    spinFor(100);
+    EXPECT_EQ(seamNotices, 1);
+    EXPECT_EQ(notices, 0);
+}
+
+TEST(ClockSetWatch, SettingTheRealClockIsNoticed) {
+    // Needs CAP_SYS_TIME; sets the clock to the time it already reads, which
+    // still counts as setting it.
+    int notices = 0;
+    ClockSetWatch watch([&] { ++notices; });
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    if (::clock_settime(CLOCK_REALTIME, &now) != 0) {
+        GTEST_SKIP() << "not allowed to set the clock here";
+    }
+    EXPECT_TRUE(spinUntil([&] { return notices == 1; }, 2000));
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,264 @@
+#include "settings/settings_file.h"
+#include "settings/settings_store.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
+
+namespace torvel {
+namespace {
+
+using test::readFile;
+using test::writeFile;
+
+struct Loaded {
+    TorvelMode mode;
+    std::int64_t manualKelvin;
+    LightSchedule schedule;
+};
+
+// Loads a store from a file holding exactly `ini`, as a new process would.
+Loaded loadFrom(const test::TempDir& dir, const QByteArray& ini, const char* name = "t.conf") {
+    const QString path = dir.file(QString::fromLatin1(name));
+    writeFile(path, ini);
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    return {store.mode(), store.manualKelvin(), store.schedule()};
+}
+
+const LightSchedule defaultSchedule{};
+
+TEST(SettingsStore, FreshFileGivesDefaultsAndStoresOnlyTheSchedule) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("cfg/torvelbar/torvelbar.conf"));
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.mode(), TorvelMode::automatic);
+        EXPECT_EQ(store.manualKelvin(), 3400);
+        EXPECT_EQ(store.schedule(), defaultSchedule);
+    }
+    const QByteArray text = readFile(path);
+    // Quoted because INI reads bare commas as a list.
+    EXPECT_TRUE(text.contains(R"x(schedule="@ByteArray({\"bedtime\":1410,\"wake\":450,)x"
+                              R"x(\"windDown\":180,\"dayKelvin\":6500,\"nightKelvin\":2700})")x"))
+        << text.constData();
+    EXPECT_FALSE(text.contains("mode="));
+    EXPECT_FALSE(text.contains("manualKelvin="));
+
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+}
+
+TEST(SettingsStore, AssignmentsAnnounceThenStoreAndWriteThroughAtOnce) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    std::vector<TorvelMode> seen;
+    auto handle = store.objectWillChange().subscribe([&] { seen.push_back(store.mode()); });
+
+    store.setMode(TorvelMode::off);
+    EXPECT_EQ(seen, std::vector<TorvelMode>{TorvelMode::automatic}) << "told before the change";
+    EXPECT_TRUE(readFile(path).contains(R"(mode=@ByteArray(\"off\"))"));
+
+    LightSchedule s = store.schedule();
+    s.windDown = 45;
+    store.setSchedule(s);
+    store.setManualKelvin(-5); // kept as given
+    store.setManualKelvin(-5);
+    EXPECT_EQ(seen.size(), 4u) << "equal values announce too";
+    const QByteArray text = readFile(path);
+    EXPECT_TRUE(text.contains(R"(\"windDown\":45,\"dayKelvin\")")) << "the whole object";
+    EXPECT_TRUE(text.contains("manualKelvin=@ByteArray(-5)"));
+
+    const Loaded again = loadFrom(dir, text, "copy.conf");
+    EXPECT_EQ(again.mode, TorvelMode::off);
+    EXPECT_EQ(again.manualKelvin, -5);
+    EXPECT_EQ(again.schedule, s);
+}
+
+TEST(SettingsStore, StoredValuesOfTheWrongFormReadAsDefaults) {
+    test::TempDir dir;
+    struct Case {
+        const char* ini;
+        TorvelMode mode;
+        std::int64_t manualKelvin;
+    };
+    const Case cases[] = {
+        {R"(mode=@ByteArray(\"manual\"))", TorvelMode::manual, 3400},
+        {R"(mode=@ByteArray(\"Manual\"))", TorvelMode::automatic, 3400},
+        {"mode=off", TorvelMode::automatic, 3400}, // a plain string, not data
+        {"mode=@ByteArray(off)", TorvelMode::automatic, 3400},
+        {"mode=@ByteArray([\\\"off\\\"])", TorvelMode::automatic, 3400},
+        {"manualKelvin=@ByteArray(2500)", TorvelMode::automatic, 2500},
+        {"manualKelvin=@ByteArray(2500.5)", TorvelMode::automatic, 3400},
+        {"manualKelvin=@ByteArray(2500.0)", TorvelMode::automatic, 3400},
+        {"manualKelvin=@ByteArray(9223372036854775807)", TorvelMode::automatic, INT64_MAX},
+        {"manualKelvin=@ByteArray(-9223372036854775808)", TorvelMode::automatic, INT64_MIN},
+        {"manualKelvin=@ByteArray(9223372036854775808)", TorvelMode::automatic, 3400},
+        {"manualKelvin=@ByteArray(1e400)", TorvelMode::automatic, 3400},
+        {"manualKelvin=2500", TorvelMode::automatic, 3400},
+        {"manualKelvin=@Variant(\\0\\0\\0\\x4\\0\\0\\t\\xc4)", TorvelMode::automatic, 3400},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "case" + std::to_string(n++) + ".conf";
+        const Loaded loaded = loadFrom(dir, QByteArray("[General]\n") + c.ini + "\n", name.c_str());
+        EXPECT_EQ(loaded.mode, c.mode) << c.ini;
+        EXPECT_EQ(loaded.manualKelvin, c.manualKelvin) << c.ini;
+    }
+}
+
+TEST(SettingsStore, UnreadableScheduleIsReplacedByTheDefaultOnDisk) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    writeFile(path, "[General]\nschedule=@ByteArray({\\\"bedtime\\\":1}) \nmode=off\n");
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    EXPECT_EQ(store.schedule(), defaultSchedule);
+    const QByteArray text = readFile(path);
+    EXPECT_TRUE(text.contains("\\\"nightKelvin\\\":2700")) << text.constData();
+    EXPECT_TRUE(text.contains("mode=off")) << "an unreadable mode stays until assigned";
+}
+
+TEST(SettingsStore, MigratesTheAnchorsAndRemovesEveryRetiredKey) {
+    test::TempDir dir;
+    QByteArray retired;
+    for (const char* key : SettingsStore::retiredKeys) {
+        retired += QByteArray(key) + "=1\n";
+    }
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    // The anchors' own lines come last and win over the "=1" above.
+    writeFile(path, "[General]\n" + retired + "es.anchorBed=1380\nes.anchorWake=420\n");
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.schedule(), (LightSchedule{1380, 420, 180, 6500, 2700}));
+    }
+    const QByteArray text = readFile(path);
+    for (const char* key : SettingsStore::retiredKeys) {
+        EXPECT_FALSE(text.contains(QByteArray("\n") + key + "=")) << key;
+    }
+    EXPECT_TRUE(text.contains("\\\"bedtime\\\":1380")) << "the migrated schedule is saved";
+}
+
+TEST(SettingsStore, AnchorsOnlyCountAsWholeNumbers) {
+    test::TempDir dir;
+    struct Case {
+        const char* ini;
+        std::int64_t bedtime;
+    };
+    const Case cases[] = {
+        {"es.anchorBed=-30", 1410},
+        {"es.anchorBed=1500", 60},
+        {"es.anchorBed=1380.0", 1380},
+        {"es.anchorBed=1380.5", 1410},
+        {"es.anchorBed=22:30", 1410},
+        {"es.anchorBed=@ByteArray(1380)", 1410},
+        {"es.anchorBed=9223372036854775807", 9223372036854775807LL % 1440},
+        {"es.anchorBed=-9223372036854775808", 1440 + (INT64_MIN % 1440)},
+        {"es.anchorBed=99999999999999999999", 1410},
+        {"es.anchorBed=1380\nschedule=\"@ByteArray({\\\"bedtime\\\":5,\\\"wake\\\":6,"
+         "\\\"windDown\\\":7,\\\"dayKelvin\\\":8,\\\"nightKelvin\\\":9})\"",
+         5},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string name = "anchor" + std::to_string(n++) + ".conf";
+        const Loaded loaded = loadFrom(dir, QByteArray("[General]\n") + c.ini + "\n", name.c_str());
+        EXPECT_EQ(loaded.schedule.bedtime, c.bedtime) << c.ini;
+        EXPECT_EQ(loaded.schedule.wake, c.bedtime == 5 ? 6 : 450) << c.ini;
+    }
+}
+
+TEST(SettingsStore, GarbageFileGivesDefaultsAndIsWritableAfterwards) {
+    test::TempDir dir;
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i) {
+        garbage += static_cast<char>((i * 7919 + 13) % 256);
+    }
+    garbage += "\n[General\nmode=@ByteArray(\nschedule=@ByteArray({\\\"bedtime\\\":1e999})";
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    writeFile(path, garbage);
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    EXPECT_EQ(store.mode(), TorvelMode::automatic);
+    EXPECT_EQ(store.manualKelvin(), 3400);
+    EXPECT_EQ(store.schedule(), defaultSchedule);
+    store.setMode(TorvelMode::manual);
+    EXPECT_EQ(loadFrom(dir, readFile(path), "copy.conf").mode, TorvelMode::manual);
+}
+
+TEST(SettingsStore, UnusablePlacesGiveDefaultsAndKeepChangesForTheNextGoodWrite) {
+    test::TempDir dir;
+    // A folder where the file should be.
+    const QString folder = dir.file(QStringLiteral("t.conf"));
+    QDir().mkpath(folder);
+    {
+        Preferences prefs(folder);
+        SettingsStore store(prefs);
+        store.setMode(TorvelMode::off);
+        EXPECT_EQ(store.mode(), TorvelMode::off);
+        EXPECT_EQ(store.schedule(), defaultSchedule);
+    }
+
+    // A file where the folder should be: no write can succeed, not even as root.
+    const QString blocker = dir.file(QStringLiteral("cfg"));
+    writeFile(blocker, "not a folder");
+    const QString path = blocker + QStringLiteral("/torvelbar.conf");
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    store.setMode(TorvelMode::off);
+    EXPECT_EQ(store.mode(), TorvelMode::off);
+    EXPECT_TRUE(readFile(path).isEmpty());
+
+    // The place becomes usable: the next write carries the earlier change too.
+    QFile::remove(blocker);
+    QDir().mkpath(blocker);
+    store.setManualKelvin(2000);
+    const Loaded loaded = loadFrom(dir, readFile(path), "copy.conf");
+    EXPECT_EQ(loaded.mode, TorvelMode::off);
+    EXPECT_EQ(loaded.manualKelvin, 2000);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(Preferences, BooleansAndForeignTypes) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    writeFile(path, "[General]\na=true\nb=1\nc=yes\nd=@ByteArray(true)\ne=TRUE\n");
+    Preferences prefs(path);
+    EXPECT_TRUE(prefs.boolValue(QStringLiteral("a")));
+    EXPECT_TRUE(prefs.boolValue(QStringLiteral("b")));
+    EXPECT_FALSE(prefs.boolValue(QStringLiteral("c")));
+    EXPECT_FALSE(prefs.boolValue(QStringLiteral("d")));
+    EXPECT_TRUE(prefs.boolValue(QStringLiteral("e")));
+    EXPECT_FALSE(prefs.boolValue(QStringLiteral("absent")));
+    EXPECT_EQ(prefs.data(QStringLiteral("a")), std::nullopt);
+    EXPECT_EQ(prefs.data(QStringLiteral("d")), QByteArray("true"));
+    prefs.setBool(QStringLiteral("loginItemConfigured"), true);
+    EXPECT_TRUE(readFile(path).contains("loginItemConfigured=true"));
+}
+
+TEST(Preferences, DefaultPathFollowsXdgConfigHome) {
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/xdg-elsewhere");
+    EXPECT_EQ(Preferences::defaultPath(),
+              QStringLiteral("/tmp/xdg-elsewhere/torvelbar/torvelbar.conf"));
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(Preferences::defaultPath(),
+              QDir::homePath() + QStringLiteral("/.config/torvelbar/torvelbar.conf"));
+    if (!saved.isNull()) {
+        qputenv("XDG_CONFIG_HOME", saved);
+    }
+}
+
+} // namespace
+} // namespace torvel
