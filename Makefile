@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets. `make test` is what CI runs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build test check-asan bench format clean
+.PHONY: deps build run test check-asan bench format clean
 
 deps:
 	@scripts/install-deps
@@ -9,6 +9,10 @@ deps:
 build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
+
+# Starts the app in the current desktop session (needs DISPLAY).
+run: build
+	build/release/src/app/torvelbar
 
 test: build
 	ctest --preset release -j $(JOBS)

@@ -1,5 +1,7 @@
 #include "platform/x11/gamma_capture_file.h"
 
+#include "platform/linux/runtime_dir.h"
+
 #include <cerrno>
 #include <csignal>
 #include <limits>
@@ -17,20 +19,6 @@ namespace {
 constexpr std::size_t maxCrtcs = 256;
 constexpr std::size_t maxRampSize = 65535;
 constexpr qint64 maxFileSize = 16 * 1024 * 1024;
-
-// A folder only this user can use: created 0700, refused when it is a link or
-// belongs to someone else.
-bool ensurePrivateDir(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat st {};
-    if (::lstat(native.constData(), &st) != 0) {
-        return false;
-    }
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
-}
 
 QString safeName(const QString& display) {
     QString out;
@@ -58,15 +46,8 @@ std::optional<std::vector<std::uint16_t>> rampOf(const nlohmann::json& j) {
 } // namespace
 
 QString GammaCaptureFile::defaultPath(const QString& displayName) {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty() || !QDir(runtime).exists()) {
-        runtime = QDir::tempPath() + QStringLiteral("/torvelbar-runtime-%1").arg(::getuid());
-        if (!ensurePrivateDir(runtime)) {
-            return {};
-        }
-    }
-    const QString dir = runtime + QStringLiteral("/torvelbar");
-    if (!ensurePrivateDir(dir)) {
+    const QString dir = privateRuntimeDir();
+    if (dir.isEmpty()) {
         return {};
     }
     return dir + QStringLiteral("/x11-gamma-") + safeName(displayName) + QStringLiteral(".json");

@@ -274,34 +274,63 @@ struct X11DisplayLayer::Impl {
     }
 };
 
-std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName,
-                                                         QString* error) {
+namespace {
+
+// A connection with RandR 1.2 or later, or null with the reason in `error`.
+xcb_connection_t*
+connectWithRandr(const QString& displayName,
+                 std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)>& version,
+                 QString* error) {
     const auto fail = [error](const QString& why) {
         if (error) {
             *error = why;
         }
-        return std::unique_ptr<X11DisplayLayer>();
+        return nullptr;
     };
-    auto impl = std::make_unique<Impl>();
     const QByteArray name = displayName.toLocal8Bit();
-    impl->connection = xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
-    impl->displayName = displayName.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayName;
-    if (impl->broken()) {
-        return fail(QStringLiteral("cannot connect to the X server %1").arg(impl->displayName));
+    xcb_connection_t* c = xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
+    if (xcb_connection_has_error(c)) {
+        xcb_disconnect(c);
+        return fail(QStringLiteral("cannot connect to the X server %1").arg(displayName));
     }
-    xcb_connection_t* c = impl->connection;
-
     const auto* randr = xcb_get_extension_data(c, &xcb_randr_id);
     if (!randr || !randr->present) {
-        return fail(
-            QStringLiteral("the X server %1 has no RandR extension").arg(impl->displayName));
+        xcb_disconnect(c);
+        return fail(QStringLiteral("the X server %1 has no RandR extension").arg(displayName));
     }
-    auto version =
-        reply(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
+    version.reset(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
     if (!version || (version->major_version == 1 && version->minor_version < 2)) {
-        return fail(
-            QStringLiteral("the X server %1 has RandR older than 1.2").arg(impl->displayName));
+        xcb_disconnect(c);
+        return fail(QStringLiteral("the X server %1 has RandR older than 1.2").arg(displayName));
     }
+    return c;
+}
+
+} // namespace
+
+bool X11DisplayLayer::probe(const QString& displayName, QString* error) {
+    std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
+                                                                                   &std::free);
+    xcb_connection_t* c = connectWithRandr(displayName, version, error);
+    if (!c) {
+        return false;
+    }
+    xcb_disconnect(c);
+    return true;
+}
+
+std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName,
+                                                         QString* error) {
+    auto impl = std::make_unique<Impl>();
+    impl->displayName = displayName.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayName;
+    std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
+                                                                                   &std::free);
+    impl->connection = connectWithRandr(impl->displayName, version, error);
+    if (!impl->connection) {
+        return nullptr;
+    }
+    xcb_connection_t* c = impl->connection;
+    const auto* randr = xcb_get_extension_data(c, &xcb_randr_id);
     impl->randr13 = version->major_version > 1 || version->minor_version >= 3;
     impl->randrEventBase = randr->first_event;
 

@@ -16,6 +16,9 @@ public:
     // on this display are written back. Nothing, with a reason in `error`,
     // when there is no X server or no RandR.
     static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error);
+    // Whether create() could succeed, without a Qt event loop: for checking
+    // the display before the GUI needs it. Touches no ramps.
+    static bool probe(const QString& displayName, QString* error);
 
     // Restores any CRTC this layer changed before closing the connection.
     ~X11DisplayLayer() override;

@@ -1,0 +1,35 @@
+#include "app/app_delegate.h"
+
+namespace torvel {
+
+AppDelegate::AppDelegate(AppHost host)
+    : host_(std::move(host))
+    , settings_(host_.preferences)
+    , gamma_(host_.display, host_.mainQueue)
+    , loginItem_(host_.loginItemService, host_.log) {}
+
+Coordinator& AppDelegate::coordinator() {
+    if (!coordinator_) {
+        coordinator_ = std::make_unique<Coordinator>(settings_, gamma_, host_.mainQueue,
+                                                     host_.systemEvents, host_.clock);
+    }
+    return *coordinator_;
+}
+
+void AppDelegate::didFinishLaunching() {
+    coordinator().start();
+    const QString key = QString::fromLatin1(loginItemConfiguredKey);
+    if (host_.preferences.boolValue(key)) {
+        return;
+    }
+    // Stored whatever the outcome: the first launch asks once, and a later
+    // choice of the user is never overridden.
+    loginItem_.setEnabled(true);
+    host_.preferences.setBool(key, true);
+}
+
+void AppDelegate::willTerminate() {
+    gamma_.apply(std::nullopt);
+}
+
+} // namespace torvel

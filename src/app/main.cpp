@@ -1,0 +1,109 @@
+// The torvelbar executable: checks its arguments and the display server,
+// makes sure it is the only instance, builds the host objects and the
+// delegate, and runs the event loop until it is told to end.
+#include "app/app_delegate.h"
+#include "app/single_instance.h"
+#include "app/tray_controller.h"
+#include "platform/linux/linux_system_events.h"
+#include "platform/linux/termination_signals.h"
+#include "platform/linux/tray_host_wait.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/x11/x11_display_layer.h"
+#include "platform/xdg/xdg_autostart_service.h"
+
+#include <cstdio>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+namespace {
+
+int fail(const QString& message) {
+    std::fputs(("torvelbar: " + message + "\n").toLocal8Bit().constData(), stderr);
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Warms the colour of every display by the time of day."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments)) {
+        return fail(parser.errorText() + QStringLiteral(" (see torvelbar --help)"));
+    }
+    if (parser.isSet(version)) {
+        std::fputs("torvelbar " TORVEL_VERSION "\n", stdout);
+        return 0;
+    }
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty()) {
+        return fail(QStringLiteral("no X display to tint (DISPLAY is not set)"));
+    }
+
+    QString error;
+    if (!torvel::X11DisplayLayer::probe(display, &error)) {
+        return fail(error);
+    }
+
+    torvel::SingleInstance instance;
+    if (instance.askRunningInstanceToShow()) {
+        return 0;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("torvelbar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TorvelBar"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("torvelbar"));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    auto displayLayer = torvel::X11DisplayLayer::create(display, &error);
+    if (!displayLayer) {
+        return fail(error);
+    }
+
+    torvel::Preferences preferences;
+    torvel::QtMainQueue mainQueue;
+    torvel::LinuxSystemEvents systemEvents;
+    torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
+    torvel::AppDelegate delegate(
+        torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents, autostart});
+
+    torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
+    if (!instance.listen([&tray] { tray.openPopover(); })) {
+        // Another instance started at the same moment and got the socket.
+        return instance.askRunningInstanceToShow() ? 0 : fail(QStringLiteral("already running"));
+    }
+
+    // Every normal end comes through here once: Quit, quit(), logout, signals.
+    bool terminated = false;
+    auto terminate = [&] {
+        if (!terminated) {
+            terminated = true;
+            delegate.willTerminate();
+        }
+    };
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
+    torvel::TerminationSignals signals_([](int) { QCoreApplication::quit(); });
+
+    QTimer::singleShot(0, [&] {
+        delegate.didFinishLaunching();
+        torvel::whenTrayHostReady([&tray] { tray.show(); }, std::chrono::seconds(10));
+    });
+    const int status = app.exec();
+    terminate();
+    return status;
+}

@@ -1,0 +1,84 @@
+#include "app/popover_window.h"
+
+#include "core/coordinator.h"
+#include "settings/login_item.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace torvel {
+
+PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
+                             LoginItem& loginItem)
+    : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint)
+    , settings_(settings)
+    , coordinator_(coordinator)
+    , loginItem_(loginItem) {
+    setFixedWidth(popoverWidth);
+    resize(popoverWidth, 160);
+    setWindowTitle(QStringLiteral("TorvelBar"));
+}
+
+bool PopoverWindow::justClosed() const {
+    return sinceHidden_.isValid() && sinceHidden_.elapsed() < 300;
+}
+
+void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
+    if (isVisible()) {
+        hide();
+        return;
+    }
+    if (justClosed()) {
+        return;
+    }
+    place(anchor, clickPoint);
+    show();
+    raise();
+    activateWindow();
+}
+
+void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
+    const QPoint reference = anchor.isEmpty() ? clickPoint : anchor.center();
+    QScreen* screen = QGuiApplication::screenAt(reference);
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QSize size(popoverWidth, height());
+    // Under the icon when it sits in the upper half, above it otherwise.
+    const QRect icon = anchor.isEmpty() ? QRect(clickPoint, QSize(1, 1)) : anchor;
+    int x = icon.center().x() - size.width() / 2;
+    int y =
+        icon.center().y() < area.center().y() ? icon.bottom() + 4 : icon.top() - 4 - size.height();
+    x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+    y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    move(x, y);
+}
+
+void PopoverWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    loginItem_.refresh();
+}
+
+void PopoverWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    sinceHidden_.start();
+    coordinator_.setPreview(std::nullopt);
+}
+
+void PopoverWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PopoverWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+}
+
+} // namespace torvel

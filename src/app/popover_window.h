@@ -1,0 +1,44 @@
+#pragma once
+// The frameless popup that opens from the tray icon. It hosts the popover's
+// content, refreshes the login item whenever it is shown and ends any
+// preview whenever it is hidden, so a previewed colour never stays on the
+// screens.
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+namespace torvel {
+
+class Coordinator;
+class LoginItem;
+class SettingsStore;
+
+class PopoverWindow final : public QWidget {
+public:
+    static constexpr int popoverWidth = 300;
+
+    PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem);
+
+    // Shows it next to `anchor` (the tray icon's rectangle, or an empty one
+    // at the click point), kept inside the screen; hides it when shown.
+    void toggle(const QRect& anchor, const QPoint& clickPoint);
+    // True for a moment after a click outside closed it: that click may be
+    // the one on the tray icon, which must not open it again at once.
+    bool justClosed() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place(const QRect& anchor, const QPoint& clickPoint);
+
+    SettingsStore& settings_;
+    Coordinator& coordinator_;
+    LoginItem& loginItem_;
+    QElapsedTimer sinceHidden_;
+};
+
+} // namespace torvel

@@ -1,0 +1,24 @@
+#pragma once
+// SIGTERM, SIGINT and SIGHUP turned into a call on the main thread. The
+// handler only writes a byte to a pipe; the work happens in the event loop.
+
+#include <functional>
+#include <memory>
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace torvel {
+
+class TerminationSignals final : public QObject {
+public:
+    // One instance per process. `onSignal` gets the signal number.
+    explicit TerminationSignals(std::function<void(int)> onSignal);
+    ~TerminationSignals() override;
+
+private:
+    std::function<void(int)> onSignal_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+} // namespace torvel
