@@ -4,17 +4,20 @@
 #include "app/app_delegate.h"
 #include "app/single_instance.h"
 #include "app/tray_controller.h"
+#include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/linux_system_events.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/x11_display_layer.h"
 #include "platform/xdg/xdg_autostart_service.h"
+#include "ui/theme.h"
 
 #include <cstdio>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <QWidget>
 
 namespace {
 
@@ -87,6 +90,15 @@ int main(int argc, char** argv) {
         // Another instance started at the same moment and got the socket.
         return instance.askRunningInstanceToShow() ? 0 : fail(QStringLiteral("already running"));
     }
+
+    // Colours resolve at paint time, so a theme change only needs a repaint.
+    torvel::ColorSchemePortal colorScheme([&tray](std::optional<bool> prefersDark) {
+        torvel::Theme::setDesktopPrefersDark(prefersDark);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            widget->update();
+        }
+        tray.refreshIcon();
+    });
 
     // Every normal end comes through here once: Quit, quit(), logout, signals.
     bool terminated = false;

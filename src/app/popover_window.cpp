@@ -2,6 +2,7 @@
 
 #include "core/coordinator.h"
 #include "settings/login_item.h"
+#include "ui/style.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -78,7 +79,7 @@ void PopoverWindow::keyPressEvent(QKeyEvent* event) {
 
 void PopoverWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
+    painter.fillRect(rect(), Style::background().resolve());
 }
 
 } // namespace torvel

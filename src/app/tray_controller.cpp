@@ -5,6 +5,7 @@
 #include "core/coordinator.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
+#include "ui/style.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -28,6 +28,8 @@ public:
     // Creates and shows the tray icon (once the tray host is ready).
     void show();
     void openPopover();
+    // Redraws the icon now (after a theme change).
+    void refreshIcon() { refresh(); }
     PopoverWindow& popover() { return *popover_; }
 
     // "TorvelBar · 2700 K · Schedule"

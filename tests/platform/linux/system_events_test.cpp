@@ -2,6 +2,7 @@
 #include "platform/linux/linux_system_events.h"
 #include "platform/linux/logind_sleep_watch.h"
 #include "platform/linux/time_zone_watch.h"
+#include "private_bus.h"
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
 
@@ -22,41 +23,8 @@ namespace {
 using test::spinFor;
 using test::spinUntil;
 
-// A private message bus for the life of the object.
-class PrivateBus {
-public:
-    PrivateBus() {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
-            return;
-        }
-        daemon_.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                       QStringLiteral("--print-address=1")});
-        if (daemon_.waitForStarted() && daemon_.waitForReadyRead(5000)) {
-            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-        }
-    }
-    ~PrivateBus() {
-        for (const QString& name : names_) {
-            QDBusConnection::disconnectFromBus(name);
-        }
-        daemon_.kill();
-        daemon_.waitForFinished();
-    }
-    bool running() const { return !address_.isEmpty(); }
-    QDBusConnection connect(const QString& name) {
-        names_ << name;
-        return QDBusConnection::connectToBus(address_, name);
-    }
-
-private:
-    QProcess daemon_;
-    QString address_;
-    QStringList names_;
-};
-
 TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
-    PrivateBus bus;
+    test::PrivateBus bus;
     if (!bus.running()) {
         GTEST_SKIP() << "dbus-daemon is not installed";
     }

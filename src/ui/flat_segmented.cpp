@@ -1,0 +1,137 @@
+#include "ui/flat_segmented.h"
+
+#include "ui/control_paint.h"
+#include "ui/style.h"
+
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace torvel {
+
+namespace {
+
+constexpr qreal outer = 2, spacing = 2, vPadding = 5;
+
+QFont labelFont(bool selected) {
+    QFont font;
+    font.setPixelSize(12);
+    font.setWeight(selected ? QFont::DemiBold : QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+// Each segment is a plain button: the whole rectangle is its hit area and
+// it carries the segment's accessible name.
+class FlatSegmentedBase::Segment final : public QAbstractButton {
+public:
+    Segment(FlatSegmentedBase& owner, int index, const QString& label)
+        : QAbstractButton(&owner)
+        , owner_(owner)
+        , index_(index) {
+        setText(label);
+        setAccessibleName(label);
+        setFocusPolicy(Qt::NoFocus); // the control takes focus as one
+        connect(this, &QAbstractButton::clicked, this, [this] { owner_.select(index_); });
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {} // the owner draws everything
+
+private:
+    FlatSegmentedBase& owner_;
+    int index_;
+};
+
+FlatSegmentedBase::FlatSegmentedBase(Binding<QVariant> selection,
+                                     std::vector<std::pair<QVariant, QString>> options,
+                                     QWidget* parent)
+    : QWidget(parent)
+    , selection_(std::move(selection))
+    , options_(std::move(options)) {
+    for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
+        segments_.push_back(new Segment(*this, i, options_[static_cast<std::size_t>(i)].second));
+    }
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(sizeHint().height());
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+int FlatSegmentedBase::selectedIndex() const {
+    const QVariant current = selection_.get();
+    for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
+        if (options_[static_cast<std::size_t>(i)].first == current) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QSize FlatSegmentedBase::sizeHint() const {
+    const QFontMetricsF metrics(labelFont(true));
+    qreal widest = 0;
+    for (const auto& option : options_) {
+        widest = std::max(widest, metrics.horizontalAdvance(option.second));
+    }
+    const int n = static_cast<int>(options_.size());
+    return QSize(static_cast<int>(std::ceil(2 * outer + n * (widest + 16) + (n - 1) * spacing)),
+                 static_cast<int>(std::ceil(2 * outer + 2 * vPadding + metrics.height())));
+}
+
+QRectF FlatSegmentedBase::segmentRect(int index) const {
+    const int n = static_cast<int>(options_.size());
+    const qreal each = n > 0 ? (width() - 2 * outer - (n - 1) * spacing) / n : 0;
+    return QRectF(outer + index * (each + spacing), outer, each, height() - 2 * outer);
+}
+
+void FlatSegmentedBase::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (int i = 0; i < static_cast<int>(segments_.size()); ++i) {
+        segments_[static_cast<std::size_t>(i)]->setGeometry(segmentRect(i).toAlignedRect());
+    }
+}
+
+void FlatSegmentedBase::select(int index) {
+    selection_.set(options_[static_cast<std::size_t>(index)].first);
+    update();
+}
+
+void FlatSegmentedBase::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    fillRounded(painter, QRectF(rect()), 8, Style::surface().resolve());
+    const int selected = selectedIndex();
+    for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
+        const QRectF r = segmentRect(i);
+        const bool isSelected = i == selected;
+        if (isSelected) {
+            fillRounded(painter, r, 6, Style::raised().resolve());
+        }
+        painter.setFont(labelFont(isSelected));
+        painter.setPen(isSelected ? primaryLabel() : secondaryLabel());
+        painter.drawText(r, Qt::AlignCenter, options_[static_cast<std::size_t>(i)].second);
+    }
+    paintFocusRing(painter, *this, QRectF(rect()), 8);
+}
+
+void FlatSegmentedBase::focusInEvent(QFocusEvent* event) {
+    noteFocusReason(*this, event->reason());
+    QWidget::focusInEvent(event);
+}
+
+void FlatSegmentedBase::keyPressEvent(QKeyEvent* event) {
+    const int n = static_cast<int>(options_.size());
+    const int current = std::max(selectedIndex(), 0);
+    if (event->key() == Qt::Key_Left && current > 0) {
+        select(current - 1);
+    } else if (event->key() == Qt::Key_Right && current + 1 < n) {
+        select(current + 1);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+} // namespace torvel

@@ -1,0 +1,154 @@
+#include "ui/flat_slider.h"
+
+#include "ui/control_paint.h"
+#include "ui/style.h"
+
+#include <algorithm>
+#include <cmath>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace torvel {
+
+double SliderGeometry::usable() const {
+    return std::max(width - knob, 1.0);
+}
+
+double SliderGeometry::fraction(double value) const {
+    const double f = (value - lower) / (upper - lower);
+    if (!(f > 0)) {
+        return 0; // also NaN
+    }
+    return f > 1 ? 1 : f;
+}
+
+double SliderGeometry::knobX(double value) const {
+    return fraction(value) * usable();
+}
+
+double SliderGeometry::valueAt(double x) const {
+    const double t = std::clamp((x - knob * 0.5) / usable(), 0.0, 1.0);
+    const double raw = lower + (upper - lower) * t;
+    return std::round(raw / step) * step; // std::round: halves away from zero
+}
+
+namespace {
+
+QAccessibleInterface* sliderAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("torvel::FlatSlider") && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Slider);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+FlatSlider::FlatSlider(Binding<double> value, double lower, double upper, double step,
+                       std::function<void(bool)> onEditingChanged, QWidget* parent)
+    : QWidget(parent)
+    , value_(std::move(value))
+    , lower_(lower)
+    , upper_(upper)
+    , step_(step)
+    , onEditingChanged_(std::move(onEditingChanged)) {
+    static const bool installed = [] {
+        QAccessible::installFactory(sliderAccessible);
+        return true;
+    }();
+    (void)installed;
+    setFixedHeight(controlHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+SliderGeometry FlatSlider::geometryNow() const {
+    return SliderGeometry{lower_, upper_, step_, static_cast<double>(width())};
+}
+
+void FlatSlider::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const SliderGeometry g = geometryNow();
+    const double x = g.knobX(value_.get());
+    const double mid = controlHeight / 2.0;
+    fillRounded(painter, QRectF(0, mid - 2, width(), 4), 2, Style::surface().resolve());
+    fillRounded(painter, QRectF(0, mid - 2, x + g.knob / 2, 4), 2, Style::accent().resolve());
+    const QRectF knob(x, mid - g.knob / 2, g.knob, g.knob);
+    fillRounded(painter, knob, g.knob / 2, Qt::white);
+    strokeInside(painter, knob, g.knob / 2, 1.0, Style::knobBorder().resolve());
+    paintFocusRing(painter, *this, knob.adjusted(-1, -1, 1, 1), g.knob / 2 + 1);
+}
+
+void FlatSlider::change(double x) {
+    if (!dragging_) {
+        dragging_ = true;
+        if (onEditingChanged_) {
+            onEditingChanged_(true);
+        }
+    }
+    const double next = geometryNow().valueAt(x);
+    if (next != value_.get()) {
+        value_.set(next);
+    }
+    update();
+}
+
+void FlatSlider::end() {
+    if (!dragging_) {
+        return;
+    }
+    dragging_ = false;
+    if (onEditingChanged_) {
+        onEditingChanged_(false);
+    }
+}
+
+void FlatSlider::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        change(event->position().x());
+    }
+}
+
+void FlatSlider::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        change(event->position().x());
+    }
+}
+
+void FlatSlider::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        end();
+    }
+}
+
+void FlatSlider::keyPressEvent(QKeyEvent* event) {
+    const int direction = event->key() == Qt::Key_Left || event->key() == Qt::Key_Down  ? -1
+                          : event->key() == Qt::Key_Right || event->key() == Qt::Key_Up ? 1
+                                                                                        : 0;
+    if (direction == 0 || dragging_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // One step, told as a short edit so previews behave as for a drag.
+    const double next = std::clamp(value_.get() + direction * step_, lower_, upper_);
+    if (onEditingChanged_) {
+        onEditingChanged_(true);
+    }
+    if (next != value_.get()) {
+        value_.set(next);
+    }
+    if (onEditingChanged_) {
+        onEditingChanged_(false);
+    }
+    update();
+}
+
+void FlatSlider::focusInEvent(QFocusEvent* event) {
+    noteFocusReason(*this, event->reason());
+    QWidget::focusInEvent(event);
+}
+
+} // namespace torvel

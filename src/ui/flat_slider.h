@@ -1,0 +1,54 @@
+#pragma once
+// A flat slider 18 high: a 4-high track, the accent fill up to the knob's
+// centre and a 16-point white knob. The pointer holds the knob by its
+// centre; values are stepped and written only when they change.
+
+#include "ui/binding.h"
+
+#include <functional>
+#include <QWidget>
+
+namespace torvel {
+
+struct SliderGeometry {
+    double lower, upper, step;
+    double width; // offered width W
+    double knob = 16;
+
+    double usable() const;               // U = max(W - K, 1)
+    double fraction(double value) const; // limited to 0..1
+    double knobX(double value) const;    // f * U
+    // The stepped value for a pointer at `x`, halves rounded away from zero.
+    double valueAt(double x) const;
+};
+
+class FlatSlider final : public QWidget {
+    Q_OBJECT // its class name picks the slider's accessible role
+        public : static constexpr int controlHeight = 18;
+
+    FlatSlider(Binding<double> value, double lower, double upper, double step,
+               std::function<void(bool)> onEditingChanged, QWidget* parent = nullptr);
+
+    bool dragging() const { return dragging_; }
+    SliderGeometry geometryNow() const;
+    QSize sizeHint() const override { return {200, controlHeight}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void change(double x);
+    void end();
+
+    Binding<double> value_;
+    double lower_, upper_, step_;
+    std::function<void(bool)> onEditingChanged_;
+    bool dragging_ = false;
+};
+
+} // namespace torvel

@@ -1,0 +1,24 @@
+#pragma once
+// The six colours the popover draws with, instead of the toolkit's own.
+
+#include "ui/theme.h"
+
+namespace torvel {
+
+struct Style {
+    Style() = delete;
+    // Each is made once, at first use (safe from any thread), and resolves
+    // to the light or dark value when drawn.
+    static const DynamicColor& accent();
+    static const DynamicColor& background();
+    static const DynamicColor& surface();
+    static const DynamicColor& raised();
+    static const DynamicColor& hairline();
+    static const DynamicColor& knobBorder();
+};
+
+// The platform's label colours, resolved from the palette at paint time.
+QColor primaryLabel();
+QColor secondaryLabel();
+
+} // namespace torvel
