@@ -2,12 +2,14 @@
 
 #include "core/coordinator.h"
 #include "settings/login_item.h"
+#include "ui/popover_view.h"
 #include "ui/style.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace torvel {
 
@@ -17,9 +19,13 @@ PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
     , settings_(settings)
     , coordinator_(coordinator)
     , loginItem_(loginItem) {
-    setFixedWidth(popoverWidth);
-    resize(popoverWidth, 160);
     setWindowTitle(QStringLiteral("TorvelBar"));
+    view_ = new PopoverView(settings, coordinator, loginItem, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    // The window follows the content's height as the mode changes.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(view_);
 }
 
 bool PopoverWindow::justClosed() const {
@@ -34,6 +40,8 @@ void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
     if (justClosed()) {
         return;
     }
+    view_->refresh();
+    adjustSize();
     place(anchor, clickPoint);
     show();
     raise();
@@ -47,7 +55,7 @@ void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
         screen = QGuiApplication::primaryScreen();
     }
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const QSize size(popoverWidth, height());
+    const QSize size = sizeHint();
     // Under the icon when it sits in the upper half, above it otherwise.
     const QRect icon = anchor.isEmpty() ? QRect(clickPoint, QSize(1, 1)) : anchor;
     int x = icon.center().x() - size.width() / 2;

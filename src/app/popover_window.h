@@ -11,6 +11,7 @@ namespace torvel {
 
 class Coordinator;
 class LoginItem;
+class PopoverView;
 class SettingsStore;
 
 class PopoverWindow final : public QWidget {
@@ -22,6 +23,7 @@ public:
     // Shows it next to `anchor` (the tray icon's rectangle, or an empty one
     // at the click point), kept inside the screen; hides it when shown.
     void toggle(const QRect& anchor, const QPoint& clickPoint);
+    PopoverView& view() { return *view_; }
     // True for a moment after a click outside closed it: that click may be
     // the one on the tray icon, which must not open it again at once.
     bool justClosed() const;
@@ -39,6 +41,7 @@ private:
     Coordinator& coordinator_;
     LoginItem& loginItem_;
     QElapsedTimer sinceHidden_;
+    PopoverView* view_ = nullptr;
 };
 
 } // namespace torvel

@@ -14,7 +14,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QTimer>
 
 namespace torvel {
 
@@ -53,7 +52,8 @@ TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator
     , coordinator_(coordinator)
     , loginItem_(loginItem)
     , popover_(std::make_unique<PopoverWindow>(settings, coordinator, loginItem))
-    , menu_(std::make_unique<QMenu>()) {
+    , menu_(std::make_unique<QMenu>())
+    , follow_(this, [this] { refresh(); }) {
     modes_ = new QActionGroup(menu_.get());
     for (const TorvelMode mode : allModes) {
         QAction* action = menu_->addAction(modeName(mode));
@@ -74,10 +74,8 @@ TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator
         updateMenu();
     });
 
-    for (const WillChangePublisher* publisher :
-         {&coordinator_.objectWillChange(), &settings_.objectWillChange()}) {
-        subscriptions_.push_back(publisher->subscribe([this] { scheduleRefresh(); }));
-    }
+    follow_.observe(coordinator_.objectWillChange());
+    follow_.observe(settings_.objectWillChange());
 }
 
 TrayController::~TrayController() = default;
@@ -99,19 +97,6 @@ void TrayController::openPopover() {
     if (!popover_->isVisible()) {
         popover_->toggle(tray_ ? tray_->geometry() : QRect(), QCursor::pos());
     }
-}
-
-void TrayController::scheduleRefresh() {
-    // Notices come before the assignment; redraw once it has finished, and
-    // once for all the notices of one turn.
-    if (refreshPending_) {
-        return;
-    }
-    refreshPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        refreshPending_ = false;
-        refresh();
-    });
 }
 
 void TrayController::refresh() {

@@ -2,7 +2,7 @@
 // The tray icon: its image follows the coordinator's Kelvin value and the
 // mode; a left click toggles the popover, a right click opens a small menu.
 
-#include "core/observable.h"
+#include "ui/refresh_after_notices.h"
 
 #include <memory>
 #include <QImage>
@@ -36,7 +36,6 @@ public:
     static QString tooltipText(std::int64_t kelvin, bool isOff, const QString& modeName);
 
 private:
-    void scheduleRefresh();
     void refresh();
     void updateMenu();
 
@@ -48,8 +47,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> tray_;
     QActionGroup* modes_ = nullptr;
     QAction* openAtLogin_ = nullptr;
-    std::vector<Subscription> subscriptions_;
-    bool refreshPending_ = false;
+    RefreshAfterNotices follow_;
     QImage lastImage_;
     QString lastToolTip_;
 };

@@ -1,10 +1,14 @@
 // The built torvelbar on a real X server with a real tray host: it tints,
 // shows its icon, opens a 300-wide popover on a click, lets a second start
 // hand over to it, and gives the ramps back on SIGTERM.
+#include "display/channel_gains.h"
+#include "fakes/app_rig.h"
 #include "platform/x11/randr_probe.h"
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
+#include "ui/flat_slider.h"
+#include "ui/popover_view.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -66,6 +70,49 @@ public:
         return out;
     }
 
+    // A panel with a system tray along the top edge.
+    bool startTray(QProcess& tray) const {
+        start(tray, QStringLiteral("trayer"),
+              {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
+               QStringLiteral("left"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+               QStringLiteral("--width"), QStringLiteral("120"), QStringLiteral("--height"),
+               QStringLiteral("24")});
+        return tray.waitForStarted() &&
+               spinUntil([&] { return !windows(QStringLiteral("trayer"), false).empty(); }, 5000);
+    }
+    // The embedded tray icon of torvelbar, or an empty rect.
+    QRect waitForIcon() const {
+        QRect icon;
+        spinUntil(
+            [&] {
+                const auto shown = windows(QStringLiteral("torvelbar"), true);
+                icon = shown.empty() ? QRect() : shown.front().second;
+                return !shown.empty();
+            },
+            5000);
+        return icon;
+    }
+    void click(QPoint at) const {
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    }
+    // The 300-wide popover window, or an empty rect when none shows up.
+    QRect waitForPopover() const {
+        QRect popover;
+        spinUntil(
+            [&] {
+                for (const auto& w : windows(QStringLiteral("torvelbar"), true)) {
+                    if (w.second.width() == 300) {
+                        popover = w.second;
+                    }
+                }
+                return popover.isValid();
+            },
+            5000);
+        return popover;
+    }
+
 private:
     const test::XvfbServer& x_;
     test::TempDir runtime_, config_;
@@ -93,14 +140,7 @@ TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
     probe.setRamps(crtc, calibration);
 
     QProcess tray;
-    desktop.start(tray, QStringLiteral("trayer"),
-                  {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-                   QStringLiteral("left"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-                   QStringLiteral("--width"), QStringLiteral("120"), QStringLiteral("--height"),
-                   QStringLiteral("24")});
-    ASSERT_TRUE(tray.waitForStarted());
-    ASSERT_TRUE(
-        spinUntil([&] { return !desktop.windows(QStringLiteral("trayer"), false).empty(); }, 5000));
+    ASSERT_TRUE(desktop.startTray(tray));
 
     QProcess app;
     desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
@@ -108,29 +148,11 @@ TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
     EXPECT_TRUE(spinUntil([&] { return !(probe.ramps(crtc) == calibration); }, 5000))
         << "the screens are tinted";
 
-    std::vector<std::pair<QString, QRect>> icons;
-    ASSERT_TRUE(spinUntil(
-        [&] {
-            icons = desktop.windows(QStringLiteral("torvelbar"), true);
-            return !icons.empty();
-        },
-        5000))
-        << "the tray icon is embedded";
-    const QRect icon = icons.front().second;
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid()) << "the tray icon is embedded";
     EXPECT_LE(icon.width(), 32);
-
-    desktop.run(QStringLiteral("xdotool"),
-                {QStringLiteral("mousemove"), QString::number(icon.center().x()),
-                 QString::number(icon.center().y()), QStringLiteral("click"), QStringLiteral("1")});
-    std::vector<std::pair<QString, QRect>> shown;
-    EXPECT_TRUE(spinUntil(
-        [&] {
-            shown = desktop.windows(QStringLiteral("torvelbar"), true);
-            return std::any_of(shown.begin(), shown.end(),
-                               [](const auto& w) { return w.second.width() == 300; });
-        },
-        5000))
-        << "a click opens the 300-wide popover";
+    desktop.click(icon.center());
+    EXPECT_TRUE(desktop.waitForPopover().isValid()) << "a click opens the 300-wide popover";
     desktop.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
 
     // A second start hands over to the running one and leaves.
@@ -149,6 +171,94 @@ TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
     for (std::size_t i = 0; i < after.red.size(); ++i) {
         ASSERT_NEAR(after.red[i], calibration.red[i], 1) << i;
         ASSERT_NEAR(after.blue[i], calibration.blue[i], 1) << i;
+    }
+    tray.kill();
+    tray.waitForFinished();
+}
+
+// Where the night slider and Quit sit in a popover with the default
+// schedule, from the same view laid out offscreen with the same fonts.
+struct PopoverLayout {
+    QRect nightSlider;
+    QPoint quit;
+};
+
+PopoverLayout popoverLayout() {
+    test::AppRig r;
+    PopoverView view(r.settings, r.coordinator, r.loginItem);
+    view.show();
+    QCoreApplication::processEvents();
+    view.adjustSize();
+    QCoreApplication::processEvents();
+    const FlatSlider& night = view.nightRow()->slider();
+    return {QRect(night.mapTo(&view, QPoint(0, 0)), night.size()),
+            view.quitButton()->geometry().center()};
+}
+
+std::uint16_t expectedBlueTop(std::int64_t kelvin, std::size_t) {
+    return static_cast<std::uint16_t>(std::lround(ChannelGains(kelvin).blue * 65535));
+}
+
+TEST(TorvelbarRun, NightSliderDragTintsLiveAndQuitRestores) {
+    if (!test::XvfbServer::available()) {
+        GTEST_SKIP() << "Xvfb is not installed";
+    }
+    for (const char* tool : {"trayer", "xdotool"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            GTEST_SKIP() << tool << " is not installed";
+        }
+    }
+    const PopoverLayout layout = popoverLayout();
+    test::XvfbServer x;
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    Desktop desktop(x);
+    test::RandrProbe probe(x.display());
+    const std::uint32_t crtc = probe.activeCrtcs().front();
+    const test::Ramps original =
+        test::RandrProbe::curve(probe.ramps(crtc).red.size(), 0.9, 1.0, 1.2);
+    probe.setRamps(crtc, original);
+
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(app.waitForStarted());
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    auto xdo = [&](QStringList args) { desktop.run(QStringLiteral("xdotool"), args); };
+    desktop.click(icon.center());
+    const QRect popover = desktop.waitForPopover();
+    ASSERT_TRUE(popover.isValid());
+
+    // Hold the night slider's knob and drag it right: the screens show the
+    // night colour as it is being set, whatever the time of day.
+    const QRect slider = layout.nightSlider.translated(popover.topLeft());
+    const int y = slider.center().y();
+    const SliderGeometry geometry{1000, 6500, 50, static_cast<double>(slider.width())};
+    xdo({QStringLiteral("mousemove"), QString::number(slider.left() + 8), QString::number(y),
+         QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (const int dx : {60, 120}) {
+        xdo({QStringLiteral("mousemove"), QString::number(slider.left() + dx), QString::number(y)});
+        const auto kelvin = static_cast<std::int64_t>(geometry.valueAt(dx));
+        EXPECT_TRUE(spinUntil(
+            [&] {
+                const auto ramps = probe.ramps(crtc);
+                return std::abs(int(ramps.blue.back()) - int(expectedBlueTop(kelvin, 0))) <= 2;
+            },
+            3000))
+            << "the ramps follow the slider to " << kelvin << " K";
+    }
+    const auto held = probe.ramps(crtc);
+    xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    EXPECT_TRUE(spinUntil([&] { return !(probe.ramps(crtc) == held); }, 3000))
+        << "released: back to the scheduled colour";
+
+    desktop.click(layout.quit + popover.topLeft());
+    ASSERT_TRUE(app.waitForFinished(5000)) << "Quit ends the app";
+    EXPECT_EQ(app.exitCode(), 0);
+    const test::Ramps after = probe.ramps(crtc);
+    for (std::size_t i = 0; i < after.blue.size(); ++i) {
+        ASSERT_NEAR(after.blue[i], original.blue[i], 1) << i;
     }
     tray.kill();
     tray.waitForFinished();

@@ -1,0 +1,35 @@
+#pragma once
+// The popover's computed texts and the schedule editor's arithmetic, as
+// plain functions of the values they read.
+
+#include "core/coordinator.h"
+#include "schedule/light_schedule.h"
+#include "settings/torvel_mode.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <QDateTime>
+#include <QString>
+
+namespace torvel {
+
+using ClockText = std::function<QString(std::int64_t minute)>;
+
+// The header's one-line status. `clock` turns a minute of day into a
+// clock text (clockString in the user's locale by default).
+QString statusLine(TorvelMode mode, const LightSchedule& schedule,
+                   std::optional<Coordinator::Preview> preview, std::optional<Phase> phase,
+                   const QDateTime& now, const ClockText& clock = {});
+
+// Bedtime or wake moved by `delta` minutes, wrapped into 0..1439. The old
+// value is reduced first, so no stored value can overflow.
+std::int64_t steppedMinute(std::int64_t minute, std::int64_t delta);
+
+// The wind-down length changed by `delta`, kept within 30..480 minutes.
+std::int64_t changedWindDown(std::int64_t windDown, std::int64_t delta);
+
+// A slider value written back to a whole Kelvin setting: truncated toward zero.
+std::int64_t truncatedKelvin(double value);
+
+} // namespace torvel

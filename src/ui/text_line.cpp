@@ -1,0 +1,59 @@
+#include "ui/text_line.h"
+
+#include "ui/style.h"
+
+#include <cmath>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace torvel {
+
+TextLine::TextLine(int pixelSize, QFont::Weight weight, bool secondary, const QString& text,
+                   QWidget* parent)
+    : QWidget(parent)
+    , text_(text)
+    , secondary_(secondary) {
+    QFont f = font();
+    f.setPixelSize(pixelSize);
+    f.setWeight(weight);
+    setFont(f);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setFixedHeight(sizeHint().height());
+    setAccessibleName(text);
+}
+
+void TextLine::setText(const QString& text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = text;
+    setAccessibleName(text);
+    updateGeometry();
+    update();
+}
+
+int TextLine::baseline() const {
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).ascent()));
+}
+
+QSize TextLine::sizeHint() const {
+    const QFontMetricsF metrics(font());
+    return QSize(static_cast<int>(std::ceil(metrics.horizontalAdvance(text_))),
+                 static_cast<int>(std::ceil(metrics.height())));
+}
+
+QSize TextLine::minimumSizeHint() const {
+    return QSize(0, sizeHint().height());
+}
+
+void TextLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(secondary_ ? secondaryLabel() : primaryLabel());
+    const QFontMetricsF metrics(font());
+    const QString shown = metrics.elidedText(text_, Qt::ElideRight, width());
+    painter.drawText(QPointF(0, metrics.ascent()), shown);
+}
+
+} // namespace torvel

@@ -1,0 +1,32 @@
+#pragma once
+// One line of text in the application font at a pixel size and weight, in
+// the primary or secondary label colour resolved at paint time; elided
+// when it does not fit.
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+namespace torvel {
+
+class TextLine final : public QWidget {
+public:
+    TextLine(int pixelSize, QFont::Weight weight, bool secondary, const QString& text = {},
+             QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    const QString& text() const { return text_; }
+    // Distance from the top to the baseline, for aligning rows on it.
+    int baseline() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    bool secondary_;
+};
+
+} // namespace torvel

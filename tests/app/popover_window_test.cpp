@@ -1,0 +1,41 @@
+#include "app/popover_window.h"
+#include "fakes/app_rig.h"
+#include "ui/flat_slider.h"
+#include "ui/popover_view.h"
+
+#include <gtest/gtest.h>
+#include <QTest>
+
+namespace torvel {
+namespace {
+
+TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
+    test::AppRig r;
+    Coordinator& coordinator = r.coordinator;
+    FakeLoginItemService& service = r.service;
+    InMemoryDisplayLayer& display = r.display;
+    coordinator.start();
+    PopoverWindow window(r.settings, coordinator, r.loginItem);
+
+    const int queries = service.statusQueries;
+    window.toggle(QRect(), QPoint(500, 10));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.width(), 300);
+    EXPECT_EQ(service.statusQueries, queries + 1);
+
+    // Mid-drag of the night colour, the popover goes away.
+    FlatSlider& night = window.view().nightRow()->slider();
+    QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(30, 9));
+    EXPECT_EQ(coordinator.preview(), Coordinator::Preview::night);
+    const int writes = display.tableWrites;
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(coordinator.preview(), std::nullopt);
+    EXPECT_GT(display.tableWrites, writes) << "the update ran: the schedule is back";
+    EXPECT_TRUE(window.justClosed());
+    window.toggle(QRect(), QPoint(500, 10));
+    EXPECT_FALSE(window.isVisible()) << "the click that closed it does not reopen it";
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,247 @@
+#include "fakes/app_rig.h"
+#include "schedule/time_text.h"
+#include "ui/day_curve.h"
+#include "ui/flat_segmented.h"
+#include "ui/flat_slider.h"
+#include "ui/flat_switch.h"
+#include "ui/popover_text.h"
+#include "ui/popover_view.h"
+#include "ui/stepper_control.h"
+#include "ui/style.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTest>
+#include <QTimeZone>
+
+namespace torvel {
+namespace {
+
+using Preview = Coordinator::Preview;
+
+QDateTime at(int h, int m) {
+    return QDateTime(QDate(2026, 12, 7), QTime(h, m), QTimeZone::utc());
+}
+
+ClockText clockIn(const char* locale) {
+    return [locale](std::int64_t m) {
+        return clockString(m, QDate(2026, 12, 7), QTimeZone::utc(),
+                           QLocale(QString::fromLatin1(locale)));
+    };
+}
+
+TEST(StatusLine, EveryRuleIn24And12HourLocales) {
+    const LightSchedule s;
+    const auto de = clockIn("de_DE"), us = clockIn("en_US");
+    EXPECT_EQ(statusLine(TorvelMode::manual, s, Preview::day, Phase::night, at(1, 0), de),
+              "Fixed color");
+    EXPECT_EQ(statusLine(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), de),
+              "Screen colors are unchanged");
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), de),
+              "Previewing the day color");
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::night, Phase::day, at(1, 0), de),
+              "Previewing the night color");
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::windDown, at(22, 0), de),
+              QStringLiteral("Winding down \u00B7 bedtime in 1h 30m"));
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::night, at(1, 0), de),
+              QStringLiteral("Night \u00B7 wake at 07:30"));
+    EXPECT_TRUE(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::morning, at(7, 10), us)
+                    .startsWith(QStringLiteral("Waking up \u00B7 daylight at 7:30")));
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::day, at(12, 0), de),
+              QStringLiteral("Daylight \u00B7 wind-down at 20:30"));
+    EXPECT_TRUE(statusLine(TorvelMode::automatic, s, std::nullopt, std::nullopt, at(12, 0), us)
+                    .startsWith(QStringLiteral("Daylight \u00B7 wind-down at 8:30")))
+        << "no phase yet reads as day";
+
+    // The wind-down start: cut to the awake span, a full day when bedtime is wake.
+    const LightSchedule longRamp{1410, 450, 1000, 6500, 2700};
+    EXPECT_EQ(statusLine(TorvelMode::automatic, longRamp, std::nullopt, Phase::day, at(12, 0), de),
+              QStringLiteral("Daylight \u00B7 wind-down at 07:30"));
+    const LightSchedule same{450, 450, 180, 6500, 2700};
+    EXPECT_EQ(statusLine(TorvelMode::automatic, same, std::nullopt, Phase::day, at(12, 0), de),
+              QStringLiteral("Daylight \u00B7 wind-down at 04:30"));
+}
+
+TEST(ScheduleEditing, SteppingWrapsAndWindDownClamps) {
+    EXPECT_EQ(steppedMinute(1430, 15), 5);
+    EXPECT_EQ(steppedMinute(0, -15), 1425);
+    EXPECT_EQ(steppedMinute(1413, 15), 1428);
+    EXPECT_EQ(steppedMinute(1413, -15), 1398);
+    EXPECT_EQ(steppedMinute(INT64_MAX, 15), (INT64_MAX % 1440 + 15) % 1440);
+    EXPECT_EQ(steppedMinute(INT64_MIN, -15), steppedMinute(INT64_MIN % 1440 + 1440, -15));
+    EXPECT_EQ(changedWindDown(30, -30), 30);
+    EXPECT_EQ(changedWindDown(480, 30), 480);
+    EXPECT_EQ(changedWindDown(500, -30), 470);
+    EXPECT_EQ(changedWindDown(500, 30), 480);
+    EXPECT_EQ(changedWindDown(10, -30), 30);
+    EXPECT_EQ(changedWindDown(INT64_MAX, 30), 480);
+    EXPECT_EQ(changedWindDown(INT64_MIN, -30), 30);
+    EXPECT_EQ(truncatedKelvin(3449.9), 3449);
+    EXPECT_EQ(truncatedKelvin(-2.5), -2);
+}
+
+TEST(DayCurve, SamplesMarkerAndShape) {
+    const auto samples = dayCurveSamples(LightSchedule{});
+    ASSERT_EQ(samples.size(), 145u);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        EXPECT_EQ(samples[i].x, static_cast<std::int64_t>(i) * 10);
+    }
+    EXPECT_EQ(samples.front().kelvin, samples.back().kelvin);
+    auto k = [&](std::int64_t x) { return samples[static_cast<std::size_t>(x / 10)].kelvin; };
+    EXPECT_EQ(k(0), 6500);
+    EXPECT_EQ(k(510), 6500);
+    EXPECT_LT(k(600), 6500);
+    EXPECT_EQ(k(690), 2700);
+    EXPECT_EQ(k(1140), 2700);
+    EXPECT_EQ(k(1170), 6500);
+    EXPECT_EQ(k(1440), 6500);
+
+    EXPECT_EQ(dayCurveX(13 * 60), 60);
+    EXPECT_EQ(dayCurveX(30), 750);
+    EXPECT_EQ(dayCurveX(720), 0) << "noon is 0, never 1440";
+    EXPECT_EQ(dayCurveLabel(0), "Noon");
+    EXPECT_EQ(dayCurveLabel(360), "6 PM");
+    EXPECT_EQ(dayCurveLabel(720), "Midnight");
+    EXPECT_EQ(dayCurveLabel(1080), "6 AM");
+    EXPECT_EQ(dayCurveLabel(1440), "Noon");
+    EXPECT_EQ(dayCurveLabel(100), "");
+
+    DayCurve curve;
+    curve.resize(268, DayCurve::curveHeight);
+    EXPECT_EQ(curve.height(), 84);
+    // A 1000 K night sits on the floor: the area has no height there.
+    EXPECT_EQ(curve.toWidget(900, 1000).y(), curve.plotRect().bottom());
+    EXPECT_GT(curve.toWidget(0, 6500).y(), curve.plotRect().top()) << "6500 stays below the top";
+}
+
+struct Rig : test::AppRig {
+    PopoverView view{settings, coordinator, loginItem};
+
+    void settle() {
+        view.show();
+        queue.runPosted();
+        QCoreApplication::processEvents();
+        queue.runPosted();
+        QCoreApplication::processEvents();
+        view.adjustSize();
+        QCoreApplication::processEvents();
+    }
+};
+
+void drag(FlatSlider& slider, std::initializer_list<int> xs) {
+    auto it = xs.begin();
+    QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(*it, 9));
+    for (++it; it != xs.end(); ++it) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(*it, 9), QPointF(*it, 9), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&slider, &move);
+    }
+}
+
+TEST(PopoverView, LayoutInEachMode) {
+    Rig r;
+    r.coordinator.start();
+    r.settle();
+    r.view.adjustSize();
+    EXPECT_EQ(r.view.width(), 300);
+    EXPECT_EQ(r.view.modePicker()->width(), 268);
+    EXPECT_EQ(r.view.modePicker()->geometry().left(), 16);
+    EXPECT_GE(r.view.modePicker()->geometry().top(), 16 + 36 + 16) << "under the header";
+    ASSERT_NE(r.view.dayCurve(), nullptr);
+    EXPECT_EQ(r.view.dayCurve()->width(), 268);
+    EXPECT_EQ(r.view.dayCurve()->height(), 84);
+    EXPECT_EQ(r.view.bedtimeStepper()->text(), clockString(1410));
+    EXPECT_EQ(r.view.windDownStepper()->text(), durationString(180));
+    EXPECT_EQ(r.view.windDownDetail(), QStringLiteral("Starts ") + clockString(1230));
+
+    r.settings.setMode(TorvelMode::off);
+    r.settle();
+    r.view.adjustSize();
+    EXPECT_EQ(r.view.titleText(), "Off");
+    EXPECT_EQ(r.view.statusText(), "Screen colors are unchanged");
+    EXPECT_EQ(r.view.hairlineAfterSection()->geometry().top(),
+              r.view.modePicker()->geometry().bottom() + 1 + 14)
+        << "the separator follows the picker directly";
+    EXPECT_EQ(r.view.dayCurve(), nullptr);
+
+    r.settings.setMode(TorvelMode::manual);
+    r.settle();
+    ASSERT_NE(r.view.manualRow(), nullptr);
+    EXPECT_EQ(r.view.manualRow()->width(), 268);
+    EXPECT_EQ(r.view.statusText(), "Fixed color");
+}
+
+TEST(PopoverView, StepsWriteTheWholeScheduleOnce) {
+    Rig r;
+    r.coordinator.start();
+    r.settle();
+    int notices = 0;
+    auto watch = r.settings.objectWillChange().subscribe([&] { ++notices; });
+    QTest::mouseClick(&r.view.bedtimeStepper()->plusButton(), Qt::LeftButton);
+    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(r.settings.schedule().bedtime, 1425);
+    r.settle();
+    EXPECT_EQ(r.view.windDownDetail(), QStringLiteral("Starts ") + clockString(1245));
+    QTest::mouseClick(&r.view.windDownStepper()->minusButton(), Qt::LeftButton);
+    EXPECT_EQ(r.settings.schedule().windDown, 150);
+    QTest::mouseClick(&r.view.wakeStepper()->minusButton(), Qt::LeftButton);
+    EXPECT_EQ(r.settings.schedule(), (LightSchedule{1425, 435, 150, 6500, 2700}));
+    EXPECT_EQ(notices, 3);
+}
+
+TEST(PopoverView, SlidersWriteThroughAndPreviewOnlyForScheduleColours) {
+    Rig r;
+    r.coordinator.start();
+    r.settle();
+    r.view.adjustSize();
+
+    FlatSlider& night = r.view.nightRow()->slider();
+    drag(night, {8, 60});
+    EXPECT_EQ(r.coordinator.preview(), Preview::night) << "set while dragged";
+    r.settle();
+    EXPECT_EQ(r.gamma.kelvin(), r.settings.schedule().nightKelvin) << "the screens follow";
+    QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(60, 9));
+    EXPECT_EQ(r.coordinator.preview(), std::nullopt);
+    EXPECT_EQ(r.gamma.kelvin(), 6500) << "back to the scheduled colour at noon";
+
+    r.settings.setMode(TorvelMode::manual);
+    r.settle();
+    FlatSlider& manual = r.view.manualRow()->slider();
+    drag(manual, {100, -50});
+    EXPECT_EQ(r.coordinator.preview(), std::nullopt) << "the manual row never previews";
+    QTest::mouseRelease(&manual, Qt::LeftButton, {}, QPoint(-50, 9));
+    EXPECT_EQ(r.settings.manualKelvin(), 1000);
+    r.settle();
+    EXPECT_EQ(r.view.manualRow()->valueText(), "1000 K");
+    EXPECT_EQ(r.view.titleText(), "1000");
+}
+
+TEST(PopoverView, ScreenshotsInEveryModeAndAppearance) {
+    const QString folder = QStringLiteral(TORVEL_GALLERY_DIR);
+    QDir().mkpath(folder);
+    for (const bool dark : {false, true}) {
+        Theme::setDesktopPrefersDark(dark);
+        for (const TorvelMode mode : allModes) {
+            Rig r;
+            r.clock = at(22, 10);
+            r.settings.setMode(mode);
+            r.settings.setManualKelvin(3400);
+            r.service.current = LoginItemStatus::enabled;
+            r.loginItem.refresh();
+            r.coordinator.start();
+            r.settle();
+            QTest::qWait(200); // the switch's slide
+            QImage image(r.view.size() * 2, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(2);
+            r.view.render(&image);
+            const QString name = QStringLiteral("%1/popover-%2-%3.png")
+                                     .arg(folder, QString::fromLatin1(rawValue(mode).data()),
+                                          dark ? QStringLiteral("dark") : QStringLiteral("light"));
+            EXPECT_TRUE(image.save(name));
+        }
+    }
+    Theme::setDesktopPrefersDark(std::nullopt);
+}
+
+} // namespace
+} // namespace torvel
