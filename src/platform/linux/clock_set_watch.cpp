@@ -43,9 +43,9 @@ ClockSetWatch::~ClockSetWatch() {
 void ClockSetWatch::rearm() {
     // Far enough ahead never to expire by itself (the year 2286 on a 64-bit
     // time_t), near enough for every kernel's range checks.
-    itimerspec spec{};
-    spec.it_value.tv_sec = 10'000'000'000;
-    ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = 10'000'000'000;
+    ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr);
 }
 
 void ClockSetWatch::readable() {

@@ -148,9 +148,9 @@ TEST(ClockSetWatch, ArmsFarAheadAndReArmsAfterANotice) {
     int notices = 0;
     ClockSetWatch real([&] { ++notices; });
     ASSERT_TRUE(real.isActive());
-    itimerspec spec{};
-    ASSERT_EQ(::timerfd_gettime(real.fd(), &spec), 0);
-    EXPECT_GT(spec.it_value.tv_sec, 100LL * 365 * 24 * 3600) << "never expires by itself";
+    itimerspec armed{};
+    ASSERT_EQ(::timerfd_gettime(real.fd(), &armed), 0);
+    EXPECT_GT(armed.it_value.tv_sec, 100LL * 365 * 24 * 3600) << "never expires by itself";
 
     // Through the fd seam: a timer that fires now is read, noticed and
     // re-armed like the real one.
@@ -161,8 +161,8 @@ TEST(ClockSetWatch, ArmsFarAheadAndReArmsAfterANotice) {
     int seamNotices = 0;
     ClockSetWatch seam([&] { ++seamNotices; }, fd);
     EXPECT_TRUE(spinUntil([&] { return seamNotices == 1; }, 2000));
-    ASSERT_EQ(::timerfd_gettime(fd, &spec), 0);
-    EXPECT_GT(spec.it_value.tv_sec, 100LL * 365 * 24 * 3600);
+    ASSERT_EQ(::timerfd_gettime(fd, &armed), 0);
+    EXPECT_GT(armed.it_value.tv_sec, 100LL * 365 * 24 * 3600);
     spinFor(100);
     EXPECT_EQ(seamNotices, 1);
     EXPECT_EQ(notices, 0);
