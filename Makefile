@@ -1,7 +1,9 @@
 # Thin wrapper over the CMake presets. `make test` is what CI runs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check-asan bench format clean
+.PHONY: deps build run test check-asan check-package install uninstall package bench format clean
+
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps
@@ -16,12 +18,30 @@ run: build
 
 test: build
 	ctest --preset release -j $(JOBS)
+	$(MAKE) --no-print-directory check-package
 	$(MAKE) --no-print-directory check-asan
 
 check-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Installs under PREFIX and remembers what it wrote, for `make uninstall`.
+install: build
+	cmake --install build/release --prefix $(PREFIX)
+	cp build/release/install_manifest.txt build/installed-files.txt
+
+uninstall:
+	cmake -DMANIFEST=build/installed-files.txt -P cmake/uninstall.cmake
+
+# build/release/torvelbar_<version>_amd64.deb
+package: build
+	cd build/release && cpack -G DEB
+
+# Installs into a throw-away prefix and a throw-away root from the .deb,
+# validates what was installed and starts it under Xvfb with a tray.
+check-package: package
+	scripts/check-package
 
 bench: build
 	build/release/bench/torvel_bench

@@ -1,0 +1,12 @@
+# Removes every file an install listed: cmake -DMANIFEST=<file> -P uninstall.cmake
+set(manifest "${MANIFEST}")
+if(NOT EXISTS "${manifest}")
+    message(FATAL_ERROR "Nothing to uninstall: ${manifest} does not exist")
+endif()
+file(STRINGS "${manifest}" files)
+foreach(file IN LISTS files)
+    if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+        message(STATUS "Removing ${file}")
+        file(REMOVE "${file}")
+    endif()
+endforeach()
