@@ -51,7 +51,6 @@ TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator
     : settings_(settings)
     , coordinator_(coordinator)
     , loginItem_(loginItem)
-    , popover_(std::make_unique<PopoverWindow>(settings, coordinator, loginItem))
     , menu_(std::make_unique<QMenu>())
     , follow_(this, [this] { refresh(); }) {
     modes_ = new QActionGroup(menu_.get());
@@ -86,16 +85,25 @@ void TrayController::show() {
     connect(tray_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger) {
-                    popover_->toggle(tray_->geometry(), QCursor::pos());
+                    popover().toggle(tray_->geometry(), QCursor::pos());
                 }
             });
     refresh();
     tray_->show();
 }
 
+PopoverWindow& TrayController::popover() {
+    // Built at the first click: most runs never open it, and building it
+    // before the first tint would delay that tint.
+    if (!popover_) {
+        popover_ = std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_);
+    }
+    return *popover_;
+}
+
 void TrayController::openPopover() {
-    if (!popover_->isVisible()) {
-        popover_->toggle(tray_ ? tray_->geometry() : QRect(), QCursor::pos());
+    if (!popover().isVisible()) {
+        popover().toggle(tray_ ? tray_->geometry() : QRect(), QCursor::pos());
     }
 }
 
@@ -105,11 +113,15 @@ void TrayController::refresh() {
     }
     const bool isOff = settings_.mode() == TorvelMode::off;
     const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
-    const QImage image = tintedIcon(menuBarIcon(coordinator_.kelvin(), isOff, dpr), iconColor());
-    // The tray host redraws (and over D-Bus, is woken) on every new icon;
-    // an unchanged image is not sent again.
-    if (image != lastImage_) {
-        lastImage_ = image;
+    // The image depends on these alone. Most ticks change none of them, and
+    // then neither drawing nor sending happens: the tray host redraws (over
+    // D-Bus, is woken) on every new icon.
+    const IconKey key{menuBarText(coordinator_.kelvin()),
+                      traySymbolFor(coordinator_.kelvin(), isOff), isOff, dpr, iconColor().rgba()};
+    if (key != lastIcon_) {
+        lastIcon_ = key;
+        const QImage image =
+            tintedIcon(menuBarIcon(coordinator_.kelvin(), isOff, dpr), QColor::fromRgba(key.color));
         tray_->setIcon(QIcon(QPixmap::fromImage(image)));
     }
     const QString tip = tooltipText(coordinator_.kelvin(), isOff, modeName(settings_.mode()));

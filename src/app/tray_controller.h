@@ -2,9 +2,11 @@
 // The tray icon: its image follows the coordinator's Kelvin value and the
 // mode; a left click toggles the popover, a right click opens a small menu.
 
+#include "app/tray_symbols.h"
 #include "ui/refresh_after_notices.h"
 
 #include <memory>
+#include <optional>
 #include <QImage>
 #include <QObject>
 
@@ -30,7 +32,7 @@ public:
     void openPopover();
     // Redraws the icon now (after a theme change).
     void refreshIcon() { refresh(); }
-    PopoverWindow& popover() { return *popover_; }
+    PopoverWindow& popover();
 
     // "TorvelBar · 2700 K · Schedule"
     static QString tooltipText(std::int64_t kelvin, bool isOff, const QString& modeName);
@@ -48,7 +50,15 @@ private:
     QActionGroup* modes_ = nullptr;
     QAction* openAtLogin_ = nullptr;
     RefreshAfterNotices follow_;
-    QImage lastImage_;
+    struct IconKey {
+        QString text;
+        TraySymbol symbol;
+        bool isOff;
+        qreal dpr;
+        QRgb color;
+        bool operator==(const IconKey&) const = default;
+    };
+    std::optional<IconKey> lastIcon_;
     QString lastToolTip_;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <optional>
 #include <QMetaObject>
 #include <QSocketNotifier>
 #include <utility>
@@ -63,6 +64,17 @@ struct X11DisplayLayer::Impl {
     GammaCaptureFile captureFile{QString()};
     std::map<xcb_randr_crtc_t, CapturedRamps> captures;
 
+    // The active CRTCs and their gamma sizes, asked for once and kept until a
+    // RandR notice says the configuration changed: a tick's write then needs
+    // no reply from the server, so it never waits on it.
+    std::optional<std::vector<xcb_randr_crtc_t>> knownCrtcs;
+    std::map<xcb_randr_crtc_t, std::uint32_t> knownGammaSizes;
+
+    void forgetConfiguration() {
+        knownCrtcs.reset();
+        knownGammaSizes.clear();
+    }
+
     ~Impl() {
         for (auto* e : pending) {
             std::free(e);
@@ -76,10 +88,17 @@ struct X11DisplayLayer::Impl {
     bool broken() const { return connection == nullptr || xcb_connection_has_error(connection); }
 
     std::vector<xcb_randr_crtc_t> activeCrtcs() {
-        std::vector<xcb_randr_crtc_t> out;
         if (broken()) {
-            return out;
+            return {};
         }
+        if (!knownCrtcs) {
+            knownCrtcs = queryActiveCrtcs();
+        }
+        return *knownCrtcs;
+    }
+
+    std::vector<xcb_randr_crtc_t> queryActiveCrtcs() {
+        std::vector<xcb_randr_crtc_t> out;
         for (const xcb_window_t root : roots) {
             xcb_randr_crtc_t* crtcs = nullptr;
             int count = 0;
@@ -122,9 +141,16 @@ struct X11DisplayLayer::Impl {
     }
 
     std::uint32_t gammaSize(xcb_randr_crtc_t crtc) {
+        if (const auto known = knownGammaSizes.find(crtc); known != knownGammaSizes.end()) {
+            return known->second;
+        }
         auto r = reply(xcb_randr_get_crtc_gamma_size_reply(
             connection, xcb_randr_get_crtc_gamma_size(connection, crtc), nullptr));
-        return r ? r->size : 0;
+        const std::uint32_t size = r ? r->size : 0;
+        if (size > 0) {
+            knownGammaSizes[crtc] = size;
+        }
+        return size;
     }
 
     // Keeps the CRTC's ramps from before our first change, on disk before the
@@ -252,6 +278,10 @@ struct X11DisplayLayer::Impl {
         const std::uint8_t type = e->response_type & 0x7f;
         if (type == 0) {
             return; // an error reply to an unchecked request: ignored by design
+        }
+        if (type == randrEventBase + XCB_RANDR_SCREEN_CHANGE_NOTIFY ||
+            type == randrEventBase + XCB_RANDR_NOTIFY) {
+            forgetConfiguration();
         }
         if (type == randrEventBase + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
             const auto* sc = reinterpret_cast<const xcb_randr_screen_change_notify_event_t*>(e);
