@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets. `make test` is what CI runs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check-asan check-package install uninstall package bench format clean
+.PHONY: deps build run test check-asan check-package install uninstall package bench bench-short format clean
 
 PREFIX ?= /usr/local
 
@@ -19,6 +19,7 @@ run: build
 test: build
 	ctest --preset release -j $(JOBS)
 	$(MAKE) --no-print-directory check-package
+	$(MAKE) --no-print-directory bench-short
 	$(MAKE) --no-print-directory check-asan
 
 check-asan: deps
@@ -43,8 +44,13 @@ package: build
 check-package: package
 	scripts/check-package
 
+# The performance report: torvelbar against a bare Qt tray icon, then the
+# Google Benchmark figures. bench-short only checks that it still runs.
 bench: build
-	build/release/bench/torvel_bench
+	bench/perf_report build/release
+
+bench-short: build
+	bench/perf_report --short build/release
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
