@@ -1,7 +1,7 @@
 #include "platform/x11/x11_display_layer.h"
 
 #include "platform/x11/gamma_capture_file.h"
-#include "platform/x11/ramp_resample.h"
+#include "display/ramp_resample.h"
 
 #include <algorithm>
 #include <cstdlib>

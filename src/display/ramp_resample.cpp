@@ -1,4 +1,4 @@
-#include "platform/x11/ramp_resample.h"
+#include "display/ramp_resample.h"
 
 #include <cmath>
 

@@ -1,4 +1,6 @@
 #pragma once
+// Device ramps from transfer tables: displays take 16-bit ramps of their own
+// length, which is rarely the 256 entries the tables have.
 
 #include <cstdint>
 #include <span>

@@ -1,0 +1,16 @@
+#pragma once
+// The file a gamma control reads its ramps from: red, green and blue one
+// after the other, sealed so the compositor can trust what it reads.
+
+#include <cstdint>
+#include <span>
+
+namespace torvel {
+
+// A memfd holding the three ramps, positioned at offset 0 (compositors read
+// either from the start or from the current offset) and sealed against
+// writes and size changes. -1 when it cannot be made; the caller closes it.
+int sealedGammaRampFile(std::span<const std::uint16_t> red, std::span<const std::uint16_t> green,
+                        std::span<const std::uint16_t> blue);
+
+} // namespace torvel

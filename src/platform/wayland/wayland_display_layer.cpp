@@ -1,0 +1,405 @@
+#include "platform/wayland/wayland_display_layer.h"
+
+#include "display/ramp_resample.h"
+#include "gamma-control-client.h"
+#include "platform/wayland/gamma_ramp_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <QObject>
+#include <QSocketNotifier>
+#include <unistd.h>
+#include <wayland-client.h>
+
+namespace torvel {
+
+namespace {
+
+// Real drivers report 256 to 4096 entries; some have reported garbage, and
+// the size decides an allocation and the file we send.
+constexpr std::uint32_t maxGammaSize = 65536;
+
+// wl_output version 3 adds `release`, which frees the compositor's side.
+constexpr std::uint32_t outputVersion = 3;
+
+struct Connection {
+    wl_display* display = nullptr;
+    wl_registry* registry = nullptr;
+
+    ~Connection() {
+        if (registry) {
+            wl_registry_destroy(registry);
+        }
+        if (display) {
+            wl_display_disconnect(display);
+        }
+    }
+};
+
+wl_display* connectTo(const QString& socketName) {
+    const QByteArray name = socketName.toLocal8Bit();
+    return wl_display_connect(name.isEmpty() ? nullptr : name.constData());
+}
+
+QString describe(const QString& socketName) {
+    return socketName.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : socketName;
+}
+
+} // namespace
+
+struct WaylandDisplayLayer::Impl {
+    struct Output {
+        Impl* impl = nullptr;
+        std::uint32_t name = 0;
+        wl_output* output = nullptr;
+        zwlr_gamma_control_v1* control = nullptr;
+        std::uint32_t gammaSize = 0; // 0 until the compositor says
+        bool refused = false;        // failed since the last reconfiguration
+    };
+
+    Connection connection;
+    zwlr_gamma_control_manager_v1* manager = nullptr;
+    std::uint32_t managerName = 0;
+    std::map<std::uint32_t, std::unique_ptr<Output>> outputs;
+    bool started = false; // the first round trip is over
+
+    std::unique_ptr<QSocketNotifier> notifier;
+    QObject context; // posted notices die with it
+    std::vector<std::pair<ReconfigurationCallback, void*>> callbacks;
+    std::function<void()> wakeHandler;
+
+    ~Impl() {
+        notifier.reset();
+        for (auto& [name, output] : outputs) {
+            dropControl(*output);
+            releaseOutput(*output);
+        }
+        if (manager) {
+            zwlr_gamma_control_manager_v1_destroy(manager);
+        }
+        if (!broken()) {
+            wl_display_flush(connection.display);
+        }
+    }
+
+    bool broken() const {
+        return connection.display == nullptr || wl_display_get_error(connection.display) != 0;
+    }
+
+    static void dropControl(Output& o) {
+        if (o.control) {
+            zwlr_gamma_control_v1_destroy(o.control);
+            o.control = nullptr;
+        }
+        o.gammaSize = 0;
+    }
+
+    static void releaseOutput(Output& o) {
+        if (!o.output) {
+            return;
+        }
+        if (wl_output_get_version(o.output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
+            wl_output_release(o.output);
+        } else {
+            wl_output_destroy(o.output);
+        }
+        o.output = nullptr;
+    }
+
+    // A reconfiguration gives refused outputs another chance: the holder may
+    // have let go, or the output may be a different one now.
+    void forgiveRefusals() {
+        for (auto& [name, output] : outputs) {
+            output->refused = false;
+        }
+    }
+
+    // Callers' code never runs inside a Wayland dispatch that one of our own
+    // calls started; it runs on a later turn of the event loop.
+    void post(DisplayId id, std::uint32_t flags) {
+        if (!started) {
+            return; // the outputs present at connection are no change
+        }
+        QMetaObject::invokeMethod(
+            &context,
+            [this, id, flags] {
+                for (const auto& [callback, userInfo] : std::vector(callbacks)) {
+                    callback(id, flags, userInfo);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+    void flush() {
+        if (!broken()) {
+            wl_display_flush(connection.display);
+        }
+    }
+
+    void dispatch() {
+        wl_display* d = connection.display;
+        if (!broken()) {
+            if (wl_display_prepare_read(d) == 0) {
+                wl_display_read_events(d); // does not block: the socket is readable
+            }
+            wl_display_dispatch_pending(d);
+            flush();
+        }
+        // A closed socket stays readable: stop listening rather than spin.
+        if (broken() && notifier) {
+            notifier->setEnabled(false);
+        }
+    }
+
+    // Asks for a control on each output that has none and was not refused,
+    // and waits for the answers. Only these listings cost a round trip.
+    void takeControls() {
+        if (broken() || !manager) {
+            return;
+        }
+        bool asked = false;
+        for (auto& [name, output] : outputs) {
+            Output& o = *output;
+            if (o.control || o.refused || !o.output) {
+                continue;
+            }
+            o.control = zwlr_gamma_control_manager_v1_get_gamma_control(manager, o.output);
+            zwlr_gamma_control_v1_add_listener(o.control, &controlListener, &o);
+            asked = true;
+        }
+        if (asked) {
+            wl_display_roundtrip(connection.display);
+        }
+    }
+
+    void addGlobal(std::uint32_t name, const char* interface, std::uint32_t version) {
+        wl_registry* registry = connection.registry;
+        if (std::strcmp(interface, wl_output_interface.name) == 0) {
+            auto o = std::make_unique<Output>();
+            o->impl = this;
+            o->name = name;
+            o->output = static_cast<wl_output*>(wl_registry_bind(
+                registry, name, &wl_output_interface, std::min(version, outputVersion)));
+            outputs[name] = std::move(o);
+            forgiveRefusals();
+            post(name, DisplayChange::added);
+        } else if (std::strcmp(interface, zwlr_gamma_control_manager_v1_interface.name) == 0 &&
+                   !manager) {
+            manager = static_cast<zwlr_gamma_control_manager_v1*>(
+                wl_registry_bind(registry, name, &zwlr_gamma_control_manager_v1_interface, 1));
+            managerName = name;
+        }
+    }
+
+    void removeGlobal(std::uint32_t name) {
+        if (const auto it = outputs.find(name); it != outputs.end()) {
+            dropControl(*it->second);
+            releaseOutput(*it->second);
+            outputs.erase(it);
+            forgiveRefusals();
+            flush();
+            post(name, DisplayChange::removed);
+        } else if (manager && name == managerName) {
+            for (auto& [n, output] : outputs) {
+                dropControl(*output);
+            }
+            zwlr_gamma_control_manager_v1_destroy(manager);
+            manager = nullptr;
+            flush();
+        }
+    }
+
+    static void onGammaSize(void* data, zwlr_gamma_control_v1*, std::uint32_t size) {
+        auto& o = *static_cast<Output*>(data);
+        if (size == 0 || size > maxGammaSize) {
+            refuse(o);
+            return;
+        }
+        o.gammaSize = size;
+    }
+
+    static void onFailed(void* data, zwlr_gamma_control_v1*) {
+        refuse(*static_cast<Output*>(data));
+    }
+
+    static void refuse(Output& o) {
+        dropControl(o);
+        o.refused = true;
+        o.impl->flush();
+    }
+
+    static constexpr zwlr_gamma_control_v1_listener controlListener{
+        .gamma_size = &Impl::onGammaSize,
+        .failed = &Impl::onFailed,
+    };
+
+    static void onGlobal(void* data, wl_registry*, std::uint32_t name, const char* interface,
+                         std::uint32_t version) {
+        static_cast<Impl*>(data)->addGlobal(name, interface, version);
+    }
+
+    static void onGlobalRemove(void* data, wl_registry*, std::uint32_t name) {
+        static_cast<Impl*>(data)->removeGlobal(name);
+    }
+
+    static constexpr wl_registry_listener registryListener{
+        .global = &Impl::onGlobal,
+        .global_remove = &Impl::onGlobalRemove,
+    };
+};
+
+WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName, QString* error) {
+    auto fail = [error](Probe result, const QString& why) {
+        if (error) {
+            *error = why;
+        }
+        return result;
+    };
+    Connection c;
+    c.display = connectTo(socketName);
+    if (!c.display) {
+        return fail(Probe::noConnection, QStringLiteral("cannot connect to the Wayland compositor %1")
+                                             .arg(describe(socketName)));
+    }
+    bool found = false;
+    static constexpr wl_registry_listener listener{
+        .global =
+            [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
+                if (std::strcmp(interface, zwlr_gamma_control_manager_v1_interface.name) == 0) {
+                    *static_cast<bool*>(data) = true;
+                }
+            },
+        .global_remove = [](void*, wl_registry*, std::uint32_t) {},
+    };
+    c.registry = wl_display_get_registry(c.display);
+    wl_registry_add_listener(c.registry, &listener, &found);
+    if (wl_display_roundtrip(c.display) < 0) {
+        return fail(Probe::noConnection, QStringLiteral("the Wayland compositor %1 closed the connection")
+                                             .arg(describe(socketName)));
+    }
+    if (!found) {
+        return fail(Probe::noGammaControl,
+                    QStringLiteral("this compositor offers no gamma control to applications"));
+    }
+    return Probe::usable;
+}
+
+std::unique_ptr<WaylandDisplayLayer> WaylandDisplayLayer::create(const QString& socketName,
+                                                                 QString* error) {
+    auto impl = std::make_unique<Impl>();
+    impl->connection.display = connectTo(socketName);
+    if (!impl->connection.display) {
+        if (error) {
+            *error = QStringLiteral("cannot connect to the Wayland compositor %1")
+                         .arg(describe(socketName));
+        }
+        return nullptr;
+    }
+    impl->connection.registry = wl_display_get_registry(impl->connection.display);
+    wl_registry_add_listener(impl->connection.registry, &Impl::registryListener, impl.get());
+    if (wl_display_roundtrip(impl->connection.display) < 0 || !impl->manager) {
+        if (error) {
+            *error = impl->broken()
+                         ? QStringLiteral("the Wayland compositor %1 closed the connection")
+                               .arg(describe(socketName))
+                         : QStringLiteral("this compositor offers no gamma control to applications");
+        }
+        return nullptr;
+    }
+    impl->started = true;
+    impl->notifier = std::make_unique<QSocketNotifier>(
+        wl_display_get_fd(impl->connection.display), QSocketNotifier::Read);
+    Impl* raw = impl.get();
+    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->dispatch(); });
+    return std::unique_ptr<WaylandDisplayLayer>(new WaylandDisplayLayer(std::move(impl)));
+}
+
+WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl)) {}
+
+WaylandDisplayLayer::~WaylandDisplayLayer() = default;
+
+std::uint32_t WaylandDisplayLayer::onlineDisplayList(std::uint32_t capacity, DisplayId* ids) {
+    impl_->takeControls();
+    if (impl_->broken()) {
+        return 0;
+    }
+    std::uint32_t n = 0;
+    for (const auto& [name, output] : impl_->outputs) {
+        if (!output->control || output->gammaSize == 0) {
+            continue;
+        }
+        if (ids != nullptr) {
+            if (n == capacity) {
+                break;
+            }
+            ids[n] = name;
+        }
+        ++n;
+    }
+    return n;
+}
+
+void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
+                                           std::span<const float> green,
+                                           std::span<const float> blue) {
+    const auto it = impl_->outputs.find(display);
+    if (impl_->broken() || it == impl_->outputs.end()) {
+        return;
+    }
+    const Impl::Output& o = *it->second;
+    if (!o.control || o.gammaSize == 0) {
+        return;
+    }
+    const auto r = resampleRamp(red, o.gammaSize);
+    const auto g = resampleRamp(green, o.gammaSize);
+    const auto b = resampleRamp(blue, o.gammaSize);
+    const int fd = sealedGammaRampFile(r, g, b);
+    if (fd < 0) {
+        return;
+    }
+    // libwayland sends a duplicate of the descriptor, so ours can go now.
+    zwlr_gamma_control_v1_set_gamma(o.control, fd);
+    ::close(fd);
+    impl_->flush();
+}
+
+void WaylandDisplayLayer::restoreColorSettings() {
+    for (auto& [name, output] : impl_->outputs) {
+        Impl::dropControl(*output);
+    }
+    impl_->flush();
+}
+
+void WaylandDisplayLayer::addReconfigurationCallback(ReconfigurationCallback callback,
+                                                     void* userInfo) {
+    const auto entry = std::make_pair(callback, userInfo);
+    if (std::find(impl_->callbacks.begin(), impl_->callbacks.end(), entry) ==
+        impl_->callbacks.end()) {
+        impl_->callbacks.push_back(entry);
+    }
+}
+
+void WaylandDisplayLayer::removeReconfigurationCallback(ReconfigurationCallback callback,
+                                                        void* userInfo) {
+    std::erase(impl_->callbacks, std::make_pair(callback, userInfo));
+}
+
+void WaylandDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
+    impl_->wakeHandler = std::move(handler);
+}
+
+std::vector<DisplayId> WaylandDisplayLayer::knownOutputs() const {
+    std::vector<DisplayId> out;
+    for (const auto& [name, output] : impl_->outputs) {
+        out.push_back(name);
+    }
+    return out;
+}
+
+bool WaylandDisplayLayer::connected() const {
+    return !impl_->broken();
+}
+
+} // namespace torvel

@@ -1,0 +1,63 @@
+#pragma once
+// The display layer on wlroots-based Wayland compositors: outputs whose ramps
+// the compositor lets us set through its gamma control extension, on a
+// connection of our own read through the Qt event loop.
+
+#include "platform/display_layer.h"
+
+#include <memory>
+#include <QString>
+#include <vector>
+
+namespace torvel {
+
+class WaylandDisplayLayer final : public DisplayLayer {
+public:
+    enum class Probe {
+        usable,         // the compositor hands out gamma controls
+        noGammaControl, // connected, but the compositor offers no gamma control
+        noConnection,   // no compositor answered at that socket
+    };
+
+    // Connects to `socketName` (WAYLAND_DISPLAY when empty; an absolute path
+    // works too) and looks for the gamma control manager. Touches no ramps.
+    static Probe probe(const QString& socketName, QString* error);
+
+    // Nothing, with a reason in `error`, unless probe() would say usable.
+    // Controls are taken at the first listing of the displays, not here.
+    static std::unique_ptr<WaylandDisplayLayer> create(const QString& socketName, QString* error);
+
+    // Gives every output its own ramps back before disconnecting.
+    ~WaylandDisplayLayer() override;
+
+    // The outputs with a working gamma control, by global name. A listing may
+    // wait for one round trip to the compositor, when it first has to ask for
+    // controls (at the first tint, after a restore, after a new output).
+    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override;
+    void setTransferTable(DisplayId display, std::span<const float> red,
+                          std::span<const float> green, std::span<const float> blue) override;
+    // Destroys the gamma controls, which makes the compositor restore the
+    // outputs; the next listing takes new ones.
+    void restoreColorSettings() override;
+    // Notices come for wl_output globals added or removed, always from the
+    // event loop, never from inside one of this layer's calls.
+    void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
+    void removeReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
+    // The compositors we support tell clients nothing about output power, so
+    // the handler is kept but never called; reconfiguration and the regular
+    // tick re-apply the tint instead.
+    void setScreensWakeHandler(std::function<void()> handler) override;
+
+    // Every wl_output global currently advertised, usable or not.
+    std::vector<DisplayId> knownOutputs() const;
+    // Whether the connection to the compositor still works.
+    bool connected() const;
+
+    struct Impl;
+
+private:
+    explicit WaylandDisplayLayer(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace torvel

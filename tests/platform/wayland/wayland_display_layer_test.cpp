@@ -1,0 +1,227 @@
+// The Wayland layer against our own compositor, which records every ramp
+// it is sent.
+#include "display/channel_gains.h"
+#include "display/gamma_service.h"
+#include "platform/qt/qt_main_queue.h"
+#include "platform/wayland/wayland_display_layer.h"
+#include "support/event_loop.h"
+#include "support/temp_dir.h"
+#include "support/test_compositor.h"
+
+#include <chrono>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace torvel;
+using torvel::test::spinFor;
+using torvel::test::spinUntil;
+using torvel::test::TestCompositor;
+using Write = TestCompositor::GammaWrite;
+
+namespace {
+
+bool matchesGains(const Write& w, std::int64_t kelvin) {
+    const ChannelGains g(kelvin);
+    const auto n = w.red.size();
+    if (n < 2 || w.green.size() != n || w.blue.size() != n) {
+        return false;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const double x = static_cast<double>(i) / static_cast<double>(n - 1);
+        if (std::abs(w.red[i] - g.red * x * 65535) > 1 ||
+            std::abs(w.green[i] - g.green * x * 65535) > 1 ||
+            std::abs(w.blue[i] - g.blue * x * 65535) > 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<Write> writesTo(const TestCompositor& c, std::uint32_t output) {
+    std::vector<Write> out;
+    for (auto& w : c.writes()) {
+        if (w.output == output) {
+            out.push_back(w);
+        }
+    }
+    return out;
+}
+
+std::vector<DisplayId> online(DisplayLayer& layer) {
+    std::vector<DisplayId> ids(layer.onlineDisplayList(0, nullptr));
+    ids.resize(layer.onlineDisplayList(static_cast<std::uint32_t>(ids.size()), ids.data()));
+    return ids;
+}
+
+struct Notice {
+    DisplayId id;
+    std::uint32_t flags;
+};
+
+void recordNotice(DisplayId id, std::uint32_t flags, void* userInfo) {
+    static_cast<std::vector<Notice>*>(userInfo)->push_back({id, flags});
+}
+
+std::unique_ptr<WaylandDisplayLayer> connect(const TestCompositor& c) {
+    QString error;
+    auto layer = WaylandDisplayLayer::create(c.socket(), &error);
+    EXPECT_TRUE(layer) << error.toStdString();
+    return layer;
+}
+
+} // namespace
+
+TEST(WaylandLayer, ListsTheOutputsWhoseControlsWorkAndSendsRampsOfTheirSize) {
+    TestCompositor compositor;
+    const auto small = compositor.addOutput(256);
+    const auto none = compositor.addOutput(0);
+    const auto large = compositor.addOutput(1024);
+    auto layer = connect(compositor);
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(layer->knownOutputs(), (std::vector<DisplayId>{small, none, large}));
+    EXPECT_EQ(online(*layer), (std::vector<DisplayId>{small, large}));
+    EXPECT_EQ(layer->onlineDisplayList(1, std::vector<DisplayId>(1).data()), 1u);
+
+    QtMainQueue queue;
+    GammaService gamma(*layer, queue);
+    gamma.apply(3400);
+    ASSERT_TRUE(spinUntil([&] { return compositor.writes().size() == 2; }, 2000));
+    for (const auto& [output, size] : {std::pair{small, 256u}, std::pair{large, 1024u}}) {
+        const auto w = writesTo(compositor, output);
+        ASSERT_EQ(w.size(), 1u);
+        EXPECT_EQ(w[0].red.size(), size);
+        EXPECT_TRUE(w[0].sealed);
+        EXPECT_TRUE(matchesGains(w[0], 3400));
+        EXPECT_EQ(w[0].red.back(), 65535); // 3400 K keeps red at full gain
+        EXPECT_EQ(w[0].blue.front(), 0);
+    }
+    // A tick costs no new controls and nothing but the ramps.
+    gamma.apply(3400);
+    ASSERT_TRUE(spinUntil([&] { return compositor.writes().size() == 4; }, 2000));
+    EXPECT_EQ(compositor.controlsCreated(), 3);
+    EXPECT_EQ(compositor.protocolErrors(), 0);
+}
+
+TEST(WaylandLayer, RestoreDestroysTheControlsAndTheNextTintTakesNewOnes) {
+    TestCompositor compositor;
+    const auto output = compositor.addOutput(512);
+    auto layer = connect(compositor);
+    ASSERT_TRUE(layer);
+    QtMainQueue queue;
+    auto service = std::make_unique<GammaService>(*layer, queue);
+    GammaService& gamma = *service;
+
+    gamma.apply(2700);
+    ASSERT_TRUE(spinUntil([&] { return compositor.writes().size() == 1; }, 2000));
+    EXPECT_EQ(compositor.liveControls(), 1);
+
+    gamma.apply(std::nullopt);
+    EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 0; }, 2000));
+    // Off costs the compositor nothing: no control is held.
+    spinFor(100);
+    EXPECT_EQ(compositor.controlsCreated(), 1);
+
+    gamma.apply(5000);
+    ASSERT_TRUE(spinUntil([&] { return compositor.writes().size() == 2; }, 2000));
+    EXPECT_EQ(compositor.controlsCreated(), 2);
+    EXPECT_EQ(compositor.liveControls(), 1);
+    EXPECT_TRUE(matchesGains(writesTo(compositor, output).back(), 5000));
+
+    service.reset();
+    layer.reset(); // leaving restores too
+    EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 0; }, 2000));
+}
+
+TEST(WaylandLayer, ANewOutputIsTintedAfterTheReconfigurationDelayAndARemovedOneIsForgotten) {
+    TestCompositor compositor;
+    const auto first = compositor.addOutput(256);
+    auto layer = connect(compositor);
+    ASSERT_TRUE(layer);
+    std::vector<Notice> notices;
+    layer->addReconfigurationCallback(&recordNotice, &notices);
+    QtMainQueue queue;
+    GammaService gamma(*layer, queue);
+    gamma.apply(3000);
+    ASSERT_TRUE(spinUntil([&] { return compositor.writes().size() == 1; }, 2000));
+
+    const auto added = compositor.addOutput(2048);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(spinUntil([&] { return !writesTo(compositor, added).empty(); }, 3000));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(240));
+    EXPECT_TRUE(matchesGains(writesTo(compositor, added).front(), 3000));
+    ASSERT_FALSE(notices.empty());
+    EXPECT_EQ(notices.front().id, added);
+    EXPECT_EQ(notices.front().flags, DisplayChange::added);
+
+    compositor.removeOutput(first);
+    ASSERT_TRUE(spinUntil([&] { return notices.size() == 2; }, 2000));
+    EXPECT_EQ(notices.back().id, first);
+    EXPECT_EQ(notices.back().flags, DisplayChange::removed);
+    EXPECT_EQ(layer->knownOutputs(), std::vector<DisplayId>{added});
+    EXPECT_EQ(online(*layer), std::vector<DisplayId>{added});
+    const std::vector<float> table(256, 0.5f);
+    layer->setTransferTable(first, table, table, table); // gone: ignored
+    layer->removeReconfigurationCallback(&recordNotice, &notices);
+    spinFor(400);
+    EXPECT_EQ(compositor.protocolErrors(), 0);
+}
+
+TEST(WaylandLayer, AFailedControlDropsItsOutputUntilTheNextReconfiguration) {
+    TestCompositor compositor;
+    const auto a = compositor.addOutput(256);
+    const auto b = compositor.addOutput(256);
+    compositor.setHeldElsewhere(b, true);
+    auto layer = connect(compositor);
+    ASSERT_TRUE(layer);
+    EXPECT_EQ(online(*layer), std::vector<DisplayId>{a}); // b is held by someone else
+
+    compositor.failControl(a); // taken away while in use
+    ASSERT_TRUE(spinUntil([&] { return online(*layer).empty(); }, 2000));
+    const auto created = compositor.controlsCreated();
+    EXPECT_TRUE(online(*layer).empty()); // not asked again on every tick
+    EXPECT_EQ(compositor.controlsCreated(), created);
+    const std::vector<float> table(256, 1.0f);
+    layer->setTransferTable(a, table, table, table);
+
+    compositor.setHeldElsewhere(b, false);
+    const auto c = compositor.addOutput(256);
+    ASSERT_TRUE(spinUntil([&] { return layer->knownOutputs().size() == 3; }, 2000));
+    EXPECT_EQ(online(*layer), (std::vector<DisplayId>{a, b, c}));
+    layer->restoreColorSettings();
+    EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 0; }, 2000));
+}
+
+TEST(WaylandLayer, ACompositorThatGoesAwayLeavesALayerWithNoDisplays) {
+    auto compositor = std::make_unique<TestCompositor>();
+    compositor->addOutput(256);
+    auto layer = connect(*compositor);
+    ASSERT_TRUE(layer);
+    ASSERT_EQ(online(*layer).size(), 1u);
+    compositor.reset();
+    ASSERT_TRUE(spinUntil([&] { return !layer->connected(); }, 2000));
+    EXPECT_TRUE(online(*layer).empty());
+    const std::vector<float> table(256, 1.0f);
+    layer->setTransferTable(1, table, table, table);
+    layer->restoreColorSettings();
+}
+
+TEST(WaylandLayer, ProbeTellsACompositorWithoutGammaControlFromNoCompositor) {
+    TestCompositor plain(false);
+    plain.addOutput(256);
+    QString error;
+    EXPECT_EQ(WaylandDisplayLayer::probe(plain.socket(), &error),
+              WaylandDisplayLayer::Probe::noGammaControl);
+    EXPECT_EQ(error, QStringLiteral("this compositor offers no gamma control to applications"));
+    EXPECT_FALSE(WaylandDisplayLayer::create(plain.socket(), &error));
+
+    TestCompositor full;
+    EXPECT_EQ(WaylandDisplayLayer::probe(full.socket(), nullptr),
+              WaylandDisplayLayer::Probe::usable);
+
+    torvel::test::TempDir empty;
+    const QString nowhere = empty.file(QStringLiteral("wayland-9"));
+    EXPECT_EQ(WaylandDisplayLayer::probe(nowhere, &error),
+              WaylandDisplayLayer::Probe::noConnection);
+    EXPECT_EQ(error, QStringLiteral("cannot connect to the Wayland compositor %1").arg(nowhere));
+    EXPECT_FALSE(WaylandDisplayLayer::create(nowhere, &error));
+}
