@@ -47,12 +47,8 @@ SwayServer::SwayServer() {
     }
     const QByteArray runtime = runtime_.path().toLocal8Bit();
     std::vector<QByteArray> env{
-        "PATH=/usr/bin:/bin",
-        "HOME=" + runtime,
-        "XDG_RUNTIME_DIR=" + runtime,
-        "WLR_BACKENDS=headless",
-        "WLR_RENDERER=pixman",
-        "WLR_LIBINPUT_NO_DEVICES=1",
+        "PATH=/usr/bin:/bin",    "HOME=" + runtime,     "XDG_RUNTIME_DIR=" + runtime,
+        "WLR_BACKENDS=headless", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1",
     };
     std::vector<QByteArray> args{sway.toLocal8Bit(), "-c", config.toLocal8Bit()};
     std::vector<char*> argv, envp;

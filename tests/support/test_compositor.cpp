@@ -59,7 +59,7 @@ struct TestCompositor::State {
 
     // --- wl_output ---
     static void releaseOutput(wl_client*, wl_resource* resource) { wl_resource_destroy(resource); }
-    static constexpr struct wl_output_interface outputImplementation{.release = &releaseOutput};
+    static constexpr struct wl_output_interface outputImplementation { .release = &releaseOutput };
 
     static void bindOutput(wl_client* client, void* data, std::uint32_t version, std::uint32_t id) {
         auto* o = static_cast<Output*>(data);
@@ -107,9 +107,8 @@ struct TestCompositor::State {
 
     static void destroyControl(wl_client*, wl_resource* resource) { wl_resource_destroy(resource); }
 
-    static constexpr struct zwlr_gamma_control_v1_interface controlImplementation{
-        .set_gamma = &setGamma,
-        .destroy = &destroyControl,
+    static constexpr struct zwlr_gamma_control_v1_interface controlImplementation {
+        .set_gamma = &setGamma, .destroy = &destroyControl,
     };
 
     // The control's resource is gone (destroyed by the client, or the client left).
@@ -126,9 +125,7 @@ struct TestCompositor::State {
     }
 
     // Fails the control the way wlroots does: the object lives on, inert.
-    static void failResource(wl_resource* resource) {
-        zwlr_gamma_control_v1_send_failed(resource);
-    }
+    static void failResource(wl_resource* resource) { zwlr_gamma_control_v1_send_failed(resource); }
 
     // --- zwlr_gamma_control_manager_v1 ---
     static void getGammaControl(wl_client* client, wl_resource* manager, std::uint32_t id,
@@ -158,13 +155,13 @@ struct TestCompositor::State {
 
     static void destroyManager(wl_client*, wl_resource* resource) { wl_resource_destroy(resource); }
 
-    static constexpr struct zwlr_gamma_control_manager_v1_interface managerImplementation{
-        .get_gamma_control = &getGammaControl,
-        .destroy = &destroyManager,
+    static constexpr struct zwlr_gamma_control_manager_v1_interface managerImplementation {
+        .get_gamma_control = &getGammaControl, .destroy = &destroyManager,
     };
 
     static void bindManager(wl_client* client, void* data, std::uint32_t, std::uint32_t id) {
-        wl_resource* r = wl_resource_create(client, &zwlr_gamma_control_manager_v1_interface, 1, id);
+        wl_resource* r =
+            wl_resource_create(client, &zwlr_gamma_control_manager_v1_interface, 1, id);
         wl_resource_set_implementation(r, &managerImplementation, data, nullptr);
     }
 

@@ -34,9 +34,10 @@ int sealedGammaRampFile(std::span<const std::uint16_t> red, std::span<const std:
     if (fd < 0) {
         return -1;
     }
-    const bool ok = writeAll(fd, red) && writeAll(fd, green) && writeAll(fd, blue) &&
-                    ::lseek(fd, 0, SEEK_SET) == 0 &&
-                    ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
+    const bool ok =
+        writeAll(fd, red) && writeAll(fd, green) && writeAll(fd, blue) &&
+        ::lseek(fd, 0, SEEK_SET) == 0 &&
+        ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
     if (!ok) {
         ::close(fd);
         return -1;

@@ -259,8 +259,9 @@ WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName,
     Connection c;
     c.display = connectTo(socketName);
     if (!c.display) {
-        return fail(Probe::noConnection, QStringLiteral("cannot connect to the Wayland compositor %1")
-                                             .arg(describe(socketName)));
+        return fail(Probe::noConnection,
+                    QStringLiteral("cannot connect to the Wayland compositor %1")
+                        .arg(describe(socketName)));
     }
     bool found = false;
     static constexpr wl_registry_listener listener{
@@ -275,8 +276,9 @@ WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName,
     c.registry = wl_display_get_registry(c.display);
     wl_registry_add_listener(c.registry, &listener, &found);
     if (wl_display_roundtrip(c.display) < 0) {
-        return fail(Probe::noConnection, QStringLiteral("the Wayland compositor %1 closed the connection")
-                                             .arg(describe(socketName)));
+        return fail(Probe::noConnection,
+                    QStringLiteral("the Wayland compositor %1 closed the connection")
+                        .arg(describe(socketName)));
     }
     if (!found) {
         return fail(Probe::noGammaControl,
@@ -300,16 +302,17 @@ std::unique_ptr<WaylandDisplayLayer> WaylandDisplayLayer::create(const QString& 
     wl_registry_add_listener(impl->connection.registry, &Impl::registryListener, impl.get());
     if (wl_display_roundtrip(impl->connection.display) < 0 || !impl->manager) {
         if (error) {
-            *error = impl->broken()
-                         ? QStringLiteral("the Wayland compositor %1 closed the connection")
-                               .arg(describe(socketName))
-                         : QStringLiteral("this compositor offers no gamma control to applications");
+            *error =
+                impl->broken()
+                    ? QStringLiteral("the Wayland compositor %1 closed the connection")
+                          .arg(describe(socketName))
+                    : QStringLiteral("this compositor offers no gamma control to applications");
         }
         return nullptr;
     }
     impl->started = true;
-    impl->notifier = std::make_unique<QSocketNotifier>(
-        wl_display_get_fd(impl->connection.display), QSocketNotifier::Read);
+    impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),
+                                                       QSocketNotifier::Read);
     Impl* raw = impl.get();
     QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->dispatch(); });
     return std::unique_ptr<WaylandDisplayLayer>(new WaylandDisplayLayer(std::move(impl)));
