@@ -1,7 +1,8 @@
-// The torvelbar executable: checks its arguments and the display server,
-// makes sure it is the only instance, builds the host objects and the
-// delegate, and runs the event loop until it is told to end.
+// The torvelbar executable: checks its arguments, picks the display layer
+// the session allows, makes sure it is the only instance, builds the host
+// objects and the delegate, and runs the event loop until it is told to end.
 #include "app/app_delegate.h"
+#include "app/display_host.h"
 #include "app/single_instance.h"
 #include "app/tray_controller.h"
 #include "platform/linux/color_scheme_portal.h"
@@ -9,6 +10,7 @@
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
+#include "platform/wayland/wayland_display_layer.h"
 #include "platform/x11/x11_display_layer.h"
 #include "platform/xdg/xdg_autostart_service.h"
 #include "ui/theme.h"
@@ -50,14 +52,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const QString display = qEnvironmentVariable("DISPLAY");
-    if (display.isEmpty()) {
-        return fail(QStringLiteral("no X display to tint (DISPLAY is not set)"));
-    }
-
-    QString error;
-    if (!torvel::X11DisplayLayer::probe(display, &error)) {
-        return fail(error);
+    const torvel::DisplayHost host = torvel::detectDisplayHost();
+    if (host.kind == torvel::DisplayHost::Kind::none) {
+        return fail(host.message);
     }
 
     torvel::SingleInstance instance;
@@ -69,11 +66,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("TorvelBar"));
     QApplication::setApplicationVersion(QStringLiteral(TORVEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("torvelbar"));
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_QPA_PLATFORM", host.qtPlatform);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 
-    auto displayLayer = torvel::X11DisplayLayer::create(display, &error);
+    QString error;
+    std::unique_ptr<torvel::DisplayLayer> displayLayer;
+    if (host.kind == torvel::DisplayHost::Kind::wayland) {
+        displayLayer = torvel::WaylandDisplayLayer::create(QString(), &error);
+    } else {
+        displayLayer = torvel::X11DisplayLayer::create(QString(), &error);
+    }
     if (!displayLayer) {
         return fail(error);
     }

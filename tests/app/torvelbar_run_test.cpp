@@ -274,7 +274,7 @@ TEST(TorvelbarRun, StartUpErrorsAreShortAndNonZero) {
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_EQ(p.readAllStandardError().trimmed(),
-              "torvelbar: no X display to tint (DISPLAY is not set)");
+              "torvelbar: no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)");
 
     env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":999"));
     p.setProcessEnvironment(env);

@@ -1,7 +1,7 @@
 #include "platform/x11/x11_display_layer.h"
 
-#include "platform/x11/gamma_capture_file.h"
 #include "display/ramp_resample.h"
+#include "platform/x11/gamma_capture_file.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -338,12 +338,19 @@ connectWithRandr(const QString& displayName,
 
 } // namespace
 
-bool X11DisplayLayer::probe(const QString& displayName, QString* error) {
+bool X11DisplayLayer::probe(const QString& displayName, QString* error, bool* isXWayland) {
     std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
                                                                                    &std::free);
     xcb_connection_t* c = connectWithRandr(displayName, version, error);
     if (!c) {
         return false;
+    }
+    if (isXWayland) {
+        // Xwayland announces itself with an extension of its own name.
+        static constexpr char name[] = "XWAYLAND";
+        auto r = reply(
+            xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+        *isXWayland = r && r->present;
     }
     xcb_disconnect(c);
     return true;

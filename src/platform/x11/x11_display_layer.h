@@ -17,8 +17,10 @@ public:
     // when there is no X server or no RandR.
     static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error);
     // Whether create() could succeed, without a Qt event loop: for checking
-    // the display before the GUI needs it. Touches no ramps.
-    static bool probe(const QString& displayName, QString* error);
+    // the display before the GUI needs it. Touches no ramps. `isXWayland`
+    // tells whether the server is a Wayland compositor's Xwayland, whose
+    // ramps reach no real output.
+    static bool probe(const QString& displayName, QString* error, bool* isXWayland = nullptr);
 
     // Restores any CRTC this layer changed before closing the connection.
     ~X11DisplayLayer() override;

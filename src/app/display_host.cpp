@@ -1,0 +1,89 @@
+#include "app/display_host.h"
+
+#include "platform/wayland/wayland_display_layer.h"
+#include "platform/x11/x11_display_layer.h"
+
+namespace torvel {
+
+namespace {
+
+DisplayHost refuse(const QString& message) {
+    return DisplayHost{DisplayHost::Kind::none, message, {}};
+}
+
+// Qt's own Wayland platform when it is installed, else Xwayland: the tray
+// talks D-Bus either way and the popover works on both.
+constexpr char waylandPlatform[] = "wayland;xcb";
+
+} // namespace
+
+DisplayHost chooseDisplayHost(const SessionFacts& f) {
+    using W = SessionFacts::Wayland;
+    using X = SessionFacts::X;
+    const DisplayHost x11{DisplayHost::Kind::x11, {}, "xcb"};
+    if (!f.waylandDisplay.isEmpty()) {
+        switch (f.wayland) {
+        case W::usable:
+            return DisplayHost{DisplayHost::Kind::wayland, {}, waylandPlatform};
+        case W::noGammaControl:
+            return refuse(QStringLiteral(
+                "this Wayland compositor offers no gamma control to applications; its own "
+                "night-light setting does this job (GNOME: Settings > Displays > Night Light, "
+                "KDE Plasma: System Settings > Display and Monitor > Night Light)"));
+        case W::noConnection:
+        case W::notTried:
+            // A WAYLAND_DISPLAY left over in a plain X session: the X server
+            // is real when it is not a compositor's Xwayland.
+            if (f.x == X::usable && !f.xIsXWayland) {
+                return x11;
+            }
+            return refuse(f.waylandError.isEmpty()
+                              ? QStringLiteral("cannot connect to the Wayland compositor %1")
+                                    .arg(f.waylandDisplay)
+                              : f.waylandError);
+        }
+    }
+    if (f.xDisplay.isEmpty()) {
+        return refuse(
+            QStringLiteral("no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)"));
+    }
+    if (f.x != X::usable) {
+        return refuse(f.xError.isEmpty()
+                          ? QStringLiteral("cannot connect to the X server %1").arg(f.xDisplay)
+                          : f.xError);
+    }
+    if (f.xIsXWayland) {
+        return refuse(QStringLiteral("the X server %1 is a Wayland compositor's Xwayland, whose "
+                                     "colours reach no screen; start torvelbar with "
+                                     "WAYLAND_DISPLAY set")
+                          .arg(f.xDisplay));
+    }
+    return x11;
+}
+
+DisplayHost detectDisplayHost() {
+    SessionFacts f;
+    f.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
+    f.xDisplay = qEnvironmentVariable("DISPLAY");
+    if (!f.waylandDisplay.isEmpty()) {
+        switch (WaylandDisplayLayer::probe(f.waylandDisplay, &f.waylandError)) {
+        case WaylandDisplayLayer::Probe::usable:
+            f.wayland = SessionFacts::Wayland::usable;
+            return chooseDisplayHost(f);
+        case WaylandDisplayLayer::Probe::noGammaControl:
+            f.wayland = SessionFacts::Wayland::noGammaControl;
+            return chooseDisplayHost(f);
+        case WaylandDisplayLayer::Probe::noConnection:
+            f.wayland = SessionFacts::Wayland::noConnection;
+            break;
+        }
+    }
+    if (!f.xDisplay.isEmpty()) {
+        f.x = X11DisplayLayer::probe(f.xDisplay, &f.xError, &f.xIsXWayland)
+                  ? SessionFacts::X::usable
+                  : SessionFacts::X::unusable;
+    }
+    return chooseDisplayHost(f);
+}
+
+} // namespace torvel

@@ -1,0 +1,75 @@
+#include "app/display_host.h"
+
+#include <gtest/gtest.h>
+
+namespace torvel {
+namespace {
+
+using W = SessionFacts::Wayland;
+using X = SessionFacts::X;
+using Kind = DisplayHost::Kind;
+
+SessionFacts wayland(W w, QString error = {}) {
+    SessionFacts f;
+    f.waylandDisplay = QStringLiteral("wayland-1");
+    f.wayland = w;
+    f.waylandError = std::move(error);
+    return f;
+}
+
+TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
+    const auto usable = chooseDisplayHost(wayland(W::usable));
+    EXPECT_EQ(usable.kind, Kind::wayland);
+    EXPECT_EQ(usable.qtPlatform, "wayland;xcb");
+
+    // GNOME and Plasma: refused even with an Xwayland at hand, whose ramps
+    // no screen shows.
+    auto gnome = wayland(W::noGammaControl);
+    gnome.xDisplay = QStringLiteral(":0");
+    gnome.x = X::usable;
+    gnome.xIsXWayland = true;
+    const auto refused = chooseDisplayHost(gnome);
+    EXPECT_EQ(refused.kind, Kind::none);
+    EXPECT_TRUE(refused.message.startsWith(
+        "this Wayland compositor offers no gamma control to applications; its own night-light "
+        "setting does this job"));
+
+    const auto gone = chooseDisplayHost(wayland(W::noConnection, QStringLiteral("cannot connect")));
+    EXPECT_EQ(gone.kind, Kind::none);
+    EXPECT_EQ(gone.message, "cannot connect");
+}
+
+TEST(DisplayHost, XSessionsUseRandrUnlessTheServerIsXwayland) {
+    SessionFacts x;
+    x.xDisplay = QStringLiteral(":0");
+    x.x = X::usable;
+    const auto real = chooseDisplayHost(x);
+    EXPECT_EQ(real.kind, Kind::x11);
+    EXPECT_EQ(real.qtPlatform, "xcb");
+
+    // A WAYLAND_DISPLAY left behind in a plain X session does not stop it.
+    auto stale = x;
+    stale.waylandDisplay = QStringLiteral("wayland-0");
+    stale.wayland = W::noConnection;
+    EXPECT_EQ(chooseDisplayHost(stale).kind, Kind::x11);
+
+    auto xwayland = x;
+    xwayland.xIsXWayland = true;
+    const auto hidden = chooseDisplayHost(xwayland);
+    EXPECT_EQ(hidden.kind, Kind::none);
+    EXPECT_TRUE(hidden.message.contains("Xwayland"));
+    stale.xIsXWayland = true;
+    EXPECT_EQ(chooseDisplayHost(stale).kind, Kind::none);
+
+    auto broken = x;
+    broken.x = X::unusable;
+    broken.xError = QStringLiteral("the X server :0 has no RandR extension");
+    EXPECT_EQ(chooseDisplayHost(broken).message, broken.xError);
+
+    const auto nothing = chooseDisplayHost(SessionFacts{});
+    EXPECT_EQ(nothing.kind, Kind::none);
+    EXPECT_EQ(nothing.message, "no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)");
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,126 @@
+// The built torvelbar on Wayland: refused with a clear line where the
+// compositor offers no gamma control, and running on a real sway, where its
+// popover is a fixed-size window the compositor floats and that closes when
+// focus moves away.
+#include "support/event_loop.h"
+#include "support/sway_server.h"
+#include "support/temp_dir.h"
+#include "support/test_compositor.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace torvel {
+namespace {
+
+using test::spinUntil;
+
+QProcessEnvironment waylandSession(const QString& socket, const test::TempDir& runtime,
+                                   const test::TempDir& config) {
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    return env;
+}
+
+// The windows of sway's tree with this app_id, each as its JSON node.
+std::vector<QJsonObject> swayWindows(const test::SwayServer& sway, const QString& appId) {
+    std::vector<QJsonObject> out;
+    std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
+        if (node.value(QStringLiteral("app_id")).toString() == appId) {
+            out.push_back(node);
+        }
+        for (const char* key : {"nodes", "floating_nodes"}) {
+            for (const auto& child : node.value(QLatin1String(key)).toArray()) {
+                walk(child.toObject());
+            }
+        }
+    };
+    walk(QJsonDocument::fromJson(
+             sway.message({QStringLiteral("-t"), QStringLiteral("get_tree")}).toUtf8())
+             .object());
+    return out;
+}
+
+TEST(TorvelbarWayland, ACompositorWithoutGammaControlGetsAClearRefusal) {
+    test::TempDir runtime, config;
+    test::TestCompositor plain(false);
+    plain.addOutput(256);
+    QProcess p;
+    p.setProcessEnvironment(waylandSession(plain.socket(), runtime, config));
+    p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_NE(p.exitCode(), 0);
+    const QByteArray error = p.readAllStandardError().trimmed();
+    EXPECT_TRUE(error.startsWith("torvelbar: this Wayland compositor offers no gamma control to "
+                                 "applications; its own night-light setting does this job"))
+        << error.toStdString();
+    EXPECT_EQ(error.count('\n'), 0);
+    EXPECT_EQ(plain.controlsCreated(), 0);
+
+    const QString nowhere = runtime.file(QStringLiteral("wayland-7"));
+    p.setProcessEnvironment(waylandSession(nowhere, runtime, config));
+    p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError().trimmed(),
+              QStringLiteral("torvelbar: cannot connect to the Wayland compositor %1")
+                  .arg(nowhere)
+                  .toUtf8());
+}
+
+TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) {
+    test::SwayServer sway;
+    if (!sway.running()) {
+        GTEST_SKIP() << sway.error().toStdString();
+    }
+    test::TempDir runtime, config;
+    const auto env = waylandSession(sway.socket(), runtime, config);
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(app.waitForStarted());
+    // Once it listens for a second start, that start asks it for the popover.
+    ASSERT_TRUE(spinUntil(
+        [&] { return QFile::exists(runtime.file(QStringLiteral("torvelbar/instance.socket"))); },
+        10000))
+        << app.readAllStandardError().toStdString();
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitCode(), 0);
+    ASSERT_TRUE(
+        spinUntil([&] { return !swayWindows(sway, QStringLiteral("torvelbar")).empty(); }, 5000));
+    ASSERT_EQ(app.state(), QProcess::Running);
+
+    const auto windows = swayWindows(sway, QStringLiteral("torvelbar"));
+    ASSERT_EQ(windows.size(), 1u);
+    const QJsonObject popover = windows.front();
+    EXPECT_EQ(popover.value(QStringLiteral("type")).toString(), QStringLiteral("floating_con"));
+    EXPECT_EQ(
+        popover.value(QStringLiteral("rect")).toObject().value(QStringLiteral("width")).toInt(),
+        300);
+    EXPECT_TRUE(popover.value(QStringLiteral("focused")).toBool());
+
+    // Focus moves to an empty workspace: the popover closes.
+    sway.message({QStringLiteral("workspace"), QStringLiteral("2")});
+    EXPECT_TRUE(
+        spinUntil([&] { return swayWindows(sway, QStringLiteral("torvelbar")).empty(); }, 5000));
+
+    app.terminate();
+    ASSERT_TRUE(app.waitForFinished(5000));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0);
+}
+
+} // namespace
+} // namespace torvel
