@@ -13,12 +13,20 @@
 
 namespace torvel {
 
+PopoverWindow::Placement PopoverWindow::placementForPlatform() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+               ? Placement::byCompositor
+               : Placement::nextToIcon;
+}
+
 PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
-                             LoginItem& loginItem)
-    : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint)
+                             LoginItem& loginItem, Placement placement)
+    : QWidget(nullptr, (placement == Placement::nextToIcon ? Qt::Popup : Qt::Window) |
+                           Qt::FramelessWindowHint)
     , settings_(settings)
     , coordinator_(coordinator)
-    , loginItem_(loginItem) {
+    , loginItem_(loginItem)
+    , placement_(placement) {
     setWindowTitle(QStringLiteral("TorvelBar"));
     view_ = new PopoverView(settings, coordinator, loginItem, this);
     auto* layout = new QVBoxLayout(this);
@@ -42,7 +50,9 @@ void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
     }
     view_->refresh();
     adjustSize();
-    place(anchor, clickPoint);
+    if (placement_ == Placement::nextToIcon) {
+        place(anchor, clickPoint);
+    }
     show();
     raise();
     activateWindow();
@@ -83,6 +93,16 @@ void PopoverWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void PopoverWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A popup closes on a click outside by itself; a plain window has only
+    // the loss of focus to tell that the user turned elsewhere.
+    if (event->type() == QEvent::ActivationChange && placement_ == Placement::byCompositor &&
+        isVisible() && !isActiveWindow()) {
+        hide();
+    }
 }
 
 void PopoverWindow::paintEvent(QPaintEvent*) {

@@ -18,10 +18,26 @@ class PopoverWindow final : public QWidget {
 public:
     static constexpr int popoverWidth = 300;
 
-    PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem);
+    enum class Placement {
+        // A popup we place next to the icon and that closes on a click
+        // outside it: X11, where clients know global positions.
+        nextToIcon,
+        // A small undecorated window of fixed size that the compositor
+        // places (tiling compositors float fixed-size windows) and that
+        // closes when it loses focus: Wayland, where clients know none.
+        byCompositor,
+    };
+    // byCompositor on Qt's Wayland platform, nextToIcon elsewhere.
+    static Placement placementForPlatform();
+
+    PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
+                  Placement placement = placementForPlatform());
+
+    Placement placement() const { return placement_; }
 
     // Shows it next to `anchor` (the tray icon's rectangle, or an empty one
-    // at the click point), kept inside the screen; hides it when shown.
+    // at the click point), kept inside the screen, or where the compositor
+    // puts it; hides it when shown.
     void toggle(const QRect& anchor, const QPoint& clickPoint);
     PopoverView& view() { return *view_; }
     // True for a moment after a click outside closed it: that click may be
@@ -33,6 +49,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void place(const QRect& anchor, const QPoint& clickPoint);
@@ -40,6 +57,7 @@ private:
     SettingsStore& settings_;
     Coordinator& coordinator_;
     LoginItem& loginItem_;
+    Placement placement_;
     QElapsedTimer sinceHidden_;
     PopoverView* view_ = nullptr;
 };

@@ -37,5 +37,34 @@ TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
     EXPECT_FALSE(window.isVisible()) << "the click that closed it does not reopen it";
 }
 
+TEST(PopoverWindow, OnWaylandTheCompositorPlacesItAndLosingFocusClosesIt) {
+    test::AppRig r;
+    r.coordinator.start();
+    EXPECT_EQ(PopoverWindow::placementForPlatform(), PopoverWindow::Placement::nextToIcon)
+        << "offscreen is not Wayland";
+    PopoverWindow window(r.settings, r.coordinator, r.loginItem,
+                         PopoverWindow::Placement::byCompositor);
+    EXPECT_EQ(window.windowType(), Qt::Window);
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+
+    window.toggle(QRect(), QPoint(500, 10));
+    ASSERT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), QPoint(0, 0)) << "nothing of ours moved it";
+    // Fixed size: tiling compositors float such windows instead of tiling them.
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.width(), 300);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    FlatSlider& night = window.view().nightRow()->slider();
+    QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(30, 9));
+    ASSERT_EQ(r.coordinator.preview(), Coordinator::Preview::night);
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(r.coordinator.preview(), std::nullopt);
+}
+
 } // namespace
 } // namespace torvel
