@@ -1,11 +1,14 @@
 // The built torvelbar on Wayland: refused with a clear line where the
-// compositor offers no gamma control, and running on a real sway, where its
+// compositor offers no gamma control or where only its Xwayland is at hand,
+// and running on a real sway, where its
 // popover is a fixed-size window the compositor floats and that closes when
 // focus moves away.
+#include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
 #include "support/sway_server.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
+#include "support/xvfb_server.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace torvel {
 namespace {
@@ -120,6 +124,53 @@ TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) 
     ASSERT_TRUE(app.waitForFinished(5000));
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(app.exitCode(), 0);
+}
+
+TEST(TorvelbarWayland, AnXwaylandServerIsRefusedAndARealXServerIsNot) {
+    test::SwayServer sway;
+    if (!sway.running()) {
+        GTEST_SKIP() << sway.error().toStdString();
+    }
+    if (QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()) {
+        GTEST_SKIP() << "Xwayland is not installed (Debian package xwayland)";
+    }
+    test::TempDir runtime, config;
+    QProcess xwayland;
+    auto xenv = QProcessEnvironment::systemEnvironment();
+    xenv.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.socket());
+    xenv.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    xwayland.setProcessEnvironment(xenv);
+    xwayland.start(QStringLiteral("Xwayland"),
+                   {QStringLiteral("-noreset"), QStringLiteral("-displayfd"), QStringLiteral("1")});
+    ASSERT_TRUE(spinUntil([&] { return xwayland.canReadLine(); }, 10000));
+    const QString display = QLatin1Char(':') + QString::fromLatin1(xwayland.readLine().trimmed());
+
+    bool isXWayland = false;
+    ASSERT_TRUE(X11DisplayLayer::probe(display, nullptr, &isXWayland));
+    EXPECT_TRUE(isXWayland);
+
+    // Started with only DISPLAY, as from a session that lost WAYLAND_DISPLAY.
+    auto env = waylandSession(QString(), runtime, config);
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("DISPLAY"), display);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError().trimmed(),
+              QStringLiteral("torvelbar: the X server %1 is a Wayland compositor's Xwayland, whose "
+                             "colours reach no screen; start torvelbar with WAYLAND_DISPLAY set")
+                  .arg(display)
+                  .toUtf8());
+    xwayland.terminate();
+    xwayland.waitForFinished(5000);
+
+    test::XvfbServer xvfb;
+    if (xvfb.running()) {
+        EXPECT_TRUE(X11DisplayLayer::probe(xvfb.display(), nullptr, &isXWayland));
+        EXPECT_FALSE(isXWayland);
+    }
 }
 
 } // namespace

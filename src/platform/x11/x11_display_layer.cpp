@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <optional>
@@ -336,6 +337,40 @@ connectWithRandr(const QString& displayName,
     return c;
 }
 
+// Xwayland 23.1 and later announce themselves with an extension of that
+// name; every version names its RandR outputs XWAYLAND0, XWAYLAND1...
+bool runsOnWayland(xcb_connection_t* c) {
+    static constexpr char name[] = "XWAYLAND";
+    auto extension =
+        reply(xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
+    if (extension && extension->present) {
+        return true;
+    }
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem; xcb_screen_next(&it)) {
+        auto resources = reply(xcb_randr_get_screen_resources_reply(
+            c, xcb_randr_get_screen_resources(c, it.data->root), nullptr));
+        if (!resources) {
+            continue;
+        }
+        const xcb_randr_output_t* outputs = xcb_randr_get_screen_resources_outputs(resources.get());
+        const int count = xcb_randr_get_screen_resources_outputs_length(resources.get());
+        for (int i = 0; i < count; ++i) {
+            auto info = reply(xcb_randr_get_output_info_reply(
+                c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp), nullptr));
+            if (!info) {
+                continue;
+            }
+            const auto* outputName =
+                reinterpret_cast<const char*>(xcb_randr_get_output_info_name(info.get()));
+            const int length = xcb_randr_get_output_info_name_length(info.get());
+            if (length >= 8 && std::memcmp(outputName, name, 8) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool X11DisplayLayer::probe(const QString& displayName, QString* error, bool* isXWayland) {
@@ -346,11 +381,7 @@ bool X11DisplayLayer::probe(const QString& displayName, QString* error, bool* is
         return false;
     }
     if (isXWayland) {
-        // Xwayland announces itself with an extension of its own name.
-        static constexpr char name[] = "XWAYLAND";
-        auto r = reply(
-            xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr));
-        *isXWayland = r && r->present;
+        *isXWayland = runsOnWayland(c);
     }
     xcb_disconnect(c);
     return true;
