@@ -3,8 +3,10 @@
 #include "fakes/in_memory_display_layer.h"
 #include "fakes/manual_main_queue.h"
 #include "platform/qt/qt_main_queue.h"
+#include "platform/wayland/wayland_display_layer.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/temp_dir.h"
+#include "support/test_compositor.h"
 #include "support/xvfb_server.h"
 
 #include <benchmark/benchmark.h>
@@ -52,5 +54,31 @@ void writeXvfb(benchmark::State& state) {
     gamma.apply(std::nullopt);
 }
 BENCHMARK(writeXvfb)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// One apply on Wayland, against the test compositor on its own thread: per
+// output a resample to its 1024 entries, a sealed memfd and one set_gamma,
+// flushed. The compositor's reading of the file runs on its own thread.
+void writeWayland(benchmark::State& state) {
+    torvel::test::TestCompositor compositor;
+    for (int i = 0; i < state.range(0); ++i) {
+        compositor.addOutput(1024);
+    }
+    QString error;
+    auto layer = torvel::WaylandDisplayLayer::create(compositor.socket(), &error);
+    if (!layer) {
+        state.SkipWithError(error.toStdString().c_str());
+        return;
+    }
+    torvel::QtMainQueue queue;
+    torvel::GammaService gamma(*layer, queue);
+    gamma.apply(3000); // takes the controls: one round trip, not measured
+    std::int64_t k = 1000;
+    for (auto _ : state) {
+        gamma.apply(k);
+        k = k >= 6500 ? 1000 : k + 50;
+    }
+    gamma.apply(std::nullopt);
+}
+BENCHMARK(writeWayland)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 } // namespace

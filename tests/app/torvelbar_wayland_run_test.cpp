@@ -32,6 +32,10 @@ QProcessEnvironment waylandSession(const QString& socket, const test::TempDir& r
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
+    // Under the leak checker, the Qt Wayland plugin's own leaks at exit are
+    // not held against the app; a full unwind lets the rule see that frame.
+    env.insert(QStringLiteral("LSAN_OPTIONS"),
+               QStringLiteral("fast_unwind_on_malloc=0:suppressions=" QT_WAYLAND_SUPPRESSIONS));
     return env;
 }
 

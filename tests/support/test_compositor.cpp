@@ -20,6 +20,10 @@
 
 namespace torvel::test {
 
+namespace {
+constexpr std::size_t maxKeptWrites = 1000;
+}
+
 struct TestCompositor::State {
     struct Output {
         State* state = nullptr;
@@ -34,6 +38,7 @@ struct TestCompositor::State {
     QString socketPath;
     wl_display* display = nullptr;
     int wakeFd = -1;
+    wl_event_source* wakeSource = nullptr;
     bool stopping = false;
     std::thread thread;
     // Globals are named in creation order, from 1; libwayland numbers them
@@ -43,7 +48,7 @@ struct TestCompositor::State {
     std::mutex mutex; // guards what follows, shared with the test's thread
     std::deque<std::function<void()>> work;
     std::list<Output> outputs;
-    std::vector<GammaWrite> writes;
+    std::deque<GammaWrite> writes; // the latest, so a benchmark's memory stays bounded
     int liveControls = 0;
     int controlsCreated = 0;
     int protocolErrors = 0;
@@ -102,6 +107,9 @@ struct TestCompositor::State {
         w.sealed = seals >= 0 && (seals & F_SEAL_WRITE) && (seals & F_SEAL_SHRINK) &&
                    (seals & F_SEAL_GROW);
         std::lock_guard lock(s->mutex);
+        if (s->writes.size() == maxKeptWrites) {
+            s->writes.pop_front();
+        }
         s->writes.push_back(std::move(w));
     }
 
@@ -204,8 +212,8 @@ TestCompositor::TestCompositor(bool offerGammaControl)
         ++s.nextName;
     }
     s.wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    wl_event_loop_add_fd(wl_display_get_event_loop(s.display), s.wakeFd, WL_EVENT_READABLE,
-                         &State::onWake, &s);
+    s.wakeSource = wl_event_loop_add_fd(wl_display_get_event_loop(s.display), s.wakeFd,
+                                        WL_EVENT_READABLE, &State::onWake, &s);
     s.thread = std::thread([&s] {
         wl_event_loop* loop = wl_display_get_event_loop(s.display);
         while (!s.stopping) {
@@ -222,6 +230,7 @@ TestCompositor::~TestCompositor() {
         wl_display_destroy_clients(s.display);
     });
     s.thread.join();
+    wl_event_source_remove(s.wakeSource);
     wl_display_destroy(s.display);
     ::close(s.wakeFd);
 }
@@ -310,7 +319,7 @@ void TestCompositor::setHeldElsewhere(std::uint32_t name, bool held) {
 
 std::vector<TestCompositor::GammaWrite> TestCompositor::writes() const {
     std::lock_guard lock(state_->mutex);
-    return state_->writes;
+    return {state_->writes.begin(), state_->writes.end()};
 }
 
 int TestCompositor::liveControls() const {

@@ -37,6 +37,7 @@ public:
     // held it; `false` lets them work again.
     void setHeldElsewhere(std::uint32_t name, bool held);
 
+    // The latest 1000 writes, oldest first.
     std::vector<GammaWrite> writes() const;
     // Controls that exist now, and all ever created.
     int liveControls() const;
