@@ -5,6 +5,7 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "support/event_loop.h"
+#include "support/ramp_match.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
 
@@ -13,29 +14,13 @@
 #include <gtest/gtest.h>
 
 using namespace torvel;
+using torvel::test::matchesGains;
 using torvel::test::spinFor;
 using torvel::test::spinUntil;
 using torvel::test::TestCompositor;
 using Write = TestCompositor::GammaWrite;
 
 namespace {
-
-bool matchesGains(const Write& w, std::int64_t kelvin) {
-    const ChannelGains g(kelvin);
-    const auto n = w.red.size();
-    if (n < 2 || w.green.size() != n || w.blue.size() != n) {
-        return false;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const double x = static_cast<double>(i) / static_cast<double>(n - 1);
-        if (std::abs(w.red[i] - g.red * x * 65535) > 1 ||
-            std::abs(w.green[i] - g.green * x * 65535) > 1 ||
-            std::abs(w.blue[i] - g.blue * x * 65535) > 1) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::vector<Write> writesTo(const TestCompositor& c, std::uint32_t output) {
     std::vector<Write> out;

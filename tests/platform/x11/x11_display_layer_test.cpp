@@ -5,6 +5,7 @@
 #include "platform/x11/randr_probe.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
+#include "support/ramp_match.h"
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 
@@ -15,6 +16,7 @@
 #include <QProcess>
 
 using namespace torvel;
+using torvel::test::matchesGains;
 using torvel::test::Ramps;
 using torvel::test::RandrProbe;
 using torvel::test::spinFor;
@@ -22,23 +24,6 @@ using torvel::test::spinUntil;
 using torvel::test::XvfbServer;
 
 namespace {
-
-bool matchesGains(const Ramps& r, std::int64_t kelvin) {
-    const ChannelGains g(kelvin);
-    const auto n = r.red.size();
-    if (n < 2) {
-        return false;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        const double x = static_cast<double>(i) / static_cast<double>(n - 1);
-        if (std::abs(r.red[i] - g.red * x * 65535) > 1 ||
-            std::abs(r.green[i] - g.green * x * 65535) > 1 ||
-            std::abs(r.blue[i] - g.blue * x * 65535) > 1) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The layer's requests travel on its own connection, so the probe may read
 // before the server has handled them: wait briefly for the expected state.
