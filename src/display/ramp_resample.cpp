@@ -1,11 +1,14 @@
 #include "display/ramp_resample.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace torvel {
 
 namespace {
 
+// v * 65535 rounded half up; adding 0.5 and truncating is that rounding for
+// positive values and, unlike a libm call, costs nothing at ramp sizes of
+// thousands of entries.
 std::uint16_t toEntry(double v) {
     if (!(v > 0.0)) {
         return 0;
@@ -13,7 +16,7 @@ std::uint16_t toEntry(double v) {
     if (v >= 1.0) {
         return 65535;
     }
-    return static_cast<std::uint16_t>(std::lround(v * 65535.0));
+    return static_cast<std::uint16_t>(v * 65535.0 + 0.5);
 }
 
 // Entries are clamped before interpolating so that one bad entry cannot
@@ -30,10 +33,10 @@ std::vector<std::uint16_t> resampleRamp(std::span<const float> table, std::size_
         return out;
     }
     const std::size_t last = table.size() - 1;
+    const double step =
+        size == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(size - 1);
     for (std::size_t j = 0; j < size; ++j) {
-        const double pos = size == 1 ? 0.0
-                                     : static_cast<double>(j) * static_cast<double>(last) /
-                                           static_cast<double>(size - 1);
+        const double pos = std::min(static_cast<double>(j) * step, static_cast<double>(last));
         const auto i0 = static_cast<std::size_t>(pos);
         const std::size_t i1 = i0 < last ? i0 + 1 : last;
         const double frac = pos - static_cast<double>(i0);
