@@ -33,8 +33,7 @@ std::vector<std::uint16_t> resampleRamp(std::span<const float> table, std::size_
         return out;
     }
     const std::size_t last = table.size() - 1;
-    const double step =
-        size == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(size - 1);
+    const double step = size == 1 ? 0.0 : static_cast<double>(last) / static_cast<double>(size - 1);
     for (std::size_t j = 0; j < size; ++j) {
         const double pos = std::min(static_cast<double>(j) * step, static_cast<double>(last));
         const auto i0 = static_cast<std::size_t>(pos);

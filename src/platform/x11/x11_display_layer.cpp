@@ -338,7 +338,9 @@ connectWithRandr(const QString& displayName,
 }
 
 // Xwayland 23.1 and later announce themselves with an extension of that
-// name; every version names its RandR outputs XWAYLAND0, XWAYLAND1...
+// name; every version names its RandR outputs XWAYLAND0, XWAYLAND1... (A
+// server without RandR 1.3 answers the query with an error: no Xwayland is
+// that old.)
 bool runsOnWayland(xcb_connection_t* c) {
     static constexpr char name[] = "XWAYLAND";
     auto extension =
@@ -347,13 +349,16 @@ bool runsOnWayland(xcb_connection_t* c) {
         return true;
     }
     for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem; xcb_screen_next(&it)) {
-        auto resources = reply(xcb_randr_get_screen_resources_reply(
-            c, xcb_randr_get_screen_resources(c, it.data->root), nullptr));
+        // The current resources: asking for the full ones makes the server
+        // probe every connector, which takes a while on real hardware.
+        auto resources = reply(xcb_randr_get_screen_resources_current_reply(
+            c, xcb_randr_get_screen_resources_current(c, it.data->root), nullptr));
         if (!resources) {
             continue;
         }
-        const xcb_randr_output_t* outputs = xcb_randr_get_screen_resources_outputs(resources.get());
-        const int count = xcb_randr_get_screen_resources_outputs_length(resources.get());
+        const xcb_randr_output_t* outputs =
+            xcb_randr_get_screen_resources_current_outputs(resources.get());
+        const int count = xcb_randr_get_screen_resources_current_outputs_length(resources.get());
         for (int i = 0; i < count; ++i) {
             auto info = reply(xcb_randr_get_output_info_reply(
                 c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp), nullptr));
