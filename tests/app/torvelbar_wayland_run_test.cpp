@@ -85,6 +85,35 @@ TEST(TorvelbarWayland, ACompositorWithoutGammaControlGetsAClearRefusal) {
                   .toUtf8());
 }
 
+// Weston, like GNOME's and Plasma's compositors, gives clients no gamma
+// control: a real compositor of that kind.
+TEST(TorvelbarWayland, WestonGetsTheSameRefusal) {
+    if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty()) {
+        GTEST_SKIP() << "weston is not installed (Debian package weston)";
+    }
+    test::TempDir runtime, config, westonRuntime;
+    QProcess weston;
+    auto westonEnv = QProcessEnvironment::systemEnvironment();
+    westonEnv.insert(QStringLiteral("XDG_RUNTIME_DIR"), westonRuntime.path());
+    weston.setProcessEnvironment(westonEnv);
+    weston.start(QStringLiteral("weston"),
+                 {QStringLiteral("--backend=headless-backend.so"),
+                  QStringLiteral("--socket=wayland-t"), QStringLiteral("--no-config")});
+    const QString socket = westonRuntime.file(QStringLiteral("wayland-t"));
+    ASSERT_TRUE(spinUntil([&] { return QFile::exists(socket); }, 10000))
+        << weston.readAllStandardError().toStdString();
+
+    QProcess p;
+    p.setProcessEnvironment(waylandSession(socket, runtime, config));
+    p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(p.readAllStandardError().startsWith(
+        "torvelbar: this Wayland compositor offers no gamma control to applications"));
+    weston.terminate();
+    weston.waitForFinished(5000);
+}
+
 TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) {
     test::SwayServer sway;
     if (!sway.running()) {
