@@ -132,8 +132,18 @@ struct TestCompositor::State {
         }
     }
 
-    // Fails the control the way wlroots does: the object lives on, inert.
-    static void failResource(wl_resource* resource) { zwlr_gamma_control_v1_send_failed(resource); }
+    // Takes the output's control away the way wlroots does: `failed`, and
+    // the object lives on, inert, until the client destroys it.
+    void takeControlAway(Output& o) {
+        if (!o.control) {
+            return;
+        }
+        wl_resource_set_user_data(o.control, nullptr);
+        zwlr_gamma_control_v1_send_failed(o.control);
+        std::lock_guard lock(mutex);
+        --liveControls;
+        o.control = nullptr;
+    }
 
     // --- zwlr_gamma_control_manager_v1 ---
     static void getGammaControl(wl_client* client, wl_resource* manager, std::uint32_t id,
@@ -154,7 +164,7 @@ struct TestCompositor::State {
             std::lock_guard lock(s->mutex);
             --s->liveControls;
             wl_resource_set_destructor(r, nullptr);
-            failResource(r);
+            zwlr_gamma_control_v1_send_failed(r);
             return;
         }
         o->control = r;
@@ -281,13 +291,7 @@ void TestCompositor::removeOutput(std::uint32_t name) {
         if (!o) {
             return;
         }
-        if (o->control) {
-            wl_resource_set_user_data(o->control, nullptr);
-            State::failResource(o->control);
-            std::lock_guard lock(state_->mutex);
-            --state_->liveControls;
-            o->control = nullptr;
-        }
+        state_->takeControlAway(*o);
         // Outputs' resources keep pointing at the record, which stays in the
         // list until the compositor goes.
         wl_global_destroy(o->global);
@@ -297,15 +301,9 @@ void TestCompositor::removeOutput(std::uint32_t name) {
 
 void TestCompositor::failControl(std::uint32_t name) {
     run([this, name] {
-        State::Output* o = state_->find(name);
-        if (!o || !o->control) {
-            return;
+        if (State::Output* o = state_->find(name)) {
+            state_->takeControlAway(*o);
         }
-        wl_resource_set_user_data(o->control, nullptr);
-        State::failResource(o->control);
-        std::lock_guard lock(state_->mutex);
-        --state_->liveControls;
-        o->control = nullptr;
     });
 }
 

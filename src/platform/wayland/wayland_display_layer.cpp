@@ -249,65 +249,51 @@ struct WaylandDisplayLayer::Impl {
     };
 };
 
-WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName, QString* error) {
+namespace {
+
+// Connects, learns the globals in one round trip and says whether the layer
+// can work there; what create() and probe() share.
+WaylandDisplayLayer::Probe connectLayer(WaylandDisplayLayer::Impl& impl, const QString& socketName,
+                                        QString* error) {
+    using Probe = WaylandDisplayLayer::Probe;
     auto fail = [error](Probe result, const QString& why) {
         if (error) {
             *error = why;
         }
         return result;
     };
-    Connection c;
-    c.display = connectTo(socketName);
-    if (!c.display) {
+    impl.connection.display = connectTo(socketName);
+    if (!impl.connection.display) {
         return fail(Probe::noConnection,
                     QStringLiteral("cannot connect to the Wayland compositor %1")
                         .arg(describe(socketName)));
     }
-    bool found = false;
-    static constexpr wl_registry_listener listener{
-        .global =
-            [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
-                if (std::strcmp(interface, zwlr_gamma_control_manager_v1_interface.name) == 0) {
-                    *static_cast<bool*>(data) = true;
-                }
-            },
-        .global_remove = [](void*, wl_registry*, std::uint32_t) {},
-    };
-    c.registry = wl_display_get_registry(c.display);
-    wl_registry_add_listener(c.registry, &listener, &found);
-    if (wl_display_roundtrip(c.display) < 0) {
+    impl.connection.registry = wl_display_get_registry(impl.connection.display);
+    wl_registry_add_listener(impl.connection.registry, &WaylandDisplayLayer::Impl::registryListener,
+                             &impl);
+    if (wl_display_roundtrip(impl.connection.display) < 0) {
         return fail(Probe::noConnection,
                     QStringLiteral("the Wayland compositor %1 closed the connection")
                         .arg(describe(socketName)));
     }
-    if (!found) {
+    if (!impl.manager) {
         return fail(Probe::noGammaControl,
                     QStringLiteral("this compositor offers no gamma control to applications"));
     }
     return Probe::usable;
 }
 
+} // namespace
+
+WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName, QString* error) {
+    Impl impl; // binds the globals, touches no ramps, and lets go of them
+    return connectLayer(impl, socketName, error);
+}
+
 std::unique_ptr<WaylandDisplayLayer> WaylandDisplayLayer::create(const QString& socketName,
                                                                  QString* error) {
     auto impl = std::make_unique<Impl>();
-    impl->connection.display = connectTo(socketName);
-    if (!impl->connection.display) {
-        if (error) {
-            *error = QStringLiteral("cannot connect to the Wayland compositor %1")
-                         .arg(describe(socketName));
-        }
-        return nullptr;
-    }
-    impl->connection.registry = wl_display_get_registry(impl->connection.display);
-    wl_registry_add_listener(impl->connection.registry, &Impl::registryListener, impl.get());
-    if (wl_display_roundtrip(impl->connection.display) < 0 || !impl->manager) {
-        if (error) {
-            *error =
-                impl->broken()
-                    ? QStringLiteral("the Wayland compositor %1 closed the connection")
-                          .arg(describe(socketName))
-                    : QStringLiteral("this compositor offers no gamma control to applications");
-        }
+    if (connectLayer(*impl, socketName, error) != Probe::usable) {
         return nullptr;
     }
     impl->started = true;
