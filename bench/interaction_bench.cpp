@@ -23,32 +23,27 @@ namespace {
 using namespace torvel;
 
 // Counts table writes on the way to the real layer.
-class CountingLayer final : public DisplayLayer {
+class CountingLayer final : public TableDisplayLayer {
 public:
-    explicit CountingLayer(DisplayLayer& real)
-        : real_(real) {}
-    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override {
-        return real_.onlineDisplayList(capacity, ids);
-    }
+    explicit CountingLayer(TableDisplayLayer& real)
+        : real_(real)
+        , forward_(real.subscribeReconfiguration(
+              [this](const DisplayChange& c) { notifyReconfiguration(c); })) {}
+    std::vector<DisplayId> onlineDisplays() override { return real_.onlineDisplays(); }
     void setTransferTable(DisplayId d, std::span<const float> r, std::span<const float> g,
                           std::span<const float> b) override {
         ++writes;
         real_.setTransferTable(d, r, g, b);
     }
     void restoreColorSettings() override { real_.restoreColorSettings(); }
-    void addReconfigurationCallback(ReconfigurationCallback c, void* u) override {
-        real_.addReconfigurationCallback(c, u);
-    }
-    void removeReconfigurationCallback(ReconfigurationCallback c, void* u) override {
-        real_.removeReconfigurationCallback(c, u);
-    }
     void setScreensWakeHandler(std::function<void()> h) override {
         real_.setScreensWakeHandler(std::move(h));
     }
     long writes = 0;
 
 private:
-    DisplayLayer& real_;
+    TableDisplayLayer& real_;
+    Subscription forward_;
 };
 
 class PaintCounter final : public QObject {

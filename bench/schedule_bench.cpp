@@ -1,5 +1,5 @@
 // Cost of the pure colour maths that every tick and every swatch runs.
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "schedule/light_schedule.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // The one main loop: on every trigger it reads the time and the settings,
 // decides the colour, publishes it and hands it to the gamma service.
 
-#include "core/observable.h"
+#include "base/observable.h"
 #include "display/gamma_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"

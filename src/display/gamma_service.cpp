@@ -1,6 +1,6 @@
 #include "display/gamma_service.h"
 
-#include "display/transfer_tables.h"
+#include "color/transfer_tables.h"
 
 #include <algorithm>
 
@@ -21,7 +21,6 @@ GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
 
 GammaService::~GammaService() {
     display_.setScreensWakeHandler({});
-    display_.removeReconfigurationCallback(&GammaService::displayCallback, this);
 }
 
 void GammaService::apply(std::optional<std::int64_t> kelvin) {
@@ -41,36 +40,31 @@ void GammaService::write() {
     if (!kelvin_) {
         return;
     }
+    const DisplayLayer::Input input = display_.input();
+    if (auto* const* host = std::get_if<TemperatureDisplayLayer*>(&input)) {
+        (*host)->setTemperature(*kelvin_);
+        return;
+    }
+    TableDisplayLayer* host = std::get<TableDisplayLayer*>(input);
     const TransferTables tables = buildTransferTables(ChannelGains(*kelvin_));
-    for (const DisplayId id : onlineDisplays()) {
-        display_.setTransferTable(id, tables.red, tables.green, tables.blue);
+    for (const DisplayId id : host->onlineDisplays()) {
+        host->setTransferTable(id, tables.red, tables.green, tables.blue);
     }
-}
-
-std::vector<DisplayId> GammaService::onlineDisplays() {
-    const std::uint32_t count = display_.onlineDisplayList(0, nullptr);
-    if (count == 0) {
-        return {};
-    }
-    std::vector<DisplayId> ids(count, 0);
-    const std::uint32_t written = display_.onlineDisplayList(count, ids.data());
-    ids.resize(std::min<std::size_t>(ids.size(), written));
-    return ids;
 }
 
 void GammaService::installDisplayHook() {
-    display_.addReconfigurationCallback(&GammaService::displayCallback, this);
+    reconfiguration_ = display_.subscribeReconfiguration(
+        [this](const DisplayChange& change) { onReconfiguration(change); });
 }
 
-void GammaService::displayCallback(DisplayId, std::uint32_t flags, void* userInfo) {
-    if (userInfo == nullptr || (flags & DisplayChange::beginConfiguration) != 0) {
+void GammaService::onReconfiguration(const DisplayChange& change) {
+    if (change.kind == DisplayChange::Kind::beginConfiguration) {
         return;
     }
-    auto* service = static_cast<GammaService*>(userInfo);
     // Each notice schedules its own write; the write reads the value stored
     // when it runs, not the one stored now.
-    std::weak_ptr<GammaService*> weak = service->self_;
-    service->mainQueue_.postAfter(reconfigurationDelay, [weak] {
+    std::weak_ptr<GammaService*> weak = self_;
+    mainQueue_.postAfter(reconfigurationDelay, [weak] {
         if (auto self = weak.lock()) {
             (*self)->write();
         }

@@ -1,7 +1,8 @@
 #pragma once
 // The only code that touches the displays: keeps the applied Kelvin value and
-// writes its tables to every online display, again after the screens wake
-// and shortly after each display reconfiguration.
+// writes it to every online display (as tables, or as one temperature where
+// the host takes that), again after the screens wake and shortly after each
+// display reconfiguration.
 
 #include "platform/display_layer.h"
 #include "platform/main_queue.h"
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace torvel {
 
@@ -38,15 +38,15 @@ public:
 
 private:
     void write();
-    std::vector<DisplayId> onlineDisplays();
     void installDisplayHook();
-    static void displayCallback(DisplayId display, std::uint32_t flags, void* userInfo);
+    void onReconfiguration(const DisplayChange& change);
 
     DisplayLayer& display_;
     MainQueue& mainQueue_;
     std::optional<std::int64_t> kelvin_;
     // Scheduled writes hold this weakly, so one that outlives the service does nothing.
     std::shared_ptr<GammaService*> self_;
+    Subscription reconfiguration_;
 };
 
 } // namespace torvel

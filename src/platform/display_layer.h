@@ -1,57 +1,93 @@
 #pragma once
 // The display calls the gamma service needs, standing in for the host's own.
-// Implementations: X11 RandR (platform/x11) and an in-memory one for tests.
+// Hosts take a colour in one of two forms: transfer tables per display (X11
+// RandR, wlroots gamma control) or one colour temperature for every display
+// (a desktop's own night light, such as KWin's). Implementations live in
+// platform/<host>; tests use in-memory ones.
+
+#include "base/observable.h"
 
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <variant>
+#include <vector>
 
 namespace torvel {
 
 using DisplayId = std::uint32_t;
 
-// Flags of a reconfiguration notice. Only `beginConfiguration` carries
-// meaning for callers: it marks the notice sent before a change, which
-// hosts without such a pre-notice never set.
-namespace DisplayChange {
-inline constexpr std::uint32_t beginConfiguration = 1u << 0;
-inline constexpr std::uint32_t moved = 1u << 1;
-inline constexpr std::uint32_t setMode = 1u << 3;
-inline constexpr std::uint32_t added = 1u << 4;
-inline constexpr std::uint32_t removed = 1u << 5;
-} // namespace DisplayChange
+// One reconfiguration notice. Hosts that announce a change before making it
+// send `beginConfiguration` first; the others send only what happened.
+struct DisplayChange {
+    enum class Kind { beginConfiguration, changed, added, removed };
+    DisplayId display = 0;
+    Kind kind = Kind::changed;
+};
 
-using ReconfigurationCallback = void (*)(DisplayId display, std::uint32_t flags, void* userInfo);
+class TableDisplayLayer;
+class TemperatureDisplayLayer;
 
 class DisplayLayer {
 public:
     virtual ~DisplayLayer() = default;
 
-    // With `ids` null, returns the number of online displays. Otherwise writes
-    // up to `capacity` display IDs to `ids`, in the host's order, and returns
-    // how many it wrote. Never fails; a host error counts as no displays.
-    virtual std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) = 0;
+    // The form this host takes a colour in: the gamma service builds tables
+    // only for the hosts that want them. Exactly one alternative, never null.
+    using Input = std::variant<TableDisplayLayer*, TemperatureDisplayLayer*>;
+    virtual Input input() = 0;
+
+    // Every display changed by this process returns to its own colour
+    // settings, as they were before the first change.
+    virtual void restoreColorSettings() = 0;
+
+    // The handler hears every reconfiguration notice, on the main thread,
+    // while the returned handle lives. Changes made through this layer never
+    // cause a notice.
+    [[nodiscard]] Subscription
+    subscribeReconfiguration(std::function<void(const DisplayChange&)> handler) const {
+        return reconfiguration_.subscribe(std::move(handler));
+    }
+
+    // The handler runs on the main thread each time the screens come back on
+    // (screen saver or power-saving ended). An empty function clears it.
+    virtual void setScreensWakeHandler(std::function<void()> handler) = 0;
+
+protected:
+    // For implementations: tells every subscriber. Call it from the main
+    // loop, never from inside a caller's request.
+    void notifyReconfiguration(const DisplayChange& change) const { reconfiguration_.send(change); }
+
+private:
+    Notifier<const DisplayChange&> reconfiguration_;
+};
+
+// Hosts with a colour transfer table per display.
+class TableDisplayLayer : public DisplayLayer {
+public:
+    Input input() final { return this; }
+
+    // The online displays, in the host's order. Never fails; a host error
+    // counts as no displays.
+    virtual std::vector<DisplayId> onlineDisplays() = 0;
 
     // Maps each channel of the display through its table (entries 0..1, all
     // three of one size) until replaced or restored. The result is not
     // reported, and a display that has gone away is ignored.
     virtual void setTransferTable(DisplayId display, std::span<const float> red,
                                   std::span<const float> green, std::span<const float> blue) = 0;
+};
 
-    // Every display changed by this process returns to its own colour settings.
-    virtual void restoreColorSettings() = 0;
+// Hosts that take one colour temperature for all their displays.
+class TemperatureDisplayLayer : public DisplayLayer {
+public:
+    Input input() final { return this; }
 
-    // Called on the main thread, or on any thread on hosts that say so, before
-    // (with `beginConfiguration`) and after each display reconfiguration.
-    // Changes made through setTransferTable never cause a notice. One
-    // registration per (callback, userInfo); removing an absent one is harmless.
-    virtual void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) = 0;
-    virtual void removeReconfigurationCallback(ReconfigurationCallback callback,
-                                               void* userInfo) = 0;
-
-    // The handler runs on the main thread each time the screens come back on
-    // (screen saver or power-saving ended). An empty function clears it.
-    virtual void setScreensWakeHandler(std::function<void()> handler) = 0;
+    // Shows `kelvin` (already within the gamma service's 1000..6500 K) on
+    // every display until replaced or restored. Called on every write, also
+    // with an unchanged value: an implementation asks the host again only
+    // when the host no longer shows it.
+    virtual void setTemperature(std::int64_t kelvin) = 0;
 };
 
 } // namespace torvel

@@ -1,7 +1,7 @@
 #pragma once
 // Mirrors whether the program opens at login, as the host reports it.
 
-#include "core/observable.h"
+#include "base/observable.h"
 #include "platform/login_item_service.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // The three settings the user controls, loaded once, published on every
 // assignment and written through to the preferences file at once.
 
-#include "core/observable.h"
+#include "base/observable.h"
 #include "schedule/light_schedule.h"
 #include "settings/preferences.h"
 #include "settings/torvel_mode.h"

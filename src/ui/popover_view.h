@@ -3,8 +3,8 @@
 // footer with open-at-login and Quit. It keeps no state: after every change
 // the three shared objects publish it refreshes from them on the next turn.
 
+#include "base/observable.h"
 #include "core/coordinator.h"
-#include "core/observable.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/refresh_after_notices.h"

@@ -3,7 +3,7 @@
 // the value is stored, so the view refreshes on the next turn of the loop,
 // once for all the notices of that turn.
 
-#include "core/observable.h"
+#include "base/observable.h"
 
 #include <functional>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "ui/swatch.h"
 
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "ui/style.h"
 
 #include <cmath>

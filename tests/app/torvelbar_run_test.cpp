@@ -1,7 +1,7 @@
 // The built torvelbar on a real X server with a real tray host: it tints,
 // shows its icon, opens a 300-wide popover on a click, lets a second start
 // hand over to it, and gives the ramps back on SIGTERM.
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "fakes/app_rig.h"
 #include "platform/x11/randr_probe.h"
 #include "support/event_loop.h"

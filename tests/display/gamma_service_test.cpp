@@ -1,4 +1,4 @@
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "display/gamma_service.h"
 #include "fakes/in_memory_display_layer.h"
 #include "fakes/manual_main_queue.h"
@@ -74,12 +74,12 @@ TEST(GammaService, ReconfigurationSchedulesOneWritePerNoticeAfterTheDelay) {
     r.gamma.apply(3000);
     const int before = r.display.tableWrites;
 
-    r.display.sendReconfiguration(7, DisplayChange::beginConfiguration);
+    r.display.sendReconfiguration(7, DisplayChange::Kind::beginConfiguration);
     r.queue.advance(1s);
     EXPECT_EQ(r.display.tableWrites, before) << "the pre-notice schedules nothing";
 
     for (int i = 0; i < 3; ++i) {
-        r.display.sendReconfiguration(7, DisplayChange::setMode);
+        r.display.sendReconfiguration(7, DisplayChange::Kind::changed);
     }
     r.queue.advance(249ms);
     EXPECT_EQ(r.display.tableWrites, before) << "not before 0.25 s";
@@ -94,7 +94,7 @@ TEST(GammaService, ReconfigurationSchedulesOneWritePerNoticeAfterTheDelay) {
 TEST(GammaService, ScheduledWriteAfterUntintingWritesNothing) {
     Rig r;
     r.gamma.apply(3000);
-    r.display.sendReconfiguration(3, DisplayChange::added);
+    r.display.sendReconfiguration(3, DisplayChange::Kind::added);
     r.gamma.apply(std::nullopt);
     const int writes = r.display.tableWrites;
     r.queue.advance(1s);
@@ -105,7 +105,7 @@ TEST(GammaService, ScheduledWriteAfterUntintingWritesNothing) {
 TEST(GammaService, ScreenWakeRewritesOnlyWhileTinted) {
     Rig r;
     r.display.sendScreensWake();
-    r.display.sendReconfiguration(7, 0);
+    r.display.sendReconfiguration(7, DisplayChange::Kind::changed);
     r.queue.advance(1s);
     EXPECT_EQ(r.display.tableWrites, 0);
     EXPECT_EQ(r.display.restores, 0);
@@ -124,22 +124,32 @@ TEST(GammaService, NoDisplaysMeansOneListQueryAndNoTable) {
     EXPECT_EQ(display.tableWrites, 0);
 }
 
-TEST(GammaService, DisplaysThatVanishBetweenQueriesAreNotWritten) {
-    // A layer whose second answer is shorter than its first.
-    struct Shrinking : InMemoryDisplayLayer {
-        using InMemoryDisplayLayer::InMemoryDisplayLayer;
-        std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override {
-            const auto n = InMemoryDisplayLayer::onlineDisplayList(capacity, ids);
-            if (ids == nullptr) {
-                setDisplays({9});
-            }
-            return n;
-        }
-    } display{{1, 2, 3}};
+TEST(GammaService, TemperatureHostsGetTheClampedValueWithTheSameTiming) {
+    InMemoryTemperatureLayer display;
     ManualMainQueue queue;
     GammaService gamma(display, queue);
-    gamma.apply(3000);
-    EXPECT_EQ(display.writeOrder, std::vector<DisplayId>{9});
+    gamma.apply(7000);
+    gamma.apply(500);
+    gamma.apply(3400);
+    gamma.apply(3400);
+    EXPECT_EQ(display.temperatures, (std::vector<std::int64_t>{6500, 1000, 3400, 3400}));
+
+    display.sendReconfiguration(0, DisplayChange::Kind::beginConfiguration);
+    display.sendReconfiguration(0, DisplayChange::Kind::changed);
+    gamma.apply(2900);
+    queue.advance(249ms);
+    EXPECT_EQ(display.temperatures.size(), 5u);
+    queue.advance(1ms);
+    EXPECT_EQ(display.temperatures.back(), 2900) << "the value current when the write runs";
+    EXPECT_EQ(display.temperatures.size(), 6u);
+
+    display.sendScreensWake();
+    EXPECT_EQ(display.temperatures.size(), 7u);
+    gamma.apply(std::nullopt);
+    gamma.apply(std::nullopt);
+    display.sendScreensWake();
+    EXPECT_EQ(display.restores, 1);
+    EXPECT_EQ(display.temperatures.size(), 7u);
 }
 
 TEST(GammaService, WritesScheduledBeforeDestructionDoNothing) {
@@ -148,10 +158,10 @@ TEST(GammaService, WritesScheduledBeforeDestructionDoNothing) {
     {
         GammaService gamma(display, queue);
         gamma.apply(3000);
-        display.sendReconfiguration(1, 0);
+        display.sendReconfiguration(1, DisplayChange::Kind::removed);
     }
     const int writes = display.tableWrites;
-    display.sendReconfiguration(1, 0); // unregistered: schedules nothing
+    display.sendReconfiguration(1, DisplayChange::Kind::removed); // unregistered: schedules nothing
     display.sendScreensWake();
     queue.advance(1s);
     EXPECT_EQ(display.tableWrites, writes);

@@ -1,6 +1,7 @@
 #pragma once
-// Displays held in memory: records every call the gamma service makes and
-// lets a test send reconfiguration and screen-wake notices.
+// Displays held in memory: record every call the gamma service makes and let
+// a test send reconfiguration and screen-wake notices. One fake for each
+// form a host takes a colour in.
 
 #include "platform/display_layer.h"
 
@@ -10,7 +11,36 @@
 
 namespace torvel {
 
-class InMemoryDisplayLayer : public DisplayLayer {
+// The notices and restores both fakes share.
+template <class Layer> class FakeDisplayNotices : public Layer {
+public:
+    void restoreColorSettings() override {
+        ++restores;
+        onRestore();
+    }
+    void setScreensWakeHandler(std::function<void()> handler) override {
+        wakeHandler_ = std::move(handler);
+    }
+
+    void sendReconfiguration(DisplayId display, DisplayChange::Kind kind) {
+        this->notifyReconfiguration({display, kind});
+    }
+    void sendScreensWake() {
+        if (wakeHandler_) {
+            wakeHandler_();
+        }
+    }
+
+    int restores = 0;
+
+protected:
+    virtual void onRestore() {}
+
+private:
+    std::function<void()> wakeHandler_;
+};
+
+class InMemoryDisplayLayer : public FakeDisplayNotices<TableDisplayLayer> {
 public:
     struct Tables {
         std::vector<float> red, green, blue;
@@ -18,30 +48,31 @@ public:
 
     explicit InMemoryDisplayLayer(std::vector<DisplayId> displays = {1});
 
-    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override;
+    std::vector<DisplayId> onlineDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
-    void restoreColorSettings() override;
-    void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
-    void removeReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
-    void setScreensWakeHandler(std::function<void()> handler) override;
 
     // Test controls.
     void setDisplays(std::vector<DisplayId> displays) { displays_ = std::move(displays); }
-    void sendReconfiguration(DisplayId display, std::uint32_t flags);
-    void sendScreensWake();
 
     // What happened.
     int listQueries = 0;
     int tableWrites = 0;
-    int restores = 0;
     std::vector<DisplayId> writeOrder;      // display of each table write
     std::map<DisplayId, Tables> lastTables; // latest tables per display
 
 private:
+    void onRestore() override { lastTables.clear(); }
+
     std::vector<DisplayId> displays_;
-    std::vector<std::pair<ReconfigurationCallback, void*>> callbacks_;
-    std::function<void()> wakeHandler_;
+};
+
+// A host that takes one temperature, as a desktop's own night light does.
+class InMemoryTemperatureLayer : public FakeDisplayNotices<TemperatureDisplayLayer> {
+public:
+    void setTemperature(std::int64_t kelvin) override { temperatures.push_back(kelvin); }
+
+    std::vector<std::int64_t> temperatures; // every value set, in order
 };
 
 } // namespace torvel

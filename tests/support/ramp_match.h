@@ -2,7 +2,7 @@
 // Whether 16-bit device ramps, of any length, are the straight ramps of a
 // colour temperature's gains, to within one step.
 
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 
 #include <cmath>
 #include <cstdint>

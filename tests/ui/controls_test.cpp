@@ -1,4 +1,4 @@
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_slider.h"
 #include "ui/flat_switch.h"

@@ -1,6 +1,6 @@
 #include "platform/wayland/wayland_display_layer.h"
 
-#include "display/ramp_resample.h"
+#include "color/ramp_resample.h"
 #include "gamma-control-client.h"
 #include "platform/wayland/gamma_ramp_file.h"
 
@@ -65,8 +65,8 @@ struct WaylandDisplayLayer::Impl {
     bool started = false; // the first round trip is over
 
     std::unique_ptr<QSocketNotifier> notifier;
-    QObject context; // posted notices die with it
-    std::vector<std::pair<ReconfigurationCallback, void*>> callbacks;
+    QObject context;                                  // posted notices die with it
+    std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
     std::function<void()> wakeHandler;
 
     ~Impl() {
@@ -117,15 +117,15 @@ struct WaylandDisplayLayer::Impl {
 
     // Callers' code never runs inside a Wayland dispatch that one of our own
     // calls started; it runs on a later turn of the event loop.
-    void post(DisplayId id, std::uint32_t flags) {
+    void post(DisplayId id, DisplayChange::Kind kind) {
         if (!started) {
             return; // the outputs present at connection are no change
         }
         QMetaObject::invokeMethod(
             &context,
-            [this, id, flags] {
-                for (const auto& [callback, userInfo] : std::vector(callbacks)) {
-                    callback(id, flags, userInfo);
+            [this, id, kind] {
+                if (notify) {
+                    notify({id, kind});
                 }
             },
             Qt::QueuedConnection);
@@ -183,7 +183,7 @@ struct WaylandDisplayLayer::Impl {
                 registry, name, &wl_output_interface, std::min(version, outputVersion)));
             outputs[name] = std::move(o);
             forgiveRefusals();
-            post(name, DisplayChange::added);
+            post(name, DisplayChange::Kind::added);
         } else if (std::strcmp(interface, zwlr_gamma_control_manager_v1_interface.name) == 0 &&
                    !manager) {
             manager = static_cast<zwlr_gamma_control_manager_v1*>(
@@ -199,7 +199,7 @@ struct WaylandDisplayLayer::Impl {
             outputs.erase(it);
             forgiveRefusals();
             flush();
-            post(name, DisplayChange::removed);
+            post(name, DisplayChange::Kind::removed);
         } else if (manager && name == managerName) {
             for (auto& [n, output] : outputs) {
                 dropControl(*output);
@@ -305,29 +305,24 @@ std::unique_ptr<WaylandDisplayLayer> WaylandDisplayLayer::create(const QString& 
 }
 
 WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
-    : impl_(std::move(impl)) {}
+    : impl_(std::move(impl)) {
+    impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
+}
 
 WaylandDisplayLayer::~WaylandDisplayLayer() = default;
 
-std::uint32_t WaylandDisplayLayer::onlineDisplayList(std::uint32_t capacity, DisplayId* ids) {
+std::vector<DisplayId> WaylandDisplayLayer::onlineDisplays() {
     impl_->takeControls();
+    std::vector<DisplayId> ids;
     if (impl_->broken()) {
-        return 0;
+        return ids;
     }
-    std::uint32_t n = 0;
     for (const auto& [name, output] : impl_->outputs) {
-        if (!output->control || output->gammaSize == 0) {
-            continue;
+        if (output->control && output->gammaSize != 0) {
+            ids.push_back(name);
         }
-        if (ids != nullptr) {
-            if (n == capacity) {
-                break;
-            }
-            ids[n] = name;
-        }
-        ++n;
     }
-    return n;
+    return ids;
 }
 
 void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
@@ -359,20 +354,6 @@ void WaylandDisplayLayer::restoreColorSettings() {
         Impl::dropControl(*output);
     }
     impl_->flush();
-}
-
-void WaylandDisplayLayer::addReconfigurationCallback(ReconfigurationCallback callback,
-                                                     void* userInfo) {
-    const auto entry = std::make_pair(callback, userInfo);
-    if (std::find(impl_->callbacks.begin(), impl_->callbacks.end(), entry) ==
-        impl_->callbacks.end()) {
-        impl_->callbacks.push_back(entry);
-    }
-}
-
-void WaylandDisplayLayer::removeReconfigurationCallback(ReconfigurationCallback callback,
-                                                        void* userInfo) {
-    std::erase(impl_->callbacks, std::make_pair(callback, userInfo));
 }
 
 void WaylandDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {

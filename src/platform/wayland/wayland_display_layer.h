@@ -11,7 +11,7 @@
 
 namespace torvel {
 
-class WaylandDisplayLayer final : public DisplayLayer {
+class WaylandDisplayLayer final : public TableDisplayLayer {
 public:
     enum class Probe {
         usable,         // the compositor hands out gamma controls
@@ -33,16 +33,14 @@ public:
     // The outputs with a working gamma control, by global name. A listing may
     // wait for one round trip to the compositor, when it first has to ask for
     // controls (at the first tint, after a restore, after a new output).
-    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override;
+    std::vector<DisplayId> onlineDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
     // Destroys the gamma controls, which makes the compositor restore the
     // outputs; the next listing takes new ones.
     void restoreColorSettings() override;
-    // Notices come for wl_output globals added or removed, always from the
-    // event loop, never from inside one of this layer's calls.
-    void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
-    void removeReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
+    // Reconfiguration notices come for wl_output globals added or removed,
+    // always from the event loop, never from inside one of this layer's calls.
     // The compositors we support tell clients nothing about output power, so
     // the handler is kept but never called; reconfiguration and the regular
     // tick re-apply the tint instead.

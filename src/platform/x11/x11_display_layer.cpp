@@ -1,6 +1,6 @@
 #include "platform/x11/x11_display_layer.h"
 
-#include "display/ramp_resample.h"
+#include "color/ramp_resample.h"
 #include "platform/x11/gamma_capture_file.h"
 
 #include <algorithm>
@@ -59,7 +59,7 @@ struct X11DisplayLayer::Impl {
     std::deque<xcb_generic_event_t*> pending; // read while waiting for replies
     bool dispatchQueued = false;
 
-    std::vector<std::pair<ReconfigurationCallback, void*>> callbacks;
+    std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
     std::function<void()> wakeHandler;
 
     GammaCaptureFile captureFile{QString()};
@@ -269,12 +269,6 @@ struct X11DisplayLayer::Impl {
         }
     }
 
-    void notify(DisplayId id, std::uint32_t flags) {
-        for (const auto& [callback, userInfo] : std::vector(callbacks)) {
-            callback(id, flags, userInfo);
-        }
-    }
-
     void handle(const xcb_generic_event_t* e) {
         const std::uint8_t type = e->response_type & 0x7f;
         if (type == 0) {
@@ -286,15 +280,15 @@ struct X11DisplayLayer::Impl {
         }
         if (type == randrEventBase + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
             const auto* sc = reinterpret_cast<const xcb_randr_screen_change_notify_event_t*>(e);
-            notify(sc->root, DisplayChange::setMode);
+            notify({sc->root, DisplayChange::Kind::changed});
         } else if (type == randrEventBase + XCB_RANDR_NOTIFY) {
             const auto* n = reinterpret_cast<const xcb_randr_notify_event_t*>(e);
             if (n->subCode == XCB_RANDR_NOTIFY_CRTC_CHANGE) {
-                notify(n->u.cc.crtc, DisplayChange::setMode);
+                notify({n->u.cc.crtc, DisplayChange::Kind::changed});
             } else if (n->subCode == XCB_RANDR_NOTIFY_OUTPUT_CHANGE) {
-                notify(n->u.oc.crtc, n->u.oc.connection == XCB_RANDR_CONNECTION_CONNECTED
-                                         ? DisplayChange::added
-                                         : DisplayChange::removed);
+                notify({n->u.oc.crtc, n->u.oc.connection == XCB_RANDR_CONNECTION_CONNECTED
+                                          ? DisplayChange::Kind::added
+                                          : DisplayChange::Kind::removed});
             }
         } else if (hasScreensaver && type == screensaverEventBase + XCB_SCREENSAVER_NOTIFY) {
             const auto* s = reinterpret_cast<const xcb_screensaver_notify_event_t*>(e);
@@ -436,20 +430,17 @@ std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayN
 }
 
 X11DisplayLayer::X11DisplayLayer(std::unique_ptr<Impl> impl)
-    : impl_(std::move(impl)) {}
+    : impl_(std::move(impl)) {
+    impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
+}
 
 X11DisplayLayer::~X11DisplayLayer() {
     impl_->restore();
 }
 
-std::uint32_t X11DisplayLayer::onlineDisplayList(std::uint32_t capacity, DisplayId* ids) {
+std::vector<DisplayId> X11DisplayLayer::onlineDisplays() {
     const auto crtcs = impl_->activeCrtcs();
-    if (ids == nullptr) {
-        return static_cast<std::uint32_t>(crtcs.size());
-    }
-    const auto n = std::min<std::size_t>(capacity, crtcs.size());
-    std::copy_n(crtcs.begin(), n, ids);
-    return static_cast<std::uint32_t>(n);
+    return {crtcs.begin(), crtcs.end()};
 }
 
 void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
@@ -473,15 +464,6 @@ void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float>
 
 void X11DisplayLayer::restoreColorSettings() {
     impl_->restore();
-}
-
-void X11DisplayLayer::addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) {
-    impl_->callbacks.emplace_back(callback, userInfo);
-}
-
-void X11DisplayLayer::removeReconfigurationCallback(ReconfigurationCallback callback,
-                                                    void* userInfo) {
-    std::erase(impl_->callbacks, std::make_pair(callback, userInfo));
 }
 
 void X11DisplayLayer::setScreensWakeHandler(std::function<void()> handler) {

@@ -9,7 +9,7 @@
 
 namespace torvel {
 
-class X11DisplayLayer final : public DisplayLayer {
+class X11DisplayLayer final : public TableDisplayLayer {
 public:
     // Connects to `displayName` (DISPLAY when empty) and needs RandR 1.2.
     // Before returning, ramps that a process that is no longer running left
@@ -25,12 +25,10 @@ public:
     // Restores any CRTC this layer changed before closing the connection.
     ~X11DisplayLayer() override;
 
-    std::uint32_t onlineDisplayList(std::uint32_t capacity, DisplayId* ids) override;
+    std::vector<DisplayId> onlineDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
     void restoreColorSettings() override;
-    void addReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
-    void removeReconfigurationCallback(ReconfigurationCallback callback, void* userInfo) override;
     void setScreensWakeHandler(std::function<void()> handler) override;
 
     // Where the original ramps are kept while this process has ramps set.

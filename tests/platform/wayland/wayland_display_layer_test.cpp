@@ -1,6 +1,6 @@
 // The Wayland layer against our own compositor, which records every ramp
 // it is sent.
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "display/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
@@ -32,19 +32,8 @@ std::vector<Write> writesTo(const TestCompositor& c, std::uint32_t output) {
     return out;
 }
 
-std::vector<DisplayId> online(DisplayLayer& layer) {
-    std::vector<DisplayId> ids(layer.onlineDisplayList(0, nullptr));
-    ids.resize(layer.onlineDisplayList(static_cast<std::uint32_t>(ids.size()), ids.data()));
-    return ids;
-}
-
-struct Notice {
-    DisplayId id;
-    std::uint32_t flags;
-};
-
-void recordNotice(DisplayId id, std::uint32_t flags, void* userInfo) {
-    static_cast<std::vector<Notice>*>(userInfo)->push_back({id, flags});
+std::vector<DisplayId> online(TableDisplayLayer& layer) {
+    return layer.onlineDisplays();
 }
 
 std::unique_ptr<WaylandDisplayLayer> connect(const TestCompositor& c) {
@@ -65,7 +54,6 @@ TEST(WaylandLayer, ListsTheOutputsWhoseControlsWorkAndSendsRampsOfTheirSize) {
     ASSERT_TRUE(layer);
     EXPECT_EQ(layer->knownOutputs(), (std::vector<DisplayId>{small, none, large}));
     EXPECT_EQ(online(*layer), (std::vector<DisplayId>{small, large}));
-    EXPECT_EQ(layer->onlineDisplayList(1, std::vector<DisplayId>(1).data()), 1u);
 
     QtMainQueue queue;
     GammaService gamma(*layer, queue);
@@ -122,8 +110,9 @@ TEST(WaylandLayer, ANewOutputIsTintedAfterTheReconfigurationDelayAndARemovedOneI
     const auto first = compositor.addOutput(256);
     auto layer = connect(compositor);
     ASSERT_TRUE(layer);
-    std::vector<Notice> notices;
-    layer->addReconfigurationCallback(&recordNotice, &notices);
+    std::vector<DisplayChange> notices;
+    auto subscription =
+        layer->subscribeReconfiguration([&](const DisplayChange& c) { notices.push_back(c); });
     QtMainQueue queue;
     GammaService gamma(*layer, queue);
     gamma.apply(3000);
@@ -135,18 +124,18 @@ TEST(WaylandLayer, ANewOutputIsTintedAfterTheReconfigurationDelayAndARemovedOneI
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(240));
     EXPECT_TRUE(matchesGains(writesTo(compositor, added).front(), 3000));
     ASSERT_FALSE(notices.empty());
-    EXPECT_EQ(notices.front().id, added);
-    EXPECT_EQ(notices.front().flags, DisplayChange::added);
+    EXPECT_EQ(notices.front().display, added);
+    EXPECT_EQ(notices.front().kind, DisplayChange::Kind::added);
 
     compositor.removeOutput(first);
     ASSERT_TRUE(spinUntil([&] { return notices.size() == 2; }, 2000));
-    EXPECT_EQ(notices.back().id, first);
-    EXPECT_EQ(notices.back().flags, DisplayChange::removed);
+    EXPECT_EQ(notices.back().display, first);
+    EXPECT_EQ(notices.back().kind, DisplayChange::Kind::removed);
     EXPECT_EQ(layer->knownOutputs(), std::vector<DisplayId>{added});
     EXPECT_EQ(online(*layer), std::vector<DisplayId>{added});
     const std::vector<float> table(256, 0.5f);
     layer->setTransferTable(first, table, table, table); // gone: ignored
-    layer->removeReconfigurationCallback(&recordNotice, &notices);
+    subscription.reset();
     spinFor(400);
     EXPECT_EQ(compositor.protocolErrors(), 0);
 }

@@ -1,5 +1,5 @@
 // The X11 layer against a real Xvfb, with ramps read back over RandR.
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 #include "display/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/randr_probe.h"
@@ -103,7 +103,7 @@ TEST_F(X11Layer, WritesEveryScreen) {
     ASSERT_TRUE(layer);
     const auto crtcs = probe.activeCrtcs();
     ASSERT_EQ(crtcs.size(), 2u);
-    EXPECT_EQ(layer->onlineDisplayList(0, nullptr), 2u);
+    EXPECT_EQ(layer->onlineDisplays().size(), 2u);
 
     QtMainQueue queue;
     GammaService gamma(*layer, queue);
@@ -131,8 +131,7 @@ TEST_F(X11Layer, ScreenResizeFromAnotherClientLeadsToARewrite) {
 
     // Our own writes raise no reconfiguration notice.
     int notices = 0;
-    auto count = [](DisplayId, std::uint32_t, void* n) { ++*static_cast<int*>(n); };
-    layer->addReconfigurationCallback(count, &notices);
+    auto subscription = layer->subscribeReconfiguration([&](const DisplayChange&) { ++notices; });
     for (int i = 0; i < 5; ++i) {
         gamma.apply(3000 + i * 100);
     }
@@ -148,7 +147,6 @@ TEST_F(X11Layer, ScreenResizeFromAnotherClientLeadsToARewrite) {
     EXPECT_TRUE(spinUntil([&] { return matchesGains(probe.ramps(crtc), 3400); }, 1000))
         << "rewritten within a second";
     EXPECT_GT(notices, 0);
-    layer->removeReconfigurationCallback(count, &notices);
 }
 
 TEST_F(X11Layer, ScreenSaverEndingRewritesTheTables) {

@@ -1,4 +1,4 @@
-#include "display/transfer_tables.h"
+#include "color/transfer_tables.h"
 
 namespace torvel {
 

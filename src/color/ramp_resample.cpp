@@ -1,4 +1,4 @@
-#include "display/ramp_resample.h"
+#include "color/ramp_resample.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/observable.h"
+#include "base/observable.h"
 
 #include <gtest/gtest.h>
 #include <optional>

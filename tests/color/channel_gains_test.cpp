@@ -1,4 +1,4 @@
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,9 +1,11 @@
 #pragma once
-// A tiny will-change publisher. An object that shares state owns one and calls
-// send() before every assignment to a published field, also when the value
-// does not change. Notices carry no value: a subscriber that needs the new
-// value reads it after the assignment has finished, typically on the next
-// turn of the main queue. Everything happens on the assigning (main) thread.
+// A tiny publisher. An object that shares state owns a WillChangePublisher
+// and calls send() before every assignment to a published field, also when
+// the value does not change. Those notices carry no value: a subscriber that
+// needs the new value reads it after the assignment has finished, typically
+// on the next turn of the main queue. Other notices (a display
+// reconfiguration) carry what happened. Everything happens on the sending
+// (main) thread.
 
 #include <algorithm>
 #include <cstdint>
@@ -15,13 +17,23 @@
 namespace torvel {
 
 namespace detail {
-struct SubscriberList {
+// What a Subscription needs of the list it is in, whatever the notices carry.
+struct SubscriberListBase {
+    virtual ~SubscriberListBase() = default;
+    virtual void erase(std::uint64_t id) = 0;
+};
+
+template <class... Args> struct SubscriberList final : SubscriberListBase {
     struct Entry {
         std::uint64_t id;
-        std::shared_ptr<std::function<void()>> call;
+        std::shared_ptr<std::function<void(Args...)>> call;
     };
     std::vector<Entry> entries;
     std::uint64_t nextId = 0;
+
+    void erase(std::uint64_t id) override {
+        std::erase_if(entries, [id](const auto& e) { return e.id == id; });
+    }
 };
 } // namespace detail
 
@@ -47,39 +59,41 @@ public:
 
     void reset() {
         if (auto list = list_.lock()) {
-            std::erase_if(list->entries, [this](const auto& e) { return e.id == id_; });
+            list->erase(id_);
         }
         list_.reset();
     }
 
 private:
-    friend class WillChangePublisher;
-    Subscription(std::weak_ptr<detail::SubscriberList> list, std::uint64_t id)
+    template <class... Args> friend class Notifier;
+    Subscription(std::weak_ptr<detail::SubscriberListBase> list, std::uint64_t id)
         : list_(std::move(list))
         , id_(id) {}
 
-    std::weak_ptr<detail::SubscriberList> list_;
+    std::weak_ptr<detail::SubscriberListBase> list_;
     std::uint64_t id_ = 0;
 };
 
-class WillChangePublisher {
+// A list of subscribers that hear notices carrying `Args`, owned by the
+// object that sends them.
+template <class... Args> class Notifier {
 public:
-    WillChangePublisher()
-        : list_(std::make_shared<detail::SubscriberList>()) {}
-    WillChangePublisher(const WillChangePublisher&) = delete;
-    WillChangePublisher& operator=(const WillChangePublisher&) = delete;
+    Notifier()
+        : list_(std::make_shared<detail::SubscriberList<Args...>>()) {}
+    Notifier(const Notifier&) = delete;
+    Notifier& operator=(const Notifier&) = delete;
 
-    [[nodiscard]] Subscription subscribe(std::function<void()> subscriber) const {
+    [[nodiscard]] Subscription subscribe(std::function<void(Args...)> subscriber) const {
         const auto id = ++list_->nextId;
         list_->entries.push_back(
-            {id, std::make_shared<std::function<void()>>(std::move(subscriber))});
+            {id, std::make_shared<std::function<void(Args...)>>(std::move(subscriber))});
         return Subscription(list_, id);
     }
 
     // Calls the subscribers in the order they subscribed. A subscriber whose
     // handle is dropped during the notice is not called afterwards; one that
     // subscribes during the notice hears the next one.
-    void send() const {
+    void send(Args... args) const {
         // Held locally: a subscriber may destroy the object that owns us.
         const auto list = list_;
         const auto snapshot = list->entries;
@@ -88,7 +102,7 @@ public:
                 std::any_of(list->entries.begin(), list->entries.end(),
                             [&](const auto& e) { return e.id == entry.id; });
             if (stillSubscribed) {
-                (*entry.call)();
+                (*entry.call)(args...);
             }
         }
     }
@@ -96,8 +110,11 @@ public:
     std::size_t subscriberCount() const { return list_->entries.size(); }
 
 private:
-    std::shared_ptr<detail::SubscriberList> list_;
+    std::shared_ptr<detail::SubscriberList<Args...>> list_;
 };
+
+// Will-change notices carry nothing.
+using WillChangePublisher = Notifier<>;
 
 // Announces, then stores: the one way a published field is assigned.
 template <class T, class U>

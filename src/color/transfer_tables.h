@@ -1,7 +1,7 @@
 #pragma once
 // The three straight-ramp tables that scale each channel by its gain.
 
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "display/channel_gains.h"
+#include "color/channel_gains.h"
 
 #include <algorithm>
 #include <cmath>
