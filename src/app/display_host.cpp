@@ -1,5 +1,6 @@
 #include "app/display_host.h"
 
+#include "platform/kwin/kwin_display_layer.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/x11/x11_display_layer.h"
 
@@ -26,10 +27,13 @@ DisplayHost chooseDisplayHost(const SessionFacts& f) {
         case W::usable:
             return DisplayHost{DisplayHost::Kind::wayland, {}, waylandPlatform};
         case W::noGammaControl:
+            if (f.nightLight == SessionFacts::NightLight::kwin) {
+                return DisplayHost{DisplayHost::Kind::kwin, {}, waylandPlatform};
+            }
             return refuse(QStringLiteral(
-                "this Wayland compositor offers no gamma control to applications; its own "
-                "night-light setting does this job (GNOME: Settings > Displays > Night Light, "
-                "KDE Plasma: System Settings > Display and Monitor > Night Light)"));
+                "this Wayland compositor offers no gamma control to applications, nor a night "
+                "light that TorvelBar can drive; its own night-light setting does this job "
+                "(GNOME: Settings > Displays > Night Light)"));
         case W::noConnection:
         case W::notTried:
             // A WAYLAND_DISPLAY left over in a plain X session: the X server
@@ -72,6 +76,9 @@ DisplayHost detectDisplayHost() {
             return chooseDisplayHost(f);
         case WaylandDisplayLayer::Probe::noGammaControl:
             f.wayland = SessionFacts::Wayland::noGammaControl;
+            f.nightLight = KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none
+                               ? SessionFacts::NightLight::kwin
+                               : SessionFacts::NightLight::none;
             return chooseDisplayHost(f);
         case WaylandDisplayLayer::Probe::noConnection:
             f.wayland = SessionFacts::Wayland::noConnection;
@@ -84,6 +91,23 @@ DisplayHost detectDisplayHost() {
                   : SessionFacts::X::unusable;
     }
     return chooseDisplayHost(f);
+}
+
+std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error) {
+    switch (host.kind) {
+    case DisplayHost::Kind::wayland:
+        return WaylandDisplayLayer::create(QString(), error);
+    case DisplayHost::Kind::kwin:
+        return KWinDisplayLayer::create({}, error);
+    case DisplayHost::Kind::x11:
+        return X11DisplayLayer::create(QString(), error);
+    case DisplayHost::Kind::none:
+        break;
+    }
+    if (error) {
+        *error = host.message;
+    }
+    return nullptr;
 }
 
 } // namespace torvel

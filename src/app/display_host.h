@@ -1,8 +1,10 @@
 #pragma once
 // Which display layer a session gets, decided at start before any GUI
-// exists: the compositor's gamma control on Wayland, RandR on a real X
-// server, and a clear refusal where tinting could not reach the screens.
+// exists: the compositor's gamma control on Wayland, KWin's Night Color
+// where Plasma offers no gamma control, RandR on a real X server, and a
+// clear refusal where tinting could not reach the screens.
 
+#include <memory>
 #include <QString>
 
 namespace torvel {
@@ -17,6 +19,8 @@ struct SessionFacts {
         noConnection
     } wayland = Wayland::notTried;
     QString waylandError;
+    // A desktop's own night light, asked only where gamma control is missing.
+    enum class NightLight { notTried, kwin, none } nightLight = NightLight::notTried;
 
     QString xDisplay; // DISPLAY; empty when not set
     enum class X { notTried, usable, unusable } x = X::notTried;
@@ -25,7 +29,7 @@ struct SessionFacts {
 };
 
 struct DisplayHost {
-    enum class Kind { wayland, x11, none } kind = Kind::none;
+    enum class Kind { wayland, kwin, x11, none } kind = Kind::none;
     QString message;       // for `none`: the one line the user reads
     QByteArray qtPlatform; // QT_QPA_PLATFORM for the GUI
 };
@@ -36,5 +40,10 @@ DisplayHost chooseDisplayHost(const SessionFacts& facts);
 // Gathers the facts from the environment, probing only what the decision
 // needs, and decides.
 DisplayHost detectDisplayHost();
+
+class DisplayLayer;
+// The layer the decision names, connected; nothing, with the reason in
+// `error`, when it cannot be had. Needs the application object.
+std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error);
 
 } // namespace torvel

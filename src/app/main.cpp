@@ -10,8 +10,6 @@
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
-#include "platform/wayland/wayland_display_layer.h"
-#include "platform/x11/x11_display_layer.h"
 #include "platform/xdg/xdg_autostart_service.h"
 #include "ui/theme.h"
 
@@ -71,12 +69,8 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
 
     QString error;
-    std::unique_ptr<torvel::DisplayLayer> displayLayer;
-    if (host.kind == torvel::DisplayHost::Kind::wayland) {
-        displayLayer = torvel::WaylandDisplayLayer::create(QString(), &error);
-    } else {
-        displayLayer = torvel::X11DisplayLayer::create(QString(), &error);
-    }
+    const std::unique_ptr<torvel::DisplayLayer> displayLayer =
+        torvel::createDisplayLayer(host, &error);
     if (!displayLayer) {
         return fail(error);
     }

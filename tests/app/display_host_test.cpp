@@ -22,17 +22,24 @@ TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
     EXPECT_EQ(usable.kind, Kind::wayland);
     EXPECT_EQ(usable.qtPlatform, "wayland;xcb");
 
-    // GNOME and Plasma: refused even with an Xwayland at hand, whose ramps
-    // no screen shows.
+    // Plasma: KWin's Night Color.
+    auto plasma = wayland(W::noGammaControl);
+    plasma.nightLight = SessionFacts::NightLight::kwin;
+    EXPECT_EQ(chooseDisplayHost(plasma).kind, Kind::kwin);
+    EXPECT_EQ(chooseDisplayHost(plasma).qtPlatform, "wayland;xcb");
+
+    // GNOME: refused even with an Xwayland at hand, whose ramps no screen
+    // shows.
     auto gnome = wayland(W::noGammaControl);
+    gnome.nightLight = SessionFacts::NightLight::none;
     gnome.xDisplay = QStringLiteral(":0");
     gnome.x = X::usable;
     gnome.xIsXWayland = true;
     const auto refused = chooseDisplayHost(gnome);
     EXPECT_EQ(refused.kind, Kind::none);
     EXPECT_TRUE(refused.message.startsWith(
-        "this Wayland compositor offers no gamma control to applications; its own night-light "
-        "setting does this job"));
+        "this Wayland compositor offers no gamma control to applications, nor a night light "
+        "that TorvelBar can drive; its own night-light setting does this job"));
 
     const auto gone = chooseDisplayHost(wayland(W::noConnection, QStringLiteral("cannot connect")));
     EXPECT_EQ(gone.kind, Kind::none);

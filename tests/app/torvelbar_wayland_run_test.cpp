@@ -69,7 +69,8 @@ TEST(TorvelbarWayland, ACompositorWithoutGammaControlGetsAClearRefusal) {
     EXPECT_NE(p.exitCode(), 0);
     const QByteArray error = p.readAllStandardError().trimmed();
     EXPECT_TRUE(error.startsWith("torvelbar: this Wayland compositor offers no gamma control to "
-                                 "applications; its own night-light setting does this job"))
+                                 "applications, nor a night light that TorvelBar can drive; its "
+                                 "own night-light setting does this job"))
         << error.toStdString();
     EXPECT_EQ(error.count('\n'), 0);
     EXPECT_EQ(plain.controlsCreated(), 0);

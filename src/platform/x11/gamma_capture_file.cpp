@@ -3,7 +3,6 @@
 #include "platform/linux/runtime_dir.h"
 
 #include <cerrno>
-#include <csignal>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <QDir>
@@ -120,25 +119,6 @@ void GammaCaptureFile::remove() const {
     if (!path_.isEmpty()) {
         QFile::remove(path_);
     }
-}
-
-bool isOtherProcessRunning(std::int64_t pid) {
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || pid == ::getpid()) {
-        return false;
-    }
-    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) {
-        return false;
-    }
-    // A process killed but not yet reaped still answers kill(); it is gone.
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (stat.open(QIODevice::ReadOnly)) {
-        const QByteArray line = stat.readAll();
-        const qsizetype end = line.lastIndexOf(')');
-        if (end >= 0 && end + 2 < line.size() && line[end + 2] == 'Z') {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace torvel

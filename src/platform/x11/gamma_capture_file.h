@@ -3,6 +3,8 @@
 // that a crash or SIGKILL never leaves the screens tinted beyond the next
 // start: X servers keep ramps after the client that set them is gone.
 
+#include "platform/linux/capture_file.h"
+
 #include <cstdint>
 #include <optional>
 #include <QString>
@@ -43,8 +45,5 @@ public:
 private:
     QString path_;
 };
-
-// True when `pid` names a running process other than this one.
-bool isOtherProcessRunning(std::int64_t pid);
 
 } // namespace torvel

@@ -1,0 +1,62 @@
+#pragma once
+// The display layer on KDE Plasma's Wayland session. KWin gives
+// applications no gamma tables, but its Night Color holds a constant
+// temperature that its `[NightColor]` group in kwinrc names: while we tint,
+// that group says Active=true, Mode=Constant, NightTemperature=<ours>, and
+// the user's own group comes back exactly when we stop.
+
+#include "platform/display_layer.h"
+
+#include <memory>
+#include <QString>
+
+namespace torvel {
+
+class KWinDisplayLayer final : public TemperatureDisplayLayer {
+public:
+    // KWin's own limits for a Night Color temperature.
+    static constexpr std::int64_t minTemperature = 1000;
+    static constexpr std::int64_t maxTemperature = 6500;
+
+    // Where Night Color answers on the session bus.
+    enum class Interface {
+        none,
+        plasma5, // /ColorCorrect, org.kde.kwin.ColorCorrect
+        plasma6, // /org/kde/KWin/NightLight, org.kde.KWin.NightLight
+    };
+    // Asks the session bus, on a connection of its own, so it works before
+    // the application object exists. Blocks for a round trip or two.
+    static Interface probe();
+
+    struct Paths {
+        QString kwinrc;  // empty: $XDG_CONFIG_HOME/kwinrc
+        QString capture; // empty: kwin-night-color.json in the private runtime folder
+    };
+    // Nothing, with a reason in `error`, when Night Color does not answer.
+    // Before returning, a group that a process no longer running left in
+    // kwinrc is given back to the user.
+    static std::unique_ptr<KWinDisplayLayer> create(const Paths& paths, QString* error);
+
+    // Gives the user's Night Color settings back.
+    ~KWinDisplayLayer() override;
+
+    // Writes kwinrc and tells KWin only when the value changed or KWin
+    // shows something else (the user changed Night Color, KWin restarted).
+    void setTemperature(std::int64_t kelvin) override;
+    // Writes the user's own group back as it was before the first change.
+    void restoreColorSettings() override;
+    // KWin keeps the temperature across screen power changes by itself, so
+    // the handler is kept but never called.
+    void setScreensWakeHandler(std::function<void()> handler) override;
+
+    QString kwinrcPath() const;
+    QString captureFilePath() const;
+
+    struct Impl;
+
+private:
+    explicit KWinDisplayLayer(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace torvel

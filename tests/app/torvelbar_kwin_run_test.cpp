@@ -1,0 +1,98 @@
+// The built torvelbar on Plasma's Wayland session, a real headless KWin:
+// it tints through Night Color and gives the user's own Night Color back on
+// SIGTERM, and after a SIGKILL at its next start.
+#include "platform/kwin/kconfig_group.h"
+#include "support/event_loop.h"
+#include "support/kwin_server.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace torvel {
+namespace {
+
+const QString nightColor = QStringLiteral("NightColor");
+const QString userConfig =
+    QStringLiteral("[Desktops]\nNumber=1\n\n[NightColor]\nActive=true\nMode=Constant\n"
+                   "NightTemperature=5000\n");
+
+class TorvelbarKWin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!kwin.running()) {
+            GTEST_SKIP() << kwin.error().toStdString();
+        }
+        kwin.writeUserConfig(userConfig);
+        ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 5000u));
+    }
+
+    void writeSettings(const QByteArray& mode) {
+        QDir().mkpath(kwin.configDir() + QStringLiteral("/torvelbar"));
+        QFile f(kwin.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[General]\nmode=@ByteArray(\\\"" + mode +
+                "\\\")\nmanualKelvin=@ByteArray(3400)\nloginItemConfigured=true\n");
+    }
+
+    void start(QProcess& p) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("WAYLAND_DISPLAY"), test::KWinServer::socketName());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), kwin.runtimeDir());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), kwin.configDir());
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), kwin.busAddress());
+        env.insert(QStringLiteral("LSAN_OPTIONS"),
+                   QStringLiteral("fast_unwind_on_malloc=0:suppressions=" QT_WAYLAND_SUPPRESSIONS));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+        ASSERT_TRUE(p.waitForStarted());
+    }
+
+    bool userGroupIsBack() const {
+        return groupLines(kwin.readKwinrc(), nightColor) == groupLines(userConfig, nightColor);
+    }
+
+    test::KWinServer kwin;
+};
+
+TEST_F(TorvelbarKWin, TintsThroughNightColorAndGivesItBackOnSigterm) {
+    writeSettings("manual");
+    QProcess app;
+    start(app);
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 3400u))
+        << app.readAllStandardError().toStdString();
+    EXPECT_EQ(kwin.nightColor().value(QStringLiteral("mode")).toUInt(), 3u);
+
+    ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(10000));
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(app.exitCode(), 0) << app.readAllStandardError().toStdString();
+    EXPECT_TRUE(userGroupIsBack()) << kwin.readKwinrc().toStdString();
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 5000u));
+}
+
+TEST_F(TorvelbarKWin, AfterSigkillTheNextStartGivesTheUserSettingsBack) {
+    writeSettings("manual");
+    QProcess app;
+    start(app);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+    app.kill();
+    app.waitForFinished(5000);
+    EXPECT_FALSE(userGroupIsBack()) << "a killed process cannot restore";
+
+    writeSettings("off");
+    QProcess next;
+    start(next);
+    EXPECT_TRUE(test::spinUntil([&] { return userGroupIsBack(); }, 10000))
+        << kwin.readKwinrc().toStdString();
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 5000u));
+    next.terminate();
+    EXPECT_TRUE(next.waitForFinished(10000));
+}
+
+} // namespace
+} // namespace torvel

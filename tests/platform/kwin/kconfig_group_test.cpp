@@ -1,0 +1,67 @@
+#include "platform/kwin/kconfig_group.h"
+
+#include <gtest/gtest.h>
+
+namespace torvel {
+namespace {
+
+const QString group = QStringLiteral("NightColor");
+
+const std::vector<std::pair<QString, QString>> ours{
+    {QStringLiteral("Active"), QStringLiteral("true")},
+    {QStringLiteral("Mode"), QStringLiteral("Constant")},
+    {QStringLiteral("NightTemperature"), QStringLiteral("3400")}};
+
+// Sets our entries the way the layer does, then puts the captured group back.
+QString roundTrip(const QString& text) {
+    const auto captured = groupLines(text, group);
+    const QString tinted =
+        withGroupLines(text, group, withEntries(captured.value_or(QStringList()), ours));
+    EXPECT_EQ(groupLines(tinted, group).value_or(QStringList()).filter(QStringLiteral("=")),
+              withEntries(captured.value_or(QStringList()), ours).filter(QStringLiteral("=")));
+    return withGroupLines(tinted, group, captured);
+}
+
+TEST(KConfigGroup, TintingThenRestoringGivesBackTheSameTextByteForByte) {
+    const QStringList files{
+        QString(),
+        QStringLiteral("[Desktops]\nNumber=1\n"),
+        QStringLiteral("# a comment\n[NightColor]\nActive=false\n\n[Tiling]\npadding=4\n"),
+        QStringLiteral("[NightColor]\nActive=true\nMode=Automatic\nLatitudeFixed=52.5\n"
+                       "LongitudeFixed=13.4\n"),
+        QStringLiteral("[NightColor][$i]\nMode=Constant\nNightTemperature=5000\n\n[A]\nx=1\n"),
+        QStringLiteral("[NightColor]\nActive=true\n[Other]\ny=2\n[NightColor]\nMode=Times\n"),
+    };
+    for (const QString& text : files) {
+        const QString back = roundTrip(text);
+        if (text.count(QStringLiteral("[NightColor]")) > 1) {
+            // A repeated header comes back as one group with every line.
+            EXPECT_EQ(groupLines(back, group), groupLines(text, group)) << text.toStdString();
+        } else {
+            EXPECT_EQ(back, text) << text.toStdString();
+        }
+    }
+    // KConfig ends every file with a newline; one without gains it.
+    EXPECT_EQ(roundTrip(QStringLiteral("[Desktops]\nNumber=1")),
+              QStringLiteral("[Desktops]\nNumber=1\n"));
+}
+
+TEST(KConfigGroup, OnlyOurKeysChangeAndSubgroupsAreLeftAlone) {
+    const QString text =
+        QStringLiteral("[NightColor]\n# kept\nActive=false\nDayTemperature=6000\nActive[de]=x\n\n"
+                       "[NightColor][Sub]\nActive=false\n");
+    const auto lines = withEntries(*groupLines(text, group), ours);
+    EXPECT_EQ(lines, (QStringList{QStringLiteral("# kept"), QStringLiteral("Active=true"),
+                                  QStringLiteral("DayTemperature=6000"),
+                                  QStringLiteral("Active[de]=x"), QStringLiteral("Mode=Constant"),
+                                  QStringLiteral("NightTemperature=3400"), QString()}));
+    const QString tinted = withGroupLines(text, group, lines);
+    EXPECT_TRUE(tinted.endsWith(QStringLiteral("[NightColor][Sub]\nActive=false\n")));
+    EXPECT_EQ(entryKeys(lines),
+              (QStringList{QStringLiteral("Active"), QStringLiteral("DayTemperature"),
+                           QStringLiteral("Mode"), QStringLiteral("NightTemperature")}));
+    EXPECT_FALSE(groupLines(QStringLiteral("[NightColorX]\nA=1\n"), group));
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,180 @@
+// The KWin layer against a real KWin: the temperature reaches Night Color,
+// the user's own group comes back exactly, a change behind our back is
+// corrected, and a group left by a killed process is given back.
+#include "core/coordinator.h"
+#include "display/gamma_service.h"
+#include "fakes/manual_system_events.h"
+#include "platform/kwin/kconfig_group.h"
+#include "platform/kwin/kwin_display_layer.h"
+#include "platform/qt/qt_main_queue.h"
+#include "settings/settings_store.h"
+#include "support/event_loop.h"
+#include "support/kwin_server.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QTimeZone>
+
+namespace torvel {
+namespace {
+
+using test::KWinServer;
+using test::spinFor;
+
+// One KWin for the suite: the process's session bus, once connected, stays
+// the one it first saw.
+class KWinLayer : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server = new KWinServer;
+        // The layer talks to the session bus; this process's is KWin's.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", server->busAddress().toUtf8());
+    }
+    static void TearDownTestSuite() {
+        delete server;
+        server = nullptr;
+    }
+    void SetUp() override {
+        if (!kwin.running()) {
+            GTEST_SKIP() << kwin.error().toStdString();
+        }
+    }
+
+    std::unique_ptr<KWinDisplayLayer> create() {
+        QString error;
+        auto layer = KWinDisplayLayer::create({kwin.kwinrc(), capture()}, &error);
+        EXPECT_TRUE(layer) << error.toStdString();
+        return layer;
+    }
+    QString capture() const { return runtime.file(QStringLiteral("kwin-night-color.json")); }
+
+    static inline KWinServer* server = nullptr;
+    KWinServer& kwin = *server;
+    test::TempDir runtime;
+    QtMainQueue queue;
+};
+
+TEST_F(KWinLayer, ProbeFindsNightColor) {
+    EXPECT_EQ(KWinDisplayLayer::probe(), KWinDisplayLayer::Interface::plasma5);
+}
+
+TEST_F(KWinLayer, TintsAndGivesEachKindOfUserSettingBackExactly) {
+    struct Case {
+        QString group;
+        bool enabled;
+        uint mode;
+        uint target;
+    };
+    const QString rest = QStringLiteral("[Desktops]\nNumber=1\nRows=1\n");
+    const std::vector<Case> cases{
+        {QString(), false, 0, 6500},
+        {QStringLiteral("\n[NightColor]\nActive=false\n"), false, 0, 6500},
+        {QStringLiteral("\n[NightColor]\nActive=true\nMode=Constant\nNightTemperature=5000\n"),
+         true, 3, 5000},
+        {QStringLiteral("\n[NightColor]\nActive=true\nLatitudeFixed=52.52\nLongitudeFixed=13.4\n"
+                        "Mode=Automatic\n"),
+         true, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.group.toStdString());
+        const QString user = rest + c.group;
+        kwin.writeUserConfig(user);
+        ASSERT_TRUE(kwin.waitFor(QStringLiteral("enabled"), c.enabled));
+        {
+            auto layer = create();
+            ASSERT_TRUE(layer);
+            GammaService gamma(*layer, queue);
+            gamma.apply(3400);
+            EXPECT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 3400u));
+            EXPECT_EQ(kwin.nightColor().value(QStringLiteral("mode")).toUInt(), 3u);
+            EXPECT_TRUE(QFile::exists(capture()));
+            EXPECT_EQ(QFile::permissions(capture()),
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                          QFileDevice::WriteUser);
+        } // the layer goes: the user's group comes back
+        // KWin writes groups of its own to the file at times ([Tiling]);
+        // ours must be as the user left it, and the user's others untouched.
+        const QString now = kwin.readKwinrc();
+        EXPECT_EQ(groupLines(now, QStringLiteral("NightColor")),
+                  groupLines(user, QStringLiteral("NightColor")));
+        EXPECT_TRUE(now.startsWith(rest)) << now.toStdString();
+        EXPECT_FALSE(QFile::exists(capture()));
+        EXPECT_TRUE(kwin.waitFor(QStringLiteral("enabled"), c.enabled));
+        EXPECT_TRUE(kwin.waitFor(QStringLiteral("mode"), c.mode));
+        if (c.target != 0) {
+            EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), c.target));
+        }
+    }
+}
+
+TEST_F(KWinLayer, TheScheduleAtAFixedTimeReachesKWin) {
+    test::TempDir dir;
+    Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    SettingsStore settings(prefs);
+    auto layer = create();
+    ASSERT_TRUE(layer);
+    GammaService gamma(*layer, queue);
+    ManualSystemEvents events;
+    // 22:00 UTC with the default schedule: halfway down the wind-down ramp.
+    const QDateTime at(QDate(2026, 12, 7), QTime(22, 0), QTimeZone::utc());
+    Coordinator coordinator(settings, gamma, queue, events, [&] { return at; });
+    coordinator.start();
+    const auto expected = settings.schedule().evaluate(22 * 60).kelvin;
+    ASSERT_GT(expected, 2700);
+    ASSERT_LT(expected, 6500);
+    EXPECT_EQ(coordinator.kelvin(), expected);
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), static_cast<uint>(expected)));
+}
+
+TEST_F(KWinLayer, AChangeBehindOurBackIsCorrectedByTheNextWrite) {
+    auto layer = create();
+    ASSERT_TRUE(layer);
+    GammaService gamma(*layer, queue);
+    gamma.apply(3000);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3000u));
+
+    QString changed = kwin.readKwinrc();
+    changed.replace(QStringLiteral("NightTemperature=3000"),
+                    QStringLiteral("NightTemperature=5200"));
+    kwin.writeUserConfig(changed);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 5200u));
+    spinFor(2100);     // past the settling time after our own write
+    gamma.apply(3000); // a tick with the same value
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3000u));
+}
+
+TEST_F(KWinLayer, AGroupLeftByAKilledProcessIsGivenBackAtTheNextStart) {
+    const QString user =
+        QStringLiteral("[NightColor]\nActive=true\nMode=Constant\nNightTemperature=4800\n");
+    kwin.writeUserConfig(user);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 4800u));
+    auto layer = create();
+    ASSERT_TRUE(layer);
+    layer->setTemperature(2500);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 2500u));
+    // What a SIGKILL leaves: kwinrc tinted, the capture naming a dead process.
+    QFile file(capture());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray record = file.readAll();
+    file.close();
+    layer.reset();
+    ASSERT_EQ(groupLines(kwin.readKwinrc(), QStringLiteral("NightColor")),
+              groupLines(user, QStringLiteral("NightColor")));
+    QString tinted = user;
+    kwin.writeUserConfig(tinted.replace(QStringLiteral("4800"), QStringLiteral("2500")));
+    record.replace(QByteArray::number(QCoreApplication::applicationPid()), "2147483646");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(record);
+    file.close();
+
+    auto next = create();
+    ASSERT_TRUE(next);
+    EXPECT_EQ(groupLines(kwin.readKwinrc(), QStringLiteral("NightColor")),
+              groupLines(user, QStringLiteral("NightColor")));
+    EXPECT_FALSE(QFile::exists(capture()));
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 4800u));
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,123 @@
+#include "support/kwin_server.h"
+
+#include "support/event_loop.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusReply>
+#include <QFile>
+#include <QStandardPaths>
+
+namespace torvel::test {
+
+namespace {
+
+const QString service = QStringLiteral("org.kde.KWin");
+const QString path = QStringLiteral("/ColorCorrect");
+const QString interface = QStringLiteral("org.kde.kwin.ColorCorrect");
+
+} // namespace
+
+KWinServer::KWinServer() {
+    const QString installed = QStringLiteral("/usr/bin/kwin_wayland");
+    if (!QFile::exists(installed)) {
+        error_ = QStringLiteral("kwin_wayland is not installed (Debian package kwin-wayland)");
+        return;
+    }
+    const QString copy = bin_.file(QStringLiteral("kwin_wayland"));
+    if (!QFile::copy(installed, copy) ||
+        !QFile::setPermissions(copy, QFileDevice::ExeOwner | QFileDevice::ReadOwner)) {
+        error_ = QStringLiteral("cannot copy kwin_wayland");
+        return;
+    }
+    bus_.start(QStringLiteral("dbus-daemon"),
+               {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                QStringLiteral("--print-address=1")});
+    if (!bus_.waitForStarted() || !bus_.waitForReadyRead(5000)) {
+        error_ = QStringLiteral("dbus-daemon did not start");
+        return;
+    }
+    busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
+
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress_);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    kwin_.setProcessEnvironment(env);
+    kwin_.setProcessChannelMode(QProcess::MergedChannels);
+    kwin_.setStandardOutputFile(runtime_.file(QStringLiteral("kwin.log")));
+    kwin_.start(copy, {QStringLiteral("--virtual"), QStringLiteral("--no-lockscreen"),
+                       QStringLiteral("--socket"), socketName(), QStringLiteral("--width"),
+                       QStringLiteral("1280"), QStringLiteral("--height"), QStringLiteral("800")});
+    connectionName_ = QStringLiteral("kwin-server-%1").arg(reinterpret_cast<quintptr>(this));
+    const bool up = kwin_.waitForStarted() &&
+                    spinUntil(
+                        [&] {
+                            return kwin_.state() != QProcess::Running ||
+                                   nightColor().contains(QStringLiteral("available"));
+                        },
+                        20000) &&
+                    kwin_.state() == QProcess::Running;
+    if (!up) {
+        QFile log(runtime_.file(QStringLiteral("kwin.log")));
+        log.open(QIODevice::ReadOnly);
+        error_ = QStringLiteral("KWin did not start: ") +
+                 QString::fromLocal8Bit(log.readAll().right(400)).trimmed();
+    }
+}
+
+KWinServer::~KWinServer() {
+    if (!connectionName_.isEmpty()) {
+        QDBusConnection::disconnectFromBus(connectionName_);
+    }
+    for (QProcess* p : {&kwin_, &bus_}) {
+        if (p->state() != QProcess::NotRunning) {
+            p->terminate();
+            if (!p->waitForFinished(5000)) {
+                p->kill();
+                p->waitForFinished();
+            }
+        }
+    }
+}
+
+QVariantMap KWinServer::nightColor() const {
+    QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, connectionName_);
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+    call << interface;
+    const QDBusReply<QVariantMap> reply = bus.call(call, QDBus::Block, 2000);
+    return reply.isValid() ? reply.value() : QVariantMap();
+}
+
+bool KWinServer::waitFor(const QString& property, const QVariant& value, int timeoutMs) const {
+    return spinUntil([&] { return nightColor().value(property) == value; }, timeoutMs);
+}
+
+void KWinServer::writeUserConfig(const QString& text) const {
+    {
+        QFile f(kwinrc());
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(text.toUtf8());
+    }
+    qDBusRegisterMetaType<QByteArrayList>();
+    qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
+    QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/kwinrc"),
+                                                     QStringLiteral("org.kde.kconfig.notify"),
+                                                     QStringLiteral("ConfigChanged"));
+    const QByteArrayList keys{"Active",         "Mode",          "NightTemperature",
+                              "DayTemperature", "LatitudeFixed", "LongitudeFixed"};
+    signal << QVariant::fromValue(
+        QHash<QString, QByteArrayList>{{QStringLiteral("NightColor"), keys}});
+    QDBusConnection::connectToBus(busAddress_, connectionName_).send(signal);
+}
+
+QString KWinServer::readKwinrc() const {
+    QFile f(kwinrc());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace torvel::test

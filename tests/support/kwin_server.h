@@ -1,0 +1,54 @@
+#pragma once
+// Debian's KWin, headless on a virtual output, with a private session bus,
+// runtime folder and config folder, for the life of the object. The
+// packaged binary carries a file capability a container refuses, so a copy
+// of it runs (under its own name, which KWin's platform plugin insists on).
+
+#include "support/temp_dir.h"
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QString>
+#include <QVariantMap>
+
+namespace torvel::test {
+
+class KWinServer {
+public:
+    KWinServer();
+    ~KWinServer();
+    KWinServer(const KWinServer&) = delete;
+    KWinServer& operator=(const KWinServer&) = delete;
+
+    bool running() const { return error_.isEmpty(); }
+    const QString& error() const { return error_; }
+
+    const QString& busAddress() const { return busAddress_; }
+    QString runtimeDir() const { return runtime_.path(); }
+    QString configDir() const { return config_.path(); }
+    QString kwinrc() const { return config_.file(QStringLiteral("kwinrc")); }
+    // The Wayland socket's name inside runtimeDir().
+    static QString socketName() { return QStringLiteral("torvel-kwin"); }
+
+    // Night Color's properties as KWin reports them.
+    QVariantMap nightColor() const;
+    // Waits until KWin reports `property` equal to `value`.
+    bool waitFor(const QString& property, const QVariant& value, int timeoutMs = 8000) const;
+
+    // Writes kwinrc as a user's settings tool does: the file, then KConfig's
+    // change notice for the NightColor group.
+    void writeUserConfig(const QString& text) const;
+    QString readKwinrc() const;
+
+private:
+    TempDir runtime_;
+    TempDir config_;
+    TempDir bin_;
+    QProcess bus_;
+    QProcess kwin_;
+    QString busAddress_;
+    QString connectionName_;
+    QString error_;
+};
+
+} // namespace torvel::test
