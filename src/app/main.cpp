@@ -10,6 +10,7 @@
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
+#include "platform/x11/system_tray_selection.h"
 #include "platform/xdg/xdg_autostart_service.h"
 #include "ui/theme.h"
 
@@ -110,7 +111,12 @@ int main(int argc, char** argv) {
 
     QTimer::singleShot(0, [&] {
         delegate.didFinishLaunching();
-        torvel::whenTrayHostReady([&tray] { tray.show(); }, std::chrono::seconds(10));
+        std::function<bool()> xembedTray;
+        if (host.kind == torvel::DisplayHost::Kind::x11) {
+            xembedTray = [] { return torvel::isSystemTrayOwned(QString()); };
+        }
+        torvel::whenTrayHostReady([&tray](torvel::TrayHost kind) { tray.show(kind); },
+                                  std::chrono::seconds(10), xembedTray);
     });
     const int status = app.exec();
     terminate();

@@ -1,25 +1,96 @@
 #include "app/menu_bar_icon.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 
 namespace torvel {
 
 namespace {
 
-// The square a 12-point semibold symbol occupies.
-constexpr qreal symbolSize = 15.0;
+// Below this many device pixels a symbol beside the number would leave the
+// digits too small to read: the number stands alone.
+constexpr int symbolFromPixels = 20;
+// Digits may be narrowed this far before they are made smaller.
+constexpr qreal narrowestDigits = 0.72;
+constexpr qreal haloOpacity = 0.6;
 
-QFont digitFont() {
+QPainterPath digitsPath(const QString& text) {
     QFont font = QGuiApplication::font();
-    font.setPixelSize(11);
-    font.setWeight(QFont::DemiBold);
+    font.setPixelSize(100);
+    font.setWeight(QFont::Bold);
     font.setStyleHint(QFont::SansSerif);
-    return font;
+    QPainterPath path;
+    path.addText(QPointF(0, 0), font, text);
+    return path;
 }
+
+// The digits' ink fills `box`'s height, centred, narrowed or shrunk to fit
+// its width: a long number (a settings file may hold 100000 K) still fits.
+QPainterPath fittedDigits(const QString& text, const QRect& box) {
+    const QPainterPath path = digitsPath(text);
+    const QRectF ink = path.boundingRect();
+    if (ink.isEmpty()) {
+        return {};
+    }
+    qreal sy = box.height() / ink.height();
+    qreal sx = sy;
+    if (ink.width() * sx > box.width()) {
+        sx = std::max(box.width() / ink.width(), sy * narrowestDigits);
+        if (ink.width() * sx > box.width()) {
+            sx = box.width() / ink.width();
+            sy = sx / narrowestDigits;
+        }
+    }
+    QTransform t;
+    t.translate(box.left() + (box.width() - ink.width() * sx) / 2,
+                box.top() + (box.height() - ink.height() * sy) / 2);
+    t.scale(sx, sy);
+    t.translate(-ink.left(), -ink.top());
+    return t.map(path);
+}
+
+// A ring of `haloOpacity` around every inked pixel, one pixel wide, under
+// the ink.
+QImage withHalo(const QImage& inked, const QColor& halo) {
+    const int w = inked.width(), h = inked.height();
+    QImage out(inked.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            int around = 0;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx >= 0 && ny >= 0 && nx < w && ny < h) {
+                        around = std::max(around, qAlpha(inked.pixel(nx, ny)));
+                    }
+                }
+            }
+            const int a = static_cast<int>(std::lround(around * haloOpacity * halo.alphaF()));
+            line[x] = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), a));
+        }
+    }
+    QPainter painter(&out);
+    painter.drawImage(0, 0, inked);
+    return out;
+}
+
+double channel(double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double contrast(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+const QColor lightInk(0xff, 0xff, 0xff);
+const QColor darkInk(0x1e, 0x1e, 0x1e);
 
 } // namespace
 
@@ -36,51 +107,76 @@ QString menuBarText(std::int64_t kelvin) {
     return QString::number(static_cast<long long>(hundreds));
 }
 
-MenuBarIconLayout menuBarIconLayout(std::int64_t kelvin, bool isOff) {
-    MenuBarIconLayout layout{};
-    layout.symbol = traySymbolFor(kelvin, isOff);
-    layout.text = isOff ? QString() : menuBarText(kelvin);
-    layout.symbolWidth = symbolSize;
-    layout.gap = layout.text.isEmpty() ? 0 : 2;
-    layout.textWidth =
-        layout.text.isEmpty() ? 0 : QFontMetricsF(digitFont()).horizontalAdvance(layout.text);
-    layout.width = static_cast<int>(std::ceil(layout.symbolWidth + layout.gap + layout.textWidth));
-    return layout;
+double relativeLuminance(const QColor& color) {
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
 }
 
-QImage menuBarIcon(std::int64_t kelvin, bool isOff, qreal devicePixelRatio) {
-    const MenuBarIconLayout layout = menuBarIconLayout(kelvin, isOff);
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImage image(QSize(static_cast<int>(std::ceil(layout.width * dpr)),
-                       static_cast<int>(std::ceil(layout.height * dpr))),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setBrush(Qt::black);
-    drawTraySymbol(painter, layout.symbol, QPointF(0, (layout.height - symbolSize) * 0.5),
-                   symbolSize);
-    if (!layout.text.isEmpty()) {
-        const QFont font = digitFont();
-        const QFontMetricsF metrics(font);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        const qreal top = (layout.height - metrics.height()) * 0.5;
-        painter.drawText(QPointF(layout.symbolWidth + layout.gap, top + metrics.ascent()),
-                         layout.text);
+TrayInk trayInkFor(const PanelLook& look) {
+    bool light = true;
+    if (look.background) {
+        const double bg = relativeLuminance(*look.background);
+        light =
+            contrast(bg, relativeLuminance(lightInk)) >= contrast(bg, relativeLuminance(darkInk));
+    } else if (look.panelFollowsScheme && look.prefersDark) {
+        light = *look.prefersDark;
     }
+    return light ? TrayInk{lightInk, QColor(0, 0, 0)} : TrayInk{darkInk, QColor(0xff, 0xff, 0xff)};
+}
+
+TrayIconLayout trayIconLayout(int p, bool isOff) {
+    // A pixel of margin all round for the halo.
+    const QRect inner(1, 1, std::max(p - 2, 1), std::max(p - 2, 1));
+    if (isOff) {
+        const int s = std::max(static_cast<int>(std::lround(p * 0.8)), 1);
+        return {QRect((p - s) / 2, (p - s) / 2, s, s), std::nullopt};
+    }
+    if (p < symbolFromPixels) {
+        // The number alone, as tall as legibility wants and the width allows.
+        const int h = std::max(static_cast<int>(std::lround(p * 0.62)), 1);
+        return {std::nullopt, QRect(inner.left(), (p - h) / 2, inner.width(), h)};
+    }
+    const int s = static_cast<int>(std::lround(p * 0.44));
+    const int gap = std::max(1, static_cast<int>(std::lround(p / 22.0)));
+    const int top = s + gap;
+    return {QRect((p - s) / 2, 0, s, s),
+            QRect(inner.left(), top, inner.width(), inner.bottom() + 1 - top)};
+}
+
+QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal dpr, const TrayInk& ink) {
+    const qreal ratio = dpr > 0 ? dpr : 1.0;
+    const int p = std::max(static_cast<int>(std::lround(slot * ratio)), 1);
+    const TrayIconLayout layout = trayIconLayout(p, isOff);
+    // Drawn in device pixels, so strokes land on the pixel grid of the slot.
+    QImage inked(p, p, QImage::Format_ARGB32_Premultiplied);
+    inked.fill(Qt::transparent);
+    {
+        QPainter painter(&inked);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(ink.ink);
+        if (layout.symbol) {
+            drawTraySymbol(painter, traySymbolFor(kelvin, isOff), layout.symbol->topLeft(),
+                           layout.symbol->width());
+        }
+        if (layout.digits) {
+            painter.fillPath(fittedDigits(menuBarText(kelvin), *layout.digits), ink.ink);
+        }
+    }
+    QImage image = withHalo(inked, ink.halo);
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
-QImage tintedIcon(const QImage& templateImage, const QColor& color) {
-    QImage image = templateImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(QRectF(QPointF(0, 0), image.deviceIndependentSize()), color);
-    return image;
+QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal dpr, const TrayInk& ink, int slot) {
+    QIcon icon;
+    for (const int size : traySlotSizes) {
+        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, size, dpr, ink)));
+    }
+    if (slot > 0 && std::find(std::begin(traySlotSizes), std::end(traySlotSizes), slot) ==
+                        std::end(traySlotSizes)) {
+        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, slot, dpr, ink)));
+    }
+    return icon;
 }
 
 } // namespace torvel

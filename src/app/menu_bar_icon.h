@@ -1,36 +1,67 @@
 #pragma once
 // The tray image: a symbol for the colour temperature and the temperature
-// in hundreds of Kelvin, 18 logical pixels high.
+// in hundreds of Kelvin, laid out for the square slot a Linux tray gives an
+// icon (16 to 48 pixels), in an ink that reads on the panel behind it.
 
 #include "app/tray_symbols.h"
 
 #include <cstdint>
+#include <optional>
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
 namespace torvel {
 
-struct MenuBarIconLayout {
-    TraySymbol symbol;
-    QString text; // "27" for 2700 K; empty when off
-    qreal symbolWidth;
-    qreal gap; // 2 with text, 0 without
-    qreal textWidth;
-    int width; // ceiling of symbol + gap + text
-    static constexpr int height = 18;
-};
-
 // Kelvin / 100, rounded half away from zero.
 QString menuBarText(std::int64_t kelvin);
 
-MenuBarIconLayout menuBarIconLayout(std::int64_t kelvin, bool isOff);
+// The ink of the glyphs and the thin halo around them that keeps them
+// legible when the ink was guessed wrong for the panel.
+struct TrayInk {
+    QColor ink;
+    QColor halo;
+    friend bool operator==(const TrayInk&, const TrayInk&) = default;
+};
 
-// The template: black on transparent, at `devicePixelRatio` physical pixels
-// per logical one (the image carries the ratio).
-QImage menuBarIcon(std::int64_t kelvin, bool isOff, qreal devicePixelRatio = 1.0);
+// What is known of the panel the icon sits on.
+struct PanelLook {
+    // Measured behind an XEmbed icon; nothing on StatusNotifierItem hosts,
+    // which tell clients nothing about their panel.
+    std::optional<QColor> background;
+    // The desktop's colour-scheme preference, when it states one.
+    std::optional<bool> prefersDark;
+    // Whether the desktop's panels follow that preference (Plasma's do;
+    // GNOME's top bar is dark whatever the scheme).
+    bool panelFollowsScheme = false;
+};
 
-// The template in one colour: only its alpha is kept.
-QImage tintedIcon(const QImage& templateImage, const QColor& color);
+// The measured background decides; else a panel that follows the colour
+// scheme; else light ink, since the panels that host StatusNotifierItems
+// without telling their colour (GNOME's top bar, waybar, most others) are
+// dark, and the halo carries the rest.
+TrayInk trayInkFor(const PanelLook& look);
+
+// WCAG relative luminance, 0 (black) to 1 (white).
+double relativeLuminance(const QColor& color);
+
+// Where the parts go in a square of `pixels` device pixels.
+struct TrayIconLayout {
+    std::optional<QRect> symbol; // nothing: the number stands alone
+    std::optional<QRect> digits; // the box the digits' ink fills; nothing when off
+};
+TrayIconLayout trayIconLayout(int pixels, bool isOff);
+
+// One square image of `slot` logical pixels at `devicePixelRatio`.
+QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal devicePixelRatio,
+                     const TrayInk& ink);
+
+// The image at every slot size trays use, and at `slot` when the host's is
+// known, so the host picks an exact one rather than scaling another.
+QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal devicePixelRatio, const TrayInk& ink,
+               int slot = 0);
+
+inline constexpr int traySlotSizes[] = {16, 22, 24, 32, 48};
 
 } // namespace torvel

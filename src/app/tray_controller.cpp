@@ -1,11 +1,12 @@
 #include "app/tray_controller.h"
 
-#include "app/menu_bar_icon.h"
 #include "app/popover_window.h"
 #include "core/coordinator.h"
+#include "platform/linux/status_notifier_item.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
-#include "ui/style.h"
+#include "ui/popover_text.h"
+#include "ui/theme.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -14,10 +15,22 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace torvel {
 
 namespace {
+
+const QString appTitle = QStringLiteral("TorvelBar");
+
+// Entry ids: the three modes, then the switch and Quit.
+constexpr int openAtLoginEntry = 10;
+constexpr int quitEntry = 20;
+constexpr int firstSeparator = 100;
+
+int modeEntry(TorvelMode mode) {
+    return 1 + static_cast<int>(mode);
+}
 
 QString modeName(TorvelMode mode) {
     switch (mode) {
@@ -31,19 +44,48 @@ QString modeName(TorvelMode mode) {
     return {};
 }
 
-// Linux trays draw icons as given, so the template takes the panel's text
-// colour from the palette, which follows the desktop's colour scheme.
-QColor iconColor() {
-    return QApplication::palette().color(QPalette::Active, QPalette::WindowText);
+// Plasma's panels follow the colour scheme; GNOME's top bar and most
+// others do not say.
+bool panelFollowsScheme() {
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"));
+}
+
+// The mean colour of the four corners of `rect` on screen, which the icon
+// leaves transparent: the panel shows through them.
+std::optional<QColor> panelBehind(const QRect& rect) {
+    QScreen* screen = QGuiApplication::screenAt(rect.center());
+    if (!screen || rect.width() < 4 || rect.height() < 4) {
+        return std::nullopt;
+    }
+    const QImage shot =
+        screen->grabWindow(0, rect.x(), rect.y(), rect.width(), rect.height()).toImage();
+    if (shot.width() < 4 || shot.height() < 4) {
+        return std::nullopt;
+    }
+    int r = 0, g = 0, b = 0, n = 0;
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(shot.width() - 2, 0), QPoint(0, shot.height() - 2),
+          QPoint(shot.width() - 2, shot.height() - 2)}) {
+        for (int dy = 0; dy < 2; ++dy) {
+            for (int dx = 0; dx < 2; ++dx) {
+                const QColor c = shot.pixelColor(corner + QPoint(dx, dy));
+                r += c.red();
+                g += c.green();
+                b += c.blue();
+                ++n;
+            }
+        }
+    }
+    return QColor(r / n, g / n, b / n);
 }
 
 } // namespace
 
-QString TrayController::tooltipText(std::int64_t kelvin, bool isOff, const QString& name) {
+QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff) {
     if (isOff) {
-        return QStringLiteral("TorvelBar \u00B7 %1").arg(name);
+        return statusLine;
     }
-    return QStringLiteral("TorvelBar \u00B7 %1 K \u00B7 %2").arg(kelvin).arg(name);
+    return QStringLiteral("%1 \u00B7 %2 K").arg(statusLine).arg(kelvin);
 }
 
 TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator,
@@ -51,35 +93,61 @@ TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator
     : settings_(settings)
     , coordinator_(coordinator)
     , loginItem_(loginItem)
-    , menu_(std::make_unique<QMenu>())
     , follow_(this, [this] { refresh(); }) {
-    modes_ = new QActionGroup(menu_.get());
-    for (const TorvelMode mode : allModes) {
-        QAction* action = menu_->addAction(modeName(mode));
-        action->setCheckable(true);
-        action->setData(static_cast<int>(mode));
-        modes_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, mode] { settings_.setMode(mode); });
-    }
-    menu_->addSeparator();
-    openAtLogin_ = menu_->addAction(tr("Open at login"));
-    openAtLogin_->setCheckable(true);
-    connect(openAtLogin_, &QAction::triggered, this,
-            [this](bool checked) { loginItem_.setEnabled(checked); });
-    menu_->addSeparator();
-    connect(menu_->addAction(tr("Quit")), &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(menu_.get(), &QMenu::aboutToShow, this, [this] {
-        loginItem_.refresh();
-        updateMenu();
-    });
-
     follow_.observe(coordinator_.objectWillChange());
     follow_.observe(settings_.objectWillChange());
 }
 
 TrayController::~TrayController() = default;
 
-void TrayController::show() {
+TrayMenu TrayController::menuEntries() const {
+    using Kind = TrayMenuEntry::Kind;
+    TrayMenu menu;
+    for (const TorvelMode mode : allModes) {
+        menu.push_back({modeEntry(mode), Kind::radio, modeName(mode), settings_.mode() == mode});
+    }
+    menu.push_back({firstSeparator, Kind::separator, {}});
+    menu.push_back({openAtLoginEntry, Kind::check, tr("Open at login"), loginItem_.isEnabled()});
+    menu.push_back({firstSeparator + 1, Kind::separator, {}});
+    menu.push_back({quitEntry, Kind::action, tr("Quit")});
+    return menu;
+}
+
+void TrayController::chooseEntry(int id) {
+    for (const TorvelMode mode : allModes) {
+        if (id == modeEntry(mode)) {
+            settings_.setMode(mode);
+        }
+    }
+    if (id == openAtLoginEntry) {
+        loginItem_.setEnabled(!loginItem_.isEnabled());
+    } else if (id == quitEntry) {
+        QCoreApplication::quit();
+    }
+}
+
+void TrayController::show(TrayHost host) {
+    if (host == TrayHost::statusNotifier) {
+        item_ = std::make_unique<StatusNotifierItem>(
+            QStringLiteral("torvelbar"), appTitle,
+            StatusNotifierItem::Handlers{[this] { popover().toggle(QRect(), QCursor::pos()); },
+                                         [this](int id) { chooseEntry(id); },
+                                         [this] {
+                                             loginItem_.refresh();
+                                             refresh();
+                                         }});
+        panel_ = PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme()};
+        refresh();
+        if (item_->publish()) {
+            return;
+        }
+        item_.reset(); // no bus after all: Qt's icon instead
+    }
+    menu_ = std::make_unique<QMenu>();
+    connect(menu_.get(), &QMenu::aboutToShow, this, [this] {
+        loginItem_.refresh();
+        refresh();
+    });
     tray_ = std::make_unique<QSystemTrayIcon>();
     tray_->setContextMenu(menu_.get());
     connect(tray_.get(), &QSystemTrayIcon::activated, this,
@@ -88,8 +156,52 @@ void TrayController::show() {
                     popover().toggle(tray_->geometry(), QCursor::pos());
                 }
             });
+    panel_ = PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme()};
     refresh();
     tray_->show();
+    // The tray embeds the icon a moment later; then its panel can be seen.
+    for (const int ms : {100, 400, 1500}) {
+        QTimer::singleShot(ms, this, [this] { lookAtPanel(); });
+    }
+}
+
+void TrayController::lookAtPanel() {
+    if (!tray_) {
+        return;
+    }
+    fitSlot();
+    if (!panel_.background) {
+        panel_.background = panelBehind(tray_->geometry());
+    }
+    refresh();
+}
+
+// Qt's XEmbed icon asks for 22x22 whatever the panel; trayer and others then
+// stretch it to their height but keep that width. A taller slot is made
+// square, so the icon grows with the panel instead of being centred small.
+void TrayController::fitSlot() {
+    const QRect slot = tray_->geometry();
+    if (slot.isEmpty()) {
+        return;
+    }
+    if (slot.height() > slot.width()) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == QLatin1String("QSystemTrayIconSys")) {
+                w->setMinimumSize(slot.height(), slot.height());
+                w->resize(slot.height(), slot.height());
+            }
+        }
+    }
+    slot_ = slot.height(); // square now, or wider than tall
+}
+
+void TrayController::refreshIcon() {
+    panel_.prefersDark = Theme::isDark();
+    if (tray_) {
+        panel_.background.reset();
+        lookAtPanel();
+    }
+    refresh();
 }
 
 PopoverWindow& TrayController::popover() {
@@ -107,8 +219,38 @@ void TrayController::openPopover() {
     }
 }
 
+void TrayController::showMenu(const TrayMenu& entries) {
+    if (item_) {
+        item_->setMenu(entries);
+        return;
+    }
+    if (!menu_) {
+        return;
+    }
+    menu_->clear();
+    QActionGroup* modes = nullptr;
+    for (const TrayMenuEntry& e : entries) {
+        if (e.kind == TrayMenuEntry::Kind::separator) {
+            menu_->addSeparator();
+            continue;
+        }
+        QAction* action = menu_->addAction(e.label);
+        action->setEnabled(e.enabled);
+        if (e.kind != TrayMenuEntry::Kind::action) {
+            action->setCheckable(true);
+            action->setChecked(e.checked);
+        }
+        if (e.kind == TrayMenuEntry::Kind::radio) {
+            // Owned by the first radio entry, so a rebuild of the menu frees it.
+            modes = modes ? modes : new QActionGroup(action);
+            action->setActionGroup(modes);
+        }
+        connect(action, &QAction::triggered, this, [this, id = e.id] { chooseEntry(id); });
+    }
+}
+
 void TrayController::refresh() {
-    if (!tray_) {
+    if (!tray_ && !item_) {
         return;
     }
     const bool isOff = settings_.mode() == TorvelMode::off;
@@ -117,26 +259,41 @@ void TrayController::refresh() {
     // then neither drawing nor sending happens: the tray host redraws (over
     // D-Bus, is woken) on every new icon.
     const IconKey key{menuBarText(coordinator_.kelvin()),
-                      traySymbolFor(coordinator_.kelvin(), isOff), isOff, dpr, iconColor().rgba()};
+                      traySymbolFor(coordinator_.kelvin(), isOff),
+                      isOff,
+                      dpr,
+                      slot_,
+                      trayInkFor(panel_)};
     if (key != lastIcon_) {
         lastIcon_ = key;
-        const QImage image =
-            tintedIcon(menuBarIcon(coordinator_.kelvin(), isOff, dpr), QColor::fromRgba(key.color));
-        tray_->setIcon(QIcon(QPixmap::fromImage(image)));
+        if (item_) {
+            // Hosts say nothing of their scale: every size, at 1.
+            QList<QImage> images;
+            for (const int slot : traySlotSizes) {
+                images << trayIconImage(coordinator_.kelvin(), isOff, slot, 1.0, key.ink);
+            }
+            item_->setIcon(images);
+        } else {
+            tray_->setIcon(trayIcon(coordinator_.kelvin(), isOff, dpr, key.ink, slot_));
+        }
     }
-    const QString tip = tooltipText(coordinator_.kelvin(), isOff, modeName(settings_.mode()));
+    const QString tip =
+        tooltipText(statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
+                               coordinator_.phase(), coordinator_.now()),
+                    coordinator_.kelvin(), isOff);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
-        tray_->setToolTip(tip);
+        if (item_) {
+            item_->setToolTip(appTitle, tip);
+        } else {
+            tray_->setToolTip(appTitle + u'\n' + tip);
+        }
     }
-    updateMenu();
-}
-
-void TrayController::updateMenu() {
-    for (QAction* action : modes_->actions()) {
-        action->setChecked(action->data().toInt() == static_cast<int>(settings_.mode()));
+    const TrayMenu entries = menuEntries();
+    if (entries != lastMenu_) {
+        lastMenu_ = entries;
+        showMenu(entries);
     }
-    openAtLogin_->setChecked(loginItem_.isEnabled());
 }
 
 } // namespace torvel

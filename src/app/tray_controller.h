@@ -1,18 +1,19 @@
 #pragma once
 // The tray icon: its image follows the coordinator's Kelvin value and the
 // mode; a left click toggles the popover, a right click opens a small menu.
+// On a StatusNotifierItem host it is an item of our own; elsewhere Qt's tray
+// icon (XEmbed on X11).
 
-#include "app/tray_symbols.h"
+#include "app/menu_bar_icon.h"
+#include "platform/linux/tray_host_wait.h"
+#include "platform/linux/tray_menu.h"
 #include "ui/refresh_after_notices.h"
 
 #include <memory>
 #include <optional>
-#include <QImage>
 #include <QObject>
 
 class QMenu;
-class QAction;
-class QActionGroup;
 class QSystemTrayIcon;
 
 namespace torvel {
@@ -21,45 +22,55 @@ class Coordinator;
 class LoginItem;
 class PopoverWindow;
 class SettingsStore;
+class StatusNotifierItem;
 
 class TrayController final : public QObject {
 public:
     TrayController(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem);
     ~TrayController() override;
 
-    // Creates and shows the tray icon (once the tray host is ready).
-    void show();
+    // Creates and shows the icon on the host the wait settled on.
+    void show(TrayHost host);
     void openPopover();
-    // Redraws the icon now (after a theme change).
-    void refreshIcon() { refresh(); }
+    // Looks at the panel again and redraws (after a theme change).
+    void refreshIcon();
     PopoverWindow& popover();
 
-    // "TorvelBar · 2700 K · Schedule"
-    static QString tooltipText(std::int64_t kelvin, bool isOff, const QString& modeName);
+    // The tooltip under the title "TorvelBar": the status line, and the
+    // colour unless the tint is off.
+    static QString tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff);
+    // The menu's entries as they stand.
+    TrayMenu menuEntries() const;
 
 private:
     void refresh();
-    void updateMenu();
+    void chooseEntry(int id);
+    void lookAtPanel();
+    void fitSlot();
+    void showMenu(const TrayMenu& entries);
 
     SettingsStore& settings_;
     Coordinator& coordinator_;
     LoginItem& loginItem_;
     std::unique_ptr<PopoverWindow> popover_;
+    std::unique_ptr<StatusNotifierItem> item_;
     std::unique_ptr<QMenu> menu_;
     std::unique_ptr<QSystemTrayIcon> tray_;
-    QActionGroup* modes_ = nullptr;
-    QAction* openAtLogin_ = nullptr;
     RefreshAfterNotices follow_;
+    PanelLook panel_;
+    int slot_ = 0; // the XEmbed slot's side in logical pixels, once known
     struct IconKey {
         QString text;
         TraySymbol symbol;
         bool isOff;
         qreal dpr;
-        QRgb color;
+        int slot;
+        TrayInk ink;
         bool operator==(const IconKey&) const = default;
     };
     std::optional<IconKey> lastIcon_;
     QString lastToolTip_;
+    TrayMenu lastMenu_;
 };
 
 } // namespace torvel

@@ -1,5 +1,6 @@
 #include "app/tray_symbols.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <QPainterPath>
@@ -88,7 +89,9 @@ QPainterPath letterZ(QPointF topLeft, qreal s, qreal width) {
 void drawTraySymbol(QPainter& painter, TraySymbol symbol, QPointF o, qreal s) {
     constexpr qreal pi = std::numbers::pi;
     const QPointF c = o + QPointF(s / 2, s / 2);
-    const qreal w = s * 0.12; // stroke width of the line parts
+    // Stroke width of the line parts; never thinner than a device pixel and
+    // a quarter, or the rays of a small sun fade into the panel.
+    const qreal w = std::max(s * 0.12, 1.25);
     QPainterPath path;
     switch (symbol) {
     case TraySymbol::circleSlash: {

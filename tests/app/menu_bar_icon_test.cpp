@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <QPainter>
 
 namespace torvel {
 namespace {
@@ -27,63 +28,86 @@ TEST(MenuBarIcon, SymbolBandsAndText) {
     EXPECT_EQ(menuBarText(INT64_MIN), "-92233720368547758");
 }
 
-TEST(MenuBarIcon, SizeAndGap) {
-    for (const std::int64_t kelvin : {1000, 2700, 6500, 123456789}) {
-        const auto layout = menuBarIconLayout(kelvin, false);
-        EXPECT_EQ(layout.gap, 2);
-        EXPECT_EQ(layout.width,
-                  static_cast<int>(std::ceil(layout.symbolWidth + 2 + layout.textWidth)));
-        const QImage image = menuBarIcon(kelvin, false);
-        EXPECT_EQ(image.height(), 18);
-        EXPECT_EQ(image.width(), layout.width);
-    }
-    const auto off = menuBarIconLayout(2700, true);
-    EXPECT_TRUE(off.text.isEmpty());
-    EXPECT_EQ(off.gap, 0);
-    EXPECT_EQ(off.width, static_cast<int>(std::ceil(off.symbolWidth)));
-    EXPECT_LT(off.width, menuBarIconLayout(2700, false).width);
-
-    const QImage hidpi = menuBarIcon(2700, false, 2.0);
-    EXPECT_EQ(hidpi.height(), 36);
-    EXPECT_EQ(hidpi.deviceIndependentSize(), QSizeF(menuBarIconLayout(2700, false).width, 18));
-}
-
-TEST(MenuBarIcon, SymbolsDifferAndTintKeepsTheAlphaShape) {
-    std::vector<QImage> symbols;
-    for (const std::int64_t kelvin : {6500, 5000, 4000, 3000, 2000}) {
-        symbols.push_back(menuBarIcon(kelvin, false).copy(0, 0, 15, 18));
-    }
-    symbols.push_back(menuBarIcon(0, true));
-    for (std::size_t i = 0; i < symbols.size(); ++i) {
-        for (std::size_t j = i + 1; j < symbols.size(); ++j) {
-            EXPECT_NE(symbols[i], symbols[j]) << i << " vs " << j;
-        }
-    }
-
-    const QImage templ = menuBarIcon(2700, false);
-    for (const QColor color : {QColor(Qt::white), QColor(0x20, 0x20, 0x20)}) {
-        const QImage tinted = tintedIcon(templ, color);
-        int painted = 0;
-        for (int y = 0; y < templ.height(); ++y) {
-            for (int x = 0; x < templ.width(); ++x) {
-                const QRgb t = templ.pixel(x, y), c = tinted.pixel(x, y);
-                ASSERT_LE(std::abs(qAlpha(t) - qAlpha(c)), 1) << x << "," << y;
-                if (qAlpha(t) == 255) {
-                    ++painted;
-                    EXPECT_EQ(QColor(c).rgb(), color.rgb());
-                }
-                EXPECT_EQ(qRed(t), 0) << "the template is black";
+// The rows, top to bottom, where a pixel differs from the panel by at least
+// `contrast` in luminance: how tall the ink reads.
+std::pair<int, int> contrastingRows(const QImage& icon, const QColor& panel, double contrast) {
+    QImage pixels = icon;
+    pixels.setDevicePixelRatio(1); // device pixels, one to one
+    QImage shown(icon.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(panel);
+    QPainter(&shown).drawImage(0, 0, pixels);
+    int top = icon.height(), bottom = -1;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            if (std::abs(relativeLuminance(shown.pixelColor(x, y)) - relativeLuminance(panel)) >=
+                contrast) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
             }
         }
-        EXPECT_GT(painted, 20);
+    }
+    return {top, bottom};
+}
+
+TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
+    // Slot, and how tall the digits must be there.
+    const std::pair<int, int> goals[] = {{16, 8}, {22, 9}, {24, 10}, {32, 13}, {48, 19}};
+    for (const QColor panel : {QColor(0xf2, 0xf2, 0xf2), QColor(0x20, 0x20, 0x20)}) {
+        const TrayInk ink = trayInkFor(PanelLook{panel, std::nullopt, false});
+        for (const auto& [slot, goal] : goals) {
+            for (const qreal dpr : {1.0, 2.0}) {
+                const int pixels = static_cast<int>(slot * dpr);
+                const QImage icon = trayIconImage(2700, false, slot, dpr, ink);
+                ASSERT_EQ(icon.size(), QSize(pixels, pixels));
+                const auto layout = trayIconLayout(pixels, false);
+                ASSERT_TRUE(layout.digits);
+                EXPECT_GE(layout.digits->height(), goal * dpr) << slot << "x" << dpr;
+                EXPECT_EQ(layout.symbol.has_value(), pixels >= 20) << slot << "x" << dpr;
+                const QImage digits = icon.copy(*layout.digits);
+                const auto [top, bottom] = contrastingRows(digits, panel, 0.3);
+                EXPECT_GE(bottom - top + 1, goal * dpr) << slot << "x" << dpr;
+            }
+        }
+    }
+}
+
+TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
+    const TrayInk ink = trayInkFor({});
+    for (const std::int64_t kelvin : {std::int64_t{800}, std::int64_t{100000}, INT64_MIN}) {
+        const QImage icon = trayIconImage(kelvin, false, 22, 1.0, ink);
+        // Nothing is cut at the edges: the outer ring is at most halo.
+        for (int i = 0; i < icon.width(); ++i) {
+            for (const QPoint p : {QPoint(i, 21), QPoint(0, i), QPoint(21, i)}) {
+                EXPECT_NE(icon.pixelColor(p).rgb(), ink.ink.rgb())
+                    << kelvin << " at " << p.x() << "," << p.y();
+            }
+        }
+    }
+    const auto off = trayIconLayout(22, true);
+    EXPECT_FALSE(off.digits);
+    ASSERT_TRUE(off.symbol);
+    EXPECT_GE(off.symbol->width(), 16);
+}
+
+TEST(MenuBarIcon, InkFollowsTheMeasuredPanelThenTheSchemeThenDefaultsToLight) {
+    const QColor white(Qt::white);
+    EXPECT_EQ(trayInkFor(PanelLook{QColor(0x20, 0x20, 0x20), false, true}).ink, white);
+    EXPECT_NE(trayInkFor(PanelLook{QColor(0xee, 0xee, 0xee), true, true}).ink, white);
+    EXPECT_NE(trayInkFor(PanelLook{std::nullopt, false, true}).ink, white) << "light Plasma panel";
+    EXPECT_EQ(trayInkFor(PanelLook{std::nullopt, false, false}).ink, white)
+        << "GNOME's top bar is dark in a light theme";
+    EXPECT_EQ(trayInkFor({}).ink, white);
+    for (const bool dark : {false, true}) {
+        const TrayInk ink = trayInkFor(PanelLook{std::nullopt, dark, true});
+        EXPECT_GT(std::abs(relativeLuminance(ink.ink) - relativeLuminance(ink.halo)), 0.9);
     }
 }
 
 TEST(TrayController, TooltipText) {
-    EXPECT_EQ(TrayController::tooltipText(2700, false, QStringLiteral("Schedule")),
-              QStringLiteral("TorvelBar \u00B7 2700 K \u00B7 Schedule"));
-    EXPECT_EQ(TrayController::tooltipText(6500, true, QStringLiteral("Off")),
-              QStringLiteral("TorvelBar \u00B7 Off"));
+    EXPECT_EQ(TrayController::tooltipText(QStringLiteral("Night until 7:30"), 2700, false),
+              QStringLiteral("Night until 7:30 \u00B7 2700 K"));
+    EXPECT_EQ(TrayController::tooltipText(QStringLiteral("Off"), 6500, true),
+              QStringLiteral("Off"));
 }
 
 } // namespace

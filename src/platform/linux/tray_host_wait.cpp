@@ -8,27 +8,52 @@
 
 namespace torvel {
 
-void whenTrayHostReady(std::function<void()> ready, std::chrono::milliseconds maxWait) {
+namespace {
+
+constexpr std::chrono::milliseconds xembedPoll{250};
+
+} // namespace
+
+void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::milliseconds maxWait,
+                       std::function<bool()> xembedTrayPresent) {
     const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface() ||
-        bus.interface()->isServiceRegistered(watcherName)) {
-        QTimer::singleShot(0, [ready = std::move(ready)] { ready(); });
+    const bool hasBus = bus.isConnected() && bus.interface();
+    const auto later = [&ready](TrayHost host) {
+        QTimer::singleShot(0, [ready = std::move(ready), host] { ready(host); });
+    };
+    if (hasBus && bus.interface()->isServiceRegistered(watcherName)) {
+        later(TrayHost::statusNotifier);
         return;
     }
+    if (!hasBus || (xembedTrayPresent && xembedTrayPresent())) {
+        later(TrayHost::qtTray);
+        return;
+    }
+    // The watcher owns the waiting timers, so they all end with it.
     auto* watcher =
         new QDBusServiceWatcher(watcherName, bus, QDBusServiceWatcher::WatchForRegistration);
-    auto once = std::make_shared<std::function<void()>>(std::move(ready));
-    auto fire = [once, watcher] {
+    auto once = std::make_shared<std::function<void(TrayHost)>>(std::move(ready));
+    auto fire = [once, watcher](TrayHost host) {
         if (*once) {
             auto call = std::move(*once);
             *once = nullptr;
             watcher->deleteLater();
-            call();
+            call(host);
         }
     };
-    QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, watcher, fire);
-    QTimer::singleShot(maxWait, watcher, fire);
+    QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, watcher,
+                     [fire] { fire(TrayHost::statusNotifier); });
+    QTimer::singleShot(maxWait, watcher, [fire] { fire(TrayHost::qtTray); });
+    if (xembedTrayPresent) {
+        auto* poll = new QTimer(watcher);
+        QObject::connect(poll, &QTimer::timeout, watcher, [fire, xembedTrayPresent] {
+            if (xembedTrayPresent()) {
+                fire(TrayHost::qtTray);
+            }
+        });
+        poll->start(xembedPoll);
+    }
 }
 
 } // namespace torvel

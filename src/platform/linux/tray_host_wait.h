@@ -1,17 +1,26 @@
 #pragma once
-// Qt picks its tray backend once, at the first tray icon: StatusNotifierItem
-// when a watcher is on the session bus, else XEmbed. An app started at login
-// before the panel would keep the fallback, so the icon waits (boundedly)
-// for the watcher when there is a session bus to wait on.
+// Qt picks its tray backend once, at the first tray icon, and so do we: a
+// StatusNotifierItem of our own when a watcher is on the session bus, else
+// Qt's tray icon (XEmbed on X11). An app started at login before the panel
+// would otherwise keep the fallback, so the icon waits, boundedly, while
+// neither kind of tray is there.
 
 #include <chrono>
 #include <functional>
 
 namespace torvel {
 
-// Calls `ready` on the main thread once a StatusNotifierWatcher is
-// registered, at once when it already is or when there is no session bus,
-// and after `maxWait` at the latest.
-void whenTrayHostReady(std::function<void()> ready, std::chrono::milliseconds maxWait);
+enum class TrayHost {
+    statusNotifier, // a StatusNotifierWatcher is registered
+    qtTray,         // anything else: an XEmbed tray, or none yet
+};
+
+// Calls `ready` on the main thread: at once when a watcher is registered,
+// when `xembedTrayPresent` says an XEmbed tray is there, or when there is
+// no session bus; otherwise as soon as either appears, and after `maxWait`
+// at the latest. `xembedTrayPresent` may be empty (no X server); while
+// waiting it is asked four times a second, and never afterwards.
+void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::milliseconds maxWait,
+                       std::function<bool()> xembedTrayPresent);
 
 } // namespace torvel
