@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets. `make test` is what CI runs.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check-asan check-package install uninstall package bench bench-short format clean
+.PHONY: deps build run test check-asan check-package install uninstall package bench bench-short icon-sheet format clean
 
 PREFIX ?= /usr/local
 
@@ -51,6 +51,10 @@ bench: build
 
 bench-short: build
 	bench/perf_report --short build/release
+
+# Redraws docs/tray-icons.png, the sheet of tray icons the README shows.
+icon-sheet: build
+	QT_QPA_PLATFORM=offscreen build/release/tests/app/tray_icon_sheet docs/tray-icons.png
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -9,6 +9,7 @@
 #include "support/xvfb_server.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_view.h"
+#include "x11_desktop.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -20,104 +21,8 @@
 namespace torvel {
 namespace {
 
+using test::Desktop;
 using test::spinUntil;
-
-class Desktop {
-public:
-    explicit Desktop(const test::XvfbServer& x)
-        : x_(x) {
-        env_ = QProcessEnvironment::systemEnvironment();
-        env_.insert(QStringLiteral("DISPLAY"), x.display());
-        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
-        // No session bus: Qt uses the XEmbed tray the test runs.
-        env_.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-        env_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));
-        env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    }
-
-    QString run(const QString& program, const QStringList& args) const {
-        QProcess p;
-        p.setProcessEnvironment(env_);
-        p.start(program, args);
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-    void start(QProcess& p, const QString& program, const QStringList& args) const {
-        p.setProcessEnvironment(env_);
-        p.start(program, args);
-    }
-    // Windows whose class (or, with `byInstance`, instance name) matches, each
-    // as {id, geometry}.
-    std::vector<std::pair<QString, QRect>> windows(const QString& name, bool byInstance) const {
-        QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible")};
-        args << (byInstance ? QStringLiteral("--classname") : QStringLiteral("--class")) << name;
-        std::vector<std::pair<QString, QRect>> out;
-        for (const QString& id :
-             run(QStringLiteral("xdotool"), args).split('\n', Qt::SkipEmptyParts)) {
-            const QString geometry =
-                run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
-            static const QRegularExpression re(
-                QStringLiteral("Position: (-?\\d+),(-?\\d+).*Geometry: (\\d+)x(\\d+)"),
-                QRegularExpression::DotMatchesEverythingOption);
-            const auto m = re.match(geometry);
-            if (m.hasMatch()) {
-                out.push_back({id, QRect(m.captured(1).toInt(), m.captured(2).toInt(),
-                                         m.captured(3).toInt(), m.captured(4).toInt())});
-            }
-        }
-        return out;
-    }
-
-    // A panel with a system tray along the top edge.
-    bool startTray(QProcess& tray) const {
-        start(tray, QStringLiteral("trayer"),
-              {QStringLiteral("--edge"), QStringLiteral("top"), QStringLiteral("--align"),
-               QStringLiteral("left"), QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-               QStringLiteral("--width"), QStringLiteral("120"), QStringLiteral("--height"),
-               QStringLiteral("24")});
-        return tray.waitForStarted() &&
-               spinUntil([&] { return !windows(QStringLiteral("trayer"), false).empty(); }, 5000);
-    }
-    // The embedded tray icon of torvelbar, or an empty rect.
-    QRect waitForIcon() const {
-        QRect icon;
-        spinUntil(
-            [&] {
-                const auto shown = windows(QStringLiteral("torvelbar"), true);
-                icon = shown.empty() ? QRect() : shown.front().second;
-                return !shown.empty();
-            },
-            5000);
-        return icon;
-    }
-    void click(QPoint at) const {
-        run(QStringLiteral("xdotool"),
-            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-             QStringLiteral("click"), QStringLiteral("1")});
-    }
-    // The 300-wide popover window, or an empty rect when none shows up.
-    QRect waitForPopover() const {
-        QRect popover;
-        spinUntil(
-            [&] {
-                for (const auto& w : windows(QStringLiteral("torvelbar"), true)) {
-                    if (w.second.width() == 300) {
-                        popover = w.second;
-                    }
-                }
-                return popover.isValid();
-            },
-            5000);
-        return popover;
-    }
-
-private:
-    const test::XvfbServer& x_;
-    test::TempDir runtime_, config_;
-    QProcessEnvironment env_;
-};
 
 TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
     if (!test::XvfbServer::available()) {

@@ -1,6 +1,6 @@
 #include "platform/linux/color_scheme_portal.h"
-#include "private_bus.h"
 #include "support/event_loop.h"
+#include "support/private_bus.h"
 
 #include <gtest/gtest.h>
 #include <QDBusMessage>

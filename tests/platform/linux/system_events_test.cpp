@@ -2,8 +2,8 @@
 #include "platform/linux/linux_system_events.h"
 #include "platform/linux/logind_sleep_watch.h"
 #include "platform/linux/time_zone_watch.h"
-#include "private_bus.h"
 #include "support/event_loop.h"
+#include "support/private_bus.h"
 #include "support/temp_dir.h"
 
 #include <cerrno>

@@ -16,6 +16,27 @@ RandrProbe::RandrProbe(const QString& display)
     impl_->c = xcb_connect(display.toLocal8Bit().constData(), nullptr);
 }
 
+std::vector<std::uint32_t> RandrProbe::pixels(int x, int y, int width, int height) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(impl_->c)).data->root;
+    auto* reply = xcb_get_image_reply(
+        impl_->c,
+        xcb_get_image(impl_->c, XCB_IMAGE_FORMAT_Z_PIXMAP, root, static_cast<std::int16_t>(x),
+                      static_cast<std::int16_t>(y), static_cast<std::uint16_t>(width),
+                      static_cast<std::uint16_t>(height), ~0u),
+        nullptr);
+    std::vector<std::uint32_t> out;
+    // Xvfb's 24-bit screens hold 32 bits a pixel, BGRX in memory.
+    if (reply && xcb_get_image_data_length(reply) >= width * height * 4) {
+        const auto* data = xcb_get_image_data(reply);
+        for (int i = 0; i < width * height; ++i) {
+            out.push_back(static_cast<std::uint32_t>(data[i * 4 + 2]) << 16 |
+                          static_cast<std::uint32_t>(data[i * 4 + 1]) << 8 | data[i * 4]);
+        }
+    }
+    std::free(reply);
+    return out;
+}
+
 RandrProbe::~RandrProbe() {
     xcb_disconnect(impl_->c);
     delete impl_;

@@ -23,6 +23,10 @@ public:
     Ramps ramps(std::uint32_t crtc);
     void setRamps(std::uint32_t crtc, const Ramps& ramps);
 
+    // The screen's pixels in a rectangle of the first screen, as 0xRRGGBB
+    // row by row; empty when the server refuses.
+    std::vector<std::uint32_t> pixels(int x, int y, int width, int height);
+
     static Ramps identity(std::size_t size);
     // v^(1/gamma) curves, to stand for a calibration loaded by another tool.
     static Ramps curve(std::size_t size, double red, double green, double blue);

@@ -29,6 +29,7 @@ public:
         daemon_.waitForFinished();
     }
     bool running() const { return !address_.isEmpty(); }
+    const QString& address() const { return address_; }
     QDBusConnection connect(const QString& name) {
         names_ << name;
         return QDBusConnection::connectToBus(address_, name);

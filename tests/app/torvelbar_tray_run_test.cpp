@@ -1,0 +1,145 @@
+// The built torvelbar's tray icon as panels see it: on trayer (XEmbed) at
+// once and legible on light and dark panels, and as a StatusNotifierItem
+// with its title, tooltip, icon sizes and menu to a watcher that comes late.
+#include "app/menu_bar_icon.h"
+#include "platform/x11/randr_probe.h"
+#include "support/event_loop.h"
+#include "support/private_bus.h"
+#include "support/status_notifier_host.h"
+#include "support/xvfb_server.h"
+#include "x11_desktop.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+
+namespace torvel {
+namespace {
+
+using test::Desktop;
+using test::spinUntil;
+
+bool toolsMissing() {
+    for (const char* tool : {"Xvfb", "trayer", "xdotool", "dbus-daemon"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            ADD_FAILURE() << tool << " is not installed";
+            return true;
+        }
+    }
+    return false;
+}
+
+QColor colorOf(std::uint32_t rgb) {
+    return QColor::fromRgb(rgb);
+}
+
+// How many rows of the digits' box hold a pixel that stands out from the
+// panel by `contrast` in luminance, top to bottom.
+int inkHeight(test::RandrProbe& probe, const QRect& icon, const QColor& panel, double contrast) {
+    const auto box = trayIconLayout(icon.height(), false).digits;
+    if (!box) {
+        return 0;
+    }
+    // The icon is drawn at the slot's height, centred across its width.
+    const QRect digits = box->translated(icon.x() + (icon.width() - icon.height()) / 2, icon.y());
+    const auto pixels = probe.pixels(digits.x(), digits.y(), digits.width(), digits.height());
+    int top = digits.height(), bottom = -1;
+    for (int i = 0; i < static_cast<int>(pixels.size()); ++i) {
+        if (std::abs(relativeLuminance(colorOf(pixels[i])) - relativeLuminance(panel)) >=
+            contrast) {
+            top = std::min(top, i / digits.width());
+            bottom = std::max(bottom, i / digits.width());
+        }
+    }
+    return bottom - top + 1;
+}
+
+TEST(TorvelbarTray, AnXEmbedTrayGetsALegibleIconAtOnceOnLightAndDarkPanels) {
+    if (toolsMissing()) {
+        return;
+    }
+    // trayer's height, and how tall the digits must read in the slot it gives.
+    for (const auto& [height, goal] : {std::pair{16, 8}, std::pair{24, 9}, std::pair{32, 12}}) {
+        for (const bool dark : {false, true}) {
+            SCOPED_TRACE(testing::Message() << height << (dark ? " dark" : " light"));
+            test::XvfbServer x(1, {}, QStringLiteral("640x200x24"));
+            test::PrivateBus bus; // a session bus, but no watcher on it
+            ASSERT_TRUE(x.running() && bus.running());
+            Desktop desktop(x, bus.address());
+            QProcess tray;
+            ASSERT_TRUE(desktop.startTray(tray, height, dark));
+            test::RandrProbe probe(x.display());
+            const QColor panel = colorOf(probe.pixels(110, height / 2, 1, 1).at(0));
+
+            QProcess app;
+            QElapsedTimer sinceStart;
+            sinceStart.start();
+            desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+            QRect icon = desktop.waitForIcon();
+            ASSERT_TRUE(icon.isValid());
+            EXPECT_LT(sinceStart.elapsed(), 2000) << "embedded without waiting for a watcher";
+            // The icon makes a stretched slot square and picks its ink after
+            // it is embedded.
+            EXPECT_TRUE(spinUntil(
+                [&] {
+                    icon = desktop.waitForIcon();
+                    return inkHeight(probe, icon, panel, 0.5) >= goal;
+                },
+                3000))
+                << "digits " << inkHeight(probe, icon, panel, 0.5) << " px tall in a "
+                << icon.width() << "x" << icon.height() << " slot";
+            app.terminate();
+            app.waitForFinished(5000);
+            tray.kill();
+            tray.waitForFinished();
+        }
+    }
+}
+
+TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndMenu) {
+    if (toolsMissing()) {
+        return;
+    }
+    test::XvfbServer x;
+    test::PrivateBus bus;
+    ASSERT_TRUE(x.running() && bus.running());
+    Desktop desktop(x, bus.address());
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(app.waitForStarted());
+    test::spinFor(3000); // the panel starts after the app, as at login
+
+    test::StatusNotifierHost host(bus.connect(QStringLiteral("host")));
+    ASSERT_TRUE(host.start());
+    ASSERT_TRUE(spinUntil([&] { return !host.items().isEmpty(); }, 3000))
+        << "the item registers once the watcher is there";
+    const QString item = host.items().front();
+    const QVariantMap p = host.itemProperties(item);
+    EXPECT_EQ(p.value(QStringLiteral("Title")).toString(), QStringLiteral("TorvelBar"));
+    EXPECT_EQ(p.value(QStringLiteral("Id")).toString(), QStringLiteral("torvelbar"));
+    EXPECT_EQ(p.value(QStringLiteral("Category")).toString(), QStringLiteral("ApplicationStatus"));
+    EXPECT_EQ(host.iconSizes(item), (QStringList{QStringLiteral("16x16"), QStringLiteral("22x22"),
+                                                 QStringLiteral("24x24"), QStringLiteral("32x32"),
+                                                 QStringLiteral("48x48")}));
+    const auto [title, text] = host.toolTip(item);
+    EXPECT_EQ(title, QStringLiteral("TorvelBar"));
+    EXPECT_TRUE(text.endsWith(QStringLiteral(" K"))) << text.toStdString();
+
+    const auto menu = host.menu(item);
+    QStringList labels;
+    for (const auto& entry : menu) {
+        labels << entry.second;
+    }
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("Schedule"), QStringLiteral("Manual"),
+                                   QStringLiteral("Off"), QStringLiteral("-"),
+                                   QStringLiteral("Open at login"), QStringLiteral("-"),
+                                   QStringLiteral("Quit")}));
+    ASSERT_FALSE(menu.empty());
+    host.clickMenu(item, menu.back().first);
+    EXPECT_TRUE(app.waitForFinished(5000)) << "Quit from the host's menu ends the app";
+    EXPECT_EQ(app.exitCode(), 0);
+}
+
+} // namespace
+} // namespace torvel

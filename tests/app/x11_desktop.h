@@ -1,0 +1,120 @@
+#pragma once
+// A desktop session on a test's Xvfb for the built torvelbar: its
+// environment, a trayer panel, and the windows xdotool finds there.
+
+#include "support/event_loop.h"
+#include "support/temp_dir.h"
+#include "support/xvfb_server.h"
+
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <vector>
+
+namespace torvel::test {
+
+class Desktop {
+public:
+    // No session bus unless `busAddress` names one.
+    explicit Desktop(const XvfbServer& x, const QString& busAddress = {})
+        : x_(x) {
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert(QStringLiteral("DISPLAY"), x.display());
+        env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        env_.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        // Without a session bus the icon goes to the XEmbed tray the test runs.
+        env_.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        env_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                    busAddress.isEmpty() ? QStringLiteral("disabled:") : busAddress);
+        env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    }
+
+    QString run(const QString& program, const QStringList& args) const {
+        QProcess p;
+        p.setProcessEnvironment(env_);
+        p.start(program, args);
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    void start(QProcess& p, const QString& program, const QStringList& args) const {
+        p.setProcessEnvironment(env_);
+        p.start(program, args);
+    }
+    // Windows whose class (or, with `byInstance`, instance name) matches, each
+    // as {id, geometry}.
+    std::vector<std::pair<QString, QRect>> windows(const QString& name, bool byInstance) const {
+        QStringList args{QStringLiteral("search"), QStringLiteral("--onlyvisible")};
+        args << (byInstance ? QStringLiteral("--classname") : QStringLiteral("--class")) << name;
+        std::vector<std::pair<QString, QRect>> out;
+        for (const QString& id :
+             run(QStringLiteral("xdotool"), args).split('\n', Qt::SkipEmptyParts)) {
+            const QString geometry =
+                run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), id});
+            static const QRegularExpression re(
+                QStringLiteral("Position: (-?\\d+),(-?\\d+).*Geometry: (\\d+)x(\\d+)"),
+                QRegularExpression::DotMatchesEverythingOption);
+            const auto m = re.match(geometry);
+            if (m.hasMatch()) {
+                out.push_back({id, QRect(m.captured(1).toInt(), m.captured(2).toInt(),
+                                         m.captured(3).toInt(), m.captured(4).toInt())});
+            }
+        }
+        return out;
+    }
+
+    // A panel with a system tray along the top edge, light or dark.
+    bool startTray(QProcess& tray, int height = 24, bool dark = false) const {
+        QStringList args{QStringLiteral("--edge"),      QStringLiteral("top"),
+                         QStringLiteral("--align"),     QStringLiteral("left"),
+                         QStringLiteral("--widthtype"), QStringLiteral("pixel"),
+                         QStringLiteral("--width"),     QStringLiteral("120"),
+                         QStringLiteral("--height"),    QString::number(height)};
+        args << (dark ? QStringList{QStringLiteral("--transparent"), QStringLiteral("true"),
+                                    QStringLiteral("--alpha"), QStringLiteral("0"),
+                                    QStringLiteral("--tint"), QStringLiteral("0x202020")}
+                      : QStringList{QStringLiteral("--transparent"), QStringLiteral("false")});
+        start(tray, QStringLiteral("trayer"), args);
+        return tray.waitForStarted() &&
+               spinUntil([&] { return !windows(QStringLiteral("trayer"), false).empty(); }, 5000);
+    }
+    // The embedded tray icon of torvelbar, or an empty rect.
+    QRect waitForIcon() const {
+        QRect icon;
+        spinUntil(
+            [&] {
+                const auto shown = windows(QStringLiteral("torvelbar"), true);
+                icon = shown.empty() ? QRect() : shown.front().second;
+                return !shown.empty();
+            },
+            5000);
+        return icon;
+    }
+    void click(QPoint at) const {
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    }
+    // The 300-wide popover window, or an empty rect when none shows up.
+    QRect waitForPopover() const {
+        QRect popover;
+        spinUntil(
+            [&] {
+                for (const auto& w : windows(QStringLiteral("torvelbar"), true)) {
+                    if (w.second.width() == 300) {
+                        popover = w.second;
+                    }
+                }
+                return popover.isValid();
+            },
+            5000);
+        return popover;
+    }
+
+private:
+    const XvfbServer& x_;
+    TempDir runtime_, config_;
+    QProcessEnvironment env_;
+};
+
+} // namespace torvel::test
