@@ -2,14 +2,17 @@
 
 #include "platform/kwin/kwin_display_layer.h"
 #include "platform/wayland/wayland_display_layer.h"
+#include "platform/x11/display_key.h"
 #include "platform/x11/x11_display_layer.h"
+
+#include <QDir>
 
 namespace torvel {
 
 namespace {
 
 DisplayHost refuse(const QString& message) {
-    return DisplayHost{DisplayHost::Kind::none, message, {}};
+    return DisplayHost{DisplayHost::Kind::none, message, {}, {}};
 }
 
 // Qt's own Wayland platform when it is installed, else Xwayland: the tray
@@ -18,17 +21,27 @@ constexpr char waylandPlatform[] = "wayland;xcb";
 
 } // namespace
 
+QString waylandDisplayKey(const QString& waylandDisplay, const QString& runtimeDir) {
+    const QString path =
+        waylandDisplay.startsWith(u'/') ? waylandDisplay : runtimeDir + u'/' + waylandDisplay;
+    QString key = QStringLiteral("wayland-");
+    for (const QChar c : QDir::cleanPath(path)) {
+        key += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'.' || c == u'-' ? c : u'_';
+    }
+    return key;
+}
+
 DisplayHost chooseDisplayHost(const SessionFacts& f) {
     using W = SessionFacts::Wayland;
     using X = SessionFacts::X;
-    const DisplayHost x11{DisplayHost::Kind::x11, {}, "xcb"};
+    const DisplayHost x11{DisplayHost::Kind::x11, {}, "xcb", {}};
     if (!f.waylandDisplay.isEmpty()) {
         switch (f.wayland) {
         case W::usable:
-            return DisplayHost{DisplayHost::Kind::wayland, {}, waylandPlatform};
+            return DisplayHost{DisplayHost::Kind::wayland, {}, waylandPlatform, {}};
         case W::noGammaControl:
             if (f.nightLight == SessionFacts::NightLight::kwin) {
-                return DisplayHost{DisplayHost::Kind::kwin, {}, waylandPlatform};
+                return DisplayHost{DisplayHost::Kind::kwin, {}, waylandPlatform, {}};
             }
             return refuse(QStringLiteral(
                 "this Wayland compositor offers no gamma control to applications, nor a night "
@@ -65,7 +78,19 @@ DisplayHost chooseDisplayHost(const SessionFacts& f) {
     return x11;
 }
 
-DisplayHost detectDisplayHost() {
+namespace {
+
+DisplayHost withKey(DisplayHost host, const SessionFacts& f) {
+    if (host.kind == DisplayHost::Kind::x11) {
+        host.displayKey = x11DisplayKey(f.xDisplay);
+    } else if (host.kind != DisplayHost::Kind::none) {
+        host.displayKey =
+            waylandDisplayKey(f.waylandDisplay, qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    }
+    return host;
+}
+
+SessionFacts gatherFacts() {
     SessionFacts f;
     f.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
     f.xDisplay = qEnvironmentVariable("DISPLAY");
@@ -73,13 +98,13 @@ DisplayHost detectDisplayHost() {
         switch (WaylandDisplayLayer::probe(f.waylandDisplay, &f.waylandError)) {
         case WaylandDisplayLayer::Probe::usable:
             f.wayland = SessionFacts::Wayland::usable;
-            return chooseDisplayHost(f);
+            return f;
         case WaylandDisplayLayer::Probe::noGammaControl:
             f.wayland = SessionFacts::Wayland::noGammaControl;
             f.nightLight = KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none
                                ? SessionFacts::NightLight::kwin
                                : SessionFacts::NightLight::none;
-            return chooseDisplayHost(f);
+            return f;
         case WaylandDisplayLayer::Probe::noConnection:
             f.wayland = SessionFacts::Wayland::noConnection;
             break;
@@ -90,17 +115,25 @@ DisplayHost detectDisplayHost() {
                   ? SessionFacts::X::usable
                   : SessionFacts::X::unusable;
     }
-    return chooseDisplayHost(f);
+    return f;
 }
 
-std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error) {
+} // namespace
+
+DisplayHost detectDisplayHost() {
+    const SessionFacts f = gatherFacts();
+    return withKey(chooseDisplayHost(f), f);
+}
+
+std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error,
+                                                 bool displayLocked) {
     switch (host.kind) {
     case DisplayHost::Kind::wayland:
         return WaylandDisplayLayer::create(QString(), error);
     case DisplayHost::Kind::kwin:
-        return KWinDisplayLayer::create({}, error);
+        return KWinDisplayLayer::create({{}, {}, displayLocked}, error);
     case DisplayHost::Kind::x11:
-        return X11DisplayLayer::create(QString(), error);
+        return X11DisplayLayer::create(QString(), error, displayLocked);
     case DisplayHost::Kind::none:
         break;
     }

@@ -32,7 +32,13 @@ struct DisplayHost {
     enum class Kind { wayland, kwin, x11, none } kind = Kind::none;
     QString message;       // for `none`: the one line the user reads
     QByteArray qtPlatform; // QT_QPA_PLATFORM for the GUI
+    // Names the display however its variable is spelt: one TorvelBar may
+    // run per user and display key.
+    QString displayKey;
 };
+
+// "wayland-" and the compositor socket's absolute path, made file-safe.
+QString waylandDisplayKey(const QString& waylandDisplay, const QString& runtimeDir);
 
 // The decision alone, on facts gathered elsewhere.
 DisplayHost chooseDisplayHost(const SessionFacts& facts);
@@ -44,6 +50,9 @@ DisplayHost detectDisplayHost();
 class DisplayLayer;
 // The layer the decision names, connected; nothing, with the reason in
 // `error`, when it cannot be had. Needs the application object.
-std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error);
+// `displayLocked`: the caller holds the display's instance lock, so crash
+// captures left for this display are replayed whatever process they name.
+std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error,
+                                                 bool displayLocked);
 
 } // namespace torvel

@@ -6,7 +6,9 @@
 #include "app/single_instance.h"
 #include "app/tray_controller.h"
 #include "platform/linux/color_scheme_portal.h"
+#include "platform/linux/instance_lock.h"
 #include "platform/linux/linux_system_events.h"
+#include "platform/linux/runtime_dir.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
@@ -19,6 +21,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QWidget>
+#include <unistd.h>
 
 namespace {
 
@@ -56,8 +59,27 @@ int main(int argc, char** argv) {
         return fail(host.message);
     }
 
-    torvel::SingleInstance instance;
-    if (instance.askRunningInstanceToShow()) {
+    // One writer per user and display, decided before anything is tinted:
+    // whoever holds the lock runs, and a later start hands over to it.
+    const QString runtimeDir = torvel::privateRuntimeDir();
+    if (runtimeDir.isEmpty()) {
+        return fail(QStringLiteral("no private runtime folder (%1), so nothing would stop a second "
+                                   "copy or undo a crash's tint; not starting")
+                        .arg(torvel::runtimeDirProblem()));
+    }
+    const auto lock =
+        torvel::InstanceLock::take(torvel::InstanceLock::pathFor(runtimeDir, host.displayKey));
+    torvel::SingleInstance instance(
+        torvel::SingleInstance::socketPathFor(runtimeDir, host.displayKey));
+    if (!lock) {
+        // The running one may still be starting: give it a moment to listen.
+        for (int attempt = 0; attempt < 30; ++attempt) {
+            if (instance.askRunningInstanceToShow()) {
+                return 0;
+            }
+            ::usleep(100 * 1000);
+        }
+        std::fputs("torvelbar: TorvelBar is already running\n", stderr);
         return 0;
     }
 
@@ -71,12 +93,18 @@ int main(int argc, char** argv) {
 
     QString error;
     const std::unique_ptr<torvel::DisplayLayer> displayLayer =
-        torvel::createDisplayLayer(host, &error);
+        torvel::createDisplayLayer(host, &error, /*displayLocked=*/true);
     if (!displayLayer) {
         return fail(error);
     }
 
-    torvel::Preferences preferences;
+    const QString settingsPath = torvel::Preferences::defaultPath();
+    if (settingsPath.isEmpty()) {
+        std::fputs("torvelbar: neither HOME nor XDG_CONFIG_HOME is set; settings will not be "
+                   "saved\n",
+                   stderr);
+    }
+    torvel::Preferences preferences(settingsPath);
     torvel::QtMainQueue mainQueue;
     torvel::LinuxSystemEvents systemEvents;
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
@@ -84,10 +112,9 @@ int main(int argc, char** argv) {
         torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents, autostart});
 
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
-    if (!instance.listen([&tray] { tray.openPopover(); })) {
-        // Another instance started at the same moment and got the socket.
-        return instance.askRunningInstanceToShow() ? 0 : fail(QStringLiteral("already running"));
-    }
+    // Without the socket a later start cannot reach us, but the lock still
+    // keeps it from running.
+    instance.listen([&tray] { tray.openPopover(); });
 
     // Colours resolve at paint time, so a theme change only needs a repaint.
     torvel::ColorSchemePortal colorScheme([&tray](std::optional<bool> prefersDark) {

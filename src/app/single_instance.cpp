@@ -1,7 +1,5 @@
 #include "app/single_instance.h"
 
-#include "platform/linux/runtime_dir.h"
-
 #include <QLocalSocket>
 
 namespace torvel {
@@ -13,9 +11,8 @@ constexpr char showRequest[] = "show\n";
 SingleInstance::SingleInstance(QString socketPath)
     : socketPath_(std::move(socketPath)) {}
 
-QString SingleInstance::defaultSocketPath() {
-    const QString dir = privateRuntimeDir();
-    return dir.isEmpty() ? QString() : dir + QStringLiteral("/instance.socket");
+QString SingleInstance::socketPathFor(const QString& runtimeDir, const QString& displayKey) {
+    return runtimeDir + QStringLiteral("/instance-") + displayKey + QStringLiteral(".socket");
 }
 
 bool SingleInstance::askRunningInstanceToShow() {
@@ -34,10 +31,7 @@ bool SingleInstance::askRunningInstanceToShow() {
 }
 
 bool SingleInstance::listen(std::function<void()> onShow) {
-    if (socketPath_.isEmpty()) {
-        return true; // no private folder: run without the guard
-    }
-    // A socket file nobody answers on is left by a process that died.
+    // The lock is ours, so a socket file here is a dead instance's.
     QLocalServer::removeServer(socketPath_);
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);

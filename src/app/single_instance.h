@@ -1,7 +1,7 @@
 #pragma once
-// One TorvelBar per user session: the first listens on a local socket in
-// the private runtime folder; a later one asks it to open its popover and
-// leaves, so two never fight over the ramps.
+// The way a second start reaches the running TorvelBar: the one that holds
+// the display's instance lock listens on a local socket in the private
+// runtime folder; a later one asks it to open its popover and leaves.
 
 #include <functional>
 #include <memory>
@@ -12,14 +12,16 @@ namespace torvel {
 
 class SingleInstance {
 public:
-    explicit SingleInstance(QString socketPath = defaultSocketPath());
+    explicit SingleInstance(QString socketPath);
 
-    static QString defaultSocketPath();
+    // <private runtime folder>/instance-<display key>.socket
+    static QString socketPathFor(const QString& runtimeDir, const QString& displayKey);
 
     // True when another instance answered and was asked to show itself.
     bool askRunningInstanceToShow();
     // Starts listening; `onShow` runs for each later instance's request.
-    // False when the socket cannot be had (another instance won the race).
+    // Call it only while holding the display's instance lock: a socket file
+    // found at the path is then a dead instance's and is replaced.
     bool listen(std::function<void()> onShow);
 
 private:

@@ -1,96 +1,60 @@
 #include "settings/preferences.h"
 
-#include <cerrno>
-#include <csignal>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
+#include "base/private_file.h"
+
 #include <QStandardPaths>
-#include <sys/stat.h>
 
 namespace torvel {
 
 namespace {
 
-constexpr QFileDevice::Permissions privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-void keepPrivate(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat st {};
-    if (::stat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0777) != 0600) {
-        ::chmod(name.constData(), 0600);
-    }
-}
-
-// QSettings guards each write with a lock file. A writer killed while it
-// creates that file leaves it empty, and QLockFile then waits for it to age
-// (30 s) on every write, blocking the caller. At start no write of ours is
-// under way, so a lock that names no live process is left over: remove it.
-void clearLeftoverLock(const QString& path) {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (lock.tryLock(0)) {
-        lock.unlock();
-        return;
-    }
-    qint64 pid = 0;
-    QString host, app;
-    const bool readable = lock.getLockInfo(&pid, &host, &app);
-    const bool alive =
-        readable && pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
-    if (!alive) {
-        lock.removeStaleLockFile();
-    }
-}
-
-// QSaveFile keeps the permissions of the file it replaces, so creating the
-// file private once keeps every later version private too.
-void preparePrivateFile(const QString& path) {
-    const QFileInfo info(path);
-    QDir dir = info.absoluteDir();
-    if (!dir.exists() && QDir().mkpath(dir.absolutePath())) {
-        QFile::setPermissions(dir.absolutePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                      QFileDevice::ExeOwner);
-    }
-    if (!info.exists()) {
-        QFile file(path);
-        (void)file.open(QIODevice::WriteOnly | QIODevice::NewOnly, privateFile);
-    } else {
-        keepPrivate(path);
-    }
-    clearLeftoverLock(path);
-}
+// Far beyond any file of ours; a larger one is not read.
+constexpr qint64 maxFileSize = 1024 * 1024;
 
 } // namespace
 
 QString Preferences::defaultPath() {
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
+        return {}; // Qt would fall back to /.config
+    }
     // GenericConfigLocation honours XDG_CONFIG_HOME and falls back to ~/.config.
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/torvelbar/torvelbar.conf");
 }
 
 Preferences::Preferences(const QString& path)
-    : settings_((preparePrivateFile(path), path), QSettings::IniFormat) {
-    settings_.setFallbacksEnabled(false);
+    : path_(path) {
+    removeLeftoverOfReplace(path_);
+    if (const auto text = readRegularFile(path_, maxFileSize)) {
+        ini_ = parseIni(*text);
+    }
 }
 
 std::optional<QByteArray> Preferences::data(const QString& key) const {
-    const QVariant value = settings_.value(key);
-    if (value.typeId() != QMetaType::QByteArray) {
-        return std::nullopt;
-    }
-    return value.toByteArray();
+    const auto it = ini_.general.find(key);
+    return it == ini_.general.end() ? std::nullopt : iniByteArray(it->second);
 }
 
 QVariant Preferences::object(const QString& key) const {
-    return settings_.value(key);
+    const auto it = ini_.general.find(key);
+    if (it == ini_.general.end()) {
+        return {};
+    }
+    if (const auto bytes = iniByteArray(it->second)) {
+        return *bytes;
+    }
+    const auto text = iniString(it->second);
+    if (!text) {
+        return {};
+    }
+    if (text->startsWith(QStringLiteral("@@"))) {
+        return text->mid(1);
+    }
+    return text->startsWith(u'@') ? QVariant() : QVariant(*text);
 }
 
 bool Preferences::boolValue(const QString& key) const {
-    const QVariant value = settings_.value(key);
-    if (value.typeId() == QMetaType::Bool) {
-        return value.toBool();
-    }
+    const QVariant value = object(key);
     if (value.typeId() != QMetaType::QString) {
         return false;
     }
@@ -100,27 +64,23 @@ bool Preferences::boolValue(const QString& key) const {
 }
 
 void Preferences::setData(const QString& key, const QByteArray& value) {
-    settings_.setValue(key, value);
+    ini_.general[key] = iniByteArrayText(value);
     writeThrough();
 }
 
 void Preferences::setBool(const QString& key, bool value) {
-    settings_.setValue(key, value);
+    ini_.general[key] = value ? QStringLiteral("true") : QStringLiteral("false");
     writeThrough();
 }
 
 void Preferences::remove(const QString& key) {
-    if (settings_.contains(key)) {
-        settings_.remove(key);
+    if (ini_.general.erase(key) != 0) {
         writeThrough();
     }
 }
 
 void Preferences::writeThrough() {
-    settings_.sync();
-    // QSettings creates a missing folder and file with the umask's
-    // permissions (after the folder was replaced, say); keep them private.
-    keepPrivate(settings_.fileName());
+    replaceFile(path_, formatIni(ini_));
 }
 
 } // namespace torvel

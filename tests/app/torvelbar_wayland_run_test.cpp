@@ -11,6 +11,7 @@
 #include "support/xvfb_server.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -128,7 +129,11 @@ TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) 
     ASSERT_TRUE(app.waitForStarted());
     // Once it listens for a second start, that start asks it for the popover.
     ASSERT_TRUE(spinUntil(
-        [&] { return QFile::exists(runtime.file(QStringLiteral("torvelbar/instance.socket"))); },
+        [&] {
+            return !QDir(runtime.file(QStringLiteral("torvelbar")))
+                        .entryList({QStringLiteral("instance-wayland-*.socket")}, QDir::System)
+                        .isEmpty();
+        },
         10000))
         << app.readAllStandardError().toStdString();
     QProcess second;

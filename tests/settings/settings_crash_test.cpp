@@ -53,17 +53,21 @@ TEST(SettingsCrash, KilledWritersNeverLeaveATornFile) {
     EXPECT_EQ(loadManual(dir, path, rounds), 7);
 }
 
-TEST(SettingsCrash, EmptyLockLeftByAKilledWriterIsClearedAtStart) {
-    // QLockFile would take an empty lock for a live one until it is 30 s old
-    // and hold every write back until then.
+TEST(SettingsCrash, KilledWritersLeaveNoFilesBehind) {
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("torvelbar.conf"));
-    test::writeFile(path + QStringLiteral(".lock"), QByteArray());
-    Preferences prefs(path);
-    EXPECT_FALSE(QFile::exists(path + QStringLiteral(".lock")));
-    SettingsStore store(prefs);
-    store.setMode(TorvelMode::off);
-    EXPECT_TRUE(test::readFile(path).contains("mode=@ByteArray"));
+    for (int round = 0; round < 10; ++round) {
+        QProcess writer;
+        writer.start(QStringLiteral(TORVEL_WRITER_CHILD),
+                     {path, QString::number(round * 1000), QStringLiteral("100000")});
+        ASSERT_TRUE(writer.waitForStarted());
+        QThread::msleep(QRandomGenerator::global()->bounded(10, 40));
+        ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
+        writer.waitForFinished();
+    }
+    Preferences next(path); // what the next start finds
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("torvelbar.conf")});
 }
 
 } // namespace

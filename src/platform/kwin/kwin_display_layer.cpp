@@ -131,6 +131,7 @@ struct KWinDisplayLayer::Impl {
     QString kwinrc;
     CaptureFile capture{QString()};
     std::optional<Original> original;
+    bool displayLocked = false;
     std::optional<std::int64_t> applied; // what kwinrc holds from us
     QElapsedTimer sinceWrite;
     std::unique_ptr<QDBusPendingCallWatcher> check; // at most one in flight
@@ -165,7 +166,7 @@ struct KWinDisplayLayer::Impl {
         original = Original{config->exists, groupLines(config->text, group)};
         // A record left by a process that is still running is its to restore.
         const auto left = capture.load();
-        if (!left || !isOtherProcessRunning(left->pid)) {
+        if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
             // Without a place to keep it we still tint, as on X11: losing the
             // tint would be worse than losing crash safety.
             capture.save(original->toJson());
@@ -244,13 +245,13 @@ struct KWinDisplayLayer::Impl {
         applied.reset();
     }
 
-    void restoreLeftovers() {
+    void restoreLeftovers(bool displayLocked) {
         const auto left = capture.load();
         if (!left) {
             capture.remove(); // written atomically: an unreadable file was never ours
             return;
         }
-        if (isOtherProcessRunning(left->pid)) {
+        if (!displayLocked && isOtherProcessRunning(left->pid)) {
             return; // its owner is alive and will restore the group itself
         }
         original = Original::fromJson(left->state);
@@ -287,7 +288,7 @@ KWinDisplayLayer::Interface KWinDisplayLayer::probe() {
     return found;
 }
 
-std::unique_ptr<KWinDisplayLayer> KWinDisplayLayer::create(const Paths& paths, QString* error) {
+std::unique_ptr<KWinDisplayLayer> KWinDisplayLayer::create(const Options& options, QString* error) {
     qDBusRegisterMetaType<QByteArrayList>();
     qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
     auto impl = std::make_unique<Impl>();
@@ -298,14 +299,15 @@ std::unique_ptr<KWinDisplayLayer> KWinDisplayLayer::create(const Paths& paths, Q
         }
         return nullptr;
     }
-    impl->kwinrc = paths.kwinrc.isEmpty()
+    impl->kwinrc = options.kwinrc.isEmpty()
                        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QStringLiteral("/kwinrc")
-                       : paths.kwinrc;
-    impl->capture = CaptureFile(paths.capture.isEmpty()
+                       : options.kwinrc;
+    impl->capture = CaptureFile(options.capture.isEmpty()
                                     ? CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"))
-                                    : paths.capture);
-    impl->restoreLeftovers();
+                                    : options.capture);
+    impl->displayLocked = options.displayLocked;
+    impl->restoreLeftovers(options.displayLocked);
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
 

@@ -28,14 +28,17 @@ public:
     // the application object exists. Blocks for a round trip or two.
     static Interface probe();
 
-    struct Paths {
+    struct Options {
         QString kwinrc;  // empty: $XDG_CONFIG_HOME/kwinrc
         QString capture; // empty: kwin-night-color.json in the private runtime folder
+        // The caller holds the instance lock, so no other writer lives: a
+        // capture left in the folder is replayed whatever process it names.
+        bool displayLocked = false;
     };
     // Nothing, with a reason in `error`, when Night Color does not answer.
     // Before returning, a group that a process no longer running left in
     // kwinrc is given back to the user.
-    static std::unique_ptr<KWinDisplayLayer> create(const Paths& paths, QString* error);
+    static std::unique_ptr<KWinDisplayLayer> create(const Options& options, QString* error);
 
     // Gives the user's Night Color settings back.
     ~KWinDisplayLayer() override;

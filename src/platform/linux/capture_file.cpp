@@ -1,15 +1,13 @@
 #include "platform/linux/capture_file.h"
 
+#include "base/private_file.h"
 #include "platform/linux/runtime_dir.h"
 
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <limits>
 #include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace torvel {
@@ -17,37 +15,6 @@ namespace torvel {
 namespace {
 
 constexpr qint64 maxFileSize = 1024 * 1024;
-
-// Reads a regular file without following a final link and without blocking
-// on a FIFO or a device someone left at the path.
-std::optional<QByteArray> readRegularFile(const QString& path) {
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat st {};
-    std::optional<QByteArray> out;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxFileSize) {
-        QByteArray data(static_cast<qsizetype>(st.st_size), Qt::Uninitialized);
-        qsizetype done = 0;
-        while (done < data.size()) {
-            const ssize_t n =
-                ::read(fd, data.data() + done, static_cast<size_t>(data.size() - done));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                break;
-            }
-            done += n;
-        }
-        data.truncate(done);
-        out = std::move(data);
-    }
-    ::close(fd);
-    return out;
-}
 
 } // namespace
 
@@ -62,24 +29,14 @@ bool CaptureFile::save(const QJsonObject& state) const {
     }
     QJsonObject record = state;
     record[QStringLiteral("pid")] = static_cast<qint64>(::getpid());
-    const QByteArray text = QJsonDocument(record).toJson(QJsonDocument::Compact);
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(text) != text.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path_, QJsonDocument(record).toJson(QJsonDocument::Compact));
 }
 
 std::optional<CaptureFile::Contents> CaptureFile::load() const {
     if (path_.isEmpty()) {
         return std::nullopt;
     }
-    const auto data = readRegularFile(path_);
+    const auto data = readRegularFile(path_, maxFileSize);
     if (!data) {
         return std::nullopt;
     }

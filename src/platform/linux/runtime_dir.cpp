@@ -1,6 +1,10 @@
 #include "platform/linux/runtime_dir.h"
 
+#include "base/unique_fd.h"
+
 #include <cerrno>
+#include <fcntl.h>
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <sys/stat.h>
@@ -10,32 +14,58 @@ namespace torvel {
 
 namespace {
 
-// A folder only this user can use: created 0700, refused when it is a link or
-// belongs to someone else.
-bool ensurePrivateDir(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
+// A folder only this user can use, looked at through the folder itself
+// (opened without following a link), so nothing can swap it in between.
+bool isPrivateFolder(const QString& path) {
+    const UniqueFd fd(::open(QFile::encodeName(path).constData(),
+                             O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat st {};
-    if (::lstat(native.constData(), &st) != 0) {
+    return fd && ::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+           (st.st_mode & 077) == 0;
+}
+
+bool makePrivateFolder(const QString& path) {
+    if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST) {
         return false;
     }
-    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
+    return isPrivateFolder(path);
+}
+
+struct Resolved {
+    QString path;
+    QString problem;
+};
+
+Resolved resolve() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime)) {
+        const QString dir = runtime + QStringLiteral("/torvelbar");
+        if (makePrivateFolder(dir)) {
+            return {dir, {}};
+        }
+        return {{}, QStringLiteral("%1 is not a private folder of this user").arg(dir)};
+    }
+    const QString fallback =
+        QDir::tempPath() + QStringLiteral("/torvelbar-runtime-%1").arg(::getuid());
+    if (makePrivateFolder(fallback)) {
+        return {fallback, {}};
+    }
+    return {{}, QStringLiteral("%1 is not a private folder of this user").arg(fallback)};
+}
+
+const Resolved& resolved() {
+    static const Resolved once = resolve();
+    return once;
 }
 
 } // namespace
 
 QString privateRuntimeDir() {
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty() || !QDir(runtime).exists()) {
-        runtime = QDir::tempPath() + QStringLiteral("/torvelbar-runtime-%1").arg(::getuid());
-        if (!ensurePrivateDir(runtime)) {
-            return {};
-        }
-    }
-    const QString dir = runtime + QStringLiteral("/torvelbar");
-    return ensurePrivateDir(dir) ? dir : QString();
+    return resolved().path;
+}
+
+QString runtimeDirProblem() {
+    return resolved().problem;
 }
 
 } // namespace torvel

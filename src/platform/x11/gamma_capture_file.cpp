@@ -1,6 +1,8 @@
 #include "platform/x11/gamma_capture_file.h"
 
+#include "base/private_file.h"
 #include "platform/linux/runtime_dir.h"
+#include "platform/x11/display_key.h"
 
 #include <cerrno>
 #include <limits>
@@ -18,14 +20,6 @@ namespace {
 constexpr std::size_t maxCrtcs = 256;
 constexpr std::size_t maxRampSize = 65535;
 constexpr qint64 maxFileSize = 16 * 1024 * 1024;
-
-QString safeName(const QString& display) {
-    QString out;
-    for (const QChar c : display) {
-        out += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'.' || c == u'-' ? c : u'_';
-    }
-    return out.isEmpty() ? QStringLiteral("default") : out;
-}
 
 std::optional<std::vector<std::uint16_t>> rampOf(const nlohmann::json& j) {
     if (!j.is_array() || j.empty() || j.size() > maxRampSize) {
@@ -49,7 +43,7 @@ QString GammaCaptureFile::defaultPath(const QString& displayName) {
     if (dir.isEmpty()) {
         return {};
     }
-    return dir + QStringLiteral("/x11-gamma-") + safeName(displayName) + QStringLiteral(".json");
+    return dir + u'/' + x11DisplayKey(displayName) + QStringLiteral("-gamma.json");
 }
 
 bool GammaCaptureFile::save(const std::vector<CapturedRamps>& ramps) const {
@@ -64,26 +58,15 @@ bool GammaCaptureFile::save(const std::vector<CapturedRamps>& ramps) const {
             {{"crtc", r.crtc}, {"red", r.red}, {"green", r.green}, {"blue", r.blue}});
     }
     const std::string text = j.dump();
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path_, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::optional<GammaCaptureFile::Contents> GammaCaptureFile::load() const {
-    QFile file(path_);
-    if (path_.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > maxFileSize) {
+    const auto data = readRegularFile(path_, maxFileSize);
+    if (!data) {
         return std::nullopt;
     }
-    const QByteArray data = file.readAll();
-    const auto j = nlohmann::json::parse(data.begin(), data.end(), nullptr, false);
+    const auto j = nlohmann::json::parse(data->begin(), data->end(), nullptr, false);
     if (!j.is_object() || !j.contains("pid") || !j["pid"].is_number_integer() ||
         !j.contains("crtcs") || !j["crtcs"].is_array() || j["crtcs"].size() > maxCrtcs) {
         return std::nullopt;

@@ -22,9 +22,9 @@ public:
     explicit GammaCaptureFile(QString path)
         : path_(std::move(path)) {}
 
-    // <runtime dir>/torvelbar/x11-gamma-<display>.json, the runtime dir being
-    // $XDG_RUNTIME_DIR or, without one, a private folder in the temp dir.
-    // Empty when no private folder can be had.
+    // <private runtime folder>/<display key>-gamma.json, the key naming the
+    // server however DISPLAY spells it. Empty when no private folder can be
+    // had.
     static QString defaultPath(const QString& displayName);
 
     const QString& path() const { return path_; }

@@ -216,7 +216,7 @@ struct X11DisplayLayer::Impl {
         queuePending();
     }
 
-    void restoreLeftovers() {
+    void restoreLeftovers(bool displayLocked) {
         const auto left = captureFile.load();
         if (!left) {
             // Written atomically, so an unreadable file was never ours:
@@ -224,7 +224,7 @@ struct X11DisplayLayer::Impl {
             captureFile.remove();
             return;
         }
-        if (isOtherProcessRunning(left->pid)) {
+        if (!displayLocked && isOtherProcessRunning(left->pid)) {
             return; // its owner is alive and will restore them itself
         }
         for (const auto& ramps : left->ramps) {
@@ -386,8 +386,8 @@ bool X11DisplayLayer::probe(const QString& displayName, QString* error, bool* is
     return true;
 }
 
-std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName,
-                                                         QString* error) {
+std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName, QString* error,
+                                                         bool displayLocked) {
     auto impl = std::make_unique<Impl>();
     impl->displayName = displayName.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayName;
     std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
@@ -418,7 +418,7 @@ std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayN
     }
 
     impl->captureFile = GammaCaptureFile(GammaCaptureFile::defaultPath(impl->displayName));
-    impl->restoreLeftovers();
+    impl->restoreLeftovers(displayLocked);
 
     impl->notifier =
         std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(c), QSocketNotifier::Read);

@@ -13,9 +13,12 @@ class X11DisplayLayer final : public TableDisplayLayer {
 public:
     // Connects to `displayName` (DISPLAY when empty) and needs RandR 1.2.
     // Before returning, ramps that a process that is no longer running left
-    // on this display are written back. Nothing, with a reason in `error`,
-    // when there is no X server or no RandR.
-    static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error);
+    // on this display are written back; with `displayLocked` (the caller
+    // holds the display's instance lock, so no other writer lives) any left
+    // there are, whichever process ID the capture names. Nothing, with a
+    // reason in `error`, when there is no X server or no RandR.
+    static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error,
+                                                   bool displayLocked = false);
     // Whether create() could succeed, without a Qt event loop: for checking
     // the display before the GUI needs it. Touches no ramps. `isXWayland`
     // tells whether the server is a Wayland compositor's Xwayland, whose

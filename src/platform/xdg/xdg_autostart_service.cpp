@@ -1,20 +1,28 @@
 #include "platform/xdg/xdg_autostart_service.h"
 
+#include "base/private_file.h"
 #include "platform/xdg/desktop_entry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace torvel {
+
+namespace {
+// A desktop entry is a few hundred bytes; anything far larger is not ours.
+constexpr qint64 maxEntrySize = 64 * 1024;
+} // namespace
 
 XdgAutostartService::XdgAutostartService(QString program, QString entryPath)
     : program_(std::move(program))
     , entryPath_(std::move(entryPath)) {}
 
 QString XdgAutostartService::defaultEntryPath() {
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
+        return {}; // Qt would fall back to /.config
+    }
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/autostart/torvelbar.desktop");
 }
@@ -33,19 +41,19 @@ QString XdgAutostartService::entryText() const {
 }
 
 bool XdgAutostartService::registerItem(std::string& error) {
+    if (entryPath_.isEmpty()) {
+        error = "neither HOME nor XDG_CONFIG_HOME is set";
+        return false;
+    }
     const QString folder = QFileInfo(entryPath_).absolutePath();
     if (!QDir().mkpath(folder)) {
         error = QStringLiteral("cannot create the folder %1").arg(folder).toStdString();
         return false;
     }
-    QSaveFile file(entryPath_);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString().toStdString();
-        return false;
-    }
-    file.write(entryText().toUtf8());
-    if (!file.commit()) {
-        error = file.errorString().toStdString();
+    // Replaces whatever stands at the path (a link included) rather than
+    // writing through it.
+    if (!replaceFile(entryPath_, entryText().toUtf8(), 0644)) {
+        error = QStringLiteral("cannot write %1").arg(entryPath_).toStdString();
         return false;
     }
     return true;
@@ -61,11 +69,11 @@ bool XdgAutostartService::unregisterItem(std::string& error) {
 }
 
 LoginItemStatus XdgAutostartService::status() {
-    QFile file(entryPath_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto bytes = readRegularFile(entryPath_, maxEntrySize);
+    if (!bytes) {
         return LoginItemStatus::notRegistered;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(*bytes);
     auto isFalse = [&](const QString& key, const char* offValue) {
         const auto value = desktopEntryValue(text, key);
         return value && value->compare(QLatin1String(offValue), Qt::CaseInsensitive) == 0;
