@@ -67,8 +67,11 @@ int main(int argc, char** argv) {
                                    "copy or undo a crash's tint; not starting")
                         .arg(torvel::runtimeDirProblem()));
     }
-    const auto lock =
-        torvel::InstanceLock::take(torvel::InstanceLock::pathFor(runtimeDir, host.displayKey));
+    std::optional<torvel::InstanceLock> lock;
+    const QString lockPath = torvel::InstanceLock::pathFor(runtimeDir, host.displayKey);
+    if (torvel::InstanceLock::take(lockPath, lock) == torvel::InstanceLock::Outcome::unavailable) {
+        return fail(QStringLiteral("cannot take the lock %1; not starting").arg(lockPath));
+    }
     torvel::SingleInstance instance(
         torvel::SingleInstance::socketPathFor(runtimeDir, host.displayKey));
     if (!lock) {

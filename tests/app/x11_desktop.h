@@ -30,6 +30,10 @@ public:
         env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
     }
 
+    QProcessEnvironment& environment() { return env_; }
+    QString runtimeDir() const { return runtime_.path(); }
+    QString configDir() const { return config_.path(); }
+
     QString run(const QString& program, const QStringList& args) const {
         QProcess p;
         p.setProcessEnvironment(env_);

@@ -12,9 +12,12 @@ namespace torvel {
 
 class InstanceLock {
 public:
-    // The lock at `path`, or nothing when another process holds it or the
-    // file cannot be had (a link or anything but a regular file there).
-    static std::optional<InstanceLock> take(const QString& path);
+    enum class Outcome { taken, heldByAnother, unavailable };
+    // Takes the lock at `path`. Something other than a regular file there
+    // (a link, a FIFO, a folder) is in our private folder by mistake: it is
+    // removed and the lock file made anew. `unavailable` when even that
+    // fails.
+    static Outcome take(const QString& path, std::optional<InstanceLock>& lock);
 
     // The lock file for a display, named by `displayKey`.
     static QString pathFor(const QString& runtimeDir, const QString& displayKey);

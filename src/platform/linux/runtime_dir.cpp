@@ -7,6 +7,7 @@
 #include <optional>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,12 @@ struct Resolved {
 
 Resolved resolve() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    // A runtime folder named but missing is made now, as Qt would make it
+    // later: were it made after we chose the fallback, the next start would
+    // choose it instead and not find us.
+    if (!runtime.isEmpty() && !QFileInfo::exists(runtime)) {
+        ::mkdir(QFile::encodeName(runtime).constData(), 0700);
+    }
     if (!runtime.isEmpty() && isPrivateFolder(runtime)) {
         const QString dir = runtime + QStringLiteral("/torvelbar");
         if (makePrivateFolder(dir)) {
