@@ -23,7 +23,10 @@ namespace {
 
 const QString appTitle = QStringLiteral("TorvelBar");
 
-// Entry ids: the three modes, then the switch and Quit.
+// Entry ids: the three modes, the pauses, then the switch and Quit.
+constexpr int pauseHourEntry = 5;
+constexpr int pauseMorningEntry = 6;
+constexpr int resumeEntry = 7;
 constexpr int openAtLoginEntry = 10;
 constexpr int quitEntry = 20;
 constexpr int firstSeparator = 100;
@@ -107,6 +110,12 @@ TrayMenu TrayController::menuEntries() const {
         menu.push_back({modeEntry(mode), Kind::radio, modeName(mode), settings_.mode() == mode});
     }
     menu.push_back({firstSeparator, Kind::separator, {}});
+    menu.push_back({pauseHourEntry, Kind::action, tr("Pause for 1 hour")});
+    menu.push_back({pauseMorningEntry, Kind::action, tr("Pause until morning")});
+    if (coordinator_.pausedUntil()) {
+        menu.push_back({resumeEntry, Kind::action, tr("Resume")});
+    }
+    menu.push_back({firstSeparator + 2, Kind::separator, {}});
     menu.push_back({openAtLoginEntry, Kind::check, tr("Open at login"), loginItem_.isEnabled()});
     menu.push_back({firstSeparator + 1, Kind::separator, {}});
     menu.push_back({quitEntry, Kind::action, tr("Quit")});
@@ -119,7 +128,13 @@ void TrayController::chooseEntry(int id) {
             settings_.setMode(mode);
         }
     }
-    if (id == openAtLoginEntry) {
+    if (id == pauseHourEntry) {
+        coordinator_.pause(QDateTime::currentDateTime().addSecs(3600));
+    } else if (id == pauseMorningEntry) {
+        coordinator_.pause(coordinator_.nextWake());
+    } else if (id == resumeEntry) {
+        coordinator_.resume();
+    } else if (id == openAtLoginEntry) {
         loginItem_.setEnabled(!loginItem_.isEnabled());
     } else if (id == quitEntry) {
         QCoreApplication::quit();
@@ -253,7 +268,8 @@ void TrayController::refresh() {
     if (!tray_ && !item_) {
         return;
     }
-    const bool isOff = settings_.mode() == TorvelMode::off;
+    // Paused or inhibited, the icon shows the off symbol.
+    const bool isOff = settings_.mode() == TorvelMode::off || coordinator_.suspended();
     const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
     // The image depends on these alone. Most ticks change none of them, and
     // then neither drawing nor sending happens: the tray host redraws (over

@@ -2,6 +2,8 @@
 
 #include "schedule/minute_of_day.h"
 
+#include <algorithm>
+
 namespace torvel {
 
 Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
@@ -41,7 +43,20 @@ void Coordinator::start() {
 
 void Coordinator::update() {
     assignPublished(objectWillChange_, now_, clock_());
-    switch (settings_.mode()) {
+    const TorvelMode mode = settings_.mode();
+    // A pause ends at its time (seen by the tick or a clock notice at the
+    // latest) and at any change of mode.
+    if (pausedUntil_ && (now_ >= *pausedUntil_ || (lastMode_ && *lastMode_ != mode))) {
+        assignPublished(objectWillChange_, pausedUntil_, std::nullopt);
+    }
+    lastMode_ = mode;
+    if (suspended()) {
+        assignPublished(objectWillChange_, phase_, std::nullopt);
+        assignPublished(objectWillChange_, kelvin_, 6500);
+        gamma_.apply(std::nullopt);
+        return;
+    }
+    switch (mode) {
     case TorvelMode::off:
         assignPublished(objectWillChange_, phase_, std::nullopt);
         assignPublished(objectWillChange_, kelvin_, 6500);
@@ -72,6 +87,56 @@ void Coordinator::update() {
 void Coordinator::setPreview(std::optional<Preview> preview) {
     assignPublished(objectWillChange_, preview_, preview);
     update();
+}
+
+void Coordinator::pause(const QDateTime& until) {
+    assignPublished(objectWillChange_, pausedUntil_, until);
+    // Ends on time rather than at the next tick.
+    const qint64 ms = std::max<qint64>(0, clock_().msecsTo(until));
+    if (ms < std::chrono::milliseconds(tickInterval).count()) {
+        mainQueue_.postAfter(std::chrono::milliseconds(ms), weakUpdate());
+    }
+    update();
+}
+
+void Coordinator::resume() {
+    assignPublished(objectWillChange_, pausedUntil_, std::nullopt);
+    update();
+}
+
+QDateTime Coordinator::nextWake() const {
+    const QDateTime now = clock_();
+    const std::int64_t wake = ((settings_.schedule().wake % 1440) + 1440) % 1440;
+    QDateTime at(now.date(), QTime(static_cast<int>(wake / 60), static_cast<int>(wake % 60)),
+                 now.timeZone());
+    if (!at.isValid()) {
+        // A wake time inside a daylight-saving gap: the hour after it.
+        at = QDateTime(now.date(), QTime(static_cast<int>(wake / 60), 0), now.timeZone())
+                 .addSecs(3600);
+    }
+    return at > now ? at : at.addDays(1);
+}
+
+std::uint32_t Coordinator::inhibit(const QString& reason) {
+    const std::uint32_t cookie = nextCookie_++;
+    if (nextCookie_ == 0) {
+        nextCookie_ = 1; // 0 is never a cookie
+    }
+    auto held = inhibitions_;
+    held.push_back({cookie, reason});
+    assignPublished(objectWillChange_, inhibitions_, std::move(held));
+    update();
+    return cookie;
+}
+
+bool Coordinator::uninhibit(std::uint32_t cookie) {
+    auto held = inhibitions_;
+    if (std::erase_if(held, [cookie](const Inhibition& i) { return i.cookie == cookie; }) == 0) {
+        return false;
+    }
+    assignPublished(objectWillChange_, inhibitions_, std::move(held));
+    update();
+    return true;
 }
 
 } // namespace torvel

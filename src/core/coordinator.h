@@ -22,6 +22,12 @@ namespace torvel {
 class Coordinator {
 public:
     enum class Preview { day, night };
+    // A program holding the tint off (a game, a video player) while it runs.
+    struct Inhibition {
+        std::uint32_t cookie;
+        QString reason;
+        friend bool operator==(const Inhibition&, const Inhibition&) = default;
+    };
     using Clock = std::function<QDateTime()>;
 
     static constexpr std::chrono::milliseconds tickInterval{30'000};
@@ -47,9 +53,32 @@ public:
     std::optional<Phase> phase() const { return phase_; }
     // The moment of the last update.
     const QDateTime& now() const { return now_; }
+    // The moment now, from the coordinator's clock.
+    QDateTime currentTime() const { return clock_(); }
     std::optional<Preview> preview() const { return preview_; }
     // Stores the preview, then updates at once, in this call.
     void setPreview(std::optional<Preview> preview);
+
+    // A pause is a temporary off: the stored mode stays, the displays get
+    // their own colours back until `until`, a resume, a change of mode or
+    // the end of the process. Each updates at once.
+    void pause(const QDateTime& until);
+    void resume();
+    // The end of the current pause; nothing when not paused.
+    std::optional<QDateTime> pausedUntil() const { return pausedUntil_; }
+    // The next time the schedule's wake time comes round after `now`.
+    QDateTime nextWake() const;
+
+    // Holds the tint off until the cookie is given back; any number may be
+    // held. Each updates at once.
+    std::uint32_t inhibit(const QString& reason);
+    // False, changing nothing, for a cookie not held.
+    bool uninhibit(std::uint32_t cookie);
+    const std::vector<Inhibition>& inhibitions() const { return inhibitions_; }
+
+    // Paused or inhibited: the displays keep their own colours whatever the
+    // mode says.
+    bool suspended() const { return pausedUntil_.has_value() || !inhibitions_.empty(); }
 
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
 
@@ -62,6 +91,10 @@ private:
     std::optional<Phase> phase_;
     QDateTime now_;
     std::optional<Preview> preview_;
+    std::optional<QDateTime> pausedUntil_;
+    std::vector<Inhibition> inhibitions_;
+    std::uint32_t nextCookie_ = 1;
+    std::optional<TorvelMode> lastMode_; // a change ends a pause
 
     SettingsStore& settings_;
     GammaService& gamma_;

@@ -7,15 +7,31 @@
 
 namespace torvel {
 
+Suspension suspensionOf(const Coordinator& coordinator) {
+    Suspension s{coordinator.pausedUntil(), std::nullopt};
+    if (!coordinator.inhibitions().empty()) {
+        s.inhibitedBy = coordinator.inhibitions().front().reason;
+    }
+    return s;
+}
+
 QString statusLine(TorvelMode mode, const LightSchedule& schedule,
                    std::optional<Coordinator::Preview> preview, std::optional<Phase> phase,
-                   const QDateTime& now, const ClockText& clock) {
+                   const QDateTime& now, const Suspension& suspension, const ClockText& clock) {
     const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
-    if (mode == TorvelMode::manual) {
-        return QStringLiteral("Fixed color");
-    }
     if (mode == TorvelMode::off) {
         return QStringLiteral("Screen colors are unchanged");
+    }
+    // In the tinting modes a pause or an inhibition says why nothing shows.
+    if (suspension.pausedUntil) {
+        return QStringLiteral("Paused until ") +
+               text(static_cast<std::int64_t>(minuteOfDay(*suspension.pausedUntil)));
+    }
+    if (suspension.inhibitedBy) {
+        return QStringLiteral("Paused by ") + *suspension.inhibitedBy;
+    }
+    if (mode == TorvelMode::manual) {
+        return QStringLiteral("Fixed color");
     }
     if (preview == Coordinator::Preview::day) {
         return QStringLiteral("Previewing the day color");

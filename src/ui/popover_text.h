@@ -16,11 +16,19 @@ namespace torvel {
 
 using ClockText = std::function<QString(std::int64_t minute)>;
 
+// What holds the tint off for a while, whatever the mode.
+struct Suspension {
+    std::optional<QDateTime> pausedUntil;
+    std::optional<QString> inhibitedBy; // the first holder's reason
+};
+Suspension suspensionOf(const Coordinator& coordinator);
+
 // The header's one-line status. `clock` turns a minute of day into a
 // clock text (clockString in the user's locale by default).
 QString statusLine(TorvelMode mode, const LightSchedule& schedule,
                    std::optional<Coordinator::Preview> preview, std::optional<Phase> phase,
-                   const QDateTime& now, const ClockText& clock = {});
+                   const QDateTime& now, const Suspension& suspension = {},
+                   const ClockText& clock = {});
 
 // Bedtime or wake moved by `delta` minutes, wrapped into 0..1439. The old
 // value is reduced first, so no stored value can overflow.

@@ -320,7 +320,8 @@ QWidget* PopoverView::buildScheduleSection() {
 }
 
 QString PopoverView::titleText() const {
-    return settings_.mode() == TorvelMode::off ? offTitle_->text() : kelvinTitle_->text();
+    return settings_.mode() == TorvelMode::off || coordinator_.suspended() ? offTitle_->text()
+                                                                           : kelvinTitle_->text();
 }
 
 QString PopoverView::statusText() const {
@@ -334,14 +335,16 @@ QString PopoverView::windDownDetail() const {
 void PopoverView::refresh() {
     buildSection();
     const TorvelMode mode = settings_.mode();
-    const bool off = mode == TorvelMode::off;
+    // Paused or inhibited, the header reads as in the off mode.
+    const bool off = mode == TorvelMode::off || coordinator_.suspended();
     swatch_->setKelvin(off ? std::nullopt : std::optional(coordinator_.kelvin()));
     kelvinTitle_->setText(QString::number(coordinator_.kelvin()));
     kelvinTitle_->setVisible(!off);
     kelvinUnit_->setVisible(!off);
     offTitle_->setVisible(off);
     status_->setText(statusLine(mode, settings_.schedule(), coordinator_.preview(),
-                                coordinator_.phase(), coordinator_.now()));
+                                coordinator_.phase(), coordinator_.now(),
+                                suspensionOf(coordinator_)));
     picker_->update();
     const LightSchedule& schedule = settings_.schedule();
     if (curve_) {

@@ -133,6 +133,8 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
     }
     EXPECT_EQ(labels, (QStringList{QStringLiteral("Schedule"), QStringLiteral("Manual"),
                                    QStringLiteral("Off"), QStringLiteral("-"),
+                                   QStringLiteral("Pause for 1 hour"),
+                                   QStringLiteral("Pause until morning"), QStringLiteral("-"),
                                    QStringLiteral("Open at login"), QStringLiteral("-"),
                                    QStringLiteral("Quit")}));
     ASSERT_FALSE(menu.empty());

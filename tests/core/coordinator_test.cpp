@@ -185,5 +185,48 @@ TEST(Coordinator, TriggersAfterTheCoordinatorIsGoneDoNothing) {
     EXPECT_EQ(display.tableWrites, writes);
 }
 
+TEST(Coordinator, APauseIsATemporaryOffThatEndsAtItsTimeOrAtAModeChange) {
+    Rig r;
+    r.settings.setMode(TorvelMode::manual);
+    r.coordinator.start();
+    ASSERT_TRUE(r.gamma.kelvin());
+
+    r.coordinator.pause(at(13, 0));
+    EXPECT_FALSE(r.gamma.kelvin()) << "the displays get their own colours back";
+    EXPECT_EQ(r.coordinator.kelvin(), 6500);
+    EXPECT_EQ(r.settings.mode(), TorvelMode::manual) << "the stored mode stays";
+
+    r.clock = at(12, 59, 30);
+    r.queue.advance(30s); // a tick before the end: still paused
+    EXPECT_TRUE(r.coordinator.pausedUntil());
+    r.clock = at(13, 0, 10); // the next tick sees the end
+    r.queue.advance(30s);
+    EXPECT_FALSE(r.coordinator.pausedUntil());
+    EXPECT_EQ(r.gamma.kelvin(), 3400);
+
+    // The morning: the schedule's next wake, tomorrow once today's is past.
+    EXPECT_EQ(r.coordinator.nextWake(), at(7, 30).addDays(1));
+    r.coordinator.pause(r.coordinator.nextWake());
+    r.settings.setMode(TorvelMode::automatic);
+    r.queue.runPosted();
+    EXPECT_FALSE(r.coordinator.pausedUntil()) << "a change of mode ends the pause";
+    EXPECT_TRUE(r.gamma.kelvin());
+}
+
+TEST(Coordinator, InhibitionsHoldTheTintOffUntilTheLastIsReleased) {
+    Rig r;
+    r.coordinator.start();
+    const auto game = r.coordinator.inhibit(QStringLiteral("game"));
+    const auto video = r.coordinator.inhibit(QStringLiteral("video"));
+    EXPECT_NE(game, video);
+    EXPECT_FALSE(r.gamma.kelvin());
+    EXPECT_FALSE(r.coordinator.uninhibit(12345)) << "a cookie not held changes nothing";
+    EXPECT_TRUE(r.coordinator.uninhibit(game));
+    EXPECT_FALSE(r.gamma.kelvin());
+    EXPECT_EQ(r.coordinator.inhibitions().front().reason, QStringLiteral("video"));
+    EXPECT_TRUE(r.coordinator.uninhibit(video));
+    EXPECT_TRUE(r.gamma.kelvin());
+}
+
 } // namespace
 } // namespace torvel

@@ -33,32 +33,47 @@ ClockText clockIn(const char* locale) {
 TEST(StatusLine, EveryRuleIn24And12HourLocales) {
     const LightSchedule s;
     const auto de = clockIn("de_DE"), us = clockIn("en_US");
-    EXPECT_EQ(statusLine(TorvelMode::manual, s, Preview::day, Phase::night, at(1, 0), de),
+    EXPECT_EQ(statusLine(TorvelMode::manual, s, Preview::day, Phase::night, at(1, 0), {}, de),
               "Fixed color");
-    EXPECT_EQ(statusLine(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), de),
+    EXPECT_EQ(statusLine(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), {}, de),
               "Screen colors are unchanged");
-    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), de),
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), {}, de),
               "Previewing the day color");
-    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::night, Phase::day, at(1, 0), de),
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, Preview::night, Phase::day, at(1, 0), {}, de),
               "Previewing the night color");
-    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::windDown, at(22, 0), de),
-              QStringLiteral("Winding down \u00B7 bedtime in 1h 30m"));
-    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::night, at(1, 0), de),
+    EXPECT_EQ(
+        statusLine(TorvelMode::automatic, s, std::nullopt, Phase::windDown, at(22, 0), {}, de),
+        QStringLiteral("Winding down \u00B7 bedtime in 1h 30m"));
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::night, at(1, 0), {}, de),
               QStringLiteral("Night \u00B7 wake at 07:30"));
-    EXPECT_TRUE(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::morning, at(7, 10), us)
-                    .startsWith(QStringLiteral("Waking up \u00B7 daylight at 7:30")));
-    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::day, at(12, 0), de),
+    EXPECT_TRUE(
+        statusLine(TorvelMode::automatic, s, std::nullopt, Phase::morning, at(7, 10), {}, us)
+            .startsWith(QStringLiteral("Waking up \u00B7 daylight at 7:30")));
+    EXPECT_EQ(statusLine(TorvelMode::automatic, s, std::nullopt, Phase::day, at(12, 0), {}, de),
               QStringLiteral("Daylight \u00B7 wind-down at 20:30"));
-    EXPECT_TRUE(statusLine(TorvelMode::automatic, s, std::nullopt, std::nullopt, at(12, 0), us)
+    EXPECT_TRUE(statusLine(TorvelMode::automatic, s, std::nullopt, std::nullopt, at(12, 0), {}, us)
                     .startsWith(QStringLiteral("Daylight \u00B7 wind-down at 8:30")))
         << "no phase yet reads as day";
 
+    // A pause or an inhibition comes first in the tinting modes, not in off.
+    const Suspension paused{at(7, 30), std::nullopt};
+    const Suspension inhibited{std::nullopt, QStringLiteral("mpv")};
+    EXPECT_EQ(
+        statusLine(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), paused, de),
+        "Paused until 07:30");
+    EXPECT_EQ(
+        statusLine(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), inhibited, de),
+        "Paused by mpv");
+    EXPECT_EQ(statusLine(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), paused, de),
+              "Screen colors are unchanged");
+
     // The wind-down start: cut to the awake span, a full day when bedtime is wake.
     const LightSchedule longRamp{1410, 450, 1000, 6500, 2700};
-    EXPECT_EQ(statusLine(TorvelMode::automatic, longRamp, std::nullopt, Phase::day, at(12, 0), de),
-              QStringLiteral("Daylight \u00B7 wind-down at 07:30"));
+    EXPECT_EQ(
+        statusLine(TorvelMode::automatic, longRamp, std::nullopt, Phase::day, at(12, 0), {}, de),
+        QStringLiteral("Daylight \u00B7 wind-down at 07:30"));
     const LightSchedule same{450, 450, 180, 6500, 2700};
-    EXPECT_EQ(statusLine(TorvelMode::automatic, same, std::nullopt, Phase::day, at(12, 0), de),
+    EXPECT_EQ(statusLine(TorvelMode::automatic, same, std::nullopt, Phase::day, at(12, 0), {}, de),
               QStringLiteral("Daylight \u00B7 wind-down at 04:30"));
 }
 
