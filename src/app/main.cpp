@@ -1,9 +1,12 @@
-// The torvelbar executable: checks its arguments, picks the display layer
-// the session allows, makes sure it is the only instance, builds the host
-// objects and the delegate, and runs the event loop until it is told to end.
+// The torvelbar executable: runs a command against the running app, or
+// picks the display layer the session allows, makes sure it is the only
+// instance, builds the host objects and the delegate, and runs the event
+// loop until it is told to end.
 #include "app/app_delegate.h"
+#include "app/command_line.h"
+#include "app/control_client.h"
+#include "app/control_service.h"
 #include "app/display_host.h"
-#include "app/single_instance.h"
 #include "app/tray_controller.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/instance_lock.h"
@@ -18,10 +21,9 @@
 
 #include <cstdio>
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
-#include <unistd.h>
 
 namespace {
 
@@ -34,24 +36,28 @@ int fail(const QString& message) {
 
 int main(int argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Warms the colour of every display by the time of day."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    if (!parser.parse(arguments)) {
-        return fail(parser.errorText() + QStringLiteral(" (see torvelbar --help)"));
+    const auto parsed = torvel::parseCommandLine(arguments);
+    if (const auto* error = std::get_if<QString>(&parsed)) {
+        std::fputs(("torvelbar: " + *error + "\n").toLocal8Bit().constData(), stderr);
+        return 2;
     }
-    if (parser.isSet(version)) {
+    const torvel::Command command = std::get<torvel::Command>(parsed);
+    switch (command.kind) {
+    case torvel::Command::Kind::help:
+        std::fputs(torvel::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case torvel::Command::Kind::version:
         std::fputs("torvelbar " TORVEL_VERSION "\n", stdout);
         return 0;
+    case torvel::Command::Kind::start:
+        break;
+    default: {
+        QCoreApplication client(argc, argv);
+        return torvel::runCommand(command);
     }
-    if (parser.isSet(help)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
-        return 0;
     }
 
     const torvel::DisplayHost host = torvel::detectDisplayHost();
@@ -72,17 +78,12 @@ int main(int argc, char** argv) {
     if (torvel::InstanceLock::take(lockPath, lock) == torvel::InstanceLock::Outcome::unavailable) {
         return fail(QStringLiteral("cannot take the lock %1; not starting").arg(lockPath));
     }
-    torvel::SingleInstance instance(
-        torvel::SingleInstance::socketPathFor(runtimeDir, host.displayKey));
     if (!lock) {
-        // The running one may still be starting: give it a moment to listen.
-        for (int attempt = 0; attempt < 30; ++attempt) {
-            if (instance.askRunningInstanceToShow()) {
-                return 0;
-            }
-            ::usleep(100 * 1000);
+        // Another copy owns this display: open its popover instead (it may
+        // still be starting), or say so where there is no session bus.
+        if (!torvel::askToShowPopover(3000)) {
+            std::fputs("torvelbar: TorvelBar is already running\n", stderr);
         }
-        std::fputs("torvelbar: TorvelBar is already running\n", stderr);
         return 0;
     }
 
@@ -115,9 +116,12 @@ int main(int argc, char** argv) {
         torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents, autostart});
 
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
-    // Without the socket a later start cannot reach us, but the lock still
-    // keeps it from running.
-    instance.listen([&tray] { tray.openPopover(); });
+    // Key bindings, panels, scripts and later starts come in here. Without
+    // a session bus (or with the name taken by a copy on another display)
+    // there is no such way in, but the lock still keeps a second copy out.
+    torvel::ControlService control(delegate.settings(), delegate.coordinator(),
+                                   [&tray] { tray.openPopover(); });
+    control.publish();
 
     // Colours resolve at paint time, so a theme change only needs a repaint.
     torvel::ColorSchemePortal colorScheme([&tray](std::optional<bool> prefersDark) {

@@ -5,12 +5,14 @@
 // focus moves away.
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
+#include "support/private_bus.h"
 #include "support/sway_server.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
 #include "support/xvfb_server.h"
 
 #include <gtest/gtest.h>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -122,17 +124,20 @@ TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) 
         GTEST_SKIP() << sway.error().toStdString();
     }
     test::TempDir runtime, config;
-    const auto env = waylandSession(sway.socket(), runtime, config);
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.running());
+    auto env = waylandSession(sway.socket(), runtime, config);
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
     QProcess app;
     app.setProcessEnvironment(env);
     app.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
     ASSERT_TRUE(app.waitForStarted());
-    // Once it listens for a second start, that start asks it for the popover.
+    // Once it is on the bus, a second start asks it for the popover there.
+    const QDBusConnection watcher = bus.connect(QStringLiteral("watcher"));
     ASSERT_TRUE(spinUntil(
         [&] {
-            return !QDir(runtime.file(QStringLiteral("torvelbar")))
-                        .entryList({QStringLiteral("instance-wayland-*.socket")}, QDir::System)
-                        .isEmpty();
+            return watcher.interface()->isServiceRegistered(
+                QStringLiteral("org.torvelbar.TorvelBar"));
         },
         10000))
         << app.readAllStandardError().toStdString();

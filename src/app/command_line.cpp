@@ -1,0 +1,132 @@
+#include "app/command_line.h"
+
+#include <limits>
+#include <QRegularExpression>
+
+namespace torvel {
+
+namespace {
+
+QString usageHint() {
+    return QStringLiteral(" (see torvelbar --help)");
+}
+
+} // namespace
+
+std::optional<std::uint32_t> parseDuration(const QString& text) {
+    static const QRegularExpression bare(QStringLiteral("^[0-9]{1,12}$"));
+    static const QRegularExpression parts(
+        QStringLiteral("^(?:([0-9]{1,12})h)?(?:([0-9]{1,12})m)?(?:([0-9]{1,12})s)?$"));
+    std::uint64_t seconds = 0;
+    if (bare.match(text).hasMatch()) {
+        seconds = text.toULongLong() * 60;
+    } else {
+        const auto m = parts.match(text);
+        if (text.isEmpty() || !m.hasMatch()) {
+            return std::nullopt;
+        }
+        // Twelve digits each: no product below overflows 64 bits.
+        seconds = m.captured(1).toULongLong() * 3600 + m.captured(2).toULongLong() * 60 +
+                  m.captured(3).toULongLong();
+    }
+    if (seconds == 0 || seconds > std::numeric_limits<std::uint32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(seconds);
+}
+
+std::variant<Command, QString> parseCommandLine(const QStringList& args) {
+    using Kind = Command::Kind;
+    Command c;
+    if (args.isEmpty()) {
+        return c;
+    }
+    const QString& first = args.front();
+    const QStringList rest = args.mid(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        c.kind = Kind::help;
+    } else if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        c.kind = Kind::version;
+    } else if (first.startsWith(u'-')) {
+        return QStringLiteral("unknown option %1").arg(first) + usageHint();
+    } else if (first == QLatin1String("status")) {
+        c.kind = Kind::status;
+        for (const QString& option : rest) {
+            if (option == QLatin1String("--json")) {
+                c.json = true;
+            } else if (option == QLatin1String("--follow")) {
+                c.follow = true;
+            } else {
+                return QStringLiteral("status takes --json and --follow, not %1").arg(option) +
+                       usageHint();
+            }
+        }
+        return c;
+    } else if (first == QLatin1String("mode")) {
+        static const QStringList modes{QStringLiteral("auto"), QStringLiteral("manual"),
+                                       QStringLiteral("off")};
+        if (rest.size() != 1 || !modes.contains(rest.front())) {
+            return QStringLiteral("mode takes one of auto, manual, off") + usageHint();
+        }
+        c.kind = Kind::mode;
+        c.mode = rest.front();
+        return c;
+    } else if (first == QLatin1String("kelvin")) {
+        bool ok = false;
+        const qlonglong k = rest.size() == 1 ? rest.front().toLongLong(&ok) : 0;
+        if (!ok) {
+            return QStringLiteral("kelvin takes a whole number of Kelvin, such as 3400") +
+                   usageHint();
+        }
+        c.kind = Kind::kelvin;
+        c.kelvin = k;
+        return c;
+    } else if (first == QLatin1String("pause")) {
+        c.kind = Kind::pause;
+        if (rest.size() > 1) {
+            return QStringLiteral("pause takes at most one duration") + usageHint();
+        }
+        if (rest.size() == 1) {
+            const auto seconds = parseDuration(rest.front());
+            if (!seconds) {
+                return QStringLiteral("cannot read the duration \"%1\" (such as 30m, 2h, 1h30m)")
+                           .arg(rest.front()) +
+                       usageHint();
+            }
+            c.seconds = *seconds;
+        }
+        return c;
+    } else if (first == QLatin1String("resume") || first == QLatin1String("toggle")) {
+        c.kind = first == QLatin1String("resume") ? Kind::resume : Kind::toggle;
+    } else {
+        return QStringLiteral("unknown command %1").arg(first) + usageHint();
+    }
+    if (!rest.isEmpty()) {
+        return QStringLiteral("%1 takes no arguments").arg(first) + usageHint();
+    }
+    return c;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Usage: torvelbar [COMMAND]\n"
+        "Warms the colour of every display by the time of day.\n"
+        "\n"
+        "  torvelbar                      start, or open the running one's popover\n"
+        "  torvelbar status [--json] [--follow]\n"
+        "                                 the status line and the colour; --json prints\n"
+        "                                 one object a line (with waybar's text, tooltip,\n"
+        "                                 class and alt); --follow prints a line at every\n"
+        "                                 change\n"
+        "  torvelbar mode auto|manual|off the mode (saved for the next start when\n"
+        "                                 TorvelBar is not running)\n"
+        "  torvelbar kelvin K             the manual colour, likewise\n"
+        "  torvelbar pause [DURATION]     30m, 2h, 1h30m; none: until the wake time\n"
+        "  torvelbar resume               end a pause\n"
+        "  torvelbar toggle               off if tinting, else back to the mode before\n"
+        "  torvelbar --help | --version\n"
+        "\n"
+        "Exit status: 0 done, 1 TorvelBar is not running (or cannot start), 2 bad input.\n");
+}
+
+} // namespace torvel

@@ -1,0 +1,34 @@
+#pragma once
+// What the command line asks for: start the app, or talk to the running
+// one (status, mode, kelvin, pause, resume, toggle). Parsing alone, so bad
+// input is refused before anything is touched.
+
+#include <cstdint>
+#include <optional>
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+namespace torvel {
+
+struct Command {
+    enum class Kind { start, help, version, status, mode, kelvin, pause, resume, toggle };
+    Kind kind = Kind::start;
+    bool json = false;         // status --json
+    bool follow = false;       // status --follow
+    QString mode;              // mode: "auto", "manual" or "off"
+    std::int64_t kelvin = 0;   // kelvin
+    std::uint32_t seconds = 0; // pause: 0 = until the schedule's next wake
+};
+
+// The arguments after the program's name. A string is the one line that
+// says what is wrong (the caller exits 2).
+std::variant<Command, QString> parseCommandLine(const QStringList& arguments);
+
+// "30m", "2h", "1h30m", "90s", or a bare number of minutes; nothing for
+// anything else, for no time at all, and for more seconds than 32 bits hold.
+std::optional<std::uint32_t> parseDuration(const QString& text);
+
+QString helpText();
+
+} // namespace torvel

@@ -1,0 +1,225 @@
+#include "app/control_client.h"
+
+#include "app/control_service.h"
+#include "settings/settings_store.h"
+
+#include <cstdio>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusServiceWatcher>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
+
+namespace torvel {
+
+namespace {
+
+const QString service = QString::fromLatin1(ControlService::serviceName);
+const QString path = QString::fromLatin1(ControlService::objectPath);
+const QString interface = QString::fromLatin1(ControlService::interfaceName);
+
+void say(const QString& line, FILE* to = stdout) {
+    std::fputs((line + u'\n').toUtf8().constData(), to);
+    std::fflush(to);
+}
+
+QDBusMessage call(const QString& method, const QVariantList& args = {}) {
+    QDBusMessage m = QDBusMessage::createMethodCall(service, path, interface, method);
+    m.setArguments(args);
+    return QDBusConnection::sessionBus().call(m, QDBus::Block, 5000);
+}
+
+std::optional<QVariantMap> properties() {
+    QDBusMessage m = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
+    m << interface;
+    const QDBusReply<QVariantMap> reply = QDBusConnection::sessionBus().call(m, QDBus::Block, 5000);
+    if (!reply.isValid()) {
+        return std::nullopt;
+    }
+    return reply.value();
+}
+
+bool running() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(service);
+}
+
+// The mode and the manual colour go to the settings file when nobody runs:
+// the next start uses them.
+int saveForNextStart(const Command& c) {
+    Preferences preferences;
+    SettingsStore settings(preferences);
+    if (preferences.path().isEmpty()) {
+        say(QStringLiteral("torvelbar: TorvelBar is not running, and with neither HOME nor "
+                           "XDG_CONFIG_HOME set there is nowhere to save it"),
+            stderr);
+        return 1;
+    }
+    if (c.kind == Command::Kind::mode) {
+        settings.setMode(*modeFromRawValue(c.mode.toStdString()));
+        say(QStringLiteral("TorvelBar is not running; it will start in the %1 mode").arg(c.mode));
+    } else {
+        settings.setManualKelvin(c.kelvin);
+        say(QStringLiteral("TorvelBar is not running; its manual colour is now %1 K")
+                .arg(c.kelvin));
+    }
+    return 0;
+}
+
+// Hears PropertiesChanged; QtDBus delivers signals to slots only.
+class ChangeFollower : public QObject {
+    Q_OBJECT
+public:
+    std::function<void(const QDBusMessage&)> onChange;
+public Q_SLOTS:
+    void changed(const QDBusMessage& message) { onChange(message); }
+};
+
+// A line now and one at every change, told by the app itself: nothing
+// polls. Ends when the app leaves the bus.
+int follow(bool json) {
+    auto current = properties();
+    if (!current) {
+        return 1;
+    }
+    QString last = statusText(*current, json);
+    say(last);
+    ChangeFollower follower;
+    follower.onChange = [&](const QDBusMessage& m) {
+        if (m.arguments().size() < 2 || m.arguments().at(0).toString() != interface) {
+            return;
+        }
+        const QVariantMap changed = qdbus_cast<QVariantMap>(m.arguments().at(1));
+        for (auto it = changed.begin(); it != changed.end(); ++it) {
+            current->insert(it.key(), it.value());
+        }
+        // A change of a property the line does not show prints nothing.
+        if (const QString line = statusText(*current, json); line != last) {
+            last = line;
+            say(line);
+        }
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusServiceWatcher gone(service, bus, QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, qApp,
+                     &QCoreApplication::quit);
+    if (!bus.connect(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                     QStringLiteral("PropertiesChanged"), &follower, SLOT(changed(QDBusMessage)))) {
+        return 1;
+    }
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+QString statusText(const QVariantMap& p, bool json) {
+    const bool tinted = p.value(QStringLiteral("Tinted")).toBool();
+    const qlonglong kelvin = p.value(QStringLiteral("Kelvin")).toLongLong();
+    const QString status = p.value(QStringLiteral("Status")).toString();
+    const QString mode = p.value(QStringLiteral("Mode")).toString();
+    const QString phase = p.value(QStringLiteral("Phase")).toString();
+    const qlonglong pausedUntil = p.value(QStringLiteral("PausedUntil")).toLongLong();
+    if (!json) {
+        return tinted ? QStringLiteral("%1 \u00B7 %2 K").arg(status).arg(kelvin) : status;
+    }
+    // What a waybar module shows: `alt` picks an icon, `class` a style.
+    QString state = mode;
+    if (pausedUntil != 0) {
+        state = QStringLiteral("paused");
+    } else if (p.value(QStringLiteral("Inhibited")).toBool()) {
+        state = QStringLiteral("inhibited");
+    } else if (mode == QLatin1String("auto") && !phase.isEmpty()) {
+        state = phase;
+    }
+    const QJsonObject o{
+        {QStringLiteral("mode"), mode},
+        {QStringLiteral("kelvin"), kelvin},
+        {QStringLiteral("phase"), phase},
+        {QStringLiteral("tinted"), tinted},
+        {QStringLiteral("pausedUntil"), pausedUntil},
+        {QStringLiteral("status"), status},
+        {QStringLiteral("text"),
+         tinted ? QStringLiteral("%1K").arg(kelvin) : QStringLiteral("off")},
+        {QStringLiteral("tooltip"), QStringLiteral("TorvelBar: ") + status},
+        {QStringLiteral("class"), state},
+        {QStringLiteral("alt"), state},
+    };
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+int runCommand(const Command& c) {
+    using Kind = Command::Kind;
+    if (!running()) {
+        if (c.kind == Kind::mode || c.kind == Kind::kelvin) {
+            return saveForNextStart(c);
+        }
+        say(QStringLiteral("torvelbar: TorvelBar is not running"), stderr);
+        return 1;
+    }
+    QDBusMessage reply;
+    switch (c.kind) {
+    case Kind::status:
+        if (c.follow) {
+            return follow(c.json);
+        }
+        if (const auto p = properties()) {
+            say(statusText(*p, c.json));
+            return 0;
+        }
+        say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
+        return 1;
+    case Kind::mode:
+        reply = call(QStringLiteral("SetMode"), {c.mode});
+        break;
+    case Kind::kelvin:
+        reply = call(QStringLiteral("SetManualKelvin"), {qlonglong(c.kelvin)});
+        break;
+    case Kind::pause:
+        reply = call(QStringLiteral("Pause"), {uint(c.seconds)});
+        break;
+    case Kind::resume:
+        reply = call(QStringLiteral("Resume"));
+        break;
+    case Kind::toggle:
+        reply = call(QStringLiteral("Toggle"));
+        break;
+    case Kind::start:
+    case Kind::help:
+    case Kind::version:
+        return 2;
+    }
+    if (reply.type() == QDBusMessage::ErrorMessage) {
+        say(QStringLiteral("torvelbar: ") + reply.errorMessage(), stderr);
+        return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.InvalidArgs") ? 2 : 1;
+    }
+    return 0;
+}
+
+bool askToShowPopover(int waitMs) {
+    const QString name = QStringLiteral("torvelbar-handover");
+    bool shown = false;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        for (int waited = 0; bus.isConnected() && waited <= waitMs; waited += 100) {
+            QDBusMessage m = QDBusMessage::createMethodCall(service, path, interface,
+                                                            QStringLiteral("ShowPopover"));
+            m.setAutoStartService(false);
+            if (bus.call(m, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage) {
+                shown = true;
+                break;
+            }
+            QThread::msleep(100); // the running one may still be starting
+        }
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return shown;
+}
+
+} // namespace torvel
+
+#include "control_client.moc"

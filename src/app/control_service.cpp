@@ -1,0 +1,225 @@
+#include "app/control_service.h"
+
+#include "core/coordinator.h"
+#include "settings/settings_store.h"
+#include "torvelbar1_adaptor.h"
+#include "ui/popover_text.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusServiceWatcher>
+
+namespace torvel {
+
+namespace {
+
+QString phaseName(std::optional<Phase> phase) {
+    if (!phase) {
+        return {};
+    }
+    switch (*phase) {
+    case Phase::day:
+        return QStringLiteral("day");
+    case Phase::windDown:
+        return QStringLiteral("windDown");
+    case Phase::night:
+        return QStringLiteral("night");
+    case Phase::morning:
+        return QStringLiteral("morning");
+    }
+    return {};
+}
+
+} // namespace
+
+ControlService::ControlService(SettingsStore& settings, Coordinator& coordinator,
+                               std::function<void()> showPopover)
+    : settings_(settings)
+    , coordinator_(coordinator)
+    , showPopover_(std::move(showPopover))
+    , follow_(this, [this] { announceChanges(); }) {
+    new TorvelBar1Adaptor(this);
+    follow_.observe(settings_.objectWillChange());
+    follow_.observe(coordinator_.objectWillChange());
+}
+
+ControlService::~ControlService() {
+    if (published_) {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.unregisterService(QString::fromLatin1(serviceName));
+        bus.unregisterObject(QString::fromLatin1(objectPath));
+    }
+}
+
+bool ControlService::publish() {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.registerObject(QString::fromLatin1(objectPath), this)) {
+        return false;
+    }
+    if (!bus.registerService(QString::fromLatin1(serviceName))) {
+        bus.unregisterObject(QString::fromLatin1(objectPath));
+        return false;
+    }
+    published_ = true;
+    callers_ = std::make_unique<QDBusServiceWatcher>();
+    callers_->setConnection(bus);
+    callers_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    connect(callers_.get(), &QDBusServiceWatcher::serviceUnregistered, this,
+            [this](const QString& caller) { forgetCaller(caller); });
+    announced_ = properties();
+    return true;
+}
+
+QString ControlService::mode() const {
+    return QString::fromLatin1(rawValue(settings_.mode()));
+}
+
+qlonglong ControlService::kelvin() const {
+    return coordinator_.kelvin();
+}
+
+QString ControlService::phase() const {
+    return phaseName(coordinator_.phase());
+}
+
+qlonglong ControlService::manualKelvin() const {
+    return settings_.manualKelvin();
+}
+
+QVariantMap ControlService::schedule() const {
+    const LightSchedule& s = settings_.schedule();
+    return {{QStringLiteral("bedtime"), qlonglong(s.bedtime)},
+            {QStringLiteral("wake"), qlonglong(s.wake)},
+            {QStringLiteral("windDown"), qlonglong(s.windDown)},
+            {QStringLiteral("dayKelvin"), qlonglong(s.dayKelvin)},
+            {QStringLiteral("nightKelvin"), qlonglong(s.nightKelvin)}};
+}
+
+QString ControlService::status() const {
+    return statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
+                      coordinator_.phase(), coordinator_.now(), suspensionOf(coordinator_));
+}
+
+bool ControlService::tinted() const {
+    return settings_.mode() != TorvelMode::off && !coordinator_.suspended();
+}
+
+qlonglong ControlService::pausedUntil() const {
+    const auto until = coordinator_.pausedUntil();
+    return until ? until->toSecsSinceEpoch() : 0;
+}
+
+bool ControlService::inhibited() const {
+    return !coordinator_.inhibitions().empty();
+}
+
+QVariantMap ControlService::properties() const {
+    return {
+        {QStringLiteral("Mode"), mode()},          {QStringLiteral("Kelvin"), kelvin()},
+        {QStringLiteral("Phase"), phase()},        {QStringLiteral("ManualKelvin"), manualKelvin()},
+        {QStringLiteral("Schedule"), schedule()},  {QStringLiteral("Status"), status()},
+        {QStringLiteral("Tinted"), tinted()},      {QStringLiteral("PausedUntil"), pausedUntil()},
+        {QStringLiteral("Inhibited"), inhibited()}};
+}
+
+// Once per turn of the loop at most (the notices of a turn are gathered),
+// and only what changed.
+void ControlService::announceChanges() {
+    if (settings_.mode() != TorvelMode::off) {
+        modeBeforeOff_ = settings_.mode(); // where Toggle goes back to
+    }
+    if (!published_) {
+        return;
+    }
+    const QVariantMap now = properties();
+    QVariantMap changed;
+    for (auto it = now.begin(); it != now.end(); ++it) {
+        if (announced_.value(it.key()) != it.value()) {
+            changed.insert(it.key(), it.value());
+        }
+    }
+    announced_ = now;
+    if (changed.isEmpty()) {
+        return;
+    }
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QString::fromLatin1(objectPath), QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("PropertiesChanged"));
+    signal << QString::fromLatin1(interfaceName) << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+void ControlService::rejectArgument(const QString& message) {
+    if (calledFromDBus()) {
+        sendErrorReply(QDBusError::InvalidArgs, message);
+    }
+}
+
+void ControlService::SetMode(const QString& name) {
+    const auto mode = modeFromRawValue(name.toStdString());
+    if (!mode) {
+        rejectArgument(QStringLiteral("unknown mode \"%1\" (auto, manual or off)").arg(name));
+        return;
+    }
+    if (settings_.mode() != TorvelMode::off) {
+        modeBeforeOff_ = settings_.mode();
+    }
+    settings_.setMode(*mode);
+}
+
+void ControlService::SetManualKelvin(qlonglong kelvin) {
+    settings_.setManualKelvin(kelvin);
+}
+
+void ControlService::Pause(uint seconds) {
+    coordinator_.pause(seconds == 0 ? coordinator_.nextWake()
+                                    : coordinator_.currentTime().addSecs(seconds));
+}
+
+void ControlService::Resume() {
+    coordinator_.resume();
+}
+
+uint ControlService::Inhibit(const QString& reason) {
+    const uint cookie = coordinator_.inhibit(reason);
+    if (calledFromDBus()) {
+        const QString caller = message().service();
+        inhibitors_.emplace(caller, cookie);
+        callers_->addWatchedService(caller);
+    }
+    return cookie;
+}
+
+void ControlService::Uninhibit(uint cookie) {
+    if (!coordinator_.uninhibit(cookie)) {
+        rejectArgument(QStringLiteral("no inhibition holds the cookie %1").arg(cookie));
+        return;
+    }
+    std::erase_if(inhibitors_, [cookie](const auto& entry) { return entry.second == cookie; });
+}
+
+void ControlService::forgetCaller(const QString& caller) {
+    const auto [from, to] = inhibitors_.equal_range(caller);
+    for (auto it = from; it != to; ++it) {
+        coordinator_.uninhibit(it->second);
+    }
+    inhibitors_.erase(from, to);
+    callers_->removeWatchedService(caller);
+}
+
+void ControlService::Toggle() {
+    if (coordinator_.pausedUntil()) {
+        coordinator_.resume();
+    } else if (tinted()) {
+        SetMode(QStringLiteral("off"));
+    } else if (settings_.mode() == TorvelMode::off) {
+        settings_.setMode(modeBeforeOff_);
+    }
+}
+
+void ControlService::ShowPopover() {
+    showPopover_();
+}
+
+} // namespace torvel

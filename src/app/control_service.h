@@ -1,0 +1,88 @@
+#pragma once
+// TorvelBar's control surface on the session bus (org.torvelbar.TorvelBar1,
+// described in data/org.torvelbar.TorvelBar1.xml, from which the adaptor is
+// generated): the state as properties, and the mode, the manual colour,
+// pauses, inhibitions and the popover as methods. Key bindings, panel
+// modules and the command line all come in here.
+
+#include "settings/torvel_mode.h"
+#include "ui/refresh_after_notices.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <QDBusContext>
+#include <QObject>
+#include <QVariantMap>
+
+class QDBusServiceWatcher;
+
+namespace torvel {
+
+class Coordinator;
+class SettingsStore;
+
+class ControlService final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_PROPERTY(QString Mode READ mode)
+    Q_PROPERTY(qlonglong Kelvin READ kelvin)
+    Q_PROPERTY(QString Phase READ phase)
+    Q_PROPERTY(qlonglong ManualKelvin READ manualKelvin)
+    Q_PROPERTY(QVariantMap Schedule READ schedule)
+    Q_PROPERTY(QString Status READ status)
+    Q_PROPERTY(bool Tinted READ tinted)
+    Q_PROPERTY(qlonglong PausedUntil READ pausedUntil)
+    Q_PROPERTY(bool Inhibited READ inhibited)
+
+public:
+    static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
+    static constexpr const char* objectPath = "/org/torvelbar/TorvelBar";
+    static constexpr const char* interfaceName = "org.torvelbar.TorvelBar1";
+
+    ControlService(SettingsStore& settings, Coordinator& coordinator,
+                   std::function<void()> showPopover);
+    ~ControlService() override;
+
+    // Exports the object and takes the bus name; false without a session
+    // bus or when another process holds the name.
+    bool publish();
+
+    QString mode() const;
+    qlonglong kelvin() const;
+    QString phase() const;
+    qlonglong manualKelvin() const;
+    QVariantMap schedule() const;
+    QString status() const;
+    bool tinted() const;
+    qlonglong pausedUntil() const;
+    bool inhibited() const;
+
+public Q_SLOTS:
+    void SetMode(const QString& mode);
+    void SetManualKelvin(qlonglong kelvin);
+    void Pause(uint seconds);
+    void Resume();
+    uint Inhibit(const QString& reason);
+    void Uninhibit(uint cookie);
+    void Toggle();
+    void ShowPopover();
+
+private:
+    QVariantMap properties() const;
+    void announceChanges();
+    void rejectArgument(const QString& message);
+    void forgetCaller(const QString& caller);
+
+    SettingsStore& settings_;
+    Coordinator& coordinator_;
+    std::function<void()> showPopover_;
+    RefreshAfterNotices follow_;
+    QVariantMap announced_;
+    // Who holds which inhibition, so one that leaves the bus lets go.
+    std::multimap<QString, uint> inhibitors_;
+    std::unique_ptr<QDBusServiceWatcher> callers_;
+    TorvelMode modeBeforeOff_ = TorvelMode::automatic;
+    bool published_ = false;
+};
+
+} // namespace torvel

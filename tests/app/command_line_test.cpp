@@ -1,0 +1,71 @@
+#include "app/command_line.h"
+#include "app/control_client.h"
+
+#include <gtest/gtest.h>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace torvel {
+namespace {
+
+Command parsed(const QStringList& args) {
+    const auto result = parseCommandLine(args);
+    EXPECT_TRUE(std::holds_alternative<Command>(result)) << std::get<QString>(result).toStdString();
+    return std::holds_alternative<Command>(result) ? std::get<Command>(result) : Command{};
+}
+
+TEST(CommandLine, CommandsAndDurations) {
+    using Kind = Command::Kind;
+    EXPECT_EQ(parsed({}).kind, Kind::start);
+    const Command status = parsed({"status", "--follow", "--json"});
+    EXPECT_TRUE(status.json && status.follow);
+    EXPECT_EQ(parsed({"mode", "off"}).mode, "off");
+    EXPECT_EQ(parsed({"kelvin", "-800"}).kelvin, -800) << "stored as given; the service clamps";
+    EXPECT_EQ(parsed({"pause"}).seconds, 0u) << "until the wake time";
+    EXPECT_EQ(parsed({"pause", "1h30m"}).seconds, 5400u);
+    EXPECT_EQ(parseDuration("30m"), 1800u);
+    EXPECT_EQ(parseDuration("2h"), 7200u);
+    EXPECT_EQ(parseDuration("45"), 2700u) << "a bare number counts minutes";
+    EXPECT_EQ(parseDuration("1193046h28m15s"), 4294967295u) << "the most 32 bits hold";
+    for (const char* bad : {"", "0m", "1193046h28m16s", "999999999999h", "1h-5m", "m", "1d"}) {
+        EXPECT_FALSE(parseDuration(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+TEST(CommandLine, BadInputIsOneLineNamingTheProblem) {
+    const QStringList bad[] = {
+        {"frob"},          {"--frob"},        {"mode"},
+        {"mode", "Auto"},  {"kelvin", "abc"}, {"kelvin", "99999999999999999999"},
+        {"pause", "soon"}, {"resume", "now"}, {"status", "--yaml"}};
+    for (const QStringList& args : bad) {
+        const auto result = parseCommandLine(args);
+        ASSERT_TRUE(std::holds_alternative<QString>(result)) << args.join(' ').toStdString();
+        EXPECT_FALSE(std::get<QString>(result).contains(u'\n'));
+    }
+}
+
+TEST(CommandLine, StatusLinesForPeopleAndForWaybar) {
+    QVariantMap p{{"Mode", "auto"},
+                  {"Kelvin", 2700LL},
+                  {"Phase", "night"},
+                  {"Tinted", true},
+                  {"PausedUntil", 0LL},
+                  {"Inhibited", false},
+                  {"Status", "Night \u00B7 wake at 07:30"}};
+    EXPECT_EQ(statusText(p, false), QStringLiteral("Night \u00B7 wake at 07:30 \u00B7 2700 K"));
+    QJsonObject o = QJsonDocument::fromJson(statusText(p, true).toUtf8()).object();
+    EXPECT_EQ(o.value("text").toString(), "2700K");
+    EXPECT_EQ(o.value("alt").toString(), "night");
+    EXPECT_EQ(o.value("class").toString(), "night");
+    EXPECT_EQ(o.value("kelvin").toInt(), 2700);
+
+    p["Tinted"] = false;
+    p["PausedUntil"] = 1796700000LL;
+    o = QJsonDocument::fromJson(statusText(p, true).toUtf8()).object();
+    EXPECT_EQ(o.value("text").toString(), "off");
+    EXPECT_EQ(o.value("class").toString(), "paused");
+    EXPECT_FALSE(o.value("tinted").toBool());
+}
+
+} // namespace
+} // namespace torvel

@@ -1,0 +1,213 @@
+// The control surface end to end: the built torvelbar on Xvfb with a
+// private session bus, driven through its D-Bus interface and through the
+// command line, with the ramps read back from the X server.
+#include "platform/x11/randr_probe.h"
+#include "support/event_loop.h"
+#include "support/private_bus.h"
+#include "support/ramp_match.h"
+#include "support/xvfb_server.h"
+#include "x11_desktop.h"
+
+#include <gtest/gtest.h>
+#include <QDateTime>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QFile>
+
+namespace torvel {
+namespace {
+
+using test::spinUntil;
+
+const QString service = QStringLiteral("org.torvelbar.TorvelBar");
+const QString path = QStringLiteral("/org/torvelbar/TorvelBar");
+const QString iface = QStringLiteral("org.torvelbar.TorvelBar1");
+
+class Control : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(x.running() && bus.running());
+        crtc = probe.activeCrtcs().front();
+        const auto size = probe.ramps(crtc).red.size();
+        untinted = test::RandrProbe::identity(size);
+        probe.setRamps(crtc, untinted);
+    }
+    void startApp() {
+        desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+        ASSERT_TRUE(
+            spinUntil([&] { return client.interface()->isServiceRegistered(service); }, 10000))
+            << app.readAllStandardError().toStdString();
+    }
+    void TearDown() override {
+        if (app.state() != QProcess::NotRunning) {
+            app.terminate();
+            app.waitForFinished(5000);
+        }
+    }
+
+    QDBusMessage call(const QString& method, const QVariantList& args = {},
+                      QDBusConnection* on = nullptr) {
+        QDBusMessage m = QDBusMessage::createMethodCall(service, path, iface, method);
+        m.setArguments(args);
+        return (on ? *on : client).call(m, QDBus::Block, 5000);
+    }
+    QVariant property(const QString& name) {
+        QDBusMessage m = QDBusMessage::createMethodCall(
+            service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        m << iface << name;
+        const QDBusReply<QDBusVariant> reply = client.call(m, QDBus::Block, 5000);
+        return reply.isValid() ? reply.value().variant() : QVariant();
+    }
+    bool showing(std::int64_t kelvin) {
+        return spinUntil([&] { return test::matchesGains(probe.ramps(crtc), kelvin); }, 3000);
+    }
+    bool untintedNow() {
+        return spinUntil([&] { return probe.ramps(crtc) == untinted; }, 3000);
+    }
+    // Runs the command line against this session; its exit code and output.
+    std::pair<int, QString> cli(const QStringList& args) {
+        QProcess p;
+        desktop.start(p, QStringLiteral(TORVELBAR_EXECUTABLE), args);
+        p.waitForFinished(10000);
+        return {p.exitCode(),
+                QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed()};
+    }
+
+    test::XvfbServer x;
+    test::PrivateBus bus;
+    test::Desktop desktop{x, bus.address()};
+    test::RandrProbe probe{x.display()};
+    QDBusConnection client = bus.connect(QStringLiteral("client"));
+    std::uint32_t crtc = 0;
+    test::Ramps untinted;
+    QProcess app;
+};
+
+TEST_F(Control, EveryMethodAndPropertyThroughTheBus) {
+    startApp();
+    ASSERT_EQ(call(QStringLiteral("SetMode"), {QStringLiteral("manual")}).type(),
+              QDBusMessage::ReplyMessage);
+    ASSERT_EQ(call(QStringLiteral("SetManualKelvin"), {qlonglong(3000)}).type(),
+              QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(showing(3000));
+    EXPECT_TRUE(
+        spinUntil([&] { return property(QStringLiteral("Kelvin")).toLongLong() == 3000; }, 2000));
+    EXPECT_EQ(property(QStringLiteral("Mode")).toString(), QStringLiteral("manual"));
+    EXPECT_EQ(property(QStringLiteral("ManualKelvin")).toLongLong(), 3000);
+    EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Fixed color"));
+    EXPECT_TRUE(property(QStringLiteral("Tinted")).toBool());
+    EXPECT_EQ(property(QStringLiteral("Phase")).toString(), QString());
+
+    // Bad arguments: a clear error, nothing changed.
+    const QDBusMessage bad = call(QStringLiteral("SetMode"), {QStringLiteral("Auto")});
+    EXPECT_EQ(bad.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    EXPECT_EQ(property(QStringLiteral("Mode")).toString(), QStringLiteral("manual"));
+    EXPECT_EQ(call(QStringLiteral("Uninhibit"), {uint(77)}).errorName(),
+              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+
+    // Pause and resume.
+    const qint64 before = QDateTime::currentSecsSinceEpoch();
+    call(QStringLiteral("Pause"), {uint(3600)});
+    EXPECT_TRUE(untintedNow());
+    EXPECT_NEAR(property(QStringLiteral("PausedUntil")).toLongLong(), before + 3600, 5);
+    EXPECT_FALSE(property(QStringLiteral("Tinted")).toBool());
+    EXPECT_TRUE(property(QStringLiteral("Status")).toString().startsWith("Paused until "));
+    call(QStringLiteral("Resume"));
+    EXPECT_TRUE(showing(3000));
+    EXPECT_EQ(property(QStringLiteral("PausedUntil")).toLongLong(), 0);
+
+    // An inhibition ends when its caller leaves the bus.
+    {
+        QDBusConnection player = bus.connect(QStringLiteral("player"));
+        const QDBusMessage reply =
+            call(QStringLiteral("Inhibit"), {QStringLiteral("mpv")}, &player);
+        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage);
+        EXPECT_NE(reply.arguments().value(0).toUInt(), 0u);
+        EXPECT_TRUE(untintedNow());
+        EXPECT_TRUE(property(QStringLiteral("Inhibited")).toBool());
+        EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Paused by mpv"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("player"));
+    }
+    EXPECT_TRUE(showing(3000)) << "the tint returns when the inhibitor leaves";
+
+    // Toggle: off, then back to the mode before.
+    call(QStringLiteral("Toggle"));
+    EXPECT_TRUE(untintedNow());
+    EXPECT_EQ(property(QStringLiteral("Mode")).toString(), QStringLiteral("off"));
+    call(QStringLiteral("Toggle"));
+    EXPECT_TRUE(showing(3000));
+    EXPECT_EQ(property(QStringLiteral("Mode")).toString(), QStringLiteral("manual"));
+
+    const QVariantMap schedule =
+        qdbus_cast<QVariantMap>(property(QStringLiteral("Schedule")).value<QDBusArgument>());
+    EXPECT_EQ(schedule.value(QStringLiteral("bedtime")).toLongLong(), 1410);
+    EXPECT_EQ(schedule.value(QStringLiteral("nightKelvin")).toLongLong(), 2700);
+
+    call(QStringLiteral("ShowPopover"));
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            for (const auto& w : desktop.windows(QStringLiteral("torvelbar"), true)) {
+                if (w.second.width() == 300) {
+                    return true;
+                }
+            }
+            return false;
+        },
+        5000));
+}
+
+TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
+    // Nobody runs: the mode and the colour are saved for the next start.
+    auto [code, out] = cli({QStringLiteral("mode"), QStringLiteral("manual")});
+    EXPECT_EQ(code, 0) << out.toStdString();
+    std::tie(code, out) = cli({QStringLiteral("kelvin"), QStringLiteral("3300")});
+    EXPECT_EQ(code, 0) << out.toStdString();
+    for (const char* command : {"status", "pause", "resume", "toggle"}) {
+        std::tie(code, out) = cli({QString::fromLatin1(command)});
+        EXPECT_EQ(code, 1) << command;
+        EXPECT_EQ(out, QStringLiteral("torvelbar: TorvelBar is not running")) << command;
+    }
+
+    startApp();
+    EXPECT_TRUE(showing(3300)) << "the next start used them";
+    std::tie(code, out) = cli({QStringLiteral("status")});
+    EXPECT_EQ(out, QStringLiteral("Fixed color \u00B7 3300 K"));
+
+    QProcess follow;
+    desktop.start(follow, QStringLiteral(TORVELBAR_EXECUTABLE),
+                  {QStringLiteral("status"), QStringLiteral("--json"), QStringLiteral("--follow")});
+    ASSERT_TRUE(follow.waitForReadyRead(5000));
+    QByteArray lines = follow.readAll();
+
+    std::tie(code, out) = cli({QStringLiteral("toggle")});
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(untintedNow());
+    std::tie(code, out) = cli({QStringLiteral("toggle")});
+    EXPECT_TRUE(showing(3300));
+    std::tie(code, out) = cli({QStringLiteral("pause"), QStringLiteral("30m")});
+    EXPECT_TRUE(untintedNow());
+    std::tie(code, out) = cli({QStringLiteral("resume")});
+    EXPECT_TRUE(showing(3300));
+    std::tie(code, out) = cli({QStringLiteral("kelvin"), QStringLiteral("2900")});
+    EXPECT_TRUE(showing(2900));
+    std::tie(code, out) = cli({QStringLiteral("kelvin"), QStringLiteral("abc")});
+    EXPECT_EQ(code, 2);
+    EXPECT_TRUE(showing(2900)) << "bad input changes nothing";
+
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            lines += follow.readAll();
+            return lines.contains("\"text\":\"2900K\"");
+        },
+        5000))
+        << lines.toStdString();
+    EXPECT_TRUE(lines.contains("\"class\":\"off\"")) << "the toggle was seen live";
+    EXPECT_TRUE(lines.contains("\"class\":\"paused\"")) << "and the pause";
+    app.terminate();
+    EXPECT_TRUE(follow.waitForFinished(5000)) << "--follow ends with the app";
+}
+
+} // namespace
+} // namespace torvel
