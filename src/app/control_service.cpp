@@ -102,7 +102,7 @@ QString ControlService::status() const {
 }
 
 bool ControlService::tinted() const {
-    return settings_.mode() != TorvelMode::off && !coordinator_.suspended();
+    return !coordinator_.showsOwnColors();
 }
 
 qlonglong ControlService::pausedUntil() const {

@@ -1,5 +1,6 @@
 #include "app/display_host.h"
 
+#include "platform/gnome/gnome_display_layer.h"
 #include "platform/kwin/kwin_display_layer.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/x11/display_key.h"
@@ -42,6 +43,9 @@ DisplayHost chooseDisplayHost(const SessionFacts& f) {
         case W::noGammaControl:
             if (f.nightLight == SessionFacts::NightLight::kwin) {
                 return DisplayHost{DisplayHost::Kind::kwin, {}, waylandPlatform, {}};
+            }
+            if (f.nightLight == SessionFacts::NightLight::gnome) {
+                return DisplayHost{DisplayHost::Kind::gnome, {}, waylandPlatform, {}};
             }
             return refuse(QStringLiteral(
                 "this Wayland compositor offers no gamma control to applications, nor a night "
@@ -101,9 +105,13 @@ SessionFacts gatherFacts() {
             return f;
         case WaylandDisplayLayer::Probe::noGammaControl:
             f.wayland = SessionFacts::Wayland::noGammaControl;
-            f.nightLight = KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none
-                               ? SessionFacts::NightLight::kwin
-                               : SessionFacts::NightLight::none;
+            if (KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none) {
+                f.nightLight = SessionFacts::NightLight::kwin;
+            } else if (GnomeDisplayLayer::probe()) {
+                f.nightLight = SessionFacts::NightLight::gnome;
+            } else {
+                f.nightLight = SessionFacts::NightLight::none;
+            }
             return f;
         case WaylandDisplayLayer::Probe::noConnection:
             f.wayland = SessionFacts::Wayland::noConnection;
@@ -132,6 +140,8 @@ std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QStrin
         return WaylandDisplayLayer::create(QString(), error);
     case DisplayHost::Kind::kwin:
         return KWinDisplayLayer::create({{}, {}, displayLocked}, error);
+    case DisplayHost::Kind::gnome:
+        return GnomeDisplayLayer::create({{}, displayLocked, {}}, error);
     case DisplayHost::Kind::x11:
         return X11DisplayLayer::create(QString(), error, displayLocked);
     case DisplayHost::Kind::none:

@@ -1,8 +1,8 @@
 #pragma once
 // Which display layer a session gets, decided at start before any GUI
 // exists: the compositor's gamma control on Wayland, KWin's Night Color
-// where Plasma offers no gamma control, RandR on a real X server, and a
-// clear refusal where tinting could not reach the screens.
+// or GNOME's Night Light where Plasma or GNOME offer no gamma control, RandR on a real X server,
+// and a clear refusal where tinting could not reach the screens.
 
 #include <memory>
 #include <QString>
@@ -20,7 +20,7 @@ struct SessionFacts {
     } wayland = Wayland::notTried;
     QString waylandError;
     // A desktop's own night light, asked only where gamma control is missing.
-    enum class NightLight { notTried, kwin, none } nightLight = NightLight::notTried;
+    enum class NightLight { notTried, kwin, gnome, none } nightLight = NightLight::notTried;
 
     QString xDisplay; // DISPLAY; empty when not set
     enum class X { notTried, usable, unusable } x = X::notTried;
@@ -29,7 +29,7 @@ struct SessionFacts {
 };
 
 struct DisplayHost {
-    enum class Kind { wayland, kwin, x11, none } kind = Kind::none;
+    enum class Kind { wayland, kwin, gnome, x11, none } kind = Kind::none;
     QString message;       // for `none`: the one line the user reads
     QByteArray qtPlatform; // QT_QPA_PLATFORM for the GUI
     // Names the display however its variable is spelt: one TorvelBar may

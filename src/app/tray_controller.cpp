@@ -269,7 +269,7 @@ void TrayController::refresh() {
         return;
     }
     // Paused or inhibited, the icon shows the off symbol.
-    const bool isOff = settings_.mode() == TorvelMode::off || coordinator_.suspended();
+    const bool isOff = coordinator_.showsOwnColors();
     const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
     // The image depends on these alone. Most ticks change none of them, and
     // then neither drawing nor sending happens: the tray host redraws (over

@@ -36,6 +36,8 @@ void Coordinator::start() {
     // for the next turn. Several changes in one turn give several updates.
     cancellables_.push_back(settings_.objectWillChange().subscribe(
         [this, update = weakUpdate()] { mainQueue_.post(update); }));
+    // A host's hold changes what the views say, not what we apply.
+    cancellables_.push_back(gamma_.subscribeHostHold([this] { objectWillChange_.send(); }));
     systemEvents_.observe(SystemNotice::machineWoke, weakUpdate());
     systemEvents_.observe(SystemNotice::clockSet, weakUpdate());
     systemEvents_.observe(SystemNotice::timeZoneChanged, weakUpdate());

@@ -79,6 +79,13 @@ public:
     // Paused or inhibited: the displays keep their own colours whatever the
     // mode says.
     bool suspended() const { return pausedUntil_.has_value() || !inhibitions_.empty(); }
+    // The host holding our colour off for now (GNOME's "Disable until
+    // tomorrow"): we leave it be, and the views say so.
+    std::optional<QString> hostHold() const { return gamma_.hostHold(); }
+    // Whether the displays show their own colours now, for whatever reason.
+    bool showsOwnColors() const {
+        return settings_.mode() == TorvelMode::off || suspended() || hostHold().has_value();
+    }
 
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
 

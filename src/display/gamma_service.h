@@ -36,6 +36,12 @@ public:
     // The value applied to the displays, or nothing when untinted.
     std::optional<std::int64_t> kelvin() const { return kelvin_; }
 
+    // The host's own hold on the colour, if any (see DisplayLayer).
+    std::optional<QString> hostHold() const { return display_.hostHold(); }
+    [[nodiscard]] Subscription subscribeHostHold(std::function<void()> handler) const {
+        return display_.subscribeHostHold(std::move(handler));
+    }
+
 private:
     void write();
     void installDisplayHook();

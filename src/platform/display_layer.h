@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <QString>
 #include <span>
 #include <variant>
 #include <vector>
@@ -53,13 +55,24 @@ public:
     // (screen saver or power-saving ended). An empty function clears it.
     virtual void setScreensWakeHandler(std::function<void()> handler) = 0;
 
+    // Why the host itself holds our colour off for now (GNOME's "Disable
+    // until tomorrow"), in words that follow "Paused by "; nothing when it
+    // does not. The layer leaves such a hold be and tints again after it.
+    virtual std::optional<QString> hostHold() const { return std::nullopt; }
+    [[nodiscard]] Subscription subscribeHostHold(std::function<void()> handler) const {
+        return hostHold_.subscribe(std::move(handler));
+    }
+
 protected:
     // For implementations: tells every subscriber. Call it from the main
     // loop, never from inside a caller's request.
     void notifyReconfiguration(const DisplayChange& change) const { reconfiguration_.send(change); }
+    // For implementations: after hostHold() changed.
+    void notifyHostHold() const { hostHold_.send(); }
 
 private:
     Notifier<const DisplayChange&> reconfiguration_;
+    Notifier<> hostHold_;
 };
 
 // Hosts with a colour transfer table per display.

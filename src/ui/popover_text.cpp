@@ -11,6 +11,8 @@ Suspension suspensionOf(const Coordinator& coordinator) {
     Suspension s{coordinator.pausedUntil(), std::nullopt};
     if (!coordinator.inhibitions().empty()) {
         s.inhibitedBy = coordinator.inhibitions().front().reason;
+    } else {
+        s.inhibitedBy = coordinator.hostHold();
     }
     return s;
 }

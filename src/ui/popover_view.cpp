@@ -320,8 +320,7 @@ QWidget* PopoverView::buildScheduleSection() {
 }
 
 QString PopoverView::titleText() const {
-    return settings_.mode() == TorvelMode::off || coordinator_.suspended() ? offTitle_->text()
-                                                                           : kelvinTitle_->text();
+    return coordinator_.showsOwnColors() ? offTitle_->text() : kelvinTitle_->text();
 }
 
 QString PopoverView::statusText() const {
@@ -336,7 +335,7 @@ void PopoverView::refresh() {
     buildSection();
     const TorvelMode mode = settings_.mode();
     // Paused or inhibited, the header reads as in the off mode.
-    const bool off = mode == TorvelMode::off || coordinator_.suspended();
+    const bool off = coordinator_.showsOwnColors();
     swatch_->setKelvin(off ? std::nullopt : std::optional(coordinator_.kelvin()));
     kelvinTitle_->setText(QString::number(coordinator_.kelvin()));
     kelvinTitle_->setVisible(!off);

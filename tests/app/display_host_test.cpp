@@ -28,7 +28,12 @@ TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
     EXPECT_EQ(chooseDisplayHost(plasma).kind, Kind::kwin);
     EXPECT_EQ(chooseDisplayHost(plasma).qtPlatform, "wayland;xcb");
 
-    // GNOME: refused even with an Xwayland at hand, whose ramps no screen
+    // GNOME: its Night Light.
+    auto gnomeSession = wayland(W::noGammaControl);
+    gnomeSession.nightLight = SessionFacts::NightLight::gnome;
+    EXPECT_EQ(chooseDisplayHost(gnomeSession).kind, Kind::gnome);
+
+    // Neither: refused even with an Xwayland at hand, whose ramps no screen
     // shows.
     auto gnome = wayland(W::noGammaControl);
     gnome.nightLight = SessionFacts::NightLight::none;

@@ -1,0 +1,311 @@
+#include "platform/gnome/gnome_display_layer.h"
+
+#include "platform/gnome/night_light_window.h"
+#include "platform/linux/capture_file.h"
+
+#include <gio/gio.h>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QJsonObject>
+#include <QJsonValue>
+
+namespace torvel {
+
+namespace {
+
+const char* const schemaId = "org.gnome.settings-daemon.plugins.color";
+const char* const enabledKey = "night-light-enabled";
+const char* const temperatureKey = "night-light-temperature";
+const char* const automaticKey = "night-light-schedule-automatic";
+const char* const fromKey = "night-light-schedule-from";
+const char* const toKey = "night-light-schedule-to";
+const char* const allKeys[] = {enabledKey, temperatureKey, automaticKey, fromKey, toKey};
+
+const QString colorService = QStringLiteral("org.gnome.SettingsDaemon.Color");
+const QString colorPath = QStringLiteral("/org/gnome/SettingsDaemon/Color");
+
+bool schemaInstalled() {
+    GSettingsSchemaSource* source = g_settings_schema_source_get_default();
+    GSettingsSchema* schema =
+        source ? g_settings_schema_source_lookup(source, schemaId, TRUE) : nullptr;
+    if (schema) {
+        g_settings_schema_unref(schema);
+    }
+    return schema != nullptr;
+}
+
+// A user value as JSON: bool, number, or null for "at its default".
+QJsonValue userValue(GSettings* settings, const char* key) {
+    GVariant* v = g_settings_get_user_value(settings, key);
+    if (!v) {
+        return QJsonValue(QJsonValue::Null);
+    }
+    QJsonValue out;
+    if (g_variant_is_of_type(v, G_VARIANT_TYPE_BOOLEAN)) {
+        out = static_cast<bool>(g_variant_get_boolean(v));
+    } else if (g_variant_is_of_type(v, G_VARIANT_TYPE_UINT32)) {
+        out = static_cast<qint64>(g_variant_get_uint32(v));
+    } else if (g_variant_is_of_type(v, G_VARIANT_TYPE_DOUBLE)) {
+        out = g_variant_get_double(v);
+    }
+    g_variant_unref(v);
+    return out;
+}
+
+// Puts a captured value back: null resets the key to its default.
+void putBack(GSettings* settings, const char* key, const QJsonValue& value) {
+    if (value.isNull() || value.isUndefined()) {
+        g_settings_reset(settings, key);
+    } else if (value.isBool()) {
+        g_settings_set_boolean(settings, key, value.toBool());
+    } else if (key == temperatureKey) {
+        g_settings_set_uint(
+            settings, key,
+            static_cast<guint>(std::clamp<qint64>(value.toInteger(), 0, G_MAXUINT32)));
+    } else {
+        g_settings_set_double(settings, key, value.toDouble());
+    }
+}
+
+// The capture is written by us, but a file can hold anything: each value
+// must be of its key's kind, or null.
+bool validCapture(const QJsonObject& o) {
+    for (const char* key : allKeys) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        const bool boolKey = key == enabledKey || key == automaticKey;
+        if (!(v.isNull() || (boolKey ? v.isBool() : v.isDouble()))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+struct GnomeDisplayLayer::Impl {
+    GSettings* settings = nullptr;
+    CaptureFile capture{QString()};
+    bool displayLocked = false;
+    std::function<QDateTime()> clock;
+    std::optional<QJsonObject> original; // the user's five values
+    std::optional<std::int64_t> wanted;  // the temperature we stand for
+    bool disabledUntilTomorrow = false;
+    std::function<void()> hostHoldChanged;
+    std::function<void()> wakeHandler;
+    QObject context;
+
+    ~Impl() {
+        if (settings) {
+            g_object_unref(settings);
+        }
+    }
+
+    double hourNow() const {
+        const QTime t = clock().time();
+        return t.hour() + t.minute() / 60.0 + t.second() / 3600.0;
+    }
+
+    void captureOriginal() {
+        QJsonObject o;
+        for (const char* key : allKeys) {
+            o.insert(QLatin1String(key), userValue(settings, key));
+        }
+        original = o;
+        const auto left = capture.load();
+        if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
+            capture.save(o); // without a place for it we still tint, as on X11
+        }
+    }
+
+    // What should stand, compared with what does: writes only the difference.
+    void enforce() {
+        if (!wanted || disabledUntilTomorrow) {
+            return;
+        }
+        bool wrote = false;
+        if (!g_settings_get_boolean(settings, enabledKey)) {
+            g_settings_set_boolean(settings, enabledKey, TRUE);
+            wrote = true;
+        }
+        if (g_settings_get_boolean(settings, automaticKey)) {
+            g_settings_set_boolean(settings, automaticKey, FALSE);
+            wrote = true;
+        }
+        const NightLightWindow current{g_settings_get_double(settings, fromKey),
+                                       g_settings_get_double(settings, toKey)};
+        if (const auto moved = movedWindow(current, hourNow())) {
+            g_settings_set_double(settings, fromKey, moved->from);
+            g_settings_set_double(settings, toKey, moved->to);
+            wrote = true;
+        }
+        const auto kelvin = static_cast<guint>(*wanted);
+        if (g_settings_get_uint(settings, temperatureKey) != kelvin) {
+            g_settings_set_uint(settings, temperatureKey, kelvin);
+            wrote = true;
+        }
+        if (wrote) {
+            g_settings_sync(); // on its way to dconf before we go on
+        }
+    }
+
+    void restore() {
+        if (!original) {
+            return;
+        }
+        for (const char* key : allKeys) {
+            putBack(settings, key, original->value(QLatin1String(key)));
+        }
+        g_settings_sync();
+        capture.remove();
+        original.reset();
+        wanted.reset();
+    }
+
+    void restoreLeftovers() {
+        const auto left = capture.load();
+        if (!left) {
+            capture.remove(); // written atomically: an unreadable file was never ours
+            return;
+        }
+        if (!displayLocked && isOtherProcessRunning(left->pid)) {
+            return;
+        }
+        if (!validCapture(left->state)) {
+            capture.remove();
+            return;
+        }
+        original = left->state;
+        restore();
+    }
+
+    void readDisabledUntilTomorrow() {
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            colorService, colorPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get << colorService << QStringLiteral("DisabledUntilTomorrow");
+        get.setAutoStartService(false);
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 2000);
+        setDisabledUntilTomorrow(
+            reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+            reply.arguments().front().value<QDBusVariant>().variant().toBool());
+    }
+
+    void setDisabledUntilTomorrow(bool disabled) {
+        if (disabled == disabledUntilTomorrow) {
+            return;
+        }
+        disabledUntilTomorrow = disabled;
+        if (!disabled) {
+            enforce(); // the hold is over: our colour again
+        }
+        if (hostHoldChanged) {
+            hostHoldChanged();
+        }
+    }
+};
+
+// Hears gnome-settings-daemon's PropertiesChanged; QtDBus delivers signals
+// to slots only, so a small object with one.
+class GnomeColorWatch : public QObject {
+    Q_OBJECT
+public:
+    explicit GnomeColorWatch(GnomeDisplayLayer::Impl& impl)
+        : impl_(impl) {}
+public Q_SLOTS:
+    void changed(const QString&, const QVariantMap& properties, const QStringList&) {
+        const auto it = properties.find(QStringLiteral("DisabledUntilTomorrow"));
+        if (it != properties.end()) {
+            impl_.setDisabledUntilTomorrow(it->toBool());
+        }
+    }
+
+private:
+    GnomeDisplayLayer::Impl& impl_;
+};
+
+bool GnomeDisplayLayer::probe() {
+    if (!schemaInstalled()) {
+        return false;
+    }
+    const QString name = QStringLiteral("torvelbar-gnome-probe");
+    bool found = false;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, name);
+        QDBusMessage get = QDBusMessage::createMethodCall(
+            colorService, colorPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        get << colorService << QStringLiteral("NightLightActive");
+        get.setAutoStartService(false);
+        found = bus.isConnected() &&
+                bus.call(get, QDBus::Block, 3000).type() == QDBusMessage::ReplyMessage;
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return found;
+}
+
+std::unique_ptr<GnomeDisplayLayer> GnomeDisplayLayer::create(const Options& options,
+                                                             QString* error) {
+    if (!schemaInstalled()) {
+        if (error) {
+            *error = QStringLiteral("GNOME's Night Light settings schema is not installed");
+        }
+        return nullptr;
+    }
+    auto impl = std::make_unique<Impl>();
+    impl->settings = g_settings_new(schemaId);
+    impl->capture = CaptureFile(options.capture.isEmpty()
+                                    ? CaptureFile::pathFor(QStringLiteral("gnome-night-light.json"))
+                                    : options.capture);
+    impl->displayLocked = options.displayLocked;
+    impl->clock = options.clock ? options.clock : [] { return QDateTime::currentDateTime(); };
+    impl->restoreLeftovers();
+    impl->readDisabledUntilTomorrow();
+    auto* watch = new GnomeColorWatch(*impl);
+    watch->setParent(&impl->context);
+    QDBusConnection::sessionBus().connect(colorService, colorPath,
+                                          QStringLiteral("org.freedesktop.DBus.Properties"),
+                                          QStringLiteral("PropertiesChanged"), watch,
+                                          SLOT(changed(QString, QVariantMap, QStringList)));
+    return std::unique_ptr<GnomeDisplayLayer>(new GnomeDisplayLayer(std::move(impl)));
+}
+
+GnomeDisplayLayer::GnomeDisplayLayer(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl)) {
+    impl_->hostHoldChanged = [this] { notifyHostHold(); };
+}
+
+GnomeDisplayLayer::~GnomeDisplayLayer() {
+    impl_->restore();
+}
+
+void GnomeDisplayLayer::setTemperature(std::int64_t kelvin) {
+    if (!impl_->original) {
+        impl_->captureOriginal();
+    }
+    impl_->wanted = kelvin;
+    impl_->enforce();
+}
+
+void GnomeDisplayLayer::restoreColorSettings() {
+    impl_->restore();
+}
+
+void GnomeDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
+    impl_->wakeHandler = std::move(handler);
+}
+
+std::optional<QString> GnomeDisplayLayer::hostHold() const {
+    if (impl_->disabledUntilTomorrow && impl_->wanted) {
+        return QStringLiteral("GNOME until tomorrow");
+    }
+    return std::nullopt;
+}
+
+QString GnomeDisplayLayer::captureFilePath() const {
+    return impl_->capture.path();
+}
+
+} // namespace torvel
+
+#include "gnome_display_layer.moc"
