@@ -1,5 +1,6 @@
 #include "support/gnome_session.h"
 
+#include "support/child_process.h"
 #include "support/event_loop.h"
 
 #include <QFile>
@@ -77,15 +78,7 @@ GnomeSession::GnomeSession() {
 }
 
 GnomeSession::~GnomeSession() {
-    for (QProcess* p : {&gsd_, &mutter_, &bus_}) {
-        if (p->state() != QProcess::NotRunning) {
-            p->terminate();
-            if (!p->waitForFinished(5000)) {
-                p->kill();
-                p->waitForFinished();
-            }
-        }
-    }
+    stopProcesses({&gsd_, &mutter_, &bus_});
 }
 
 QProcessEnvironment GnomeSession::environment() const {

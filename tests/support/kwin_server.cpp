@@ -1,5 +1,6 @@
 #include "support/kwin_server.h"
 
+#include "support/child_process.h"
 #include "support/event_loop.h"
 
 #include <QDBusMessage>
@@ -73,15 +74,7 @@ KWinServer::~KWinServer() {
     if (!connectionName_.isEmpty()) {
         QDBusConnection::disconnectFromBus(connectionName_);
     }
-    for (QProcess* p : {&kwin_, &bus_}) {
-        if (p->state() != QProcess::NotRunning) {
-            p->terminate();
-            if (!p->waitForFinished(5000)) {
-                p->kill();
-                p->waitForFinished();
-            }
-        }
-    }
+    stopProcesses({&kwin_, &bus_});
 }
 
 QVariantMap KWinServer::nightColor() const {

@@ -13,6 +13,24 @@ namespace {
 
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
+// Reads an a(iiay) of pixmaps: the sizes of those whose data is whole.
+QStringList readPixmaps(const QDBusArgument& arg) {
+    QStringList sizes;
+    arg.beginArray();
+    while (!arg.atEnd()) {
+        int w = 0, h = 0;
+        QByteArray data;
+        arg.beginStructure();
+        arg >> w >> h >> data;
+        arg.endStructure();
+        if (data.size() == w * h * 4) {
+            sizes << QStringLiteral("%1x%2").arg(w).arg(h);
+        }
+    }
+    arg.endArray();
+    return sizes;
+}
+
 } // namespace
 
 struct StatusNotifierHost::Watcher final : QDBusVirtualObject {
@@ -62,22 +80,8 @@ QVariantMap StatusNotifierHost::itemProperties(const QString& service) const {
 }
 
 QStringList StatusNotifierHost::iconSizes(const QString& service) const {
-    QStringList sizes;
-    const auto arg =
-        itemProperties(service).value(QStringLiteral("IconPixmap")).value<QDBusArgument>();
-    arg.beginArray();
-    while (!arg.atEnd()) {
-        int w = 0, h = 0;
-        QByteArray data;
-        arg.beginStructure();
-        arg >> w >> h >> data;
-        arg.endStructure();
-        if (data.size() == w * h * 4) {
-            sizes << QStringLiteral("%1x%2").arg(w).arg(h);
-        }
-    }
-    arg.endArray();
-    return sizes;
+    return readPixmaps(
+        itemProperties(service).value(QStringLiteral("IconPixmap")).value<QDBusArgument>());
 }
 
 std::pair<QString, QString> StatusNotifierHost::toolTip(const QString& service) const {
@@ -86,15 +90,7 @@ std::pair<QString, QString> StatusNotifierHost::toolTip(const QString& service) 
     QString icon, title, text;
     arg.beginStructure();
     arg >> icon;
-    arg.beginArray();
-    while (!arg.atEnd()) {
-        int w = 0, h = 0;
-        QByteArray data;
-        arg.beginStructure();
-        arg >> w >> h >> data;
-        arg.endStructure();
-    }
-    arg.endArray();
+    readPixmaps(arg);
     arg >> title >> text;
     arg.endStructure();
     return {title, text};
