@@ -6,15 +6,19 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
-# Starts the app in the current desktop session (needs DISPLAY).
-run: build
-	build/release/src/app/torvelbar
+# Starts the app in the current desktop session. Installs and builds only
+# what the app needs: no test packages, no tests.
+run:
+	@scripts/install-deps run
+	cmake --preset app
+	cmake --build --preset app -j $(JOBS)
+	build/app/src/app/torvelbar
 
 test: build
 	ctest --preset release -j $(JOBS)

@@ -48,6 +48,8 @@ void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
     if (justClosed()) {
         return;
     }
+    anchor_ = anchor;
+    clickPoint_ = clickPoint;
     view_->refresh();
     adjustSize();
     if (placement_ == Placement::nextToIcon) {
@@ -65,7 +67,7 @@ void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
         screen = QGuiApplication::primaryScreen();
     }
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const QSize size = sizeHint();
+    const QSize size = isVisible() ? this->size() : sizeHint();
     // Under the icon when it sits in the upper half, above it otherwise.
     const QRect icon = anchor.isEmpty() ? QRect(clickPoint, QSize(1, 1)) : anchor;
     int x = icon.center().x() - size.width() / 2;
@@ -74,6 +76,13 @@ void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     move(x, y);
+}
+
+void PopoverWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (placement_ == Placement::nextToIcon && isVisible()) {
+        place(anchor_, clickPoint_);
+    }
 }
 
 void PopoverWindow::showEvent(QShowEvent* event) {

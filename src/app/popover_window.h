@@ -50,6 +50,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The content grows or shrinks with the mode: placed again, so it stays
+    // against the icon (growing upward from a bottom panel) and on screen.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void place(const QRect& anchor, const QPoint& clickPoint);
@@ -59,6 +62,8 @@ private:
     LoginItem& loginItem_;
     Placement placement_;
     QElapsedTimer sinceHidden_;
+    QRect anchor_;
+    QPoint clickPoint_;
     PopoverView* view_ = nullptr;
 };
 

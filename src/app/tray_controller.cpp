@@ -23,7 +23,9 @@ namespace {
 
 const QString appTitle = QStringLiteral("TorvelBar");
 
-// Entry ids: the three modes, the pauses, then the switch and Quit.
+// Entry ids: the popover, the three modes, the pauses, then the switch and
+// Quit.
+constexpr int openEntry = 30;
 constexpr int pauseHourEntry = 5;
 constexpr int pauseMorningEntry = 6;
 constexpr int resumeEntry = 7;
@@ -106,6 +108,9 @@ TrayController::~TrayController() = default;
 TrayMenu TrayController::menuEntries() const {
     using Kind = TrayMenuEntry::Kind;
     TrayMenu menu;
+    // Some tray hosts pass no left click and show only this menu.
+    menu.push_back({openEntry, Kind::action, tr("Open TorvelBar")});
+    menu.push_back({firstSeparator + 3, Kind::separator, {}});
     for (const TorvelMode mode : allModes) {
         menu.push_back({modeEntry(mode), Kind::radio, modeName(mode), settings_.mode() == mode});
     }
@@ -128,7 +133,9 @@ void TrayController::chooseEntry(int id) {
             settings_.setMode(mode);
         }
     }
-    if (id == pauseHourEntry) {
+    if (id == openEntry) {
+        openPopover();
+    } else if (id == pauseHourEntry) {
         coordinator_.pause(QDateTime::currentDateTime().addSecs(3600));
     } else if (id == pauseMorningEntry) {
         coordinator_.pause(coordinator_.nextWake());

@@ -146,6 +146,11 @@ void FlatSlider::keyPressEvent(QKeyEvent* event) {
     update();
 }
 
+void FlatSlider::hideEvent(QHideEvent* event) {
+    end();
+    QWidget::hideEvent(event);
+}
+
 void FlatSlider::focusInEvent(QFocusEvent* event) {
     noteFocusReason(*this, event->reason());
     QWidget::focusInEvent(event);

@@ -40,6 +40,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Hiding (the popover closing under a held knob) ends the drag: the
+    // release will never come, and the next press must start a new one.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void change(double x);

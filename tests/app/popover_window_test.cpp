@@ -4,6 +4,8 @@
 #include "ui/popover_view.h"
 
 #include <gtest/gtest.h>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 namespace torvel {
@@ -35,6 +37,34 @@ TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
     EXPECT_TRUE(window.justClosed());
     window.toggle(QRect(), QPoint(500, 10));
     EXPECT_FALSE(window.isVisible()) << "the click that closed it does not reopen it";
+
+    // The release never came; the next drag must start a preview again.
+    EXPECT_FALSE(night.dragging());
+    QTest::qWait(350);
+    window.toggle(QRect(), QPoint(500, 10));
+    QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(30, 9));
+    QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(60, 9));
+    EXPECT_EQ(coordinator.preview(), Coordinator::Preview::night);
+    QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(60, 9));
+    EXPECT_EQ(coordinator.preview(), std::nullopt);
+}
+
+TEST(PopoverWindow, FromABottomPanelItGrowsUpwardAndStaysOnScreen) {
+    test::AppRig r;
+    r.settings.setMode(TorvelMode::off);
+    r.coordinator.start();
+    PopoverWindow window(r.settings, r.coordinator, r.loginItem);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect icon(area.right() - 40, area.bottom() - 22, 22, 22);
+    window.toggle(icon, icon.center());
+    ASSERT_TRUE(window.isVisible());
+    const int bottom = window.geometry().bottom();
+    EXPECT_LT(bottom, icon.top());
+
+    r.settings.setMode(TorvelMode::automatic); // the schedule section is much taller
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.height() > 300; }, 2000));
+    EXPECT_EQ(window.geometry().bottom(), bottom) << "grew upward, against the icon";
+    EXPECT_TRUE(area.contains(window.geometry())) << "and stayed on the screen";
 }
 
 TEST(PopoverWindow, OnWaylandTheCompositorPlacesItAndLosingFocusClosesIt) {

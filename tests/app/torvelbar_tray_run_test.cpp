@@ -131,7 +131,8 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
     for (const auto& entry : menu) {
         labels << entry.second;
     }
-    EXPECT_EQ(labels, (QStringList{QStringLiteral("Schedule"), QStringLiteral("Manual"),
+    EXPECT_EQ(labels, (QStringList{QStringLiteral("Open TorvelBar"), QStringLiteral("-"),
+                                   QStringLiteral("Schedule"), QStringLiteral("Manual"),
                                    QStringLiteral("Off"), QStringLiteral("-"),
                                    QStringLiteral("Pause for 1 hour"),
                                    QStringLiteral("Pause until morning"), QStringLiteral("-"),
