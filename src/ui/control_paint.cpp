@@ -34,11 +34,12 @@ void strokeInside(QPainter& painter, const QRectF& rect, qreal radius, qreal wid
     painter.restore();
 }
 
-void paintFocusRing(QPainter& painter, const QWidget& widget, const QRectF& rect, qreal radius) {
+void paintFocusRing(QPainter& painter, const QWidget& widget, const QRectF& rect, qreal radius,
+                    const QColor& color) {
     if (!widget.hasFocus() || !keyboardFocus(widget)) {
         return;
     }
-    strokeInside(painter, rect, radius, 1.0, Style::accent().resolve());
+    strokeInside(painter, rect, radius, 1.0, color.isValid() ? color : Style::accent().resolve());
 }
 
 bool keyboardFocus(const QWidget& widget) {

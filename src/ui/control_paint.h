@@ -16,7 +16,10 @@ void fillRounded(QPainter& painter, const QRectF& rect, qreal radius, const QCol
 void strokeInside(QPainter& painter, const QRectF& rect, qreal radius, qreal width,
                   const QColor& color);
 // A 1-point accent ring around `rect` when `widget` has keyboard focus.
-void paintFocusRing(QPainter& painter, const QWidget& widget, const QRectF& rect, qreal radius);
+// In the accent colour unless `color` is given (a control filled with the
+// accent needs another to show its ring).
+void paintFocusRing(QPainter& painter, const QWidget& widget, const QRectF& rect, qreal radius,
+                    const QColor& color = {});
 
 // Remembers whether focus came from the keyboard, so mouse clicks show no ring.
 bool keyboardFocus(const QWidget& widget);

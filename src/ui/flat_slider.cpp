@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace torvel {
 
@@ -125,29 +126,91 @@ void FlatSlider::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FlatSlider::keyPressEvent(QKeyEvent* event) {
-    const int direction = event->key() == Qt::Key_Left || event->key() == Qt::Key_Down  ? -1
-                          : event->key() == Qt::Key_Right || event->key() == Qt::Key_Up ? 1
-                                                                                        : 0;
-    if (direction == 0 || dragging_) {
+    const double pageSteps = 10;
+    const double range = (upper_ - lower_) / step_;
+    double steps = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        steps = -1;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        steps = 1;
+        break;
+    case Qt::Key_PageDown:
+        steps = -pageSteps;
+        break;
+    case Qt::Key_PageUp:
+        steps = pageSteps;
+        break;
+    case Qt::Key_Home:
+        steps = -range;
+        break;
+    case Qt::Key_End:
+        steps = range;
+        break;
+    default:
+        break;
+    }
+    if (steps == 0 || dragging_) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // One step, told as a short edit so previews behave as for a drag.
-    const double next = std::clamp(value_.get() + direction * step_, lower_, upper_);
-    if (onEditingChanged_) {
-        onEditingChanged_(true);
+    stepBy(steps);
+}
+
+void FlatSlider::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    if (dragging_ || event->angleDelta().y() == 0) {
+        QWidget::wheelEvent(event);
+        return;
     }
+    stepBy(notches != 0 ? notches : (event->angleDelta().y() > 0 ? 1 : -1));
+    event->accept();
+}
+
+void FlatSlider::stepBy(double steps) {
+    if (!keyboardEditing_) {
+        keyboardEditing_ = true;
+        if (onEditingChanged_) {
+            onEditingChanged_(true);
+        }
+    }
+    const double next = std::clamp(value_.get() + steps * step_, lower_, upper_);
     if (next != value_.get()) {
         value_.set(next);
     }
+    if (!keyboardHold_) {
+        keyboardHold_ = new QTimer(this);
+        keyboardHold_->setSingleShot(true);
+        connect(keyboardHold_, &QTimer::timeout, this, [this] { endKeyboardEdit(); });
+    }
+    keyboardHold_->start(keyboardHoldMs);
+    update();
+}
+
+void FlatSlider::endKeyboardEdit() {
+    if (keyboardHold_) {
+        keyboardHold_->stop();
+    }
+    if (!keyboardEditing_) {
+        return;
+    }
+    keyboardEditing_ = false;
     if (onEditingChanged_) {
         onEditingChanged_(false);
     }
-    update();
+}
+
+void FlatSlider::focusOutEvent(QFocusEvent* event) {
+    endKeyboardEdit();
+    QWidget::focusOutEvent(event);
 }
 
 void FlatSlider::hideEvent(QHideEvent* event) {
     end();
+    endKeyboardEdit();
     QWidget::hideEvent(event);
 }
 

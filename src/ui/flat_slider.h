@@ -6,6 +6,7 @@
 #include "ui/binding.h"
 
 #include <functional>
+#include <QTimer>
 #include <QWidget>
 
 namespace torvel {
@@ -25,6 +26,8 @@ struct SliderGeometry {
 class FlatSlider final : public QWidget {
     Q_OBJECT // its class name picks the slider's accessible role
         public : static constexpr int controlHeight = 18;
+    // How long a preview stays after the last key or wheel step.
+    static constexpr int keyboardHoldMs = 1000;
 
     FlatSlider(Binding<double> value, double lower, double upper, double step,
                std::function<void(bool)> onEditingChanged, QWidget* parent = nullptr);
@@ -39,7 +42,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // Hiding (the popover closing under a held knob) ends the drag: the
     // release will never come, and the next press must start a new one.
     void hideEvent(QHideEvent* event) override;
@@ -47,11 +52,18 @@ protected:
 private:
     void change(double x);
     void end();
+    // A key or the wheel moves the value by `steps` (or to an end): an edit
+    // held open for a moment after the last one, so a preview stays while
+    // the keys are pressed and the user sees the colour being picked.
+    void stepBy(double steps);
+    void endKeyboardEdit();
 
     Binding<double> value_;
     double lower_, upper_, step_;
     std::function<void(bool)> onEditingChanged_;
     bool dragging_ = false;
+    bool keyboardEditing_ = false;
+    QTimer* keyboardHold_ = nullptr;
 };
 
 } // namespace torvel

@@ -63,7 +63,9 @@ void FlatSwitch::paintEvent(QPaintEvent*) {
     QColor ring = Style::knobBorder().resolve();
     ring.setAlphaF(ring.alphaF() * static_cast<float>(1 - position_));
     strokeInside(painter, knob, knobSize / 2.0, 1.0, ring);
-    paintFocusRing(painter, *this, track, trackHeight / 2.0);
+    // On, the track is the accent itself: the ring takes the label colour.
+    paintFocusRing(painter, *this, track, trackHeight / 2.0,
+                   position_ > 0.5 ? primaryLabel() : QColor());
 }
 
 void FlatSwitch::focusInEvent(QFocusEvent* event) {

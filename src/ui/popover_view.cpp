@@ -192,6 +192,24 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     follow_.observe(coordinator_.objectWillChange());
     follow_.observe(loginItem_.objectWillChange());
     refresh();
+    restoreTabOrder();
+}
+
+// A rebuilt section's controls would otherwise come last in the Tab order,
+// after Quit: the order follows the picture again, top to bottom.
+void PopoverView::restoreTabOrder() {
+    if (!loginSwitch_ || !quitButton_) {
+        return; // still being built
+    }
+    QWidget* previous = picker_;
+    for (QWidget* w : section_->findChildren<QWidget*>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    setTabOrder(previous, loginSwitch_);
+    setTabOrder(loginSwitch_, quitButton_);
 }
 
 PopoverView::~PopoverView() = default;
@@ -230,6 +248,7 @@ void PopoverView::buildSection() {
         section_->setFixedHeight(0);
     }
     layout_->insertWidget(layout_->indexOf(picker_) + 1, section_);
+    restoreTabOrder();
 }
 
 QWidget* PopoverView::settingRow(const QString& title, TextLine* detail, QWidget* control) {

@@ -63,6 +63,7 @@ protected:
 
 private:
     void buildSection();
+    void restoreTabOrder();
     QWidget* buildScheduleSection();
     QWidget* settingRow(const QString& title, TextLine* detail, QWidget* control);
     void stepField(std::int64_t LightSchedule::*field, std::int64_t by);

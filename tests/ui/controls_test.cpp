@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace torvel {
 namespace {
@@ -135,9 +136,29 @@ TEST(FlatSlider, DragWritesOnlyChangesAndTellsEditingOnceEachWay) {
     EXPECT_EQ(writes, 2);
     EXPECT_FALSE(slider.dragging());
 
+    // Keys and the wheel: one edit held open while they come and for a
+    // moment after, so a keyboard user sees the colour being picked.
+    editing.clear();
     QTest::keyClick(&slider, Qt::Key_Left);
     EXPECT_EQ(value, 6450);
-    EXPECT_EQ(editing, (std::vector<bool>{true, false, true, false}));
+    QTest::keyClick(&slider, Qt::Key_PageDown);
+    EXPECT_EQ(value, 5950);
+    QTest::keyClick(&slider, Qt::Key_Home);
+    EXPECT_EQ(value, 1000);
+    QWheelEvent wheel(QPointF(100, 9), QPointF(100, 9), QPoint(), QPoint(0, 240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&slider, &wheel);
+    EXPECT_EQ(value, 1100);
+    QTest::keyClick(&slider, Qt::Key_End);
+    EXPECT_EQ(value, 6500);
+    EXPECT_EQ(editing, std::vector<bool>{true}) << "still held";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editing.size() == 2; }, 3000));
+    EXPECT_EQ(editing, (std::vector<bool>{true, false}));
+
+    QTest::keyClick(&slider, Qt::Key_Down);
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&slider, &out);
+    EXPECT_EQ(editing, (std::vector<bool>{true, false, true, false})) << "leaving ends it";
 }
 
 TEST(FlatSegmented, SelectedTileEqualWidthsAndKeys) {

@@ -186,6 +186,32 @@ TEST(PopoverView, LayoutInEachMode) {
     EXPECT_EQ(r.view.statusText(), "Fixed color");
 }
 
+TEST(PopoverView, TabFollowsThePictureAfterEveryRebuild) {
+    Rig r;
+    r.coordinator.start();
+    for (const TorvelMode mode : {TorvelMode::off, TorvelMode::manual, TorvelMode::automatic}) {
+        r.settings.setMode(mode);
+        r.settle();
+        // The chain from the picker: the section's controls, then the
+        // switch, then Quit.
+        std::vector<QWidget*> chain;
+        for (QWidget* w = r.view.modePicker()->nextInFocusChain(); w != r.view.modePicker();
+             w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                chain.push_back(w);
+            }
+        }
+        const auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w); };
+        ASSERT_NE(at(r.view.loginSwitch()), chain.end());
+        EXPECT_EQ(at(r.view.loginSwitch()) + 1, at(r.view.quitButton()));
+        for (QWidget* w : r.view.modeSection()->findChildren<QWidget*>()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                EXPECT_LT(at(w), at(r.view.loginSwitch())) << static_cast<int>(mode);
+            }
+        }
+    }
+}
+
 TEST(PopoverView, StepsWriteTheWholeScheduleOnce) {
     Rig r;
     r.coordinator.start();
