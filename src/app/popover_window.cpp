@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace torvel {
@@ -28,12 +30,68 @@ PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
     , loginItem_(loginItem)
     , placement_(placement) {
     setWindowTitle(QStringLiteral("TorvelBar"));
-    view_ = new PopoverView(settings, coordinator, loginItem, this);
+    view_ = new PopoverView(settings, coordinator, loginItem);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(view_);
+    scroll_->viewport()->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
     // The window follows the content's height as the mode changes.
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(view_);
+    view_->installEventFilter(this);
+    // A hairline all round, over the content: the popover's edge on a
+    // light desktop of nearly its own colour.
+    border_ = new QWidget(this);
+    border_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border_->installEventFilter(this);
+    fitToScreen();
+}
+
+QRect PopoverWindow::screenArea() const {
+    const QPoint reference = anchor_.isEmpty() ? clickPoint_ : anchor_.center();
+    QScreen* s = QGuiApplication::screenAt(reference);
+    if (!s) {
+        s = screen() ? screen() : QGuiApplication::primaryScreen();
+    }
+    return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
+}
+
+void PopoverWindow::fitToScreen() {
+    view_->adjustSize();
+    const QSize content = view_->sizeHint().expandedTo(view_->minimumSizeHint());
+    // The room on the icon's side of the screen, so the window never covers
+    // the panel; the whole screen when the compositor places it.
+    const QRect area = screenArea();
+    int room = area.height() - 8;
+    if (placement_ == Placement::nextToIcon) {
+        const QRect icon = anchor_.isEmpty() ? QRect(clickPoint_, QSize(1, 1)) : anchor_;
+        room = icon.center().y() < area.center().y() ? area.bottom() - (icon.bottom() + 4)
+                                                     : icon.top() - 4 - area.top();
+    }
+    room = std::max(room, 200);
+    const bool scrolls = content.height() > room;
+    scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const int bar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
+    setFixedSize(content.width() + bar, std::min(content.height(), room));
+    border_->setGeometry(rect());
+    border_->raise();
+}
+
+bool PopoverWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ &&
+        (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)) {
+        QMetaObject::invokeMethod(
+            this, [this] { fitToScreen(); }, Qt::QueuedConnection);
+    } else if (watched == border_ && event->type() == QEvent::Paint) {
+        QPainter painter(border_);
+        painter.setPen(QPen(Style::hairline().resolve(), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(border_->rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool PopoverWindow::justClosed() const {
@@ -51,7 +109,7 @@ void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
     anchor_ = anchor;
     clickPoint_ = clickPoint;
     view_->refresh();
-    adjustSize();
+    fitToScreen();
     if (placement_ == Placement::nextToIcon) {
         place(anchor, clickPoint);
     }
@@ -61,13 +119,8 @@ void PopoverWindow::toggle(const QRect& anchor, const QPoint& clickPoint) {
 }
 
 void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
-    const QPoint reference = anchor.isEmpty() ? clickPoint : anchor.center();
-    QScreen* screen = QGuiApplication::screenAt(reference);
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    const QSize size = isVisible() ? this->size() : sizeHint();
+    const QRect area = screenArea();
+    const QSize size = this->size(); // fitted to the screen already
     // Under the icon when it sits in the upper half, above it otherwise.
     const QRect icon = anchor.isEmpty() ? QRect(clickPoint, QSize(1, 1)) : anchor;
     int x = icon.center().x() - size.width() / 2;

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class QScrollArea;
+
 namespace torvel {
 
 class Coordinator;
@@ -54,8 +56,14 @@ protected:
     // against the icon (growing upward from a bottom panel) and on screen.
     void resizeEvent(QResizeEvent* event) override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void place(const QRect& anchor, const QPoint& clickPoint);
+    // The content's size, or on a screen too short for it (scale 2 on
+    // 1280x800, say) the screen's height, the content scrolling inside.
+    void fitToScreen();
+    QRect screenArea() const;
 
     SettingsStore& settings_;
     Coordinator& coordinator_;
@@ -65,6 +73,8 @@ private:
     QRect anchor_;
     QPoint clickPoint_;
     PopoverView* view_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* border_ = nullptr;
 };
 
 } // namespace torvel

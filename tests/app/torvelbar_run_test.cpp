@@ -194,5 +194,40 @@ TEST(TorvelbarRun, StartUpErrorsAreShortAndNonZero) {
     EXPECT_TRUE(p.readAllStandardOutput().startsWith("torvelbar "));
 }
 
+TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
+    // Scale 2 on 1280x800: 400 logical pixels for a popover of about 500.
+    test::XvfbServer x(1, {}, QStringLiteral("1280x800x24"));
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    Desktop desktop(x);
+    desktop.environment().insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    desktop.click(icon.center());
+    QRect popover;
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            for (const auto& w : desktop.windows(QStringLiteral("torvelbar"), true)) {
+                if (w.second.height() > 200) {
+                    popover = w.second;
+                }
+            }
+            return popover.isValid();
+        },
+        5000));
+    // The schedule (the default mode) is taller than the screen: the window
+    // keeps to the screen and its content scrolls.
+    EXPECT_GT(popover.top(), icon.bottom()) << "under the panel, not over it";
+    EXPECT_LE(popover.bottom(), 799);
+    EXPECT_GE(popover.height(), 600) << "it uses the room there is";
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+}
+
 } // namespace
 } // namespace torvel
