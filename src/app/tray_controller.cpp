@@ -6,6 +6,7 @@
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/popover_text.h"
+#include "ui/style.h"
 #include "ui/theme.h"
 
 #include <QActionGroup>
@@ -167,6 +168,8 @@ void TrayController::show(TrayHost host) {
     }
     menu_ = std::make_unique<QMenu>();
     connect(menu_.get(), &QMenu::aboutToShow, this, [this] {
+        // The same appearance as the popover beside it, light or dark.
+        menu_->setPalette(popupPalette());
         loginItem_.refresh();
         refresh();
     });

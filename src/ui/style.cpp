@@ -37,6 +37,25 @@ const DynamicColor& Style::knobBorder() {
     return c;
 }
 
+QPalette popupPalette() {
+    QPalette p = QGuiApplication::palette();
+    const QColor background = Style::background().resolve();
+    const QColor text = primaryLabel();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        p.setColor(role, background);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(role, text);
+    }
+    p.setColor(QPalette::Highlight, Style::accent().resolve());
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Mid, Style::hairline().resolve());
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(QPalette::Disabled, role, secondaryLabel());
+    }
+    return p;
+}
+
 QColor primaryLabel() {
     // In the dark theme the palette may still be a light one (the desktop
     // said dark, Qt's palette did not follow): keep text readable.

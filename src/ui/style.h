@@ -3,6 +3,8 @@
 
 #include "ui/theme.h"
 
+#include <QPalette>
+
 namespace torvel {
 
 struct Style {
@@ -20,5 +22,9 @@ struct Style {
 // The platform's label colours, resolved from the palette at paint time.
 QColor primaryLabel();
 QColor secondaryLabel();
+
+// A palette in the popover's colours for the toolkit's own popups (the
+// tray's menu), so they follow the same light or dark appearance.
+QPalette popupPalette();
 
 } // namespace torvel

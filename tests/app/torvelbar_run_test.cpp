@@ -158,6 +158,34 @@ TEST(TorvelbarRun, NightSliderDragTintsLiveAndQuitRestores) {
     EXPECT_TRUE(spinUntil([&] { return !(probe.ramps(crtc) == held); }, 3000))
         << "released: back to the scheduled colour";
 
+    // A drag cut short by closing the popover: hold, Escape, release. The
+    // next drag after reopening previews again.
+    const auto followsSliderTo = [&](int dx) {
+        const auto kelvin = static_cast<std::int64_t>(geometry.valueAt(dx));
+        return spinUntil(
+            [&] {
+                return std::abs(int(probe.ramps(crtc).blue.back()) -
+                                int(expectedBlueTop(kelvin, 0))) <= 2;
+            },
+            3000);
+    };
+    xdo({QStringLiteral("mousemove"), QString::number(slider.left() + 60), QString::number(y),
+         QStringLiteral("mousedown"), QStringLiteral("1")});
+    EXPECT_TRUE(followsSliderTo(60));
+    xdo({QStringLiteral("key"), QStringLiteral("Escape")});
+    xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+    ASSERT_TRUE(spinUntil(
+        [&] { return desktop.windows(QStringLiteral("torvelbar"), true).size() == 1; }, 3000))
+        << "only the tray icon is left";
+    test::spinFor(400); // past the moment in which a click would only close it
+    desktop.click(icon.center());
+    ASSERT_TRUE(desktop.waitForPopover().isValid());
+    xdo({QStringLiteral("mousemove"), QString::number(slider.left() + 150), QString::number(y),
+         QStringLiteral("mousedown"), QStringLiteral("1")});
+    xdo({QStringLiteral("mousemove"), QString::number(slider.left() + 180), QString::number(y)});
+    EXPECT_TRUE(followsSliderTo(180)) << "the second drag previews the night colour";
+    xdo({QStringLiteral("mouseup"), QStringLiteral("1")});
+
     desktop.click(layout.quit + popover.topLeft());
     ASSERT_TRUE(app.waitForFinished(5000)) << "Quit ends the app";
     EXPECT_EQ(app.exitCode(), 0);

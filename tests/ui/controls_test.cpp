@@ -54,6 +54,10 @@ TEST(Style, ColoursInBothAppearances) {
         EXPECT_EQ(Style::hairline().resolve(), QColor::fromRgbF(1, 1, 1, 0.10));
         EXPECT_EQ(Style::knobBorder().resolve(), QColor::fromRgbF(0, 0, 0, 0.35));
         EXPECT_EQ(Style::accent().resolve(), QColor::fromRgbF(0.94f, 0.54f, 0.20f));
+        // The tray's menu follows the same appearance.
+        const QPalette menu = popupPalette();
+        EXPECT_EQ(menu.color(QPalette::Window), Style::background().resolve());
+        EXPECT_GT(menu.color(QPalette::WindowText).lightnessF(), 0.5);
     }
     // No desktop preference: the palette decides, and the same Style value
     // follows a palette change.
