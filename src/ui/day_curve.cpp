@@ -11,8 +11,8 @@ namespace torvel {
 
 namespace {
 // The plot's insets inside the 84-high frame: room for the ringed point at
-// the top and for one line of axis labels under it.
-constexpr double topInset = 5, labelGap = 3, labelPixels = 10;
+// the top and at either side, and for one line of axis labels under it.
+constexpr double topInset = 5, sideInset = 5, labelGap = 3, labelPixels = 10;
 } // namespace
 
 std::vector<DayCurveSample> dayCurveSamples(const LightSchedule& schedule) {
@@ -63,7 +63,10 @@ QRectF DayCurve::plotRect() const {
     QFont font;
     font.setPixelSize(static_cast<int>(labelPixels));
     const double labels = QFontMetricsF(font).height();
-    return QRectF(0, topInset, width(), curveHeight - topInset - labelGap - labels);
+    // As much room at either side as at the top, so the ringed point is drawn
+    // whole at noon too.
+    return QRectF(sideInset, topInset, width() - 2 * sideInset,
+                  curveHeight - topInset - labelGap - labels);
 }
 
 QPointF DayCurve::toWidget(double x, double kelvin) const {

@@ -134,10 +134,10 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     kelvinTitle_ = new TextLine(22, QFont::DemiBold, false);
     kelvinUnit_ = new TextLine(14, QFont::Medium, true, localized("K"));
     offTitle_ = new TextLine(22, QFont::DemiBold, false, localized("Off"));
-    // The unit sits on the number's baseline.
-    kelvinUnit_->setContentsMargins(0, 0, 0, 0);
-    title->addWidget(kelvinTitle_, 0, Qt::AlignBottom);
-    title->addWidget(kelvinUnit_, 0, Qt::AlignBottom);
+    // The unit sits on the number's first baseline.
+    kelvinUnit_->setBaselineOffset(kelvinTitle_->baseline() - kelvinUnit_->baseline());
+    title->addWidget(kelvinTitle_, 0, Qt::AlignTop);
+    title->addWidget(kelvinUnit_, 0, Qt::AlignTop);
     title->addWidget(offTitle_);
     title->addStretch(1);
     texts->addLayout(title);

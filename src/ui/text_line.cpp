@@ -34,13 +34,19 @@ void TextLine::setText(const QString& text) {
 }
 
 int TextLine::baseline() const {
-    return static_cast<int>(std::ceil(QFontMetricsF(font()).ascent()));
+    return baselineOffset_ + static_cast<int>(std::ceil(QFontMetricsF(font()).ascent()));
+}
+
+void TextLine::setBaselineOffset(int pixels) {
+    baselineOffset_ = std::max(pixels, 0);
+    setFixedHeight(sizeHint().height());
+    update();
 }
 
 QSize TextLine::sizeHint() const {
     const QFontMetricsF metrics(font());
     return QSize(static_cast<int>(std::ceil(metrics.horizontalAdvance(text_))),
-                 static_cast<int>(std::ceil(metrics.height())));
+                 baselineOffset_ + static_cast<int>(std::ceil(metrics.height())));
 }
 
 QSize TextLine::minimumSizeHint() const {
@@ -53,7 +59,7 @@ void TextLine::paintEvent(QPaintEvent*) {
     painter.setPen(secondary_ ? secondaryLabel() : primaryLabel());
     const QFontMetricsF metrics(font());
     const QString shown = metrics.elidedText(text_, Qt::ElideRight, width());
-    painter.drawText(QPointF(0, metrics.ascent()), shown);
+    painter.drawText(QPointF(0, baselineOffset_ + std::ceil(metrics.ascent())), shown);
 }
 
 } // namespace torvel

@@ -18,6 +18,9 @@ public:
     const QString& text() const { return text_; }
     // Distance from the top to the baseline, for aligning rows on it.
     int baseline() const;
+    // Moves the text down by `pixels` (the widget grows by as much), so a
+    // smaller text sits on a larger one's baseline when both are top-aligned.
+    void setBaselineOffset(int pixels);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -27,6 +30,7 @@ protected:
 private:
     QString text_;
     bool secondary_;
+    int baselineOffset_ = 0;
 };
 
 } // namespace torvel

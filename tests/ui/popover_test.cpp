@@ -8,6 +8,7 @@
 #include "ui/popover_view.h"
 #include "ui/stepper_control.h"
 #include "ui/style.h"
+#include "ui/text_line.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -127,6 +128,9 @@ TEST(DayCurve, SamplesMarkerAndShape) {
     // A 1000 K night sits on the floor: the area has no height there.
     EXPECT_EQ(curve.toWidget(900, 1000).y(), curve.plotRect().bottom());
     EXPECT_GT(curve.toWidget(0, 6500).y(), curve.plotRect().top()) << "6500 stays below the top";
+    // The 10-wide ringed point is whole at both ends (noon).
+    EXPECT_GE(curve.toWidget(0, 3000).x() - 5, 0);
+    EXPECT_LE(curve.toWidget(1440, 3000).x() + 5, curve.width());
 }
 
 struct Rig : test::AppRig {
@@ -168,6 +172,19 @@ TEST(PopoverView, LayoutInEachMode) {
     EXPECT_EQ(r.view.bedtimeStepper()->text(), clockString(1410));
     EXPECT_EQ(r.view.windDownStepper()->text(), durationString(180));
     EXPECT_EQ(r.view.windDownDetail(), QStringLiteral("Starts ") + clockString(1230));
+    // The "K" stands on the number's baseline.
+    TextLine* number = nullptr;
+    TextLine* unit = nullptr;
+    for (TextLine* line : r.view.findChildren<TextLine*>()) {
+        if (line->text() == QStringLiteral("K")) {
+            unit = line;
+        } else if (line->text() == QString::number(r.coordinator.kelvin())) {
+            number = line;
+        }
+    }
+    ASSERT_TRUE(number && unit);
+    EXPECT_EQ(number->mapTo(&r.view, QPoint(0, number->baseline())).y(),
+              unit->mapTo(&r.view, QPoint(0, unit->baseline())).y());
 
     r.settings.setMode(TorvelMode::off);
     r.settle();
