@@ -16,8 +16,11 @@ namespace torvel {
 
 class GammaService {
 public:
+    // What reaches the displays; the popover's colour sliders span the same
+    // range in steps of `kelvinStep`.
     static constexpr std::int64_t minKelvin = 1000;
     static constexpr std::int64_t maxKelvin = 6500;
+    static constexpr std::int64_t kelvinStep = 50;
     static constexpr std::chrono::milliseconds reconfigurationDelay{250};
 
     // Registers for reconfiguration notices and screen wake; writes nothing.

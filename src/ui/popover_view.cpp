@@ -93,7 +93,8 @@ ColorRow::ColorRow(const QString& title, std::function<std::int64_t()> get,
     slider_ = new FlatSlider(
         Binding<double>{[this] { return static_cast<double>(get_()); },
                         [set = std::move(set)](const double& v) { set(truncatedKelvin(v)); }},
-        1000, 6500, 50, std::move(onEditingChanged));
+        GammaService::minKelvin, GammaService::maxKelvin, GammaService::kelvinStep,
+        std::move(onEditingChanged));
     slider_->setAccessibleName(title);
     column->addWidget(slider_);
 }

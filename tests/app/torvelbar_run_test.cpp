@@ -7,12 +7,15 @@
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
+#include "ui/flat_segmented.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_view.h"
 #include "x11_desktop.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
@@ -86,6 +89,7 @@ TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
 struct PopoverLayout {
     QRect nightSlider;
     QPoint quit;
+    QPoint schedulePicker; // the picker's Schedule segment
 };
 
 PopoverLayout popoverLayout() {
@@ -96,8 +100,10 @@ PopoverLayout popoverLayout() {
     view.adjustSize();
     QCoreApplication::processEvents();
     const FlatSlider& night = view.nightRow()->slider();
+    const QRect picker(view.modePicker()->mapTo(&view, QPoint(0, 0)), view.modePicker()->size());
     return {QRect(night.mapTo(&view, QPoint(0, 0)), night.size()),
-            view.quitButton()->geometry().center()};
+            view.quitButton()->geometry().center(),
+            QPoint(picker.left() + picker.width() / 6, picker.center().y())};
 }
 
 std::uint16_t expectedBlueTop(std::int64_t kelvin, std::size_t) {
@@ -251,6 +257,44 @@ TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     EXPECT_GT(popover.top(), icon.bottom()) << "under the panel, not over it";
     EXPECT_LE(popover.bottom(), 799);
     EXPECT_GE(popover.height(), 600) << "it uses the room there is";
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+}
+
+TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
+    test::XvfbServer x(1, {}, QStringLiteral("1280x800x24"));
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    Desktop desktop(x);
+    QDir().mkpath(desktop.configDir() + QStringLiteral("/torvelbar"));
+    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[General]\nmode=@ByteArray(\\\"off\\\")\nloginItemConfigured=true\n");
+    settings.close();
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray, 24, false, /*bottom=*/true));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    desktop.click(icon.center());
+    QRect small = desktop.waitForPopover();
+    ASSERT_TRUE(small.isValid());
+    EXPECT_LT(small.bottom(), icon.top()) << "above the icon";
+
+    // Schedule, from the picker: the window grows upward, against the icon.
+    const PopoverLayout layout = popoverLayout();
+    desktop.click(small.topLeft() + layout.schedulePicker);
+    QRect grown;
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            grown = desktop.waitForPopover();
+            return grown.height() > small.height() + 100;
+        },
+        5000));
+    EXPECT_EQ(grown.bottom(), small.bottom());
+    EXPECT_GE(grown.top(), 0);
     app.terminate();
     app.waitForFinished(5000);
     tray.kill();

@@ -67,13 +67,18 @@ public:
         return out;
     }
 
-    // A panel with a system tray along the top edge, light or dark.
-    bool startTray(QProcess& tray, int height = 24, bool dark = false) const {
-        QStringList args{QStringLiteral("--edge"),      QStringLiteral("top"),
-                         QStringLiteral("--align"),     QStringLiteral("left"),
-                         QStringLiteral("--widthtype"), QStringLiteral("pixel"),
-                         QStringLiteral("--width"),     QStringLiteral("120"),
-                         QStringLiteral("--height"),    QString::number(height)};
+    // A panel with a system tray along the top (or bottom) edge, light or dark.
+    bool startTray(QProcess& tray, int height = 24, bool dark = false, bool bottom = false) const {
+        QStringList args{QStringLiteral("--edge"),
+                         bottom ? QStringLiteral("bottom") : QStringLiteral("top"),
+                         QStringLiteral("--align"),
+                         QStringLiteral("left"),
+                         QStringLiteral("--widthtype"),
+                         QStringLiteral("pixel"),
+                         QStringLiteral("--width"),
+                         QStringLiteral("120"),
+                         QStringLiteral("--height"),
+                         QString::number(height)};
         args << (dark ? QStringList{QStringLiteral("--transparent"), QStringLiteral("true"),
                                     QStringLiteral("--alpha"), QStringLiteral("0"),
                                     QStringLiteral("--tint"), QStringLiteral("0x202020")}

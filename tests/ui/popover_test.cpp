@@ -175,7 +175,13 @@ TEST(PopoverView, LayoutInEachMode) {
     // The "K" stands on the number's baseline.
     TextLine* number = nullptr;
     TextLine* unit = nullptr;
-    for (TextLine* line : r.view.findChildren<TextLine*>()) {
+    // TextLine has no meta-object of its own: findChildren<TextLine*> would
+    // return every widget.
+    for (QWidget* w : r.view.findChildren<QWidget*>()) {
+        auto* line = dynamic_cast<TextLine*>(w);
+        if (!line) {
+            continue;
+        }
         if (line->text() == QStringLiteral("K")) {
             unit = line;
         } else if (line->text() == QString::number(r.coordinator.kelvin())) {
