@@ -245,7 +245,7 @@ struct KWinDisplayLayer::Impl {
         applied.reset();
     }
 
-    void restoreLeftovers(bool displayLocked) {
+    void restoreLeftovers() {
         const auto left = capture.load();
         if (!left) {
             capture.remove(); // written atomically: an unreadable file was never ours
@@ -307,7 +307,7 @@ std::unique_ptr<KWinDisplayLayer> KWinDisplayLayer::create(const Options& option
                                     ? CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"))
                                     : options.capture);
     impl->displayLocked = options.displayLocked;
-    impl->restoreLeftovers(options.displayLocked);
+    impl->restoreLeftovers();
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
 
