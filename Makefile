@@ -21,7 +21,7 @@ run:
 	build/app/src/app/torvelbar
 
 test: build
-	ctest --preset release -j $(JOBS)
+	scripts/run-ctest release $(JOBS)
 	$(MAKE) --no-print-directory check-package
 	$(MAKE) --no-print-directory bench-short
 	$(MAKE) --no-print-directory check-asan
@@ -29,7 +29,7 @@ test: build
 check-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
-	ctest --preset asan -j $(JOBS)
+	scripts/run-ctest asan $(JOBS)
 
 # Installs under PREFIX and remembers what it wrote, for `make uninstall`.
 install: build
