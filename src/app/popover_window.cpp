@@ -80,7 +80,9 @@ void PopoverWindow::fitToScreen() {
 }
 
 bool PopoverWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ &&
+    // While hidden (most of the time) the view still refreshes on every tick;
+    // the window is fitted when it is shown, not then.
+    if (watched == view_ && isVisible() &&
         (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Resize)) {
         QMetaObject::invokeMethod(
             this, [this] { fitToScreen(); }, Qt::QueuedConnection);
