@@ -112,10 +112,7 @@ struct GnomeDisplayLayer::Impl {
             o.insert(QLatin1String(key), userValue(settings, key));
         }
         original = o;
-        const auto left = capture.load();
-        if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
-            capture.save(o); // without a place for it we still tint, as on X11
-        }
+        capture.saveUnlessClaimed(o, displayLocked);
     }
 
     // What should stand, compared with what does: writes only the difference.
@@ -163,19 +160,15 @@ struct GnomeDisplayLayer::Impl {
     }
 
     void restoreLeftovers() {
-        const auto left = capture.load();
+        const auto left = capture.takeLeftover(displayLocked);
         if (!left) {
-            capture.remove(); // written atomically: an unreadable file was never ours
             return;
         }
-        if (!displayLocked && isOtherProcessRunning(left->pid)) {
-            return;
-        }
-        if (!validCapture(left->state)) {
+        if (!validCapture(*left)) {
             capture.remove();
             return;
         }
-        original = left->state;
+        original = *left;
         restore();
     }
 

@@ -164,13 +164,7 @@ struct KWinDisplayLayer::Impl {
             return false;
         }
         original = Original{config->exists, groupLines(config->text, group)};
-        // A record left by a process that is still running is its to restore.
-        const auto left = capture.load();
-        if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
-            // Without a place to keep it we still tint, as on X11: losing the
-            // tint would be worse than losing crash safety.
-            capture.save(original->toJson());
-        }
+        capture.saveUnlessClaimed(original->toJson(), displayLocked);
         return true;
     }
 
@@ -246,15 +240,11 @@ struct KWinDisplayLayer::Impl {
     }
 
     void restoreLeftovers() {
-        const auto left = capture.load();
+        const auto left = capture.takeLeftover(displayLocked);
         if (!left) {
-            capture.remove(); // written atomically: an unreadable file was never ours
             return;
         }
-        if (!displayLocked && isOtherProcessRunning(left->pid)) {
-            return; // its owner is alive and will restore the group itself
-        }
-        original = Original::fromJson(left->state);
+        original = Original::fromJson(*left);
         if (!original) {
             capture.remove();
             return;

@@ -14,7 +14,8 @@ namespace torvel {
 
 namespace {
 
-constexpr qint64 maxFileSize = 1024 * 1024;
+// Ramps of many large CRTCs run to megabytes; far beyond that is not ours.
+constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -56,6 +57,25 @@ std::optional<CaptureFile::Contents> CaptureFile::load() const {
 void CaptureFile::remove() const {
     if (!path_.isEmpty()) {
         QFile::remove(path_);
+    }
+}
+
+std::optional<QJsonObject> CaptureFile::takeLeftover(bool displayLocked) const {
+    const auto left = load();
+    if (!left) {
+        remove();
+        return std::nullopt;
+    }
+    if (!displayLocked && isOtherProcessRunning(left->pid)) {
+        return std::nullopt;
+    }
+    return left->state;
+}
+
+void CaptureFile::saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const {
+    const auto left = load();
+    if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
+        save(state);
     }
 }
 

@@ -36,6 +36,19 @@ public:
 
     void remove() const;
 
+    // What a start should put back: the state a process no longer running
+    // left here (any process's, with `displayLocked`: the caller holds the
+    // display's instance lock, so no other writer lives). Nothing when there
+    // is none, or when its live owner will restore it itself. An unreadable
+    // file is removed: written atomically, it was never ours.
+    std::optional<QJsonObject> takeLeftover(bool displayLocked) const;
+
+    // Saves `state` unless a live process other than this one has its own
+    // record here (then it is that process's to restore). Without a place
+    // to keep it the caller still tints: losing the tint would be worse than
+    // losing crash safety.
+    void saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const;
+
 private:
     QString path_;
 };

@@ -1,37 +1,66 @@
 #include "platform/x11/gamma_capture_file.h"
 
-#include "base/private_file.h"
-#include "platform/linux/runtime_dir.h"
 #include "platform/x11/display_key.h"
 
-#include <cerrno>
+#include <cmath>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QJsonArray>
 
 namespace torvel {
 
 namespace {
 
-constexpr std::size_t maxCrtcs = 256;
-constexpr std::size_t maxRampSize = 65535;
-constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+constexpr qsizetype maxCrtcs = 256;
+constexpr qsizetype maxRampSize = 65535;
 
-std::optional<std::vector<std::uint16_t>> rampOf(const nlohmann::json& j) {
-    if (!j.is_array() || j.empty() || j.size() > maxRampSize) {
+QJsonArray jsonOf(const std::vector<std::uint16_t>& ramp) {
+    QJsonArray out;
+    for (const std::uint16_t v : ramp) {
+        out.append(static_cast<int>(v));
+    }
+    return out;
+}
+
+std::optional<std::vector<std::uint16_t>> rampOf(const QJsonValue& value) {
+    const QJsonArray array = value.toArray();
+    if (!value.isArray() || array.isEmpty() || array.size() > maxRampSize) {
         return std::nullopt;
     }
     std::vector<std::uint16_t> out;
-    out.reserve(j.size());
-    for (const auto& v : j) {
-        if (!v.is_number_unsigned() || v.get<std::uint64_t>() > 65535) {
+    out.reserve(static_cast<std::size_t>(array.size()));
+    for (const QJsonValue& v : array) {
+        const double d = v.toDouble(-1);
+        if (!v.isDouble() || d < 0 || d > 65535 || d != std::floor(d)) {
             return std::nullopt;
         }
-        out.push_back(static_cast<std::uint16_t>(v.get<std::uint64_t>()));
+        out.push_back(static_cast<std::uint16_t>(d));
+    }
+    return out;
+}
+
+// The ramps in a record; nothing unless every entry is whole and valid.
+std::optional<std::vector<CapturedRamps>> rampsOf(const QJsonObject& state) {
+    const QJsonArray crtcs = state.value(QStringLiteral("crtcs")).toArray();
+    if (!state.value(QStringLiteral("crtcs")).isArray() || crtcs.size() > maxCrtcs) {
+        return std::nullopt;
+    }
+    std::vector<CapturedRamps> out;
+    for (const QJsonValue& entry : crtcs) {
+        const QJsonObject o = entry.toObject();
+        const double crtc = o.value(QStringLiteral("crtc")).toDouble(-1);
+        if (!entry.isObject() || crtc < 0 || crtc > std::numeric_limits<std::uint32_t>::max() ||
+            crtc != std::floor(crtc)) {
+            return std::nullopt;
+        }
+        auto red = rampOf(o.value(QStringLiteral("red")));
+        auto green = rampOf(o.value(QStringLiteral("green")));
+        auto blue = rampOf(o.value(QStringLiteral("blue")));
+        if (!red || !green || !blue || red->size() != green->size() ||
+            red->size() != blue->size()) {
+            return std::nullopt;
+        }
+        out.push_back({static_cast<std::uint32_t>(crtc), std::move(*red), std::move(*green),
+                       std::move(*blue)});
     }
     return out;
 }
@@ -39,69 +68,42 @@ std::optional<std::vector<std::uint16_t>> rampOf(const nlohmann::json& j) {
 } // namespace
 
 QString GammaCaptureFile::defaultPath(const QString& displayName) {
-    const QString dir = privateRuntimeDir();
-    if (dir.isEmpty()) {
-        return {};
-    }
-    return dir + u'/' + x11DisplayKey(displayName) + QStringLiteral("-gamma.json");
+    return CaptureFile::pathFor(x11DisplayKey(displayName) + QStringLiteral("-gamma.json"));
 }
 
 bool GammaCaptureFile::save(const std::vector<CapturedRamps>& ramps) const {
-    if (path_.isEmpty()) {
-        return false;
-    }
-    nlohmann::json j;
-    j["pid"] = static_cast<std::int64_t>(::getpid());
-    j["crtcs"] = nlohmann::json::array();
+    QJsonArray crtcs;
     for (const auto& r : ramps) {
-        j["crtcs"].push_back(
-            {{"crtc", r.crtc}, {"red", r.red}, {"green", r.green}, {"blue", r.blue}});
+        crtcs.append(QJsonObject{{QStringLiteral("crtc"), static_cast<qint64>(r.crtc)},
+                                 {QStringLiteral("red"), jsonOf(r.red)},
+                                 {QStringLiteral("green"), jsonOf(r.green)},
+                                 {QStringLiteral("blue"), jsonOf(r.blue)}});
     }
-    const std::string text = j.dump();
-    return replaceFile(path_, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    return file_.save(QJsonObject{{QStringLiteral("crtcs"), crtcs}});
 }
 
 std::optional<GammaCaptureFile::Contents> GammaCaptureFile::load() const {
-    const auto data = readRegularFile(path_, maxFileSize);
-    if (!data) {
+    const auto record = file_.load();
+    if (!record) {
         return std::nullopt;
     }
-    const auto j = nlohmann::json::parse(data->begin(), data->end(), nullptr, false);
-    if (!j.is_object() || !j.contains("pid") || !j["pid"].is_number_integer() ||
-        !j.contains("crtcs") || !j["crtcs"].is_array() || j["crtcs"].size() > maxCrtcs) {
+    auto ramps = rampsOf(record->state);
+    if (!ramps) {
         return std::nullopt;
     }
-    Contents c;
-    c.pid = j["pid"].is_number_unsigned() &&
-                    j["pid"].get<std::uint64_t>() > std::numeric_limits<std::int64_t>::max()
-                ? 0
-                : j["pid"].get<std::int64_t>();
-    for (const auto& entry : j["crtcs"]) {
-        if (!entry.is_object() || !entry.contains("crtc") || !entry["crtc"].is_number_unsigned() ||
-            entry["crtc"].get<std::uint64_t>() > std::numeric_limits<std::uint32_t>::max()) {
-            return std::nullopt;
-        }
-        CapturedRamps r;
-        r.crtc = entry["crtc"].get<std::uint32_t>();
-        auto red = entry.contains("red") ? rampOf(entry["red"]) : std::nullopt;
-        auto green = entry.contains("green") ? rampOf(entry["green"]) : std::nullopt;
-        auto blue = entry.contains("blue") ? rampOf(entry["blue"]) : std::nullopt;
-        if (!red || !green || !blue || red->size() != green->size() ||
-            red->size() != blue->size()) {
-            return std::nullopt;
-        }
-        r.red = std::move(*red);
-        r.green = std::move(*green);
-        r.blue = std::move(*blue);
-        c.ramps.push_back(std::move(r));
-    }
-    return c;
+    return Contents{record->pid, std::move(*ramps)};
 }
 
-void GammaCaptureFile::remove() const {
-    if (!path_.isEmpty()) {
-        QFile::remove(path_);
+std::optional<std::vector<CapturedRamps>> GammaCaptureFile::takeLeftover(bool displayLocked) const {
+    const auto state = file_.takeLeftover(displayLocked);
+    if (!state) {
+        return std::nullopt;
     }
+    auto ramps = rampsOf(*state);
+    if (!ramps) {
+        file_.remove();
+    }
+    return ramps;
 }
 
 } // namespace torvel

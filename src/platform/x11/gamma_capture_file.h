@@ -17,17 +17,19 @@ struct CapturedRamps {
     std::vector<std::uint16_t> red, green, blue;
 };
 
+// The ramps as a CaptureFile record: what is kept where, and when it is
+// replayed, is CaptureFile's; this is only the ramps' form in it.
 class GammaCaptureFile {
 public:
     explicit GammaCaptureFile(QString path)
-        : path_(std::move(path)) {}
+        : file_(std::move(path)) {}
 
     // <private runtime folder>/<display key>-gamma.json, the key naming the
     // server however DISPLAY spells it. Empty when no private folder can be
     // had.
     static QString defaultPath(const QString& displayName);
 
-    const QString& path() const { return path_; }
+    const QString& path() const { return file_.path(); }
 
     // Atomically replaces the file (mode 0600) with the ramps and this
     // process's ID. False when it could not be written.
@@ -37,13 +39,17 @@ public:
         std::int64_t pid = 0;
         std::vector<CapturedRamps> ramps;
     };
-    // Nothing when the file is absent or unreadable.
+    // Nothing when the file is absent or not a valid record.
     std::optional<Contents> load() const;
 
-    void remove() const;
+    // The ramps a start should write back (see CaptureFile::takeLeftover);
+    // a record that holds no valid ramps is removed.
+    std::optional<std::vector<CapturedRamps>> takeLeftover(bool displayLocked) const;
+
+    void remove() const { file_.remove(); }
 
 private:
-    QString path_;
+    CaptureFile file_;
 };
 
 } // namespace torvel

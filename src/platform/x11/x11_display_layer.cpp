@@ -217,17 +217,11 @@ struct X11DisplayLayer::Impl {
     }
 
     void restoreLeftovers(bool displayLocked) {
-        const auto left = captureFile.load();
+        const auto left = captureFile.takeLeftover(displayLocked);
         if (!left) {
-            // Written atomically, so an unreadable file was never ours:
-            // nothing could be restored from it.
-            captureFile.remove();
             return;
         }
-        if (!displayLocked && isOtherProcessRunning(left->pid)) {
-            return; // its owner is alive and will restore them itself
-        }
-        for (const auto& ramps : left->ramps) {
+        for (const auto& ramps : *left) {
             writeRamps(ramps);
         }
         sync();
