@@ -2,6 +2,7 @@
 
 #include "support/child_process.h"
 #include "support/event_loop.h"
+#include "support/private_bus.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -33,15 +34,12 @@ GnomeSession::GnomeSession() {
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-    bus_.setProcessEnvironment(env);
-    bus_.start(QStringLiteral("dbus-daemon"),
-               {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                QStringLiteral("--print-address=1")});
-    if (!bus_.waitForStarted() || !bus_.waitForReadyRead(5000)) {
+    bus_ = std::make_unique<PrivateBus>(env);
+    if (!bus_->running()) {
         error_ = QStringLiteral("dbus-daemon did not start");
         return;
     }
-    busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    busAddress_ = bus_->address();
 
     const QProcessEnvironment session = environment();
     mutter_.setProcessEnvironment(session);
@@ -78,7 +76,8 @@ GnomeSession::GnomeSession() {
 }
 
 GnomeSession::~GnomeSession() {
-    stopProcesses({&gsd_, &mutter_, &bus_});
+    stopProcesses({&gsd_, &mutter_});
+    bus_.reset();
 }
 
 QProcessEnvironment GnomeSession::environment() const {

@@ -6,10 +6,13 @@
 
 #include "support/temp_dir.h"
 
+#include <memory>
 #include <QProcess>
 #include <QString>
 
 namespace torvel::test {
+
+class PrivateBus;
 
 class GnomeSession {
 public:
@@ -42,7 +45,7 @@ private:
 
     TempDir runtime_;
     TempDir config_;
-    QProcess bus_;
+    std::unique_ptr<PrivateBus> bus_; // private, with the environment its services need
     QProcess mutter_;
     QProcess gsd_;
     QString busAddress_;

@@ -2,6 +2,7 @@
 
 #include "support/child_process.h"
 #include "support/event_loop.h"
+#include "support/private_bus.h"
 
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -31,14 +32,12 @@ KWinServer::KWinServer() {
         error_ = QStringLiteral("cannot copy kwin_wayland");
         return;
     }
-    bus_.start(QStringLiteral("dbus-daemon"),
-               {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                QStringLiteral("--print-address=1")});
-    if (!bus_.waitForStarted() || !bus_.waitForReadyRead(5000)) {
+    bus_ = std::make_unique<PrivateBus>();
+    if (!bus_->running()) {
         error_ = QStringLiteral("dbus-daemon did not start");
         return;
     }
-    busAddress_ = QString::fromUtf8(bus_.readLine()).trimmed();
+    busAddress_ = bus_->address();
 
     auto env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -74,7 +73,8 @@ KWinServer::~KWinServer() {
     if (!connectionName_.isEmpty()) {
         QDBusConnection::disconnectFromBus(connectionName_);
     }
-    stopProcesses({&kwin_, &bus_});
+    stopProcesses({&kwin_});
+    bus_.reset();
 }
 
 QVariantMap KWinServer::nightColor() const {

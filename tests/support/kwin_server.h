@@ -6,12 +6,15 @@
 
 #include "support/temp_dir.h"
 
+#include <memory>
 #include <QDBusConnection>
 #include <QProcess>
 #include <QString>
 #include <QVariantMap>
 
 namespace torvel::test {
+
+class PrivateBus;
 
 class KWinServer {
 public:
@@ -44,7 +47,7 @@ private:
     TempDir runtime_;
     TempDir config_;
     TempDir bin_;
-    QProcess bus_;
+    std::unique_ptr<PrivateBus> bus_; // private, with the environment its services need
     QProcess kwin_;
     QString busAddress_;
     QString connectionName_;

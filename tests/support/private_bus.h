@@ -10,10 +10,14 @@ namespace torvel::test {
 
 class PrivateBus {
 public:
-    PrivateBus() {
+    // `environment` is the daemon's, and so that of every service it starts
+    // on demand (dconf's, say).
+    explicit PrivateBus(
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty()) {
             return;
         }
+        daemon_.setProcessEnvironment(environment);
         daemon_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
                        QStringLiteral("--print-address=1")});
