@@ -60,16 +60,16 @@ QImage withHalo(const QImage& inked, const QColor& halo) {
     const int w = inked.width(), h = inked.height();
     QImage out(inked.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
+    const auto alphaAt = [&](int x, int y) {
+        return qAlpha(reinterpret_cast<const QRgb*>(inked.constScanLine(y))[x]);
+    };
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
             int around = 0;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx >= 0 && ny >= 0 && nx < w && ny < h) {
-                        around = std::max(around, qAlpha(inked.pixel(nx, ny)));
-                    }
+            for (int ny = std::max(y - 1, 0); ny <= std::min(y + 1, h - 1); ++ny) {
+                for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, w - 1); ++nx) {
+                    around = std::max(around, alphaAt(nx, ny));
                 }
             }
             const int a = static_cast<int>(std::lround(around * haloOpacity * halo.alphaF()));
@@ -169,12 +169,13 @@ QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal dpr, const
 
 QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal dpr, const TrayInk& ink, int slot) {
     QIcon icon;
+    if (slot > 0) {
+        // The slot is known: the one image that fills it is all that is shown.
+        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, slot, dpr, ink)));
+        return icon;
+    }
     for (const int size : traySlotSizes) {
         icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, size, dpr, ink)));
-    }
-    if (slot > 0 && std::find(std::begin(traySlotSizes), std::end(traySlotSizes), slot) ==
-                        std::end(traySlotSizes)) {
-        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, slot, dpr, ink)));
     }
     return icon;
 }

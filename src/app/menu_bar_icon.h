@@ -57,8 +57,8 @@ TrayIconLayout trayIconLayout(int pixels, bool isOff);
 QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal devicePixelRatio,
                      const TrayInk& ink);
 
-// The image at every slot size trays use, and at `slot` when the host's is
-// known, so the host picks an exact one rather than scaling another.
+// The image at `slot` when the host's slot is known; otherwise at every slot
+// size trays use, so the host picks an exact one rather than scaling another.
 QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal devicePixelRatio, const TrayInk& ink,
                int slot = 0);
 
