@@ -7,7 +7,10 @@
 #include "platform/linux/linux_system_events.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/x11_display_layer.h"
+#include "settings/login_item.h"
 #include "support/temp_dir.h"
+#include "support/widget_part.h"
+#include "ui/color_row.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_view.h"
 
@@ -141,7 +144,7 @@ int main(int argc, char** argv) {
     // 6. A full drag of the night slider, one step per ~2 pixels.
     window.toggle(QRect(), QPoint(400, 10));
     spinUntil([&] { return window.isVisible(); });
-    FlatSlider& night = window.view().nightRow()->slider();
+    FlatSlider& night = test::part<ColorRow>(window.view(), "night")->slider();
     PaintCounter repaints;
     watchPaints(window, repaints);
     int settingWrites = 0;

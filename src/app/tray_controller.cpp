@@ -38,18 +38,6 @@ int modeEntry(TorvelMode mode) {
     return 1 + static_cast<int>(mode);
 }
 
-QString modeName(TorvelMode mode) {
-    switch (mode) {
-    case TorvelMode::automatic:
-        return QObject::tr("Schedule");
-    case TorvelMode::manual:
-        return QObject::tr("Manual");
-    case TorvelMode::off:
-        return QObject::tr("Off");
-    }
-    return {};
-}
-
 // Plasma's panels follow the colour scheme; GNOME's top bar and most
 // others do not say.
 bool panelFollowsScheme() {

@@ -3,6 +3,7 @@
 // decides the colour, publishes it and hands it to the gamma service.
 
 #include "base/observable.h"
+#include "core/preview.h"
 #include "display/gamma_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
@@ -21,7 +22,6 @@ namespace torvel {
 
 class Coordinator {
 public:
-    enum class Preview { day, night };
     // A program holding the tint off (a game, a video player) while it runs.
     struct Inhibition {
         std::uint32_t cookie;

@@ -1,11 +1,24 @@
 #include "ui/popover_text.h"
 
+#include "core/coordinator.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
 
 #include <cmath>
 
 namespace torvel {
+
+QString modeName(TorvelMode mode) {
+    switch (mode) {
+    case TorvelMode::automatic:
+        return QStringLiteral("Schedule");
+    case TorvelMode::manual:
+        return QStringLiteral("Manual");
+    case TorvelMode::off:
+        return QStringLiteral("Off");
+    }
+    return {};
+}
 
 Suspension suspensionOf(const Coordinator& coordinator) {
     Suspension s{coordinator.pausedUntil(), std::nullopt};
@@ -17,9 +30,9 @@ Suspension suspensionOf(const Coordinator& coordinator) {
     return s;
 }
 
-QString statusLine(TorvelMode mode, const LightSchedule& schedule,
-                   std::optional<Coordinator::Preview> preview, std::optional<Phase> phase,
-                   const QDateTime& now, const Suspension& suspension, const ClockText& clock) {
+QString statusLine(TorvelMode mode, const LightSchedule& schedule, std::optional<Preview> preview,
+                   std::optional<Phase> phase, const QDateTime& now, const Suspension& suspension,
+                   const ClockText& clock) {
     const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
     if (mode == TorvelMode::off) {
         return QStringLiteral("Screen colors are unchanged");
@@ -35,10 +48,10 @@ QString statusLine(TorvelMode mode, const LightSchedule& schedule,
     if (mode == TorvelMode::manual) {
         return QStringLiteral("Fixed color");
     }
-    if (preview == Coordinator::Preview::day) {
+    if (preview == Preview::day) {
         return QStringLiteral("Previewing the day color");
     }
-    if (preview == Coordinator::Preview::night) {
+    if (preview == Preview::night) {
         return QStringLiteral("Previewing the night color");
     }
     switch (phase.value_or(Phase::day)) {

@@ -2,7 +2,7 @@
 // The popover's computed texts and the schedule editor's arithmetic, as
 // plain functions of the values they read.
 
-#include "core/coordinator.h"
+#include "core/preview.h"
 #include "schedule/light_schedule.h"
 #include "settings/torvel_mode.h"
 
@@ -14,6 +14,8 @@
 
 namespace torvel {
 
+class Coordinator;
+
 using ClockText = std::function<QString(std::int64_t minute)>;
 
 // What holds the tint off for a while, whatever the mode.
@@ -23,12 +25,14 @@ struct Suspension {
 };
 Suspension suspensionOf(const Coordinator& coordinator);
 
+// The mode's name, as the picker and the tray menu show it.
+QString modeName(TorvelMode mode);
+
 // The header's one-line status. `clock` turns a minute of day into a
 // clock text (clockString in the user's locale by default).
-QString statusLine(TorvelMode mode, const LightSchedule& schedule,
-                   std::optional<Coordinator::Preview> preview, std::optional<Phase> phase,
-                   const QDateTime& now, const Suspension& suspension = {},
-                   const ClockText& clock = {});
+QString statusLine(TorvelMode mode, const LightSchedule& schedule, std::optional<Preview> preview,
+                   std::optional<Phase> phase, const QDateTime& now,
+                   const Suspension& suspension = {}, const ClockText& clock = {});
 
 // Bedtime or wake moved by `delta` minutes, wrapped into 0..1439. The old
 // value is reduced first, so no stored value can overflow.

@@ -1,113 +1,88 @@
 #include "ui/popover_view.h"
 
-#include "schedule/time_text.h"
-#include "ui/day_curve.h"
+#include "core/coordinator.h"
+#include "settings/login_item.h"
+#include "settings/settings_store.h"
+#include "ui/color_row.h"
 #include "ui/flat_segmented.h"
-#include "ui/flat_slider.h"
 #include "ui/flat_switch.h"
 #include "ui/hairline.h"
+#include "ui/popover_header.h"
+#include "ui/popover_measures.h"
 #include "ui/popover_text.h"
-#include "ui/stepper_control.h"
+#include "ui/schedule_section.h"
 #include "ui/style.h"
-#include "ui/swatch.h"
+#include "ui/text_button.h"
 #include "ui/text_line.h"
+#include "ui/translated.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace torvel {
 
-namespace {
+namespace m = popoverMeasures;
 
-QString localized(const char* text) {
-    return QCoreApplication::translate("PopoverView", text);
-}
-
-// The plain "Quit" button: text only, the whole rectangle clickable.
-class TextButton final : public QAbstractButton {
+// What sits between the picker and the footer: rebuilt when the mode
+// changes, refreshed with the rest of the view otherwise.
+class ModeSection : public QWidget {
 public:
-    TextButton(const QString& text, QWidget* parent)
-        : QAbstractButton(parent)
-        , line_(12, QFont::Normal, true, text) {
-        setText(text);
-        setAccessibleName(text);
-        setFocusPolicy(Qt::StrongFocus);
-        setFont(line_.font());
-        setFixedSize(line_.sizeHint());
+    ModeSection() {
+        setObjectName(QStringLiteral("section"));
+        setAttribute(Qt::WA_TranslucentBackground);
+        setFixedWidth(m::contentWidth);
+        setFixedHeight(0); // until it has content
     }
+    virtual void refresh() {}
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        QColor color = secondaryLabel();
-        if (isDown()) {
-            color.setAlphaF(color.alphaF() * 0.6f);
-        }
-        painter.setPen(color);
-        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, text());
-        if (hasFocus()) {
-            painter.setPen(QPen(Style::accent().resolve(), 1));
-            painter.drawLine(0, height() - 1, width(), height() - 1);
-        }
+    void setContent(int gapAbove, QWidget* content) {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, gapAbove, 0, 0);
+        column->setSpacing(0);
+        column->addWidget(content);
     }
-
-private:
-    TextLine line_;
 };
 
-QWidget* spacer(int height) {
-    auto* w = new QWidget;
-    w->setFixedHeight(height);
-    w->setAttribute(Qt::WA_TranslucentBackground);
-    return w;
-}
+namespace {
+
+class ScheduleModeSection final : public ModeSection {
+public:
+    ScheduleModeSection(SettingsStore& settings, Coordinator& coordinator)
+        : schedule_(new ScheduleSection(settings, coordinator)) {
+        setContent(m::pickerToSchedule, schedule_);
+    }
+    void refresh() override { schedule_->refresh(); }
+
+private:
+    ScheduleSection* schedule_;
+};
+
+class ManualModeSection final : public ModeSection {
+public:
+    explicit ManualModeSection(SettingsStore& settings)
+        : row_(new ColorRow(
+              QStringLiteral("Color"), [&settings] { return settings.manualKelvin(); },
+              [&settings](std::int64_t k) { settings.setManualKelvin(k); }, {})) {
+        row_->setObjectName(QStringLiteral("manual"));
+        setContent(m::pickerToManual, row_);
+    }
+    void refresh() override { row_->refresh(); }
+
+private:
+    ColorRow* row_;
+};
 
 int modeIndex(TorvelMode mode) {
     return static_cast<int>(mode);
 }
 
 } // namespace
-
-ColorRow::ColorRow(const QString& title, std::function<std::int64_t()> get,
-                   std::function<void(std::int64_t)> set,
-                   std::function<void(bool)> onEditingChanged, QWidget* parent)
-    : QWidget(parent)
-    , get_(std::move(get)) {
-    setAttribute(Qt::WA_TranslucentBackground);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
-    auto* row = new QHBoxLayout;
-    row->setSpacing(6);
-    row->addWidget(new TextLine(13, QFont::Normal, false, title));
-    row->addStretch(1);
-    swatch_ = new Swatch(get_(), 10);
-    row->addWidget(swatch_);
-    value_ = new TextLine(13, QFont::Normal, true, valueText());
-    row->addWidget(value_);
-    column->addLayout(row);
-    slider_ = new FlatSlider(
-        Binding<double>{[this] { return static_cast<double>(get_()); },
-                        [set = std::move(set)](const double& v) { set(truncatedKelvin(v)); }},
-        GammaService::minKelvin, GammaService::maxKelvin, GammaService::kelvinStep,
-        std::move(onEditingChanged));
-    slider_->setAccessibleName(title);
-    column->addWidget(slider_);
-}
-
-QString ColorRow::valueText() const {
-    return QString::number(get_()) + QStringLiteral(" K");
-}
-
-void ColorRow::refresh() {
-    swatch_->setKelvin(get_());
-    value_->setText(valueText());
-    slider_->update();
-}
 
 PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
                          QWidget* parent)
@@ -116,74 +91,52 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     , coordinator_(coordinator)
     , loginItem_(loginItem)
     , quit_([] { QCoreApplication::quit(); })
-    , follow_(this, [this] { refresh(); }) {
-    setFixedWidth(viewWidth);
-    layout_ = new QVBoxLayout(this);
-    layout_->setContentsMargins(padding, padding, padding, padding);
+    , follow_(this, [this] { refresh(); })
+    , layout_(new QVBoxLayout(this))
+    , header_(new PopoverHeader) {
+    setFixedWidth(m::viewWidth);
+    layout_->setContentsMargins(m::padding, m::padding, m::padding, m::padding);
     layout_->setSpacing(0);
     layout_->setSizeConstraint(QLayout::SetFixedSize);
+    header_->setObjectName(QStringLiteral("header"));
+    layout_->addWidget(header_);
+    layout_->addSpacing(m::headerToPicker);
 
-    // Header.
-    auto* header = new QHBoxLayout;
-    header->setSpacing(12);
-    swatch_ = new Swatch(std::nullopt, 36);
-    header->addWidget(swatch_);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
-    auto* title = new QHBoxLayout;
-    title->setSpacing(3);
-    kelvinTitle_ = new TextLine(22, QFont::DemiBold, false);
-    kelvinUnit_ = new TextLine(14, QFont::Medium, true, localized("K"));
-    offTitle_ = new TextLine(22, QFont::DemiBold, false, localized("Off"));
-    // The unit sits on the number's first baseline.
-    kelvinUnit_->setBaselineOffset(kelvinTitle_->baseline() - kelvinUnit_->baseline());
-    title->addWidget(kelvinTitle_, 0, Qt::AlignTop);
-    title->addWidget(kelvinUnit_, 0, Qt::AlignTop);
-    title->addWidget(offTitle_);
-    title->addStretch(1);
-    texts->addLayout(title);
-    status_ = new TextLine(12, QFont::Normal, true);
-    status_->setFixedWidth(viewWidth - 2 * padding - 36 - 12);
-    texts->addWidget(status_);
-    header->addLayout(texts, 1);
-    layout_->addLayout(header);
-
-    // Mode picker.
-    layout_->addWidget(spacer(16));
     std::vector<std::pair<int, QString>> options;
     for (const TorvelMode mode : allModes) {
-        options.emplace_back(modeIndex(mode),
-                             mode == TorvelMode::automatic ? QStringLiteral("Schedule")
-                             : mode == TorvelMode::manual  ? QStringLiteral("Manual")
-                                                           : QStringLiteral("Off"));
+        options.emplace_back(modeIndex(mode), modeName(mode));
     }
     picker_ = new FlatSegmented<int>(
         Binding<int>{
             [this] { return modeIndex(settings_.mode()); },
             [this](const int& i) { settings_.setMode(allModes[static_cast<std::size_t>(i)]); }},
         options);
+    picker_->setObjectName(QStringLiteral("mode"));
     picker_->setAccessibleName(QStringLiteral("Mode"));
-    picker_->setFixedWidth(viewWidth - 2 * padding);
+    picker_->setFixedWidth(m::contentWidth);
     layout_->addWidget(picker_);
+    // The section goes here, right after the picker.
 
-    buildSection();
+    layout_->addSpacing(m::sectionToFooter);
+    auto* separator = new Hairline;
+    separator->setObjectName(QStringLiteral("footerSeparator"));
+    separator->setFixedWidth(m::contentWidth);
+    layout_->addWidget(separator);
+    layout_->addSpacing(m::separatorToFooter);
 
-    // Footer.
-    layout_->addWidget(spacer(14));
-    sectionHairline_ = new Hairline;
-    sectionHairline_->setFixedWidth(viewWidth - 2 * padding);
-    layout_->addWidget(sectionHairline_);
-    layout_->addWidget(spacer(14));
     auto* footer = new QHBoxLayout;
-    footer->setSpacing(8);
+    footer->setSpacing(m::footerSpacing);
     loginSwitch_ =
         new FlatSwitch(Binding<bool>{[this] { return loginItem_.isEnabled(); },
                                      [this](const bool& on) { loginItem_.setEnabled(on); }});
-    loginSwitch_->setAccessibleName(localized("Open at login"));
+    loginSwitch_->setObjectName(QStringLiteral("login"));
+    loginSwitch_->setAccessibleName(Texts::tr("Open at login"));
     footer->addWidget(loginSwitch_);
-    footer->addWidget(new TextLine(12, QFont::Normal, true, localized("Open at login")));
+    footer->addWidget(new TextLine(m::footerSize, QFont::Normal, TextTone::secondary,
+                                   Texts::tr("Open at login")));
     footer->addStretch(1);
-    auto* quit = new TextButton(localized("Quit"), this);
+    auto* quit = new TextButton(m::footerSize, Texts::tr("Quit"), this);
+    quit->setObjectName(QStringLiteral("quit"));
     connect(quit, &QAbstractButton::clicked, this, [this] { quit_(); });
     quitButton_ = quit;
     footer->addWidget(quit);
@@ -193,24 +146,6 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     follow_.observe(coordinator_.objectWillChange());
     follow_.observe(loginItem_.objectWillChange());
     refresh();
-    restoreTabOrder();
-}
-
-// A rebuilt section's controls would otherwise come last in the Tab order,
-// after Quit: the order follows the picture again, top to bottom.
-void PopoverView::restoreTabOrder() {
-    if (!loginSwitch_ || !quitButton_) {
-        return; // still being built
-    }
-    QWidget* previous = picker_;
-    for (QWidget* w : section_->findChildren<QWidget*>()) {
-        if (w->focusPolicy() & Qt::TabFocus) {
-            setTabOrder(previous, w);
-            previous = w;
-        }
-    }
-    setTabOrder(previous, loginSwitch_);
-    setTabOrder(loginSwitch_, quitButton_);
 }
 
 PopoverView::~PopoverView() = default;
@@ -225,159 +160,44 @@ void PopoverView::buildSection() {
         layout_->removeWidget(section_);
         section_->deleteLater();
     }
-    manualRow_ = dayRow_ = nightRow_ = nullptr;
-    curve_ = nullptr;
-    bedtime_ = wake_ = windDown_ = nullptr;
-    windDownDetail_ = nullptr;
-
-    section_ = new QWidget;
-    section_->setAttribute(Qt::WA_TranslucentBackground);
-    section_->setFixedWidth(viewWidth - 2 * padding);
-    auto* column = new QVBoxLayout(section_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    if (mode == TorvelMode::automatic) {
-        column->addWidget(spacer(16));
-        column->addWidget(buildScheduleSection());
-    } else if (mode == TorvelMode::manual) {
-        column->addWidget(spacer(18));
-        manualRow_ = new ColorRow(
-            QStringLiteral("Color"), [this] { return settings_.manualKelvin(); },
-            [this](std::int64_t k) { settings_.setManualKelvin(k); }, {});
-        column->addWidget(manualRow_);
-    } else {
-        section_->setFixedHeight(0);
+    switch (mode) {
+    case TorvelMode::automatic:
+        section_ = new ScheduleModeSection(settings_, coordinator_);
+        break;
+    case TorvelMode::manual:
+        section_ = new ManualModeSection(settings_);
+        break;
+    case TorvelMode::off:
+        section_ = new ModeSection;
+        break;
     }
     layout_->insertWidget(layout_->indexOf(picker_) + 1, section_);
     restoreTabOrder();
 }
 
-QWidget* PopoverView::settingRow(const QString& title, TextLine* detail, QWidget* control) {
-    auto* row = new QWidget;
-    row->setAttribute(Qt::WA_TranslucentBackground);
-    auto* h = new QHBoxLayout(row);
-    h->setContentsMargins(0, 4, 0, 4);
-    h->setSpacing(8);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(1);
-    texts->addWidget(new TextLine(13, QFont::Normal, false, title));
-    if (detail) {
-        texts->addWidget(detail);
+// A rebuilt section's controls would otherwise come last in the Tab order,
+// after Quit: the order follows the picture again, top to bottom.
+void PopoverView::restoreTabOrder() {
+    QWidget* previous = picker_;
+    for (QWidget* w : section_->findChildren<QWidget*>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, w);
+            previous = w;
+        }
     }
-    h->addLayout(texts);
-    h->addStretch(1);
-    h->addWidget(control);
-    return row;
-}
-
-void PopoverView::stepField(std::int64_t LightSchedule::*field, std::int64_t by) {
-    LightSchedule schedule = settings_.schedule();
-    schedule.*field = steppedMinute(schedule.*field, by);
-    settings_.setSchedule(schedule);
-}
-
-void PopoverView::changeWindDown(std::int64_t by) {
-    LightSchedule schedule = settings_.schedule();
-    schedule.windDown = changedWindDown(schedule.windDown, by);
-    settings_.setSchedule(schedule);
-}
-
-QWidget* PopoverView::buildScheduleSection() {
-    auto* box = new QWidget;
-    box->setAttribute(Qt::WA_TranslucentBackground);
-    auto* column = new QVBoxLayout(box);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    curve_ = new DayCurve;
-    column->addWidget(curve_);
-    column->addWidget(spacer(12));
-
-    bedtime_ = new StepperControl(
-        {}, [this] { stepField(&LightSchedule::bedtime, -15); },
-        [this] { stepField(&LightSchedule::bedtime, 15); });
-    bedtime_->setAccessibleName(QStringLiteral("Bedtime"));
-    column->addWidget(settingRow(QStringLiteral("Bedtime"), nullptr, bedtime_));
-    wake_ = new StepperControl(
-        {}, [this] { stepField(&LightSchedule::wake, -15); },
-        [this] { stepField(&LightSchedule::wake, 15); });
-    wake_->setAccessibleName(QStringLiteral("Wake up"));
-    column->addWidget(settingRow(QStringLiteral("Wake up"), nullptr, wake_));
-    windDown_ = new StepperControl(
-        {}, [this] { changeWindDown(-30); }, [this] { changeWindDown(30); });
-    windDown_->setAccessibleName(QStringLiteral("Wind-down"));
-    windDownDetail_ = new TextLine(11, QFont::Normal, true);
-    column->addWidget(settingRow(QStringLiteral("Wind-down"), windDownDetail_, windDown_));
-
-    column->addWidget(spacer(12));
-    column->addWidget(new Hairline);
-    column->addWidget(spacer(12));
-
-    auto previewWhileEditing = [this](Coordinator::Preview preview) {
-        return [this, preview](bool editing) {
-            coordinator_.setPreview(editing ? std::optional(preview) : std::nullopt);
-        };
-    };
-    dayRow_ = new ColorRow(
-        QStringLiteral("Day"), [this] { return settings_.schedule().dayKelvin; },
-        [this](std::int64_t k) {
-            LightSchedule s = settings_.schedule();
-            s.dayKelvin = k;
-            settings_.setSchedule(s);
-        },
-        previewWhileEditing(Coordinator::Preview::day));
-    column->addWidget(dayRow_);
-    column->addWidget(spacer(14));
-    nightRow_ = new ColorRow(
-        QStringLiteral("Night"), [this] { return settings_.schedule().nightKelvin; },
-        [this](std::int64_t k) {
-            LightSchedule s = settings_.schedule();
-            s.nightKelvin = k;
-            settings_.setSchedule(s);
-        },
-        previewWhileEditing(Coordinator::Preview::night));
-    column->addWidget(nightRow_);
-    return box;
-}
-
-QString PopoverView::titleText() const {
-    return coordinator_.showsOwnColors() ? offTitle_->text() : kelvinTitle_->text();
-}
-
-QString PopoverView::statusText() const {
-    return status_->text();
-}
-
-QString PopoverView::windDownDetail() const {
-    return windDownDetail_ ? windDownDetail_->text() : QString();
+    setTabOrder(previous, loginSwitch_);
+    setTabOrder(loginSwitch_, quitButton_);
 }
 
 void PopoverView::refresh() {
     buildSection();
-    const TorvelMode mode = settings_.mode();
     // Paused or inhibited, the header reads as in the off mode.
-    const bool off = coordinator_.showsOwnColors();
-    swatch_->setKelvin(off ? std::nullopt : std::optional(coordinator_.kelvin()));
-    kelvinTitle_->setText(QString::number(coordinator_.kelvin()));
-    kelvinTitle_->setVisible(!off);
-    kelvinUnit_->setVisible(!off);
-    offTitle_->setVisible(off);
-    status_->setText(statusLine(mode, settings_.schedule(), coordinator_.preview(),
-                                coordinator_.phase(), coordinator_.now(),
-                                suspensionOf(coordinator_)));
+    header_->setState(
+        coordinator_.showsOwnColors() ? std::nullopt : std::optional(coordinator_.kelvin()),
+        statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
+                   coordinator_.phase(), coordinator_.now(), suspensionOf(coordinator_)));
     picker_->update();
-    const LightSchedule& schedule = settings_.schedule();
-    if (curve_) {
-        curve_->setValues(schedule, coordinator_.now());
-        bedtime_->setText(clockString(schedule.bedtime));
-        wake_->setText(clockString(schedule.wake));
-        windDown_->setText(durationString(schedule.windDown));
-        windDownDetail_->setText(QStringLiteral("Starts ") + clockString(windDownStart(schedule)));
-    }
-    for (ColorRow* row : {manualRow_, dayRow_, nightRow_}) {
-        if (row) {
-            row->refresh();
-        }
-    }
+    section_->refresh();
     loginSwitch_->refresh();
 }
 

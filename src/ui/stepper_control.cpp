@@ -4,7 +4,6 @@
 #include "ui/style.h"
 
 #include <cmath>
-#include <cstring>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -24,13 +23,13 @@ QFont textFont() {
 // secondary colour; the whole 26 x 24 frame is its hit area.
 class StepButton final : public QAbstractButton {
 public:
-    StepButton(bool plus, QWidget* parent)
+    StepButton(StepperControl::Step step, QWidget* parent)
         : QAbstractButton(parent)
-        , plus_(plus) {
+        , plus_(step == StepperControl::Step::up) {
         setFixedSize(StepperControl::buttonWidth, StepperControl::controlHeight);
         setAutoRepeat(true); // the style's delay and interval
         setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(plus ? QObject::tr("Increase") : QObject::tr("Decrease"));
+        setAccessibleName(plus_ ? QObject::tr("Increase") : QObject::tr("Decrease"));
         setCursor(Qt::ArrowCursor);
     }
 
@@ -65,14 +64,14 @@ StepperControl::StepperControl(const QString& text, std::function<void()> onDecr
                                std::function<void()> onIncrement, QWidget* parent)
     : QWidget(parent)
     , text_(text) {
-    minus_ = stepButton("minus", std::move(onDecrement));
-    plus_ = stepButton("plus", std::move(onIncrement));
+    minus_ = stepButton(Step::down, std::move(onDecrement));
+    plus_ = stepButton(Step::up, std::move(onIncrement));
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(sizeHint());
 }
 
-QAbstractButton* StepperControl::stepButton(const char* symbol, std::function<void()> action) {
-    auto* button = new StepButton(std::strcmp(symbol, "plus") == 0, this);
+QAbstractButton* StepperControl::stepButton(Step step, std::function<void()> action) {
+    auto* button = new StepButton(step, this);
     connect(button, &QAbstractButton::clicked, this, [action = std::move(action)] {
         if (action) {
             action();

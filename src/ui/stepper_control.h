@@ -12,6 +12,7 @@ namespace torvel {
 class StepperControl final : public QWidget {
 public:
     static constexpr int buttonWidth = 26, controlHeight = 24, minTextWidth = 70;
+    enum class Step { down, up };
 
     StepperControl(const QString& text, std::function<void()> onDecrement,
                    std::function<void()> onIncrement, QWidget* parent = nullptr);
@@ -28,7 +29,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QAbstractButton* stepButton(const char* symbol, std::function<void()> action);
+    QAbstractButton* stepButton(Step step, std::function<void()> action);
     qreal textWidth() const;
 
     QString text_;

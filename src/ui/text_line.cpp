@@ -8,11 +8,11 @@
 
 namespace torvel {
 
-TextLine::TextLine(int pixelSize, QFont::Weight weight, bool secondary, const QString& text,
+TextLine::TextLine(int pixelSize, QFont::Weight weight, TextTone tone, const QString& text,
                    QWidget* parent)
     : QWidget(parent)
     , text_(text)
-    , secondary_(secondary) {
+    , tone_(tone) {
     QFont f = font();
     f.setPixelSize(pixelSize);
     f.setWeight(weight);
@@ -56,7 +56,7 @@ QSize TextLine::minimumSizeHint() const {
 void TextLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(secondary_ ? secondaryLabel() : primaryLabel());
+    painter.setPen(tone_ == TextTone::secondary ? secondaryLabel() : primaryLabel());
     const QFontMetricsF metrics(font());
     const QString shown = metrics.elidedText(text_, Qt::ElideRight, width());
     painter.drawText(QPointF(0, baselineOffset_ + std::ceil(metrics.ascent())), shown);

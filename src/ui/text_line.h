@@ -9,9 +9,12 @@
 
 namespace torvel {
 
+// The label colour a line is drawn in.
+enum class TextTone { primary, secondary };
+
 class TextLine final : public QWidget {
 public:
-    TextLine(int pixelSize, QFont::Weight weight, bool secondary, const QString& text = {},
+    TextLine(int pixelSize, QFont::Weight weight, TextTone tone, const QString& text = {},
              QWidget* parent = nullptr);
 
     void setText(const QString& text);
@@ -29,7 +32,7 @@ protected:
 
 private:
     QString text_;
-    bool secondary_;
+    TextTone tone_;
     int baselineOffset_ = 0;
 };
 

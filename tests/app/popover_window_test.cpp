@@ -1,5 +1,7 @@
 #include "app/popover_window.h"
 #include "fakes/app_rig.h"
+#include "support/widget_part.h"
+#include "ui/color_row.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_view.h"
 
@@ -26,9 +28,9 @@ TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
     EXPECT_EQ(service.statusQueries, queries + 1);
 
     // Mid-drag of the night colour, the popover goes away.
-    FlatSlider& night = window.view().nightRow()->slider();
+    FlatSlider& night = test::part<ColorRow>(window.view(), "night")->slider();
     QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(30, 9));
-    EXPECT_EQ(coordinator.preview(), Coordinator::Preview::night);
+    EXPECT_EQ(coordinator.preview(), Preview::night);
     const int writes = display.tableWrites;
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
@@ -44,7 +46,7 @@ TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
     window.toggle(QRect(), QPoint(500, 10));
     QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(30, 9));
     QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(60, 9));
-    EXPECT_EQ(coordinator.preview(), Coordinator::Preview::night);
+    EXPECT_EQ(coordinator.preview(), Preview::night);
     QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(60, 9));
     EXPECT_EQ(coordinator.preview(), std::nullopt);
 }
@@ -85,9 +87,9 @@ TEST(PopoverWindow, OnWaylandTheCompositorPlacesItAndLosingFocusClosesIt) {
     EXPECT_EQ(window.width(), 300);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 
-    FlatSlider& night = window.view().nightRow()->slider();
+    FlatSlider& night = test::part<ColorRow>(window.view(), "night")->slider();
     QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(30, 9));
-    ASSERT_EQ(r.coordinator.preview(), Coordinator::Preview::night);
+    ASSERT_EQ(r.coordinator.preview(), Preview::night);
     QWidget elsewhere;
     elsewhere.show();
     elsewhere.activateWindow();

@@ -6,7 +6,9 @@
 #include "platform/x11/randr_probe.h"
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
+#include "support/widget_part.h"
 #include "support/xvfb_server.h"
+#include "ui/color_row.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_view.h"
@@ -99,10 +101,11 @@ PopoverLayout popoverLayout() {
     QCoreApplication::processEvents();
     view.adjustSize();
     QCoreApplication::processEvents();
-    const FlatSlider& night = view.nightRow()->slider();
-    const QRect picker(view.modePicker()->mapTo(&view, QPoint(0, 0)), view.modePicker()->size());
+    const FlatSlider& night = test::part<ColorRow>(view, "night")->slider();
+    const QWidget& mode = *test::part<QWidget>(view, "mode");
+    const QRect picker(mode.mapTo(&view, QPoint(0, 0)), mode.size());
     return {QRect(night.mapTo(&view, QPoint(0, 0)), night.size()),
-            view.quitButton()->geometry().center(),
+            test::part<QWidget>(view, "quit")->geometry().center(),
             QPoint(picker.left() + picker.width() / 6, picker.center().y())};
 }
 

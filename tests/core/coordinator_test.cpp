@@ -124,12 +124,12 @@ TEST(Coordinator, PreviewRunsSynchronouslyAndOnlyMattersInAuto) {
     r.coordinator.start();
     EXPECT_EQ(r.coordinator.kelvin(), 3815);
 
-    r.coordinator.setPreview(Coordinator::Preview::day);
+    r.coordinator.setPreview(Preview::day);
     EXPECT_EQ(r.coordinator.phase(), Phase::windDown);
     EXPECT_EQ(r.coordinator.kelvin(), 6500);
     EXPECT_EQ(r.gamma.kelvin(), 6500);
 
-    r.coordinator.setPreview(Coordinator::Preview::night);
+    r.coordinator.setPreview(Preview::night);
     EXPECT_EQ(r.gamma.kelvin(), 2700);
     // Dragging the night slider: each step reaches the displays.
     LightSchedule s = r.settings.schedule();
@@ -146,10 +146,10 @@ TEST(Coordinator, PreviewRunsSynchronouslyAndOnlyMattersInAuto) {
     r.settings.setMode(TorvelMode::manual);
     r.settings.setManualKelvin(4000);
     r.queue.runPosted();
-    r.coordinator.setPreview(Coordinator::Preview::night);
+    r.coordinator.setPreview(Preview::night);
     EXPECT_EQ(r.coordinator.kelvin(), 4000);
     EXPECT_EQ(r.gamma.kelvin(), 4000);
-    EXPECT_EQ(r.coordinator.preview(), Coordinator::Preview::night) << "kept, ignored";
+    EXPECT_EQ(r.coordinator.preview(), Preview::night) << "kept, ignored";
 }
 
 TEST(Coordinator, OffToAutoAppliesWithoutWaitingForTheTick) {

@@ -1,9 +1,12 @@
 #include "fakes/app_rig.h"
 #include "schedule/time_text.h"
+#include "support/widget_part.h"
+#include "ui/color_row.h"
 #include "ui/day_curve.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_slider.h"
 #include "ui/flat_switch.h"
+#include "ui/popover_header.h"
 #include "ui/popover_text.h"
 #include "ui/popover_view.h"
 #include "ui/stepper_control.h"
@@ -18,7 +21,7 @@
 namespace torvel {
 namespace {
 
-using Preview = Coordinator::Preview;
+using test::part;
 
 QDateTime at(int h, int m) {
     return QDateTime(QDate(2026, 12, 7), QTime(h, m), QTimeZone::utc());
@@ -163,15 +166,17 @@ TEST(PopoverView, LayoutInEachMode) {
     r.settle();
     r.view.adjustSize();
     EXPECT_EQ(r.view.width(), 300);
-    EXPECT_EQ(r.view.modePicker()->width(), 268);
-    EXPECT_EQ(r.view.modePicker()->geometry().left(), 16);
-    EXPECT_GE(r.view.modePicker()->geometry().top(), 16 + 36 + 16) << "under the header";
-    ASSERT_NE(r.view.dayCurve(), nullptr);
-    EXPECT_EQ(r.view.dayCurve()->width(), 268);
-    EXPECT_EQ(r.view.dayCurve()->height(), 84);
-    EXPECT_EQ(r.view.bedtimeStepper()->text(), clockString(1410));
-    EXPECT_EQ(r.view.windDownStepper()->text(), durationString(180));
-    EXPECT_EQ(r.view.windDownDetail(), QStringLiteral("Starts ") + clockString(1230));
+    EXPECT_EQ(part<FlatSegmentedBase>(r.view, "mode")->width(), 268);
+    EXPECT_EQ(part<FlatSegmentedBase>(r.view, "mode")->geometry().left(), 16);
+    EXPECT_GE(part<FlatSegmentedBase>(r.view, "mode")->geometry().top(), 16 + 36 + 16)
+        << "under the header";
+    ASSERT_NE(part<DayCurve>(r.view, "curve"), nullptr);
+    EXPECT_EQ(part<DayCurve>(r.view, "curve")->width(), 268);
+    EXPECT_EQ(part<DayCurve>(r.view, "curve")->height(), 84);
+    EXPECT_EQ(part<StepperControl>(r.view, "bedtime")->text(), clockString(1410));
+    EXPECT_EQ(part<StepperControl>(r.view, "windDown")->text(), durationString(180));
+    EXPECT_EQ(part<TextLine>(r.view, "windDownDetail")->text(),
+              QStringLiteral("Starts ") + clockString(1230));
     // The "K" stands on the number's baseline.
     TextLine* number = nullptr;
     TextLine* unit = nullptr;
@@ -195,18 +200,18 @@ TEST(PopoverView, LayoutInEachMode) {
     r.settings.setMode(TorvelMode::off);
     r.settle();
     r.view.adjustSize();
-    EXPECT_EQ(r.view.titleText(), "Off");
-    EXPECT_EQ(r.view.statusText(), "Screen colors are unchanged");
-    EXPECT_EQ(r.view.hairlineAfterSection()->geometry().top(),
-              r.view.modePicker()->geometry().bottom() + 1 + 14)
+    EXPECT_EQ(part<PopoverHeader>(r.view, "header")->titleText(), "Off");
+    EXPECT_EQ(part<PopoverHeader>(r.view, "header")->statusText(), "Screen colors are unchanged");
+    EXPECT_EQ(part<QWidget>(r.view, "footerSeparator")->geometry().top(),
+              part<FlatSegmentedBase>(r.view, "mode")->geometry().bottom() + 1 + 14)
         << "the separator follows the picker directly";
-    EXPECT_EQ(r.view.dayCurve(), nullptr);
+    EXPECT_EQ(part<DayCurve>(r.view, "curve"), nullptr);
 
     r.settings.setMode(TorvelMode::manual);
     r.settle();
-    ASSERT_NE(r.view.manualRow(), nullptr);
-    EXPECT_EQ(r.view.manualRow()->width(), 268);
-    EXPECT_EQ(r.view.statusText(), "Fixed color");
+    ASSERT_NE(part<ColorRow>(r.view, "manual"), nullptr);
+    EXPECT_EQ(part<ColorRow>(r.view, "manual")->width(), 268);
+    EXPECT_EQ(part<PopoverHeader>(r.view, "header")->statusText(), "Fixed color");
 }
 
 TEST(PopoverView, TabFollowsThePictureAfterEveryRebuild) {
@@ -218,18 +223,18 @@ TEST(PopoverView, TabFollowsThePictureAfterEveryRebuild) {
         // The chain from the picker: the section's controls, then the
         // switch, then Quit.
         std::vector<QWidget*> chain;
-        for (QWidget* w = r.view.modePicker()->nextInFocusChain(); w != r.view.modePicker();
-             w = w->nextInFocusChain()) {
+        for (QWidget* w = part<FlatSegmentedBase>(r.view, "mode")->nextInFocusChain();
+             w != part<FlatSegmentedBase>(r.view, "mode"); w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus) {
                 chain.push_back(w);
             }
         }
         const auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w); };
-        ASSERT_NE(at(r.view.loginSwitch()), chain.end());
-        EXPECT_EQ(at(r.view.loginSwitch()) + 1, at(r.view.quitButton()));
-        for (QWidget* w : r.view.modeSection()->findChildren<QWidget*>()) {
+        ASSERT_NE(at(part<QWidget>(r.view, "login")), chain.end());
+        EXPECT_EQ(at(part<QWidget>(r.view, "login")) + 1, at(part<QWidget>(r.view, "quit")));
+        for (QWidget* w : part<QWidget>(r.view, "section")->findChildren<QWidget*>()) {
             if (w->focusPolicy() & Qt::TabFocus) {
-                EXPECT_LT(at(w), at(r.view.loginSwitch())) << static_cast<int>(mode);
+                EXPECT_LT(at(w), at(part<QWidget>(r.view, "login"))) << static_cast<int>(mode);
             }
         }
     }
@@ -241,14 +246,15 @@ TEST(PopoverView, StepsWriteTheWholeScheduleOnce) {
     r.settle();
     int notices = 0;
     auto watch = r.settings.objectWillChange().subscribe([&] { ++notices; });
-    QTest::mouseClick(&r.view.bedtimeStepper()->plusButton(), Qt::LeftButton);
+    QTest::mouseClick(&part<StepperControl>(r.view, "bedtime")->plusButton(), Qt::LeftButton);
     EXPECT_EQ(notices, 1);
     EXPECT_EQ(r.settings.schedule().bedtime, 1425);
     r.settle();
-    EXPECT_EQ(r.view.windDownDetail(), QStringLiteral("Starts ") + clockString(1245));
-    QTest::mouseClick(&r.view.windDownStepper()->minusButton(), Qt::LeftButton);
+    EXPECT_EQ(part<TextLine>(r.view, "windDownDetail")->text(),
+              QStringLiteral("Starts ") + clockString(1245));
+    QTest::mouseClick(&part<StepperControl>(r.view, "windDown")->minusButton(), Qt::LeftButton);
     EXPECT_EQ(r.settings.schedule().windDown, 150);
-    QTest::mouseClick(&r.view.wakeStepper()->minusButton(), Qt::LeftButton);
+    QTest::mouseClick(&part<StepperControl>(r.view, "wake")->minusButton(), Qt::LeftButton);
     EXPECT_EQ(r.settings.schedule(), (LightSchedule{1425, 435, 150, 6500, 2700}));
     EXPECT_EQ(notices, 3);
 }
@@ -259,7 +265,7 @@ TEST(PopoverView, SlidersWriteThroughAndPreviewOnlyForScheduleColours) {
     r.settle();
     r.view.adjustSize();
 
-    FlatSlider& night = r.view.nightRow()->slider();
+    FlatSlider& night = part<ColorRow>(r.view, "night")->slider();
     drag(night, {8, 60});
     EXPECT_EQ(r.coordinator.preview(), Preview::night) << "set while dragged";
     r.settle();
@@ -270,14 +276,14 @@ TEST(PopoverView, SlidersWriteThroughAndPreviewOnlyForScheduleColours) {
 
     r.settings.setMode(TorvelMode::manual);
     r.settle();
-    FlatSlider& manual = r.view.manualRow()->slider();
+    FlatSlider& manual = part<ColorRow>(r.view, "manual")->slider();
     drag(manual, {100, -50});
     EXPECT_EQ(r.coordinator.preview(), std::nullopt) << "the manual row never previews";
     QTest::mouseRelease(&manual, Qt::LeftButton, {}, QPoint(-50, 9));
     EXPECT_EQ(r.settings.manualKelvin(), 1000);
     r.settle();
-    EXPECT_EQ(r.view.manualRow()->valueText(), "1000 K");
-    EXPECT_EQ(r.view.titleText(), "1000");
+    EXPECT_EQ(part<ColorRow>(r.view, "manual")->valueText(), "1000 K");
+    EXPECT_EQ(part<PopoverHeader>(r.view, "header")->titleText(), "1000");
 }
 
 TEST(PopoverView, ScreenshotsInEveryModeAndAppearance) {

@@ -1,0 +1,118 @@
+#include "ui/schedule_section.h"
+
+#include "core/coordinator.h"
+#include "schedule/time_text.h"
+#include "settings/settings_store.h"
+#include "ui/color_row.h"
+#include "ui/day_curve.h"
+#include "ui/hairline.h"
+#include "ui/popover_measures.h"
+#include "ui/popover_text.h"
+#include "ui/stepper_control.h"
+#include "ui/text_line.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace torvel {
+
+namespace m = popoverMeasures;
+
+ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinator, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+    , coordinator_(coordinator)
+    , curve_(new DayCurve)
+    , bedtime_(new StepperControl(
+          {}, [this] { stepClock(&LightSchedule::bedtime, -m::clockStep); },
+          [this] { stepClock(&LightSchedule::bedtime, m::clockStep); }))
+    , wake_(new StepperControl(
+          {}, [this] { stepClock(&LightSchedule::wake, -m::clockStep); },
+          [this] { stepClock(&LightSchedule::wake, m::clockStep); }))
+    , windDown_(new StepperControl(
+          {}, [this] { stepWindDown(-m::windDownStep); },
+          [this] { stepWindDown(m::windDownStep); }))
+    , windDownDetail_(new TextLine(m::rowDetailSize, QFont::Normal, TextTone::secondary))
+    , day_(colorRow(QStringLiteral("Day"), &LightSchedule::dayKelvin, Preview::day))
+    , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    curve_->setObjectName(QStringLiteral("curve"));
+    bedtime_->setObjectName(QStringLiteral("bedtime"));
+    wake_->setObjectName(QStringLiteral("wake"));
+    windDown_->setObjectName(QStringLiteral("windDown"));
+    windDownDetail_->setObjectName(QStringLiteral("windDownDetail"));
+    day_->setObjectName(QStringLiteral("day"));
+    night_->setObjectName(QStringLiteral("night"));
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(curve_);
+    column->addSpacing(m::curveToRows);
+    column->addWidget(row(QStringLiteral("Bedtime"), nullptr, bedtime_));
+    column->addWidget(row(QStringLiteral("Wake up"), nullptr, wake_));
+    column->addWidget(row(QStringLiteral("Wind-down"), windDownDetail_, windDown_));
+    column->addSpacing(m::rowsToSeparator);
+    column->addWidget(new Hairline);
+    column->addSpacing(m::separatorToColors);
+    column->addWidget(day_);
+    column->addSpacing(m::dayToNight);
+    column->addWidget(night_);
+    refresh();
+}
+
+QWidget* ScheduleSection::row(const QString& title, TextLine* detail, StepperControl* control) {
+    control->setAccessibleName(title);
+    auto* box = new QWidget;
+    box->setAttribute(Qt::WA_TranslucentBackground);
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, m::rowInset, 0, m::rowInset);
+    h->setSpacing(m::rowSpacing);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(m::rowTitleToDetail);
+    texts->addWidget(new TextLine(m::rowTitleSize, QFont::Normal, TextTone::primary, title));
+    if (detail) {
+        texts->addWidget(detail);
+    }
+    h->addLayout(texts);
+    h->addStretch(1);
+    h->addWidget(control);
+    return box;
+}
+
+ColorRow* ScheduleSection::colorRow(const QString& title, std::int64_t LightSchedule::*field,
+                                    Preview preview) {
+    return new ColorRow(
+        title, [this, field] { return settings_.schedule().*field; },
+        [this, field](std::int64_t kelvin) { setField(field, kelvin); },
+        [this, preview](bool editing) {
+            coordinator_.setPreview(editing ? std::optional(preview) : std::nullopt);
+        });
+}
+
+void ScheduleSection::setField(std::int64_t LightSchedule::*field, std::int64_t value) {
+    LightSchedule schedule = settings_.schedule();
+    schedule.*field = value;
+    settings_.setSchedule(schedule);
+}
+
+void ScheduleSection::stepClock(std::int64_t LightSchedule::*field, std::int64_t by) {
+    setField(field, steppedMinute(settings_.schedule().*field, by));
+}
+
+void ScheduleSection::stepWindDown(std::int64_t by) {
+    setField(&LightSchedule::windDown, changedWindDown(settings_.schedule().windDown, by));
+}
+
+void ScheduleSection::refresh() {
+    const LightSchedule& schedule = settings_.schedule();
+    curve_->setValues(schedule, coordinator_.now());
+    bedtime_->setText(clockString(schedule.bedtime));
+    wake_->setText(clockString(schedule.wake));
+    windDown_->setText(durationString(schedule.windDown));
+    windDownDetail_->setText(QStringLiteral("Starts ") + clockString(windDownStart(schedule)));
+    day_->refresh();
+    night_->refresh();
+}
+
+} // namespace torvel

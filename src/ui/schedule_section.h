@@ -1,0 +1,45 @@
+#pragma once
+// The schedule mode's part of the popover: the day's curve, the bedtime,
+// wake and wind-down steppers, and the day and night colour rows. Every
+// edit writes the whole schedule once; dragging a colour previews it.
+
+#include "core/preview.h"
+#include "schedule/light_schedule.h"
+
+#include <cstdint>
+#include <QWidget>
+
+namespace torvel {
+
+class ColorRow;
+class Coordinator;
+class DayCurve;
+class SettingsStore;
+class StepperControl;
+class TextLine;
+
+class ScheduleSection final : public QWidget {
+public:
+    ScheduleSection(SettingsStore& settings, Coordinator& coordinator, QWidget* parent = nullptr);
+
+    void refresh();
+
+private:
+    void setField(std::int64_t LightSchedule::*field, std::int64_t value);
+    void stepClock(std::int64_t LightSchedule::*field, std::int64_t by);
+    void stepWindDown(std::int64_t by);
+    QWidget* row(const QString& title, TextLine* detail, StepperControl* control);
+    ColorRow* colorRow(const QString& title, std::int64_t LightSchedule::*field, Preview preview);
+
+    SettingsStore& settings_;
+    Coordinator& coordinator_;
+    DayCurve* curve_;
+    StepperControl* bedtime_;
+    StepperControl* wake_;
+    StepperControl* windDown_;
+    TextLine* windDownDetail_;
+    ColorRow* day_;
+    ColorRow* night_;
+};
+
+} // namespace torvel

@@ -1,0 +1,16 @@
+#pragma once
+// Finds a named part of a widget tree (see the object names the popover
+// gives its parts). Our widgets have no meta-object of their own, so
+// findChild<T> cannot tell them apart by type: the name finds the widget
+// and dynamic_cast checks it.
+
+#include <QString>
+#include <QWidget>
+
+namespace torvel::test {
+
+template <class T> T* part(const QWidget& root, const char* name) {
+    return dynamic_cast<T*>(root.findChild<QWidget*>(QString::fromLatin1(name)));
+}
+
+} // namespace torvel::test
