@@ -15,7 +15,7 @@
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/qt/qt_main_queue.h"
-#include "platform/x11/system_tray_selection.h"
+#include "platform/x11/screen_selections.h"
 #include "platform/xdg/xdg_autostart_service.h"
 #include "ui/theme.h"
 

@@ -1,13 +1,16 @@
 #include "app/popover_window.h"
 
 #include "core/coordinator.h"
+#include "platform/x11/screen_selections.h"
 #include "settings/login_item.h"
 #include "ui/popover_view.h"
 #include "ui/style.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -21,24 +24,41 @@ PopoverWindow::Placement PopoverWindow::placementForPlatform() {
                : Placement::nextToIcon;
 }
 
+PopoverWindow::Frame PopoverWindow::frameForPlatform() {
+    return QGuiApplication::platformName() == QLatin1String("xcb") &&
+                   isCompositingManagerRunning(QString())
+               ? Frame::rounded
+               : Frame::square;
+}
+
 PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
-                             LoginItem& loginItem, Placement placement)
+                             LoginItem& loginItem, Placement placement, Frame frame)
     : QWidget(nullptr, (placement == Placement::nextToIcon ? Qt::Popup : Qt::Window) |
                            Qt::FramelessWindowHint)
     , settings_(settings)
     , coordinator_(coordinator)
     , loginItem_(loginItem)
-    , placement_(placement) {
+    , placement_(placement)
+    , frame_(placement == Placement::nextToIcon ? frame : Frame::square) {
     setWindowTitle(QStringLiteral("TorvelBar"));
+    if (frame_ == Frame::rounded) {
+        // Asked before the native window exists, so it gets an alpha channel.
+        setAttribute(Qt::WA_TranslucentBackground);
+    }
     view_ = new PopoverView(settings, coordinator, loginItem);
+    view_->setBackgroundPainted(frame_ == Frame::square);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(view_);
+    // The scroll area asks its widget to fill itself with the palette;
+    // the view paints its own background, or leaves it to the frame.
+    view_->setAutoFillBackground(false);
     scroll_->viewport()->setAutoFillBackground(false);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll_);
+    scroll_->setAttribute(Qt::WA_TranslucentBackground);
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->addWidget(scroll_);
     // The window follows the content's height as the mode changes.
     view_->installEventFilter(this);
     // A hairline all round, over the content: the popover's edge on a
@@ -58,7 +78,19 @@ QRect PopoverWindow::screenArea() const {
     return s ? s->availableGeometry() : QRect(0, 0, 1920, 1080);
 }
 
+bool PopoverWindow::iconAbove() const {
+    const QRect icon = anchor_.isEmpty() ? QRect(clickPoint_, QSize(1, 1)) : anchor_;
+    return icon.center().y() < screenArea().center().y();
+}
+
 void PopoverWindow::fitToScreen() {
+    if (frame_ == Frame::rounded) {
+        // No shadow on the icon's side: the popover keeps its 4-px gap to
+        // the icon and the window never lies over the icon.
+        const int w = shadowWidth;
+        shadow_ = iconAbove() ? QMargins(w, 0, w, w) : QMargins(w, w, w, 0);
+        layout_->setContentsMargins(shadow_);
+    }
     view_->adjustSize();
     const QSize content = view_->sizeHint().expandedTo(view_->minimumSizeHint());
     // The room on the icon's side of the screen, so the window never covers
@@ -67,14 +99,14 @@ void PopoverWindow::fitToScreen() {
     int room = area.height() - 8;
     if (placement_ == Placement::nextToIcon) {
         const QRect icon = anchor_.isEmpty() ? QRect(clickPoint_, QSize(1, 1)) : anchor_;
-        room = icon.center().y() < area.center().y() ? area.bottom() - (icon.bottom() + 4)
-                                                     : icon.top() - 4 - area.top();
+        room = iconAbove() ? area.bottom() - (icon.bottom() + 4) : icon.top() - 4 - area.top();
     }
-    room = std::max(room, 200);
+    room = std::max(room - shadow_.top() - shadow_.bottom(), 200);
     const bool scrolls = content.height() > room;
     scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int bar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
-    setFixedSize(content.width() + bar, std::min(content.height(), room));
+    setFixedSize(content.width() + bar + shadow_.left() + shadow_.right(),
+                 std::min(content.height(), room) + shadow_.top() + shadow_.bottom());
     border_->setGeometry(rect());
     border_->raise();
 }
@@ -90,7 +122,13 @@ bool PopoverWindow::eventFilter(QObject* watched, QEvent* event) {
         QPainter painter(border_);
         painter.setPen(QPen(Style::hairline().resolve(), 1));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(border_->rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        const QRectF edge = QRectF(panelRect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (frame_ == Frame::rounded) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.drawRoundedRect(edge, cornerRadius - 0.5, cornerRadius - 0.5);
+        } else {
+            painter.drawRect(edge);
+        }
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -126,8 +164,7 @@ void PopoverWindow::place(const QRect& anchor, const QPoint& clickPoint) {
     // Under the icon when it sits in the upper half, above it otherwise.
     const QRect icon = anchor.isEmpty() ? QRect(clickPoint, QSize(1, 1)) : anchor;
     int x = icon.center().x() - size.width() / 2;
-    int y =
-        icon.center().y() < area.center().y() ? icon.bottom() + 4 : icon.top() - 4 - size.height();
+    int y = iconAbove() ? icon.bottom() + 4 : icon.top() - 4 - size.height();
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     move(x, y);
@@ -169,9 +206,39 @@ void PopoverWindow::changeEvent(QEvent* event) {
     }
 }
 
+void PopoverWindow::mousePressEvent(QMouseEvent* event) {
+    if (frame_ == Frame::rounded && !panelRect().contains(event->position().toPoint())) {
+        hide();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
 void PopoverWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Style::background().resolve());
+    if (frame_ == Frame::square) {
+        painter.fillRect(rect(), Style::background().resolve());
+        return;
+    }
+    paintFrame(painter);
+}
+
+// A shadow fading out over the margins, then the rounded popover on it.
+void PopoverWindow::paintFrame(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF panel(panelRect());
+    const int steps = shadowWidth;
+    for (int i = steps; i >= 1; --i) {
+        // Each ring adds a little; together they fall off smoothly outward.
+        const qreal fade = 1.0 - static_cast<qreal>(i) / (steps + 1);
+        painter.setBrush(QColor::fromRgbF(0, 0, 0, 0.045 * fade * fade));
+        const qreal grow = i;
+        painter.drawRoundedRect(panel.adjusted(-grow, -grow, grow, grow), cornerRadius + grow,
+                                cornerRadius + grow);
+    }
+    painter.setBrush(Style::background().resolve());
+    painter.drawRoundedRect(panel, cornerRadius, cornerRadius);
 }
 
 } // namespace torvel

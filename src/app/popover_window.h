@@ -5,9 +5,12 @@
 // screens.
 
 #include <QElapsedTimer>
+#include <QMargins>
 #include <QWidget>
 
+class QPainter;
 class QScrollArea;
+class QVBoxLayout;
 
 namespace torvel {
 
@@ -32,8 +35,21 @@ public:
     // byCompositor on Qt's Wayland platform, nextToIcon elsewhere.
     static Placement placementForPlatform();
 
+    enum class Frame {
+        // Square and edged by a hairline: nothing would blend a translucent
+        // window's corners with the desktop under them.
+        square,
+        // Rounded corners over a soft shadow on the sides away from the
+        // icon, in a translucent window: X11 with a compositing manager.
+        rounded,
+    };
+    // Asks the X server once; square on other platforms (Wayland
+    // compositors draw their own frames and shadows).
+    static Frame frameForPlatform();
+    static constexpr int cornerRadius = 10, shadowWidth = 12;
+
     PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
-                  Placement placement = placementForPlatform());
+                  Placement placement = placementForPlatform(), Frame frame = frameForPlatform());
 
     Placement placement() const { return placement_; }
 
@@ -52,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A press on the shadow is a press beside the popover: it closes it.
+    void mousePressEvent(QMouseEvent* event) override;
     // The content grows or shrinks with the mode: placed again, so it stays
     // against the icon (growing upward from a bottom panel) and on screen.
     void resizeEvent(QResizeEvent* event) override;
@@ -64,15 +82,23 @@ private:
     // 1280x800, say) the screen's height, the content scrolling inside.
     void fitToScreen();
     QRect screenArea() const;
+    // Whether the icon sits in the upper half of its screen (a top panel).
+    bool iconAbove() const;
+    // The popover itself, inside the shadow's margins.
+    QRect panelRect() const { return rect().marginsRemoved(shadow_); }
+    void paintFrame(QPainter& painter) const;
 
     SettingsStore& settings_;
     Coordinator& coordinator_;
     LoginItem& loginItem_;
     Placement placement_;
+    Frame frame_;
+    QMargins shadow_;
     QElapsedTimer sinceHidden_;
     QRect anchor_;
     QPoint clickPoint_;
     PopoverView* view_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* border_ = nullptr;
 };

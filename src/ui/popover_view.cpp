@@ -202,6 +202,9 @@ void PopoverView::refresh() {
 }
 
 void PopoverView::paintEvent(QPaintEvent*) {
+    if (!paintsBackground_) {
+        return;
+    }
     QPainter painter(this);
     painter.fillRect(rect(), Style::background().resolve());
 }

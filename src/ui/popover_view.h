@@ -37,6 +37,9 @@ public:
     void refresh();
     // What Quit does; the shell sets it (QCoreApplication::quit by default).
     void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+    // Off when the window under it draws the background itself (with
+    // rounded corners).
+    void setBackgroundPainted(bool painted) { paintsBackground_ = painted; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,6 +62,7 @@ private:
     std::optional<TorvelMode> sectionMode_;
     FlatSwitch* loginSwitch_;
     QWidget* quitButton_;
+    bool paintsBackground_ = true;
 };
 
 } // namespace torvel

@@ -1,9 +1,11 @@
 // The built torvelbar on a real X server with a real tray host: it tints,
 // shows its icon, opens a 300-wide popover on a click, lets a second start
 // hand over to it, and gives the ramps back on SIGTERM.
+#include "app/popover_window.h"
 #include "color/channel_gains.h"
 #include "fakes/app_rig.h"
 #include "platform/x11/randr_probe.h"
+#include "platform/x11/screen_selections.h"
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
 #include "support/widget_part.h"
@@ -92,6 +94,7 @@ struct PopoverLayout {
     QRect nightSlider;
     QPoint quit;
     QPoint schedulePicker; // the picker's Schedule segment
+    QPoint manualPicker;
 };
 
 PopoverLayout popoverLayout() {
@@ -106,7 +109,8 @@ PopoverLayout popoverLayout() {
     const QRect picker(mode.mapTo(&view, QPoint(0, 0)), mode.size());
     return {QRect(night.mapTo(&view, QPoint(0, 0)), night.size()),
             test::part<QWidget>(view, "quit")->geometry().center(),
-            QPoint(picker.left() + picker.width() / 6, picker.center().y())};
+            QPoint(picker.left() + picker.width() / 6, picker.center().y()),
+            QPoint(picker.center())};
 }
 
 std::uint16_t expectedBlueTop(std::int64_t kelvin, std::size_t) {
@@ -266,15 +270,19 @@ TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     tray.waitForFinished();
 }
 
+bool startInTheOffMode(const Desktop& desktop) {
+    QDir().mkpath(desktop.configDir() + QStringLiteral("/torvelbar"));
+    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+    return settings.open(QIODevice::WriteOnly) &&
+           settings.write("[General]\nmode=@ByteArray(\\\"off\\\")\nloginItemConfigured=true\n") >
+               0;
+}
+
 TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
     test::XvfbServer x(1, {}, QStringLiteral("1280x800x24"));
     ASSERT_TRUE(x.running()) << x.error().toStdString();
     Desktop desktop(x);
-    QDir().mkpath(desktop.configDir() + QStringLiteral("/torvelbar"));
-    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[General]\nmode=@ByteArray(\\\"off\\\")\nloginItemConfigured=true\n");
-    settings.close();
+    ASSERT_TRUE(startInTheOffMode(desktop));
     QProcess tray;
     ASSERT_TRUE(desktop.startTray(tray, 24, false, /*bottom=*/true));
     QProcess app;
@@ -302,6 +310,96 @@ TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
     app.waitForFinished(5000);
     tray.kill();
     tray.waitForFinished();
+}
+
+// Keyboard only after a mode change: Tab from the picker reaches the new
+// section first, and Home on its slider sets the colour the screens show.
+TEST(TorvelbarRun, AfterAModeChangeTabGoesIntoTheNewSection) {
+    test::XvfbServer x;
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    Desktop desktop(x);
+    ASSERT_TRUE(startInTheOffMode(desktop));
+    test::RandrProbe probe(x.display());
+    const std::uint32_t crtc = probe.activeCrtcs().front();
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    desktop.click(icon.center());
+    const QRect popover = desktop.waitForPopover();
+    ASSERT_TRUE(popover.isValid());
+
+    desktop.click(popover.topLeft() + popoverLayout().manualPicker);
+    ASSERT_TRUE(
+        spinUntil([&] { return desktop.waitForPopover().height() > popover.height(); }, 5000))
+        << "the manual section is shown";
+    desktop.run(QStringLiteral("xdotool"),
+                {QStringLiteral("key"), QStringLiteral("Tab"), QStringLiteral("Home")});
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return std::abs(int(probe.ramps(crtc).blue.back()) - int(expectedBlueTop(1000, 0))) <=
+                   2;
+        },
+        3000))
+        << "Tab reached the colour slider, not the footer";
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+}
+
+// With a compositing manager the popover has rounded corners over a shadow
+// on the sides away from the icon, and a click on that shadow closes it.
+TEST(TorvelbarRun, OnACompositedDesktopThePopoverIsRoundedWithAShadow) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xcompmgr")).isEmpty()) {
+        GTEST_SKIP() << "xcompmgr is not installed";
+    }
+    test::XvfbServer x;
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    Desktop desktop(x);
+    QProcess compositor;
+    desktop.start(compositor, QStringLiteral("xcompmgr"), {});
+    ASSERT_TRUE(spinUntil([&] { return isCompositingManagerRunning(x.display()); }, 5000));
+    test::RandrProbe probe(x.display());
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    desktop.click(icon.center());
+    const int shadow = PopoverWindow::shadowWidth;
+    const QRect window = desktop.waitForPopover(300 + 2 * shadow);
+    ASSERT_TRUE(window.isValid());
+    EXPECT_EQ(window.top(), icon.bottom() + 4) << "no shadow between the icon and the popover";
+    const QRect panel = window.adjusted(shadow, 0, -shadow, -shadow);
+    const auto grey = [&](QPoint p) {
+        const auto px = probe.pixels(p.x(), p.y(), 1, 1);
+        return px.empty() ? -1 : qGray(QRgb(px.front()));
+    };
+    // Let the compositor draw the newly mapped window.
+    const QPoint inside(panel.center().x(), panel.bottom() - 3);
+    ASSERT_TRUE(spinUntil([&] { return grey(inside) > 200; }, 3000)) << grey(inside);
+    const QPoint desk(panel.center().x(), window.bottom() + 30);
+    const int desktopGrey = grey(desk);
+    EXPECT_LT(grey(panel.bottomLeft()), grey(inside) - 40) << "the corner is cut round";
+    EXPECT_LT(grey(QPoint(panel.center().x(), panel.bottom() + 2)), desktopGrey - 8)
+        << "a shadow under the popover";
+    EXPECT_EQ(grey(QPoint(panel.center().x(), window.bottom() + 1)), desktopGrey)
+        << "and none past the window";
+
+    desktop.click(QPoint(panel.center().x(), panel.bottom() + 6));
+    EXPECT_TRUE(spinUntil(
+        [&] { return desktop.windows(QStringLiteral("torvelbar"), true).size() == 1; }, 3000))
+        << "a click on the shadow closes the popover";
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+    compositor.kill();
+    compositor.waitForFinished();
 }
 
 } // namespace

@@ -104,13 +104,14 @@ public:
             {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
              QStringLiteral("click"), QStringLiteral("1")});
     }
-    // The 300-wide popover window, or an empty rect when none shows up.
-    QRect waitForPopover() const {
+    // The popover window (300 wide, more with a shadow), or an empty rect
+    // when none shows up.
+    QRect waitForPopover(int width = 300) const {
         QRect popover;
         spinUntil(
             [&] {
                 for (const auto& w : windows(QStringLiteral("torvelbar"), true)) {
-                    if (w.second.width() == 300) {
+                    if (w.second.width() == width) {
                         popover = w.second;
                     }
                 }

@@ -1,4 +1,4 @@
-#include "platform/x11/system_tray_selection.h"
+#include "platform/x11/screen_selections.h"
 
 #include <cstdlib>
 #include <memory>
@@ -6,7 +6,9 @@
 
 namespace torvel {
 
-bool isSystemTrayOwned(const QString& displayName) {
+namespace {
+
+bool isSelectionOwned(const QString& displayName, const QByteArray& prefix) {
     int screen = 0;
     const QByteArray name = displayName.toLocal8Bit();
     xcb_connection_t* c = xcb_connect(name.isEmpty() ? nullptr : name.constData(), &screen);
@@ -14,7 +16,7 @@ bool isSystemTrayOwned(const QString& displayName) {
     if (xcb_connection_has_error(c) != 0) {
         return false;
     }
-    const QByteArray atomName = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+    const QByteArray atomName = prefix + QByteArray::number(screen);
     const std::unique_ptr<xcb_intern_atom_reply_t, void (*)(void*)> atom(
         xcb_intern_atom_reply(c,
                               xcb_intern_atom(c, 0, static_cast<std::uint16_t>(atomName.size()),
@@ -28,6 +30,16 @@ bool isSystemTrayOwned(const QString& displayName) {
         xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr),
         std::free);
     return owner && owner->owner != XCB_NONE;
+}
+
+} // namespace
+
+bool isSystemTrayOwned(const QString& displayName) {
+    return isSelectionOwned(displayName, "_NET_SYSTEM_TRAY_S");
+}
+
+bool isCompositingManagerRunning(const QString& displayName) {
+    return isSelectionOwned(displayName, "_NET_WM_CM_S");
 }
 
 } // namespace torvel
