@@ -1,5 +1,6 @@
 #include "core/coordinator.h"
 
+#include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 
 #include <algorithm>
@@ -12,19 +13,16 @@ Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue
     , gamma_(gamma)
     , mainQueue_(mainQueue)
     , systemEvents_(systemEvents)
-    , clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
-    , self_(std::make_shared<Coordinator*>(this)) {
+    , clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })) {
     now_ = clock_();
 }
 
-Coordinator::~Coordinator() {
-    *self_ = nullptr;
-}
+Coordinator::~Coordinator() = default;
 
 std::function<void()> Coordinator::weakUpdate() {
-    return [weak = std::weak_ptr<Coordinator*>(self_)] {
-        if (auto self = weak.lock(); self && *self) {
-            (*self)->update();
+    return [watch = self_.watch()] {
+        if (Coordinator* self = watch.get()) {
+            self->update();
         }
     };
 }
@@ -108,7 +106,7 @@ void Coordinator::resume() {
 
 QDateTime Coordinator::nextWake() const {
     const QDateTime now = clock_();
-    const std::int64_t wake = ((settings_.schedule().wake % 1440) + 1440) % 1440;
+    const std::int64_t wake = wrapMinute(settings_.schedule().wake);
     QDateTime at(now.date(), QTime(static_cast<int>(wake / 60), static_cast<int>(wake % 60)),
                  now.timeZone());
     if (!at.isValid()) {

@@ -2,6 +2,7 @@
 // The one main loop: on every trigger it reads the time and the settings,
 // decides the colour, publishes it and hands it to the gamma service.
 
+#include "base/lifetime_token.h"
 #include "base/observable.h"
 #include "core/preview.h"
 #include "display/gamma_service.h"
@@ -110,7 +111,7 @@ private:
     Clock clock_;
     std::unique_ptr<RepeatingTimer> timer_;
     std::vector<Subscription> cancellables_;
-    std::shared_ptr<Coordinator*> self_;
+    LifetimeToken<Coordinator> self_{this};
 };
 
 } // namespace torvel

@@ -8,13 +8,11 @@ namespace torvel {
 
 GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
     : display_(display)
-    , mainQueue_(mainQueue)
-    , self_(std::make_shared<GammaService*>(this)) {
+    , mainQueue_(mainQueue) {
     installDisplayHook();
-    std::weak_ptr<GammaService*> weak = self_;
-    display_.setScreensWakeHandler([weak] {
-        if (auto self = weak.lock()) {
-            (*self)->write();
+    display_.setScreensWakeHandler([watch = self_.watch()] {
+        if (GammaService* self = watch.get()) {
+            self->write();
         }
     });
 }
@@ -63,10 +61,9 @@ void GammaService::onReconfiguration(const DisplayChange& change) {
     }
     // Each notice schedules its own write; the write reads the value stored
     // when it runs, not the one stored now.
-    std::weak_ptr<GammaService*> weak = self_;
-    mainQueue_.postAfter(reconfigurationDelay, [weak] {
-        if (auto self = weak.lock()) {
-            (*self)->write();
+    mainQueue_.postAfter(reconfigurationDelay, [watch = self_.watch()] {
+        if (GammaService* self = watch.get()) {
+            self->write();
         }
     });
 }

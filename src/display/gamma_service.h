@@ -4,6 +4,7 @@
 // the host takes that), again after the screens wake and shortly after each
 // display reconfiguration.
 
+#include "base/lifetime_token.h"
 #include "platform/display_layer.h"
 #include "platform/main_queue.h"
 
@@ -54,7 +55,7 @@ private:
     MainQueue& mainQueue_;
     std::optional<std::int64_t> kelvin_;
     // Scheduled writes hold this weakly, so one that outlives the service does nothing.
-    std::shared_ptr<GammaService*> self_;
+    LifetimeToken<GammaService> self_{this};
     Subscription reconfiguration_;
 };
 

@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "schedule/day_math.h"
 #include "schedule/schedule_json.h"
 
 #include <cmath>
@@ -34,11 +35,6 @@ std::optional<std::int64_t> fromDouble(double v) {
         return std::nullopt;
     }
     return static_cast<std::int64_t>(v);
-}
-
-std::int64_t dayMinute(std::int64_t v) {
-    const std::int64_t r = v % 1440;
-    return r < 0 ? r + 1440 : r;
 }
 
 } // namespace
@@ -159,10 +155,10 @@ std::optional<LightSchedule> SettingsStore::readSchedule(const Preferences& defa
 LightSchedule SettingsStore::scheduleFromEightSleepAnchors(const Preferences& defaults) {
     LightSchedule schedule;
     if (auto bed = wholeNumber(defaults.object(QStringLiteral("es.anchorBed")))) {
-        schedule.bedtime = dayMinute(*bed);
+        schedule.bedtime = wrapMinute(*bed);
     }
     if (auto wake = wholeNumber(defaults.object(QStringLiteral("es.anchorWake")))) {
-        schedule.wake = dayMinute(*wake);
+        schedule.wake = wrapMinute(*wake);
     }
     return schedule;
 }

@@ -1,5 +1,6 @@
 #include "ui/day_curve.h"
 
+#include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "ui/style.h"
 
@@ -19,15 +20,14 @@ std::vector<DayCurveSample> dayCurveSamples(const LightSchedule& schedule) {
     std::vector<DayCurveSample> samples;
     samples.reserve(145);
     for (std::int64_t x = 0; x <= 1440; x += 10) {
-        const double minute = static_cast<double>((x + 720) % 1440);
+        const double minute = static_cast<double>(wrapMinute(x + 720));
         samples.push_back({x, schedule.evaluate(minute).kelvin});
     }
     return samples;
 }
 
 double dayCurveX(double minuteOfDay) {
-    const double x = minuteOfDay - 720;
-    return x < 0 ? x + 1440 : x;
+    return wrapMinute(minuteOfDay - 720);
 }
 
 QString dayCurveLabel(std::int64_t value) {

@@ -1,6 +1,7 @@
 #include "ui/popover_text.h"
 
 #include "core/coordinator.h"
+#include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
 
@@ -69,8 +70,8 @@ QString statusLine(TorvelMode mode, const LightSchedule& schedule, std::optional
 }
 
 std::int64_t steppedMinute(std::int64_t minute, std::int64_t delta) {
-    const std::int64_t reduced = ((minute % 1440) + 1440) % 1440;
-    return (((reduced + delta % 1440) % 1440) + 1440) % 1440;
+    // Both reduced first, so the sum cannot overflow.
+    return wrapMinute(wrapMinute(minute) + wrapMinute(delta));
 }
 
 std::int64_t changedWindDown(std::int64_t windDown, std::int64_t delta) {

@@ -1,4 +1,5 @@
 #include "color/channel_gains.h"
+#include "support/reference_image.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_slider.h"
 #include "ui/flat_switch.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -219,16 +219,13 @@ TEST(StepperControl, SizeGrowthAndRepeatWhileHeld) {
     stepper.show();
     QTest::mouseClick(&stepper.minusButton(), Qt::LeftButton);
     EXPECT_EQ(decrements, 1);
-    QTest::mousePress(&stepper.plusButton(), Qt::LeftButton);
-    QElapsedTimer held;
-    held.start();
-    while (held.elapsed() < 1200) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    QTest::mouseRelease(&stepper.plusButton(), Qt::LeftButton);
-    EXPECT_GE(increments, 3) << "holding keeps stepping";
+    QAbstractButton& plus = stepper.plusButton();
+    QTest::mousePress(&plus, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return increments >= 3; }, 5000)) << "holding keeps stepping";
+    QTest::mouseRelease(&plus, Qt::LeftButton);
     const int afterRelease = increments;
-    QTest::qWait(300);
+    // Two repeat periods: a repeat still running would have stepped again.
+    QTest::qWait(2 * plus.autoRepeatInterval());
     EXPECT_EQ(increments, afterRelease);
 }
 
@@ -256,7 +253,7 @@ TEST(FlatSwitch, ToggleSlidesAndRing) {
     EXPECT_FALSE(on);
 }
 
-TEST(Gallery, WritesEveryControlInBothAppearances) {
+TEST(Gallery, EveryControlInBothAppearancesLooksAsBefore) {
     const QString folder = QStringLiteral(TORVEL_GALLERY_DIR);
     QDir().mkpath(folder);
     for (const bool dark : {false, true}) {
@@ -294,9 +291,10 @@ TEST(Gallery, WritesEveryControlInBothAppearances) {
         QImage image(panel.size() * 2, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(2);
         panel.render(&image);
-        const QString file = folder + (dark ? QStringLiteral("/controls-dark.png")
-                                            : QStringLiteral("/controls-light.png"));
-        EXPECT_TRUE(image.save(file)) << file.toStdString();
+        const QString name =
+            dark ? QStringLiteral("controls-dark.png") : QStringLiteral("controls-light.png");
+        EXPECT_TRUE(test::matchesReference(image, QStringLiteral(TORVEL_REFERENCE_DIR "/") + name,
+                                           folder + "/" + name));
     }
 }
 

@@ -22,22 +22,20 @@ ClockSetWatch::ReadOutcome ClockSetWatch::classifyRead(long bytesRead, int error
 ClockSetWatch::ClockSetWatch(std::function<void()> onClockSet, int fd)
     : onClockSet_(std::move(onClockSet))
     , fd_(fd) {
-    if (fd_ < 0) {
-        fd_ = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
-        if (fd_ < 0) {
+    if (!fd_) {
+        fd_.reset(::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC));
+        if (!fd_) {
             return;
         }
         rearm();
     }
-    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readable(); });
 }
 
+// The notifier goes before the descriptor it watches.
 ClockSetWatch::~ClockSetWatch() {
     notifier_.reset();
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
 }
 
 void ClockSetWatch::rearm() {
@@ -45,12 +43,12 @@ void ClockSetWatch::rearm() {
     // time_t), near enough for every kernel's range checks.
     itimerspec expiry{};
     expiry.it_value.tv_sec = 10'000'000'000;
-    ::timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr);
+    ::timerfd_settime(fd_.get(), TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr);
 }
 
 void ClockSetWatch::readable() {
     std::uint64_t expirations = 0;
-    const long n = static_cast<long>(::read(fd_, &expirations, sizeof expirations));
+    const long n = static_cast<long>(::read(fd_.get(), &expirations, sizeof expirations));
     const int error = errno;
     if (classifyRead(n, error) == ReadOutcome::clockSet) {
         rearm();

@@ -3,6 +3,8 @@
 // future with TFD_TIMER_CANCEL_ON_SET, whose read fails with ECANCELED after
 // any discontinuous change of the clock. Re-armed after every notice.
 
+#include "base/unique_fd.h"
+
 #include <functional>
 #include <memory>
 #include <QObject>
@@ -24,15 +26,15 @@ public:
     explicit ClockSetWatch(std::function<void()> onClockSet, int fd = -1);
     ~ClockSetWatch() override;
 
-    bool isActive() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
+    bool isActive() const { return bool(fd_); }
+    int fd() const { return fd_.get(); }
 
 private:
     void rearm();
     void readable();
 
     std::function<void()> onClockSet_;
-    int fd_ = -1;
+    UniqueFd fd_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -10,13 +10,14 @@ namespace torvel {
 
 namespace {
 
-int pipeFds[2] = {-1, -1};
+// The pipe's write end, for the handler, which may touch nothing else.
+volatile sig_atomic_t writeEnd = -1;
 constexpr std::array<int, 3> handled{SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void onTerminationSignal(int signal) {
     const int saved = errno;
     const unsigned char byte = static_cast<unsigned char>(signal);
-    (void)!::write(pipeFds[1], &byte, 1);
+    (void)!::write(writeEnd, &byte, 1);
     errno = saved;
 }
 
@@ -24,13 +25,17 @@ extern "C" void onTerminationSignal(int signal) {
 
 TerminationSignals::TerminationSignals(std::function<void(int)> onSignal)
     : onSignal_(std::move(onSignal)) {
-    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+    int ends[2] = {-1, -1};
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(pipeFds[0], QSocketNotifier::Read);
+    readEnd_.reset(ends[0]);
+    writeEnd_.reset(ends[1]);
+    writeEnd = ends[1];
+    notifier_ = std::make_unique<QSocketNotifier>(readEnd_.get(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
         unsigned char byte = 0;
-        while (::read(pipeFds[0], &byte, 1) == 1) {
+        while (::read(readEnd_.get(), &byte, 1) == 1) {
             onSignal_(byte);
         }
     });
@@ -47,13 +52,8 @@ TerminationSignals::~TerminationSignals() {
     for (const int signal : handled) {
         ::signal(signal, SIG_DFL);
     }
-    notifier_.reset();
-    for (int& fd : pipeFds) {
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
-    }
+    writeEnd = -1;
+    notifier_.reset(); // before the ends it watches close
 }
 
 } // namespace torvel

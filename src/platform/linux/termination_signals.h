@@ -2,6 +2,8 @@
 // SIGTERM, SIGINT and SIGHUP turned into a call on the main thread. The
 // handler only writes a byte to a pipe; the work happens in the event loop.
 
+#include "base/unique_fd.h"
+
 #include <functional>
 #include <memory>
 #include <QObject>
@@ -18,6 +20,7 @@ public:
 
 private:
     std::function<void(int)> onSignal_;
+    UniqueFd readEnd_, writeEnd_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -11,35 +11,32 @@ namespace torvel {
 
 TimeZoneWatch::TimeZoneWatch(std::function<void()> onChange, const QString& folder)
     : onChange_(std::move(onChange)) {
-    fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (fd_ < 0) {
+    fd_.reset(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    if (!fd_) {
         return;
     }
     const QByteArray path = QFile::encodeName(folder);
     // IN_CLOSE_WRITE catches /etc/timezone rewritten in place.
-    if (::inotify_add_watch(fd_, path.constData(),
+    if (::inotify_add_watch(fd_.get(), path.constData(),
                             IN_CREATE | IN_MOVED_TO | IN_DELETE | IN_CLOSE_WRITE | IN_ONLYDIR) <
         0) {
-        ::close(fd_);
-        fd_ = -1;
+        fd_.reset();
         return;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { readable(); });
 }
 
+// The notifier goes before the descriptor it watches.
 TimeZoneWatch::~TimeZoneWatch() {
     notifier_.reset();
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
 }
 
 void TimeZoneWatch::readable() {
     alignas(inotify_event) char buffer[4096];
     bool changed = false;
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd_.get(), buffer, sizeof buffer);
         if (n <= 0) {
             break;
         }

@@ -5,6 +5,8 @@
 // `localtime` and `timezone`. Before each notice the C library re-reads the
 // zone (tzset), so local times computed afterwards are in the new zone.
 
+#include "base/unique_fd.h"
+
 #include <functional>
 #include <memory>
 #include <QObject>
@@ -20,13 +22,13 @@ public:
                            const QString& folder = QStringLiteral("/etc"));
     ~TimeZoneWatch() override;
 
-    bool isActive() const { return fd_ >= 0; }
+    bool isActive() const { return bool(fd_); }
 
 private:
     void readable();
 
     std::function<void()> onChange_;
-    int fd_ = -1;
+    UniqueFd fd_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/linux/tray_host_wait.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusServiceWatcher>
@@ -30,9 +31,10 @@ void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::millise
         later(TrayHost::qtTray);
         return;
     }
-    // The watcher owns the waiting timers, so they all end with it.
-    auto* watcher =
-        new QDBusServiceWatcher(watcherName, bus, QDBusServiceWatcher::WatchForRegistration);
+    // The watcher owns the waiting timers, so they all end with it; the
+    // application owns the watcher, so a quit during the wait frees it too.
+    auto* watcher = new QDBusServiceWatcher(
+        watcherName, bus, QDBusServiceWatcher::WatchForRegistration, QCoreApplication::instance());
     auto once = std::make_shared<std::function<void(TrayHost)>>(std::move(ready));
     auto fire = [once, watcher](TrayHost host) {
         if (*once) {

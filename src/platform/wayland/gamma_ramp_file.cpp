@@ -28,21 +28,16 @@ bool writeAll(int fd, std::span<const std::uint16_t> data) {
 
 } // namespace
 
-int sealedGammaRampFile(std::span<const std::uint16_t> red, std::span<const std::uint16_t> green,
-                        std::span<const std::uint16_t> blue) {
-    const int fd = ::memfd_create("torvelbar-gamma", MFD_CLOEXEC | MFD_ALLOW_SEALING);
-    if (fd < 0) {
-        return -1;
-    }
+UniqueFd sealedGammaRampFile(std::span<const std::uint16_t> red,
+                             std::span<const std::uint16_t> green,
+                             std::span<const std::uint16_t> blue) {
+    UniqueFd file(::memfd_create("torvelbar-gamma", MFD_CLOEXEC | MFD_ALLOW_SEALING));
+    const int fd = file.get();
     const bool ok =
-        writeAll(fd, red) && writeAll(fd, green) && writeAll(fd, blue) &&
+        file && writeAll(fd, red) && writeAll(fd, green) && writeAll(fd, blue) &&
         ::lseek(fd, 0, SEEK_SET) == 0 &&
         ::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) == 0;
-    if (!ok) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return ok ? std::move(file) : UniqueFd();
 }
 
 } // namespace torvel

@@ -339,13 +339,12 @@ void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const fl
     const auto r = resampleRamp(red, o.gammaSize);
     const auto g = resampleRamp(green, o.gammaSize);
     const auto b = resampleRamp(blue, o.gammaSize);
-    const int fd = sealedGammaRampFile(r, g, b);
-    if (fd < 0) {
+    const UniqueFd file = sealedGammaRampFile(r, g, b);
+    if (!file) {
         return;
     }
     // libwayland sends a duplicate of the descriptor, so ours can go now.
-    zwlr_gamma_control_v1_set_gamma(o.control, fd);
-    ::close(fd);
+    zwlr_gamma_control_v1_set_gamma(o.control, file.get());
     impl_->flush();
 }
 

@@ -74,12 +74,13 @@ LoginItemStatus XdgAutostartService::status() {
         return LoginItemStatus::notRegistered;
     }
     const QString text = QString::fromUtf8(*bytes);
-    auto isFalse = [&](const QString& key, const char* offValue) {
+    // Either key may switch the entry off: Hidden=true, or GNOME's own flag.
+    auto hasValue = [&](const QString& key, const char* offValue) {
         const auto value = desktopEntryValue(text, key);
         return value && value->compare(QLatin1String(offValue), Qt::CaseInsensitive) == 0;
     };
-    if (isFalse(QStringLiteral("Hidden"), "true") ||
-        isFalse(QStringLiteral("X-GNOME-Autostart-enabled"), "false")) {
+    if (hasValue(QStringLiteral("Hidden"), "true") ||
+        hasValue(QStringLiteral("X-GNOME-Autostart-enabled"), "false")) {
         return LoginItemStatus::notRegistered;
     }
     const auto exec = desktopEntryValue(text, QStringLiteral("Exec"));

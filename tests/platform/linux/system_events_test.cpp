@@ -23,6 +23,31 @@ namespace {
 using test::spinFor;
 using test::spinUntil;
 
+// Signals from one connection reach another in the order they were sent:
+// once a marker sent after some signals has arrived, so have they.
+class MarkerListener : public QObject {
+    Q_OBJECT
+public:
+    MarkerListener(QDBusConnection receiver, QDBusConnection sender)
+        : sender_(std::move(sender)) {
+        receiver.connect(QString(), QStringLiteral("/marker"), QStringLiteral("test.Marker"),
+                         QStringLiteral("Marker"), this, SLOT(heard()));
+    }
+    // Sends a marker and waits until it arrives.
+    bool flush() {
+        const int before = heard_;
+        sender_.send(QDBusMessage::createSignal(
+            QStringLiteral("/marker"), QStringLiteral("test.Marker"), QStringLiteral("Marker")));
+        return spinUntil([&] { return heard_ > before; }, 3000);
+    }
+public Q_SLOTS:
+    void heard() { ++heard_; }
+
+private:
+    QDBusConnection sender_;
+    int heard_ = 0;
+};
+
 TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
     test::PrivateBus bus;
     if (!bus.running()) {
@@ -32,9 +57,10 @@ TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
     ASSERT_TRUE(logind.registerService(QStringLiteral("org.freedesktop.login1")));
 
     int resumes = 0;
-    LogindSleepWatch watch([&] { ++resumes; }, bus.connect(QStringLiteral("app")));
+    const QDBusConnection app = bus.connect(QStringLiteral("app"));
+    LogindSleepWatch watch([&] { ++resumes; }, app);
     ASSERT_TRUE(watch.isActive());
-    spinFor(100); // let the watch learn the name's owner
+    MarkerListener fromLogind(app, logind);
 
     auto send = [&](bool start) {
         auto signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
@@ -43,10 +69,19 @@ TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
         signal << start;
         logind.send(signal);
     };
+    // The watch hears logind once it has learnt the name's owner: resume
+    // notices until one is heard, then let the rest arrive and start over.
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            send(false);
+            return fromLogind.flush() && resumes > 0;
+        },
+        3000));
+    resumes = 0;
+
     send(true);
     send(false);
-    EXPECT_TRUE(spinUntil([&] { return resumes == 1; }, 3000));
-    spinFor(100);
+    ASSERT_TRUE(fromLogind.flush());
     EXPECT_EQ(resumes, 1) << "the notice before suspending is not a resume";
 
     // The same signal from a name that is not logind's is not listened to.
@@ -56,7 +91,8 @@ TEST(LogindSleepWatch, ResumeOnPrepareForSleepFalseOnly) {
                                              QStringLiteral("PrepareForSleep"));
     forged << false;
     other.send(forged);
-    spinFor(200);
+    MarkerListener fromOther(app, other);
+    ASSERT_TRUE(fromOther.flush());
     EXPECT_EQ(resumes, 1);
 }
 
@@ -167,6 +203,9 @@ TEST(ClockSetWatch, ArmsFarAheadAndReArmsAfterANotice) {
     // machine's clock during the test, which both watches rightly report.
 }
 
+#ifdef TORVEL_REAL_CLOCK_TEST
+// Opt in with -DTORVEL_REAL_CLOCK_TEST=ON: the fd seam above covers the
+// watch without touching the host.
 TEST(ClockSetWatch, SettingTheRealClockIsNoticed) {
     // Needs CAP_SYS_TIME; sets the clock to the time it already reads, which
     // still counts as setting it.
@@ -179,6 +218,9 @@ TEST(ClockSetWatch, SettingTheRealClockIsNoticed) {
     }
     EXPECT_TRUE(spinUntil([&] { return notices == 1; }, 2000));
 }
+#endif
 
 } // namespace
 } // namespace torvel
+
+#include "system_events_test.moc"

@@ -9,8 +9,9 @@ using torvel::sealedGammaRampFile;
 
 TEST(GammaRampFile, HoldsTheThreeRampsInOrderFromOffsetZeroAndIsSealed) {
     const std::vector<std::uint16_t> red{0, 100, 65535}, green{1, 2, 3}, blue{7, 8, 9};
-    const int fd = sealedGammaRampFile(red, green, blue);
-    ASSERT_GE(fd, 0);
+    const torvel::UniqueFd file = sealedGammaRampFile(red, green, blue);
+    ASSERT_TRUE(file);
+    const int fd = file.get();
     EXPECT_EQ(::lseek(fd, 0, SEEK_CUR), 0);
     std::vector<std::uint16_t> all(10);
     ASSERT_EQ(::read(fd, all.data(), all.size() * 2), 18);
@@ -23,5 +24,4 @@ TEST(GammaRampFile, HoldsTheThreeRampsInOrderFromOffsetZeroAndIsSealed) {
     EXPECT_TRUE(seals & F_SEAL_SEAL);
     EXPECT_LT(::pwrite(fd, all.data(), 2, 0), 0); // the compositor reads what we wrote
     EXPECT_TRUE(::fcntl(fd, F_GETFD) & FD_CLOEXEC);
-    ::close(fd);
 }
