@@ -38,12 +38,12 @@ void writeXvfb(benchmark::State& state) {
         state.SkipWithError(x.error().toStdString().c_str());
         return;
     }
-    QString error;
-    auto layer = torvel::X11DisplayLayer::create(x.display(), &error);
-    if (!layer) {
-        state.SkipWithError(error.toStdString().c_str());
+    auto created = torvel::X11DisplayLayer::create(x.display());
+    if (!created) {
+        state.SkipWithError(created.error().toStdString().c_str());
         return;
     }
+    auto& layer = created.value();
     torvel::QtMainQueue queue;
     torvel::GammaService gamma(*layer, queue);
     std::int64_t k = 1000;
@@ -63,12 +63,12 @@ void writeWayland(benchmark::State& state) {
     for (int i = 0; i < state.range(0); ++i) {
         compositor.addOutput(1024);
     }
-    QString error;
-    auto layer = torvel::WaylandDisplayLayer::create(compositor.socket(), &error);
-    if (!layer) {
-        state.SkipWithError(error.toStdString().c_str());
+    auto created = torvel::WaylandDisplayLayer::create(compositor.socket());
+    if (!created) {
+        state.SkipWithError(created.error().toStdString().c_str());
         return;
     }
+    auto& layer = created.value();
     torvel::QtMainQueue queue;
     torvel::GammaService gamma(*layer, queue);
     gamma.apply(3000); // takes the controls: one round trip, not measured

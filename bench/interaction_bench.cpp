@@ -89,12 +89,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int steps = argc > 1 ? std::atoi(argv[1]) : 1000;
     test::TempDir dir;
-    QString error;
-    auto x11 = X11DisplayLayer::create(QString(), &error);
-    if (!x11) {
-        std::fprintf(stderr, "interaction_bench: %s\n", qPrintable(error));
+    auto created = X11DisplayLayer::create(QString());
+    if (!created) {
+        std::fprintf(stderr, "interaction_bench: %s\n", qPrintable(created.error()));
         return 1;
     }
+    auto& x11 = created.value();
     CountingLayer display(*x11);
     Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
     SettingsStore settings(prefs);

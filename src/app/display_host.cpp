@@ -35,7 +35,7 @@ QString waylandDisplayKey(const QString& waylandDisplay, const QString& runtimeD
 DisplayHost chooseDisplayHost(const SessionFacts& f) {
     using W = SessionFacts::Wayland;
     using X = SessionFacts::X;
-    const DisplayHost x11{DisplayHost::Kind::x11, {}, "xcb", {}};
+    DisplayHost x11{DisplayHost::Kind::x11, {}, "xcb", {}}; // returned by value: not const
     if (!f.waylandDisplay.isEmpty()) {
         switch (f.wayland) {
         case W::usable:
@@ -99,11 +99,14 @@ SessionFacts gatherFacts() {
     f.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
     f.xDisplay = qEnvironmentVariable("DISPLAY");
     if (!f.waylandDisplay.isEmpty()) {
-        switch (WaylandDisplayLayer::probe(f.waylandDisplay, &f.waylandError)) {
-        case WaylandDisplayLayer::Probe::usable:
+        const auto probed = WaylandDisplayLayer::probe(f.waylandDisplay);
+        if (!probed) {
+            f.wayland = SessionFacts::Wayland::noConnection;
+            f.waylandError = probed.error();
+        } else if (probed.value() == WaylandDisplayLayer::Probe::usable) {
             f.wayland = SessionFacts::Wayland::usable;
             return f;
-        case WaylandDisplayLayer::Probe::noGammaControl:
+        } else {
             f.wayland = SessionFacts::Wayland::noGammaControl;
             if (KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none) {
                 f.nightLight = SessionFacts::NightLight::kwin;
@@ -113,15 +116,13 @@ SessionFacts gatherFacts() {
                 f.nightLight = SessionFacts::NightLight::none;
             }
             return f;
-        case WaylandDisplayLayer::Probe::noConnection:
-            f.wayland = SessionFacts::Wayland::noConnection;
-            break;
         }
     }
     if (!f.xDisplay.isEmpty()) {
-        f.x = X11DisplayLayer::probe(f.xDisplay, &f.xError, &f.xIsXWayland)
-                  ? SessionFacts::X::usable
-                  : SessionFacts::X::unusable;
+        const auto probed = X11DisplayLayer::probe(f.xDisplay);
+        f.x = probed ? SessionFacts::X::usable : SessionFacts::X::unusable;
+        f.xError = probed.error();
+        f.xIsXWayland = probed && probed.value() == X11DisplayLayer::Server::xwayland;
     }
     return f;
 }
@@ -133,24 +134,21 @@ DisplayHost detectDisplayHost() {
     return withKey(chooseDisplayHost(f), f);
 }
 
-std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error,
-                                                 bool displayLocked) {
+Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,
+                                                         bool displayLocked) {
     switch (host.kind) {
     case DisplayHost::Kind::wayland:
-        return WaylandDisplayLayer::create(QString(), error);
+        return WaylandDisplayLayer::create(QString());
     case DisplayHost::Kind::kwin:
-        return KWinDisplayLayer::create({{}, {}, displayLocked}, error);
+        return KWinDisplayLayer::create({{}, {}, displayLocked});
     case DisplayHost::Kind::gnome:
-        return GnomeDisplayLayer::create({{}, displayLocked, {}}, error);
+        return GnomeDisplayLayer::create({{}, displayLocked, {}});
     case DisplayHost::Kind::x11:
-        return X11DisplayLayer::create(QString(), error, displayLocked);
+        return X11DisplayLayer::create(QString(), displayLocked);
     case DisplayHost::Kind::none:
         break;
     }
-    if (error) {
-        *error = host.message;
-    }
-    return nullptr;
+    return Result<std::unique_ptr<DisplayLayer>>::failure(host.message);
 }
 
 } // namespace torvel

@@ -4,6 +4,8 @@
 // or GNOME's Night Light where Plasma or GNOME offer no gamma control, RandR on a real X server,
 // and a clear refusal where tinting could not reach the screens.
 
+#include "base/result.h"
+
 #include <memory>
 #include <QString>
 
@@ -48,11 +50,11 @@ DisplayHost chooseDisplayHost(const SessionFacts& facts);
 DisplayHost detectDisplayHost();
 
 class DisplayLayer;
-// The layer the decision names, connected; nothing, with the reason in
-// `error`, when it cannot be had. Needs the application object.
-// `displayLocked`: the caller holds the display's instance lock, so crash
-// captures left for this display are replayed whatever process they name.
-std::unique_ptr<DisplayLayer> createDisplayLayer(const DisplayHost& host, QString* error,
-                                                 bool displayLocked);
+// The layer the decision names, connected, or why it cannot be had. Needs
+// the application object. `displayLocked`: the caller holds the display's
+// instance lock, so crash captures left for this display are replayed
+// whatever process they name.
+Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,
+                                                         bool displayLocked);
 
 } // namespace torvel

@@ -95,12 +95,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 
-    QString error;
-    const std::unique_ptr<torvel::DisplayLayer> displayLayer =
-        torvel::createDisplayLayer(host, &error, /*displayLocked=*/true);
-    if (!displayLayer) {
-        return fail(error);
+    auto created = torvel::createDisplayLayer(host, /*displayLocked=*/true);
+    if (!created) {
+        return fail(created.error());
     }
+    const std::unique_ptr<torvel::DisplayLayer> displayLayer = std::move(created.value());
 
     const QString settingsPath = torvel::Preferences::defaultPath();
     if (settingsPath.isEmpty()) {
@@ -141,7 +140,7 @@ int main(int argc, char** argv) {
         }
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
-    torvel::TerminationSignals signals_([](int) { QCoreApplication::quit(); });
+    torvel::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
 
     QTimer::singleShot(0, [&] {
         delegate.didFinishLaunching();

@@ -1,7 +1,7 @@
 #pragma once
 // The host's record of whether this program opens at login.
 
-#include <string>
+#include "base/result.h"
 
 namespace torvel {
 
@@ -11,10 +11,9 @@ class LoginItemService {
 public:
     virtual ~LoginItemService() = default;
 
-    // Each returns true on success, or false with a printable description of
-    // what went wrong in `error`.
-    virtual bool registerItem(std::string& error) = 0;
-    virtual bool unregisterItem(std::string& error) = 0;
+    // Each fails with a printable description of what went wrong.
+    virtual Result<void> registerItem() = 0;
+    virtual Result<void> unregisterItem() = 0;
     virtual LoginItemStatus status() = 0;
 };
 

@@ -14,11 +14,10 @@ LoginItem::LoginItem(LoginItemService& service, Log log)
 }
 
 void LoginItem::setEnabled(bool enabled) {
-    std::string error;
-    const bool ok = enabled ? service_.registerItem(error) : service_.unregisterItem(error);
-    if (!ok) {
+    const Result<void> done = enabled ? service_.registerItem() : service_.unregisterItem();
+    if (!done) {
         log_(std::string("TorvelBar: could not ") + (enabled ? "register" : "unregister") +
-             " the login item: " + error);
+             " the login item: " + done.error().toStdString());
     }
     refresh();
 }

@@ -6,6 +6,7 @@
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
+#include "support/result_value.h"
 #include "support/sway_server.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
@@ -189,9 +190,7 @@ TEST(TorvelbarWayland, AnXwaylandServerIsRefusedAndARealXServerIsNot) {
     ASSERT_TRUE(spinUntil([&] { return xwayland.canReadLine(); }, 10000));
     const QString display = QLatin1Char(':') + QString::fromLatin1(xwayland.readLine().trimmed());
 
-    bool isXWayland = false;
-    ASSERT_TRUE(X11DisplayLayer::probe(display, nullptr, &isXWayland));
-    EXPECT_TRUE(isXWayland);
+    EXPECT_EQ(test::valueOf(X11DisplayLayer::probe(display)), X11DisplayLayer::Server::xwayland);
 
     // Started with only DISPLAY, as from a session that lost WAYLAND_DISPLAY.
     auto env = waylandSession(QString(), runtime, config);
@@ -212,8 +211,8 @@ TEST(TorvelbarWayland, AnXwaylandServerIsRefusedAndARealXServerIsNot) {
 
     test::XvfbServer xvfb;
     if (xvfb.running()) {
-        EXPECT_TRUE(X11DisplayLayer::probe(xvfb.display(), nullptr, &isXWayland));
-        EXPECT_FALSE(isXWayland);
+        EXPECT_EQ(test::valueOf(X11DisplayLayer::probe(xvfb.display())),
+                  X11DisplayLayer::Server::real);
     }
 }
 

@@ -4,31 +4,30 @@
 #include "platform/login_item_service.h"
 
 #include <functional>
+#include <string>
 
 namespace torvel {
 
 class FakeLoginItemService final : public LoginItemService {
 public:
-    bool registerItem(std::string& error) override {
+    Result<void> registerItem() override {
         ++registerCalls;
         if (beforeRequest) {
             beforeRequest();
         }
         if (!failWith.empty()) {
-            error = failWith;
-            return false;
+            return Result<void>::failure(QString::fromStdString(failWith));
         }
         current = statusAfterRegister;
-        return true;
+        return Result<void>::success();
     }
-    bool unregisterItem(std::string& error) override {
+    Result<void> unregisterItem() override {
         ++unregisterCalls;
         if (!failWith.empty()) {
-            error = failWith;
-            return false;
+            return Result<void>::failure(QString::fromStdString(failWith));
         }
         current = LoginItemStatus::notRegistered;
-        return true;
+        return Result<void>::success();
     }
     LoginItemStatus status() override {
         ++statusQueries;

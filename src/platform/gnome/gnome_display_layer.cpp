@@ -237,13 +237,10 @@ bool GnomeDisplayLayer::probe() {
     return found;
 }
 
-std::unique_ptr<GnomeDisplayLayer> GnomeDisplayLayer::create(const Options& options,
-                                                             QString* error) {
+Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Options& options) {
     if (!schemaInstalled()) {
-        if (error) {
-            *error = QStringLiteral("GNOME's Night Light settings schema is not installed");
-        }
-        return nullptr;
+        return Result<std::unique_ptr<GnomeDisplayLayer>>::failure(
+            QStringLiteral("GNOME's Night Light settings schema is not installed"));
     }
     auto impl = std::make_unique<Impl>();
     impl->settings = g_settings_new(schemaId);

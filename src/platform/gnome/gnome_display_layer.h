@@ -6,6 +6,7 @@
 // manual window around the present moment and our temperature, and the
 // user's own five settings come back exactly when we stop.
 
+#include "base/result.h"
 #include "platform/display_layer.h"
 
 #include <functional>
@@ -27,10 +28,9 @@ public:
         bool displayLocked = false;       // see KWinDisplayLayer::Options
         std::function<QDateTime()> clock; // empty: the system clock
     };
-    // Nothing, with a reason in `error`, when Night Light cannot be driven.
-    // Before returning, settings a process no longer running left changed
-    // are given back.
-    static std::unique_ptr<GnomeDisplayLayer> create(const Options& options, QString* error);
+    // A failure when Night Light cannot be driven. Before returning,
+    // settings a process no longer running left changed are given back.
+    static Result<std::unique_ptr<GnomeDisplayLayer>> create(const Options& options);
 
     // Gives the user's Night Light settings back.
     ~GnomeDisplayLayer() override;

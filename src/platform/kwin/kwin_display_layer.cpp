@@ -25,7 +25,7 @@ namespace {
 
 const QString kwinService = QStringLiteral("org.kde.KWin");
 const QString group = QStringLiteral("NightColor");
-constexpr qint64 maxConfigSize = 16 * 1024 * 1024;
+constexpr qint64 maxConfigSize = qint64{16} * 1024 * 1024;
 constexpr int probeTimeoutMs = 3000;
 // KWin applies a change within about a second; a check sooner than this
 // could see the old value and write again for nothing.
@@ -77,7 +77,7 @@ struct Original {
         Original out{existed.toBool(), std::nullopt};
         if (lines.isArray()) {
             out.lines.emplace();
-            for (const QJsonValue& v : lines.toArray()) {
+            for (const QJsonValue v : lines.toArray()) {
                 if (!v.isString()) {
                     return std::nullopt;
                 }
@@ -278,16 +278,14 @@ KWinDisplayLayer::Interface KWinDisplayLayer::probe() {
     return found;
 }
 
-std::unique_ptr<KWinDisplayLayer> KWinDisplayLayer::create(const Options& options, QString* error) {
+Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options& options) {
     qDBusRegisterMetaType<QByteArrayList>();
     qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
     auto impl = std::make_unique<Impl>();
     impl->interface = probe();
     if (impl->interface == Interface::none) {
-        if (error) {
-            *error = QStringLiteral("KWin's Night Color does not answer on the session bus");
-        }
-        return nullptr;
+        return Result<std::unique_ptr<KWinDisplayLayer>>::failure(
+            QStringLiteral("KWin's Night Color does not answer on the session bus"));
     }
     impl->kwinrc = options.kwinrc.isEmpty()
                        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

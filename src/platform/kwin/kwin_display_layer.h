@@ -5,6 +5,7 @@
 // that group says Active=true, Mode=Constant, NightTemperature=<ours>, and
 // the user's own group comes back exactly when we stop.
 
+#include "base/result.h"
 #include "platform/display_layer.h"
 
 #include <memory>
@@ -35,10 +36,10 @@ public:
         // capture left in the folder is replayed whatever process it names.
         bool displayLocked = false;
     };
-    // Nothing, with a reason in `error`, when Night Color does not answer.
-    // Before returning, a group that a process no longer running left in
-    // kwinrc is given back to the user.
-    static std::unique_ptr<KWinDisplayLayer> create(const Options& options, QString* error);
+    // A failure when Night Color does not answer. Before returning, a
+    // group that a process no longer running left in kwinrc is given back
+    // to the user.
+    static Result<std::unique_ptr<KWinDisplayLayer>> create(const Options& options);
 
     // Gives the user's Night Color settings back.
     ~KWinDisplayLayer() override;

@@ -253,48 +253,43 @@ namespace {
 
 // Connects, learns the globals in one round trip and says whether the layer
 // can work there; what create() and probe() share.
-WaylandDisplayLayer::Probe connectLayer(WaylandDisplayLayer::Impl& impl, const QString& socketName,
-                                        QString* error) {
+Result<WaylandDisplayLayer::Probe> connectLayer(WaylandDisplayLayer::Impl& impl,
+                                                const QString& socketName) {
     using Probe = WaylandDisplayLayer::Probe;
-    auto fail = [error](Probe result, const QString& why) {
-        if (error) {
-            *error = why;
-        }
-        return result;
-    };
     impl.connection.display = connectTo(socketName);
     if (!impl.connection.display) {
-        return fail(Probe::noConnection,
-                    QStringLiteral("cannot connect to the Wayland compositor %1")
-                        .arg(describe(socketName)));
+        return Result<Probe>::failure(QStringLiteral("cannot connect to the Wayland compositor %1")
+                                          .arg(describe(socketName)));
     }
     impl.connection.registry = wl_display_get_registry(impl.connection.display);
     wl_registry_add_listener(impl.connection.registry, &WaylandDisplayLayer::Impl::registryListener,
                              &impl);
     if (wl_display_roundtrip(impl.connection.display) < 0) {
-        return fail(Probe::noConnection,
-                    QStringLiteral("the Wayland compositor %1 closed the connection")
-                        .arg(describe(socketName)));
+        return Result<Probe>::failure(
+            QStringLiteral("the Wayland compositor %1 closed the connection")
+                .arg(describe(socketName)));
     }
-    if (!impl.manager) {
-        return fail(Probe::noGammaControl,
-                    QStringLiteral("this compositor offers no gamma control to applications"));
-    }
-    return Probe::usable;
+    return impl.manager ? Probe::usable : Probe::noGammaControl;
 }
 
 } // namespace
 
-WaylandDisplayLayer::Probe WaylandDisplayLayer::probe(const QString& socketName, QString* error) {
+Result<WaylandDisplayLayer::Probe> WaylandDisplayLayer::probe(const QString& socketName) {
     Impl impl; // binds the globals, touches no ramps, and lets go of them
-    return connectLayer(impl, socketName, error);
+    return connectLayer(impl, socketName);
 }
 
-std::unique_ptr<WaylandDisplayLayer> WaylandDisplayLayer::create(const QString& socketName,
-                                                                 QString* error) {
+Result<std::unique_ptr<WaylandDisplayLayer>>
+WaylandDisplayLayer::create(const QString& socketName) {
+    using Created = Result<std::unique_ptr<WaylandDisplayLayer>>;
     auto impl = std::make_unique<Impl>();
-    if (connectLayer(*impl, socketName, error) != Probe::usable) {
-        return nullptr;
+    const auto probed = connectLayer(*impl, socketName);
+    if (!probed) {
+        return Created::failure(probed.error());
+    }
+    if (probed.value() != Probe::usable) {
+        return Created::failure(
+            QStringLiteral("this compositor offers no gamma control to applications"));
     }
     impl->started = true;
     impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),

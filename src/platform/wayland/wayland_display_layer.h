@@ -3,6 +3,7 @@
 // the compositor lets us set through its gamma control extension, on a
 // connection of our own read through the Qt event loop.
 
+#include "base/result.h"
 #include "platform/display_layer.h"
 
 #include <memory>
@@ -13,19 +14,20 @@ namespace torvel {
 
 class WaylandDisplayLayer final : public TableDisplayLayer {
 public:
+    // What a compositor that answered offers.
     enum class Probe {
         usable,         // the compositor hands out gamma controls
         noGammaControl, // connected, but the compositor offers no gamma control
-        noConnection,   // no compositor answered at that socket
     };
 
     // Connects to `socketName` (WAYLAND_DISPLAY when empty; an absolute path
     // works too) and looks for the gamma control manager. Touches no ramps.
-    static Probe probe(const QString& socketName, QString* error);
+    // A failure when no compositor answers there.
+    static Result<Probe> probe(const QString& socketName);
 
-    // Nothing, with a reason in `error`, unless probe() would say usable.
-    // Controls are taken at the first listing of the displays, not here.
-    static std::unique_ptr<WaylandDisplayLayer> create(const QString& socketName, QString* error);
+    // A failure unless probe() would say usable. Controls are taken at the
+    // first listing of the displays, not here.
+    static Result<std::unique_ptr<WaylandDisplayLayer>> create(const QString& socketName);
 
     // Gives every output its own ramps back before disconnecting.
     ~WaylandDisplayLayer() override;

@@ -127,6 +127,7 @@ struct X11DisplayLayer::Impl {
             }
             // Ask for every CRTC first, then collect: one round trip per screen.
             std::vector<xcb_randr_get_crtc_info_cookie_t> cookies;
+            cookies.reserve(static_cast<std::size_t>(std::max(count, 0)));
             for (int i = 0; i < count; ++i) {
                 cookies.push_back(xcb_randr_get_crtc_info(connection, crtcs[i], stamp));
             }
@@ -295,17 +296,11 @@ struct X11DisplayLayer::Impl {
 
 namespace {
 
-// A connection with RandR 1.2 or later, or null with the reason in `error`.
-xcb_connection_t*
+// A connection with RandR 1.2 or later, or why there is none.
+Result<xcb_connection_t*>
 connectWithRandr(const QString& displayName,
-                 std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)>& version,
-                 QString* error) {
-    const auto fail = [error](const QString& why) {
-        if (error) {
-            *error = why;
-        }
-        return nullptr;
-    };
+                 std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)>& version) {
+    const auto fail = [](const QString& why) { return Result<xcb_connection_t*>::failure(why); };
     const QByteArray name = displayName.toLocal8Bit();
     xcb_connection_t* c = xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
     if (xcb_connection_has_error(c)) {
@@ -366,30 +361,30 @@ bool runsOnWayland(xcb_connection_t* c) {
 
 } // namespace
 
-bool X11DisplayLayer::probe(const QString& displayName, QString* error, bool* isXWayland) {
+Result<X11DisplayLayer::Server> X11DisplayLayer::probe(const QString& displayName) {
     std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
                                                                                    &std::free);
-    xcb_connection_t* c = connectWithRandr(displayName, version, error);
-    if (!c) {
-        return false;
+    const auto connected = connectWithRandr(displayName, version);
+    if (!connected) {
+        return Result<Server>::failure(connected.error());
     }
-    if (isXWayland) {
-        *isXWayland = runsOnWayland(c);
-    }
+    xcb_connection_t* c = connected.value();
+    const Server server = runsOnWayland(c) ? Server::xwayland : Server::real;
     xcb_disconnect(c);
-    return true;
+    return server;
 }
 
-std::unique_ptr<X11DisplayLayer> X11DisplayLayer::create(const QString& displayName, QString* error,
-                                                         bool displayLocked) {
+Result<std::unique_ptr<X11DisplayLayer>> X11DisplayLayer::create(const QString& displayName,
+                                                                 bool displayLocked) {
     auto impl = std::make_unique<Impl>();
     impl->displayName = displayName.isEmpty() ? qEnvironmentVariable("DISPLAY") : displayName;
     std::unique_ptr<xcb_randr_query_version_reply_t, decltype(&std::free)> version(nullptr,
                                                                                    &std::free);
-    impl->connection = connectWithRandr(impl->displayName, version, error);
-    if (!impl->connection) {
-        return nullptr;
+    const auto connected = connectWithRandr(impl->displayName, version);
+    if (!connected) {
+        return Result<std::unique_ptr<X11DisplayLayer>>::failure(connected.error());
     }
+    impl->connection = connected.value();
     xcb_connection_t* c = impl->connection;
     const auto* randr = xcb_get_extension_data(c, &xcb_randr_id);
     impl->randr13 = version->major_version > 1 || version->minor_version >= 3;

@@ -2,6 +2,7 @@
 // The display layer on X11: RandR CRTCs as displays, read through the Qt
 // event loop on a connection of our own.
 
+#include "base/result.h"
 #include "platform/display_layer.h"
 
 #include <memory>
@@ -15,15 +16,17 @@ public:
     // Before returning, ramps that a process that is no longer running left
     // on this display are written back; with `displayLocked` (the caller
     // holds the display's instance lock, so no other writer lives) any left
-    // there are, whichever process ID the capture names. Nothing, with a
-    // reason in `error`, when there is no X server or no RandR.
-    static std::unique_ptr<X11DisplayLayer> create(const QString& displayName, QString* error,
-                                                   bool displayLocked = false);
+    // there are, whichever process ID the capture names. A failure when
+    // there is no X server or no RandR.
+    static Result<std::unique_ptr<X11DisplayLayer>> create(const QString& displayName,
+                                                           bool displayLocked = false);
+
+    // Which X server answers: a real one, or a Wayland compositor's
+    // Xwayland, whose ramps reach no real output.
+    enum class Server { real, xwayland };
     // Whether create() could succeed, without a Qt event loop: for checking
-    // the display before the GUI needs it. Touches no ramps. `isXWayland`
-    // tells whether the server is a Wayland compositor's Xwayland, whose
-    // ramps reach no real output.
-    static bool probe(const QString& displayName, QString* error, bool* isXWayland = nullptr);
+    // the display before the GUI needs it. Touches no ramps.
+    static Result<Server> probe(const QString& displayName);
 
     // Restores any CRTC this layer changed before closing the connection.
     ~X11DisplayLayer() override;

@@ -12,7 +12,7 @@ namespace torvel {
 
 namespace {
 // A desktop entry is a few hundred bytes; anything far larger is not ours.
-constexpr qint64 maxEntrySize = 64 * 1024;
+constexpr qint64 maxEntrySize = qint64{64} * 1024;
 } // namespace
 
 XdgAutostartService::XdgAutostartService(QString program, QString entryPath)
@@ -40,32 +40,28 @@ QString XdgAutostartService::entryText() const {
         .arg(execArgument(program_));
 }
 
-bool XdgAutostartService::registerItem(std::string& error) {
+Result<void> XdgAutostartService::registerItem() {
     if (entryPath_.isEmpty()) {
-        error = "neither HOME nor XDG_CONFIG_HOME is set";
-        return false;
+        return Result<void>::failure(QStringLiteral("neither HOME nor XDG_CONFIG_HOME is set"));
     }
     const QString folder = QFileInfo(entryPath_).absolutePath();
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("cannot create the folder %1").arg(folder).toStdString();
-        return false;
+        return Result<void>::failure(QStringLiteral("cannot create the folder %1").arg(folder));
     }
     // Replaces whatever stands at the path (a link included) rather than
     // writing through it.
     if (!replaceFile(entryPath_, entryText().toUtf8(), 0644)) {
-        error = QStringLiteral("cannot write %1").arg(entryPath_).toStdString();
-        return false;
+        return Result<void>::failure(QStringLiteral("cannot write %1").arg(entryPath_));
     }
-    return true;
+    return Result<void>::success();
 }
 
-bool XdgAutostartService::unregisterItem(std::string& error) {
+Result<void> XdgAutostartService::unregisterItem() {
     QFile file(entryPath_);
     if (!file.exists() || file.remove()) {
-        return true;
+        return Result<void>::success();
     }
-    error = file.errorString().toStdString();
-    return false;
+    return Result<void>::failure(file.errorString());
 }
 
 LoginItemStatus XdgAutostartService::status() {

@@ -16,9 +16,9 @@ public:
     static QString defaultEntryPath();
 
     // Writes the entry atomically (mode 0644, like any desktop entry).
-    bool registerItem(std::string& error) override;
+    Result<void> registerItem() override;
     // Removing an absent entry succeeds.
-    bool unregisterItem(std::string& error) override;
+    Result<void> unregisterItem() override;
     // Enabled when the entry exists, is not hidden or disabled, and the
     // program it starts exists; not found when that program is gone.
     LoginItemStatus status() override;

@@ -7,6 +7,7 @@
 #include "platform/qt/qt_main_queue.h"
 #include "support/event_loop.h"
 #include "support/gnome_session.h"
+#include "support/result_value.h"
 #include "support/temp_dir.h"
 
 #include <csignal>
@@ -54,11 +55,8 @@ protected:
         }
     }
     std::unique_ptr<GnomeDisplayLayer> create() {
-        QString error;
-        auto layer =
-            GnomeDisplayLayer::create({capture(), false, [this] { return clock; }}, &error);
-        EXPECT_TRUE(layer) << error.toStdString();
-        return layer;
+        return test::valueOf(
+            GnomeDisplayLayer::create({capture(), false, [this] { return clock; }}));
     }
     QString capture() const { return runtime.file(QStringLiteral("gnome.json")); }
     bool eventually(const QString& key, const QString& value) {

@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "support/event_loop.h"
 #include "support/kwin_server.h"
+#include "support/result_value.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -42,10 +43,7 @@ protected:
     }
 
     std::unique_ptr<KWinDisplayLayer> create() {
-        QString error;
-        auto layer = KWinDisplayLayer::create({kwin.kwinrc(), capture()}, &error);
-        EXPECT_TRUE(layer) << error.toStdString();
-        return layer;
+        return test::valueOf(KWinDisplayLayer::create({kwin.kwinrc(), capture()}));
     }
     QString capture() const { return runtime.file(QStringLiteral("kwin-night-color.json")); }
 

@@ -5,6 +5,7 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "support/event_loop.h"
+#include "support/result_value.h"
 #include "support/sway_server.h"
 
 #include <gtest/gtest.h>
@@ -25,11 +26,10 @@ protected:
 };
 
 TEST_F(Sway, OffersGammaControlAndListsItsOutputs) {
-    QString error;
-    EXPECT_EQ(WaylandDisplayLayer::probe(sway.socket(), &error), WaylandDisplayLayer::Probe::usable)
-        << error.toStdString();
-    auto layer = WaylandDisplayLayer::create(sway.socket(), &error);
-    ASSERT_TRUE(layer) << error.toStdString();
+    EXPECT_EQ(torvel::test::valueOf(WaylandDisplayLayer::probe(sway.socket())),
+              WaylandDisplayLayer::Probe::usable);
+    auto layer = torvel::test::valueOf(WaylandDisplayLayer::create(sway.socket()));
+    ASSERT_TRUE(layer);
     EXPECT_EQ(layer->knownOutputs().size(), 1u); // one headless output by default
 
     // Whatever the output accepts, a tint and a restore keep the connection.
@@ -48,7 +48,7 @@ TEST_F(Sway, OffersGammaControlAndListsItsOutputs) {
 }
 
 TEST_F(Sway, ANewHeadlessOutputIsNoticedAndTheRefusalKeepsNothingBroken) {
-    auto layer = WaylandDisplayLayer::create(sway.socket(), nullptr);
+    auto layer = torvel::test::valueOf(WaylandDisplayLayer::create(sway.socket()));
     ASSERT_TRUE(layer);
     int added = 0;
     auto subscription = layer->subscribeReconfiguration(

@@ -6,6 +6,7 @@
 #include "platform/wayland/wayland_display_layer.h"
 #include "support/event_loop.h"
 #include "support/ramp_match.h"
+#include "support/result_value.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
 
@@ -37,10 +38,7 @@ std::vector<DisplayId> online(TableDisplayLayer& layer) {
 }
 
 std::unique_ptr<WaylandDisplayLayer> connect(const TestCompositor& c) {
-    QString error;
-    auto layer = WaylandDisplayLayer::create(c.socket(), &error);
-    EXPECT_TRUE(layer) << error.toStdString();
-    return layer;
+    return torvel::test::valueOf(WaylandDisplayLayer::create(c.socket()));
 }
 
 } // namespace
@@ -182,20 +180,22 @@ TEST(WaylandLayer, ACompositorThatGoesAwayLeavesALayerWithNoDisplays) {
 TEST(WaylandLayer, ProbeTellsACompositorWithoutGammaControlFromNoCompositor) {
     TestCompositor plain(false);
     plain.addOutput(256);
-    QString error;
-    EXPECT_EQ(WaylandDisplayLayer::probe(plain.socket(), &error),
+    EXPECT_EQ(torvel::test::valueOf(WaylandDisplayLayer::probe(plain.socket())),
               WaylandDisplayLayer::Probe::noGammaControl);
-    EXPECT_EQ(error, QStringLiteral("this compositor offers no gamma control to applications"));
-    EXPECT_FALSE(WaylandDisplayLayer::create(plain.socket(), &error));
+    const auto refused = WaylandDisplayLayer::create(plain.socket());
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.error(),
+              QStringLiteral("this compositor offers no gamma control to applications"));
 
     TestCompositor full;
-    EXPECT_EQ(WaylandDisplayLayer::probe(full.socket(), nullptr),
+    EXPECT_EQ(torvel::test::valueOf(WaylandDisplayLayer::probe(full.socket())),
               WaylandDisplayLayer::Probe::usable);
 
     torvel::test::TempDir empty;
     const QString nowhere = empty.file(QStringLiteral("wayland-9"));
-    EXPECT_EQ(WaylandDisplayLayer::probe(nowhere, &error),
-              WaylandDisplayLayer::Probe::noConnection);
-    EXPECT_EQ(error, QStringLiteral("cannot connect to the Wayland compositor %1").arg(nowhere));
-    EXPECT_FALSE(WaylandDisplayLayer::create(nowhere, &error));
+    const auto noCompositor = WaylandDisplayLayer::probe(nowhere);
+    EXPECT_FALSE(noCompositor);
+    EXPECT_EQ(noCompositor.error(),
+              QStringLiteral("cannot connect to the Wayland compositor %1").arg(nowhere));
+    EXPECT_FALSE(WaylandDisplayLayer::create(nowhere));
 }

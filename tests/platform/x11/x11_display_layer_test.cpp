@@ -6,6 +6,7 @@
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
 #include "support/ramp_match.h"
+#include "support/result_value.h"
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 
@@ -45,10 +46,7 @@ protected:
     }
 
     std::unique_ptr<X11DisplayLayer> connect(const XvfbServer& x) {
-        QString error;
-        auto layer = X11DisplayLayer::create(x.display(), &error);
-        EXPECT_TRUE(layer) << error.toStdString();
-        return layer;
+        return test::valueOf(X11DisplayLayer::create(x.display()));
     }
 
     test::TempDir runtime;
@@ -214,12 +212,13 @@ TEST_F(X11Layer, ASigkilledProcessLeavesItsCaptureAndTheNextStartRestoresIt) {
 }
 
 TEST_F(X11Layer, StartFailsClearlyWithoutAServerOrWithoutRandr) {
-    QString error;
-    EXPECT_FALSE(X11DisplayLayer::create(":64999", &error));
-    EXPECT_TRUE(error.contains("cannot connect")) << error.toStdString();
+    const auto noServer = X11DisplayLayer::create(":64999");
+    EXPECT_FALSE(noServer);
+    EXPECT_TRUE(noServer.error().contains("cannot connect")) << noServer.error().toStdString();
 
     XvfbServer x(1, {"-extension", "RANDR"});
     ASSERT_TRUE(x.running()) << x.error().toStdString();
-    EXPECT_FALSE(X11DisplayLayer::create(x.display(), &error));
-    EXPECT_TRUE(error.contains("no RandR")) << error.toStdString();
+    const auto noRandr = X11DisplayLayer::create(x.display());
+    EXPECT_FALSE(noRandr);
+    EXPECT_TRUE(noRandr.error().contains("no RandR")) << noRandr.error().toStdString();
 }

@@ -9,12 +9,12 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QString error;
-    auto layer = torvel::X11DisplayLayer::create(argc > 1 ? argv[1] : "", &error);
-    if (!layer) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    auto created = torvel::X11DisplayLayer::create(argc > 1 ? argv[1] : "");
+    if (!created) {
+        std::fprintf(stderr, "%s\n", qPrintable(created.error()));
         return 1;
     }
+    auto layer = std::move(created.value());
     torvel::QtMainQueue queue;
     torvel::GammaService gamma(*layer, queue);
     gamma.apply(2700);

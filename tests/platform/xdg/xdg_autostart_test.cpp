@@ -41,8 +41,8 @@ TEST(DesktopEntry, ExecQuotingRoundTripsHostilePaths) {
         const QString program = makeProgram(folder + QStringLiteral("/run me"));
         const QString entry = dir.file(QStringLiteral("e.desktop"));
         XdgAutostartService service(program, entry);
-        std::string error;
-        ASSERT_TRUE(service.registerItem(error)) << error;
+        const auto registered = service.registerItem();
+        ASSERT_TRUE(registered) << registered.error().toStdString();
 
         QFile file(entry);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -68,8 +68,7 @@ TEST(XdgAutostart, StatusFollowsTheEntry) {
     const QString entry = dir.file(QStringLiteral("autostart/torvelbar.desktop"));
     XdgAutostartService service(program, entry);
     EXPECT_EQ(service.status(), LoginItemStatus::notRegistered);
-    std::string error;
-    ASSERT_TRUE(service.registerItem(error));
+    ASSERT_TRUE(service.registerItem());
     EXPECT_EQ(service.status(), LoginItemStatus::enabled);
 
     auto rewrite = [&](const QString& extra) {
@@ -92,13 +91,13 @@ TEST(XdgAutostart, StatusFollowsTheEntry) {
     }
     EXPECT_EQ(service.status(), LoginItemStatus::notRegistered);
 
-    ASSERT_TRUE(service.registerItem(error));
+    ASSERT_TRUE(service.registerItem());
     QFile::remove(program);
     EXPECT_EQ(service.status(), LoginItemStatus::notFound);
 
-    ASSERT_TRUE(service.unregisterItem(error));
+    ASSERT_TRUE(service.unregisterItem());
     EXPECT_FALSE(QFile::exists(entry));
-    EXPECT_TRUE(service.unregisterItem(error)) << "removing an absent entry succeeds";
+    EXPECT_TRUE(service.unregisterItem()) << "removing an absent entry succeeds";
 }
 
 TEST(XdgAutostart, FailedRequestWritesTheExactLineToStderr) {
