@@ -16,16 +16,17 @@ public:
     Result(T value)
         : value_(std::move(value)) {}
     // A result of a convertible type: a derived layer as its interface.
-    template <class U>
-    requires(!std::is_same_v<U, T> && std::is_constructible_v<T, U&&>) Result(Result<U>&& other)
+    template <class U,
+              class = std::enable_if_t<!std::is_same_v<U, T> && std::is_constructible_v<T, U&&>>>
+    Result(Result<U>&& other)
         : error_(other.error()) {
         if (other) {
             value_.emplace(std::move(other.value()));
         }
     }
-    static Result failure(QString why) {
+    static Result failure(const QString& why) {
         Result result;
-        result.error_ = std::move(why);
+        result.error_ = why;
         return result;
     }
 
@@ -46,10 +47,10 @@ private:
 template <> class [[nodiscard]] Result<void> {
 public:
     static Result success() { return {}; }
-    static Result failure(QString why) {
+    static Result failure(const QString& why) {
         Result result;
         result.failed_ = true;
-        result.error_ = std::move(why);
+        result.error_ = why;
         return result;
     }
 
