@@ -8,6 +8,7 @@
 #include "ui/popover_text.h"
 #include "ui/style.h"
 #include "ui/theme.h"
+#include "ui/translated.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -98,21 +99,22 @@ TrayMenu TrayController::menuEntries() const {
     using Kind = TrayMenuEntry::Kind;
     TrayMenu menu;
     // Some tray hosts pass no left click and show only this menu.
-    menu.push_back({openEntry, Kind::action, tr("Open TorvelBar")});
+    menu.push_back({openEntry, Kind::action, Texts::tr("Open TorvelBar")});
     menu.push_back({firstSeparator + 3, Kind::separator, {}});
     for (const TorvelMode mode : allModes) {
         menu.push_back({modeEntry(mode), Kind::radio, modeName(mode), settings_.mode() == mode});
     }
     menu.push_back({firstSeparator, Kind::separator, {}});
-    menu.push_back({pauseHourEntry, Kind::action, tr("Pause for 1 hour")});
-    menu.push_back({pauseMorningEntry, Kind::action, tr("Pause until morning")});
+    menu.push_back({pauseHourEntry, Kind::action, Texts::tr("Pause for 1 hour")});
+    menu.push_back({pauseMorningEntry, Kind::action, Texts::tr("Pause until morning")});
     if (coordinator_.pausedUntil()) {
-        menu.push_back({resumeEntry, Kind::action, tr("Resume")});
+        menu.push_back({resumeEntry, Kind::action, Texts::tr("Resume")});
     }
     menu.push_back({firstSeparator + 2, Kind::separator, {}});
-    menu.push_back({openAtLoginEntry, Kind::check, tr("Open at login"), loginItem_.isEnabled()});
+    menu.push_back(
+        {openAtLoginEntry, Kind::check, Texts::tr("Open at login"), loginItem_.isEnabled()});
     menu.push_back({firstSeparator + 1, Kind::separator, {}});
-    menu.push_back({quitEntry, Kind::action, tr("Quit")});
+    menu.push_back({quitEntry, Kind::action, Texts::tr("Quit")});
     return menu;
 }
 

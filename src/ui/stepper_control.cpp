@@ -2,6 +2,7 @@
 
 #include "ui/control_paint.h"
 #include "ui/style.h"
+#include "ui/translated.h"
 
 #include <cmath>
 #include <QFocusEvent>
@@ -29,7 +30,7 @@ public:
         setFixedSize(StepperControl::buttonWidth, StepperControl::controlHeight);
         setAutoRepeat(true); // the style's delay and interval
         setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(plus_ ? QObject::tr("Increase") : QObject::tr("Decrease"));
+        setAccessibleName(plus_ ? Texts::tr("Increase") : Texts::tr("Decrease"));
         setCursor(Qt::ArrowCursor);
     }
 

@@ -4,7 +4,7 @@
 // other text (computed lines, row titles, mode names) is shown as written.
 //
 // Call Texts::tr("key") with the literal in place: lupdate reads those
-// calls (context "TorvelBar"), so the build's translation template lists
+// calls (context "Texts"), so the build's translation template lists
 // every key.
 
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 namespace torvel {
 
 struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(TorvelBar)
+    Q_DECLARE_TR_FUNCTIONS(Texts)
 };
 
 } // namespace torvel
