@@ -1,7 +1,7 @@
-# Thin wrapper over the CMake presets. `make test` is what CI runs.
+# Thin wrapper over the CMake presets. CI runs `make test`, then `make check-clang`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check-asan check-package install uninstall package bench bench-short icon-sheet format clean
+.PHONY: deps build run test check-source check-asan check-clang check-package install uninstall package bench bench-short icon-sheet format clean
 
 PREFIX ?= /usr/local
 
@@ -21,10 +21,22 @@ run:
 	build/app/src/app/torvelbar
 
 test: build
+	$(MAKE) --no-print-directory check-source
 	scripts/run-ctest release $(JOBS)
 	$(MAKE) --no-print-directory check-package
 	$(MAKE) --no-print-directory bench-short
 	$(MAKE) --no-print-directory check-asan
+
+# The source itself: formatting, the layer table's includes, clang-tidy.
+check-source: build
+	scripts/check-format
+	scripts/check-layers
+	scripts/check-tidy build/release $(JOBS)
+
+# A second compiler over the whole tree, warnings as errors (CI runs it).
+check-clang: deps
+	cmake --preset clang
+	cmake --build --preset clang -j $(JOBS)
 
 check-asan: deps
 	cmake --preset asan

@@ -58,6 +58,7 @@ public:
     bool inhibited() const;
 
 public Q_SLOTS:
+    // NOLINTBEGIN(readability-identifier-naming): the names on the bus
     void SetMode(const QString& mode);
     void SetManualKelvin(qlonglong kelvin);
     void Pause(uint seconds);
@@ -66,6 +67,7 @@ public Q_SLOTS:
     void Uninhibit(uint cookie);
     void Toggle();
     void ShowPopover();
+    // NOLINTEND(readability-identifier-naming)
 
 private:
     QVariantMap properties() const;

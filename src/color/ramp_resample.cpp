@@ -1,6 +1,7 @@
 #include "color/ramp_resample.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace torvel {
 
@@ -16,7 +17,7 @@ std::uint16_t toEntry(double v) {
     if (v >= 1.0) {
         return 65535;
     }
-    return static_cast<std::uint16_t>(v * 65535.0 + 0.5);
+    return static_cast<std::uint16_t>(std::lround(v * 65535.0));
 }
 
 // Entries are clamped before interpolating so that one bad entry cannot

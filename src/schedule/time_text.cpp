@@ -13,7 +13,7 @@ namespace {
 // minute at a time finds the first existing wall-clock time exactly.
 QDateTime wallClock(QDate date, int minuteOfDay, const QTimeZone& zone) {
     for (int m = minuteOfDay; m < minutesPerDay; ++m) {
-        const QDateTime candidate(date, QTime(m / 60, m % 60), zone);
+        QDateTime candidate(date, QTime(m / 60, m % 60), zone);
         if (candidate.isValid()) {
             return candidate;
         }

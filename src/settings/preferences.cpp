@@ -9,7 +9,7 @@ namespace torvel {
 namespace {
 
 // Far beyond any file of ours; a larger one is not read.
-constexpr qint64 maxFileSize = 1024 * 1024;
+constexpr qint64 maxFileSize = qint64{1024} * 1024;
 
 } // namespace
 

@@ -53,6 +53,7 @@ private:
     static std::vector<std::pair<QVariant, QString>>
     erase(const std::vector<std::pair<T, QString>>& options) {
         std::vector<std::pair<QVariant, QString>> out;
+        out.reserve(options.size());
         for (const auto& [value, label] : options) {
             out.emplace_back(QVariant::fromValue(value), label);
         }

@@ -103,6 +103,7 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     layout_->addSpacing(m::headerToPicker);
 
     std::vector<std::pair<int, QString>> options;
+    options.reserve(allModes.size());
     for (const TorvelMode mode : allModes) {
         options.emplace_back(modeIndex(mode), modeName(mode));
     }

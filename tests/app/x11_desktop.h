@@ -16,8 +16,7 @@ namespace torvel::test {
 class Desktop {
 public:
     // No session bus unless `busAddress` names one.
-    explicit Desktop(const XvfbServer& x, const QString& busAddress = {})
-        : x_(x) {
+    explicit Desktop(const XvfbServer& x, const QString& busAddress = {}) {
         env_ = QProcessEnvironment::systemEnvironment();
         env_.insert(QStringLiteral("DISPLAY"), x.display());
         env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
@@ -122,7 +121,6 @@ public:
     }
 
 private:
-    const XvfbServer& x_;
     TempDir runtime_, config_;
     QProcessEnvironment env_;
 };

@@ -15,7 +15,7 @@ namespace torvel {
 namespace {
 
 // Ramps of many large CRTCs run to megabytes; far beyond that is not ours.
-constexpr qint64 maxFileSize = 16 * 1024 * 1024;
+constexpr qint64 maxFileSize = qint64{16} * 1024 * 1024;
 
 } // namespace
 

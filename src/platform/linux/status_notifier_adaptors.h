@@ -111,6 +111,7 @@ public:
     bool itemIsMenu() const { return false; }
     QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/MenuBar")); }
 
+    // NOLINTBEGIN(readability-identifier-naming): the names on the bus
 public Q_SLOTS:
     void Activate(int x, int y) { backend_.activate(x, y); }
     void SecondaryActivate(int, int) {}
@@ -124,6 +125,7 @@ Q_SIGNALS:
     void NewOverlayIcon();
     void NewToolTip();
     void NewStatus(const QString& status);
+    // NOLINTEND(readability-identifier-naming)
 
 private:
     ItemBackend& backend_;
@@ -147,6 +149,7 @@ public:
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
 
+    // NOLINTBEGIN(readability-identifier-naming): the names on the bus
 public Q_SLOTS:
     uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
                    torvel::sni::MenuLayout& layout);
@@ -163,6 +166,7 @@ Q_SIGNALS:
                                 const torvel::sni::MenuItemKeysList& removed);
     void LayoutUpdated(uint revision, int parent);
     void ItemActivationRequested(int id, uint timestamp);
+    // NOLINTEND(readability-identifier-naming)
 
 private:
     ItemBackend& backend_;

@@ -215,7 +215,8 @@ const QString menuPath = QStringLiteral("/MenuBar");
 
 sni::Pixmap pixmapOf(const QImage& image) {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    sni::Pixmap p{argb.width(), argb.height(), QByteArray(argb.width() * argb.height() * 4, 0)};
+    sni::Pixmap p{argb.width(), argb.height(),
+                  QByteArray(qsizetype{argb.width()} * argb.height() * 4, 0)};
     auto* out = reinterpret_cast<quint32*>(p.data.data());
     for (int y = 0; y < argb.height(); ++y) {
         const auto* line = reinterpret_cast<const quint32*>(argb.constScanLine(y));

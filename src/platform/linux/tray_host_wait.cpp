@@ -16,7 +16,7 @@ constexpr std::chrono::milliseconds xembedPoll{250};
 } // namespace
 
 void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::milliseconds maxWait,
-                       std::function<bool()> xembedTrayPresent) {
+                       const std::function<bool()>& xembedTrayPresent) {
     const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
     QDBusConnection bus = QDBusConnection::sessionBus();
     const bool hasBus = bus.isConnected() && bus.interface();

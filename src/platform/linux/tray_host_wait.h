@@ -21,6 +21,6 @@ enum class TrayHost {
 // at the latest. `xembedTrayPresent` may be empty (no X server); while
 // waiting it is asked four times a second, and never afterwards.
 void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::milliseconds maxWait,
-                       std::function<bool()> xembedTrayPresent);
+                       const std::function<bool()>& xembedTrayPresent);
 
 } // namespace torvel

@@ -28,7 +28,7 @@ std::optional<std::vector<std::uint16_t>> rampOf(const QJsonValue& value) {
     }
     std::vector<std::uint16_t> out;
     out.reserve(static_cast<std::size_t>(array.size()));
-    for (const QJsonValue& v : array) {
+    for (const QJsonValue v : array) {
         const double d = v.toDouble(-1);
         if (!v.isDouble() || d < 0 || d > 65535 || d != std::floor(d)) {
             return std::nullopt;
@@ -45,7 +45,7 @@ std::optional<std::vector<CapturedRamps>> rampsOf(const QJsonObject& state) {
         return std::nullopt;
     }
     std::vector<CapturedRamps> out;
-    for (const QJsonValue& entry : crtcs) {
+    for (const QJsonValue entry : crtcs) {
         const QJsonObject o = entry.toObject();
         const double crtc = o.value(QStringLiteral("crtc")).toDouble(-1);
         if (!entry.isObject() || crtc < 0 || crtc > std::numeric_limits<std::uint32_t>::max() ||

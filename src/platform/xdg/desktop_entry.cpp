@@ -115,10 +115,11 @@ std::optional<QString> firstExecArgument(const QString& execValue) {
                 ++i;
                 break;
             }
-            if (c == QLatin1Char('\\') && i + 1 < execValue.size()) {
-                take(execValue[++i]);
-            } else if (c == QLatin1Char('%') && i + 1 < execValue.size() &&
-                       execValue[i + 1] == QLatin1Char('%')) {
+            // A backslash escapes the next character; "%%" is a literal "%".
+            const bool escape =
+                c == QLatin1Char('\\') || (c == QLatin1Char('%') && i + 1 < execValue.size() &&
+                                           execValue[i + 1] == QLatin1Char('%'));
+            if (escape && i + 1 < execValue.size()) {
                 take(execValue[++i]);
             } else {
                 take(c);
