@@ -42,7 +42,7 @@ TEST(PopoverWindow, ShowingRefreshesTheLoginItemAndHidingEndsAPreview) {
 
     // The release never came; the next drag must start a preview again.
     EXPECT_FALSE(night.dragging());
-    QTest::qWait(350);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.justClosed(); }, 2000));
     window.toggle(QRect(), QPoint(500, 10));
     QTest::mouseRelease(&night, Qt::LeftButton, {}, QPoint(30, 9));
     QTest::mousePress(&night, Qt::LeftButton, {}, QPoint(60, 9));

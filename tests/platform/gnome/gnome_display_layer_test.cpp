@@ -173,7 +173,6 @@ TEST_F(GnomeLayer, SettingsLeftByAKilledProcessAreGivenBackAtTheNextStart) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(record);
     file.close();
-    test::spinFor(300);
 
     auto next = create();
     ASSERT_TRUE(next);

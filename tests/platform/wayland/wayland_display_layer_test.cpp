@@ -89,7 +89,7 @@ TEST(WaylandLayer, RestoreDestroysTheControlsAndTheNextTintTakesNewOnes) {
     gamma.apply(std::nullopt);
     EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 0; }, 2000));
     // Off costs the compositor nothing: no control is held.
-    spinFor(100);
+    spinFor(100); // a window for a control that must not be asked for
     EXPECT_EQ(compositor.controlsCreated(), 1);
 
     gamma.apply(5000);
@@ -134,7 +134,7 @@ TEST(WaylandLayer, ANewOutputIsTintedAfterTheReconfigurationDelayAndARemovedOneI
     const std::vector<float> table(256, 0.5f);
     layer->setTransferTable(first, table, table, table); // gone: ignored
     subscription.reset();
-    spinFor(400);
+    spinFor(400); // a window for a protocol error that must not come
     EXPECT_EQ(compositor.protocolErrors(), 0);
 }
 

@@ -67,7 +67,7 @@ TEST_F(X11Layer, WritesRampsMatchingTheGainsAndRestoresTheOriginals) {
     ASSERT_TRUE(layer);
     QtMainQueue queue;
     auto gamma = std::make_unique<GammaService>(*layer, queue);
-    spinFor(100);
+    spinFor(100); // a window for a write that must not come
     EXPECT_EQ(probe.ramps(crtcs[0]), calibration) << "creating the service writes nothing";
 
     gamma->apply(3400);
@@ -133,7 +133,7 @@ TEST_F(X11Layer, ScreenResizeFromAnotherClientLeadsToARewrite) {
     for (int i = 0; i < 5; ++i) {
         gamma.apply(3000 + i * 100);
     }
-    spinFor(400);
+    spinFor(400); // a window for notices that must not come
     EXPECT_EQ(notices, 0) << "our own writes raised notices";
 
     // Someone else resets the ramps, then reconfigures the screen. Xvfb's
