@@ -7,6 +7,7 @@
 #include "ui/flat_segmented.h"
 #include "ui/flat_switch.h"
 #include "ui/hairline.h"
+#include "ui/mode_section.h"
 #include "ui/popover_header.h"
 #include "ui/popover_measures.h"
 #include "ui/popover_text.h"
@@ -26,51 +27,19 @@ namespace torvel {
 
 namespace m = popoverMeasures;
 
-// What sits between the picker and the footer: rebuilt when the mode
-// changes, refreshed with the rest of the view otherwise.
-class ModeSection : public QWidget {
-public:
-    ModeSection() {
-        setObjectName(QStringLiteral("section"));
-        setAttribute(Qt::WA_TranslucentBackground);
-        setFixedWidth(m::contentWidth);
-        setFixedHeight(0); // until it has content
-    }
-    virtual void refresh() {}
-
-protected:
-    void setContent(int gapAbove, QWidget* content) {
-        setMinimumHeight(0);
-        setMaximumHeight(QWIDGETSIZE_MAX);
-        auto* column = new QVBoxLayout(this);
-        column->setContentsMargins(0, gapAbove, 0, 0);
-        column->setSpacing(0);
-        column->addWidget(content);
-    }
-};
-
 namespace {
 
-class ScheduleModeSection final : public ModeSection {
+// The manual mode's section: one colour row, which never previews.
+class ManualSection final : public ModeSection {
 public:
-    ScheduleModeSection(SettingsStore& settings, Coordinator& coordinator)
-        : schedule_(new ScheduleSection(settings, coordinator)) {
-        setContent(m::pickerToSchedule, schedule_);
-    }
-    void refresh() override { schedule_->refresh(); }
-
-private:
-    ScheduleSection* schedule_;
-};
-
-class ManualModeSection final : public ModeSection {
-public:
-    explicit ManualModeSection(SettingsStore& settings)
+    explicit ManualSection(SettingsStore& settings)
         : row_(new ColorRow(
               QStringLiteral("Color"), [&settings] { return settings.manualKelvin(); },
               [&settings](std::int64_t k) { settings.setManualKelvin(k); }, {})) {
         row_->setObjectName(QStringLiteral("manual"));
-        setContent(m::pickerToManual, row_);
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, m::pickerToManual, 0, 0);
+        column->addWidget(row_);
     }
     void refresh() override { row_->refresh(); }
 
@@ -163,13 +132,14 @@ void PopoverView::buildSection() {
     }
     switch (mode) {
     case TorvelMode::automatic:
-        section_ = new ScheduleModeSection(settings_, coordinator_);
+        section_ = new ScheduleSection(settings_, coordinator_);
         break;
     case TorvelMode::manual:
-        section_ = new ManualModeSection(settings_);
+        section_ = new ManualSection(settings_);
         break;
     case TorvelMode::off:
         section_ = new ModeSection;
+        section_->setFixedHeight(0);
         break;
     }
     layout_->insertWidget(layout_->indexOf(picker_) + 1, section_);

@@ -19,7 +19,7 @@ namespace torvel {
 namespace m = popoverMeasures;
 
 ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinator, QWidget* parent)
-    : QWidget(parent)
+    : ModeSection(parent)
     , settings_(settings)
     , coordinator_(coordinator)
     , curve_(new DayCurve)
@@ -35,7 +35,6 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     , windDownDetail_(new TextLine(m::rowDetailSize, QFont::Normal, TextTone::secondary))
     , day_(colorRow(QStringLiteral("Day"), &LightSchedule::dayKelvin, Preview::day))
     , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night)) {
-    setAttribute(Qt::WA_TranslucentBackground);
     curve_->setObjectName(QStringLiteral("curve"));
     bedtime_->setObjectName(QStringLiteral("bedtime"));
     wake_->setObjectName(QStringLiteral("wake"));
@@ -45,7 +44,7 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     night_->setObjectName(QStringLiteral("night"));
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    column->setContentsMargins(0, m::pickerToSchedule, 0, 0);
     column->setSpacing(0);
     column->addWidget(curve_);
     column->addSpacing(m::curveToRows);

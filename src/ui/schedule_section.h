@@ -5,9 +5,9 @@
 
 #include "core/preview.h"
 #include "schedule/light_schedule.h"
+#include "ui/mode_section.h"
 
 #include <cstdint>
-#include <QWidget>
 
 namespace torvel {
 
@@ -18,11 +18,11 @@ class SettingsStore;
 class StepperControl;
 class TextLine;
 
-class ScheduleSection final : public QWidget {
+class ScheduleSection final : public ModeSection {
 public:
     ScheduleSection(SettingsStore& settings, Coordinator& coordinator, QWidget* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
 
 private:
     void setField(std::int64_t LightSchedule::*field, std::int64_t value);
