@@ -56,6 +56,16 @@ PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
     view_->setAutoFillBackground(false);
     scroll_->viewport()->setAutoFillBackground(false);
     scroll_->setAttribute(Qt::WA_TranslucentBackground);
+    if (frame_ == Frame::rounded) {
+        // Keeps the scroll bar (when there is one) clear of the rounded
+        // corners above and below it.
+        for (const Qt::Alignment end : {Qt::AlignTop, Qt::AlignBottom}) {
+            auto* clearance = new QWidget;
+            clearance->setAttribute(Qt::WA_TranslucentBackground);
+            clearance->setFixedSize(1, cornerRadius);
+            scroll_->addScrollBarWidget(clearance, end);
+        }
+    }
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->addWidget(scroll_);
