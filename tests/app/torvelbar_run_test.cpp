@@ -6,6 +6,7 @@
 #include "fakes/app_rig.h"
 #include "platform/x11/randr_probe.h"
 #include "platform/x11/screen_selections.h"
+#include "support/child_process.h"
 #include "support/event_loop.h"
 #include "support/temp_dir.h"
 #include "support/widget_part.h"
@@ -235,6 +236,25 @@ TEST(TorvelbarRun, StartUpErrorsAreShortAndNonZero) {
     EXPECT_TRUE(p.readAllStandardOutput().startsWith("torvelbar "));
 }
 
+// Starts torvelbar on `desktop`, whose tray runs, and clicks its icon once
+// it is embedded; the icon's rectangle, empty when it never shows up.
+QRect startAndClickIcon(Desktop& desktop, QProcess& app) {
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    if (icon.isValid()) {
+        desktop.click(icon.center());
+    }
+    return icon;
+}
+
+bool startInTheOffMode(const Desktop& desktop) {
+    QDir().mkpath(desktop.configDir() + QStringLiteral("/torvelbar"));
+    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+    return settings.open(QIODevice::WriteOnly) &&
+           settings.write("[General]\nmode=@ByteArray(\\\"off\\\")\nloginItemConfigured=true\n") >
+               0;
+}
+
 TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     // Scale 2 on 1280x800: 400 logical pixels for a popover of about 500.
     test::XvfbServer x(1, {}, QStringLiteral("1280x800x24"));
@@ -244,10 +264,8 @@ TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     QProcess tray;
     ASSERT_TRUE(desktop.startTray(tray));
     QProcess app;
-    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
-    const QRect icon = desktop.waitForIcon();
+    const QRect icon = startAndClickIcon(desktop, app);
     ASSERT_TRUE(icon.isValid());
-    desktop.click(icon.center());
     QRect popover;
     ASSERT_TRUE(spinUntil(
         [&] {
@@ -264,18 +282,7 @@ TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     EXPECT_GT(popover.top(), icon.bottom()) << "under the panel, not over it";
     EXPECT_LE(popover.bottom(), 799);
     EXPECT_GE(popover.height(), 600) << "it uses the room there is";
-    app.terminate();
-    app.waitForFinished(5000);
-    tray.kill();
-    tray.waitForFinished();
-}
-
-bool startInTheOffMode(const Desktop& desktop) {
-    QDir().mkpath(desktop.configDir() + QStringLiteral("/torvelbar"));
-    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
-    return settings.open(QIODevice::WriteOnly) &&
-           settings.write("[General]\nmode=@ByteArray(\\\"off\\\")\nloginItemConfigured=true\n") >
-               0;
+    test::stopProcesses({&app, &tray});
 }
 
 TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
@@ -286,10 +293,8 @@ TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
     QProcess tray;
     ASSERT_TRUE(desktop.startTray(tray, 24, false, /*bottom=*/true));
     QProcess app;
-    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
-    const QRect icon = desktop.waitForIcon();
+    const QRect icon = startAndClickIcon(desktop, app);
     ASSERT_TRUE(icon.isValid());
-    desktop.click(icon.center());
     QRect small = desktop.waitForPopover();
     ASSERT_TRUE(small.isValid());
     EXPECT_LT(small.bottom(), icon.top()) << "above the icon";
@@ -306,10 +311,7 @@ TEST(TorvelbarRun, FromABottomPanelTheGrowingPopoverStaysOnScreen) {
         5000));
     EXPECT_EQ(grown.bottom(), small.bottom());
     EXPECT_GE(grown.top(), 0);
-    app.terminate();
-    app.waitForFinished(5000);
-    tray.kill();
-    tray.waitForFinished();
+    test::stopProcesses({&app, &tray});
 }
 
 // Keyboard only after a mode change: Tab from the picker reaches the new
@@ -324,10 +326,8 @@ TEST(TorvelbarRun, AfterAModeChangeTabGoesIntoTheNewSection) {
     QProcess tray;
     ASSERT_TRUE(desktop.startTray(tray));
     QProcess app;
-    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
-    const QRect icon = desktop.waitForIcon();
+    const QRect icon = startAndClickIcon(desktop, app);
     ASSERT_TRUE(icon.isValid());
-    desktop.click(icon.center());
     const QRect popover = desktop.waitForPopover();
     ASSERT_TRUE(popover.isValid());
 
@@ -344,10 +344,7 @@ TEST(TorvelbarRun, AfterAModeChangeTabGoesIntoTheNewSection) {
         },
         3000))
         << "Tab reached the colour slider, not the footer";
-    app.terminate();
-    app.waitForFinished(5000);
-    tray.kill();
-    tray.waitForFinished();
+    test::stopProcesses({&app, &tray});
 }
 
 // With a compositing manager the popover has rounded corners over a shadow
@@ -366,10 +363,8 @@ TEST(TorvelbarRun, OnACompositedDesktopThePopoverIsRoundedWithAShadow) {
     QProcess tray;
     ASSERT_TRUE(desktop.startTray(tray));
     QProcess app;
-    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
-    const QRect icon = desktop.waitForIcon();
+    const QRect icon = startAndClickIcon(desktop, app);
     ASSERT_TRUE(icon.isValid());
-    desktop.click(icon.center());
     const int shadow = PopoverWindow::shadowWidth;
     const QRect window = desktop.waitForPopover(300 + 2 * shadow);
     ASSERT_TRUE(window.isValid());
@@ -394,10 +389,7 @@ TEST(TorvelbarRun, OnACompositedDesktopThePopoverIsRoundedWithAShadow) {
     EXPECT_TRUE(spinUntil(
         [&] { return desktop.windows(QStringLiteral("torvelbar"), true).size() == 1; }, 3000))
         << "a click on the shadow closes the popover";
-    app.terminate();
-    app.waitForFinished(5000);
-    tray.kill();
-    tray.waitForFinished();
+    test::stopProcesses({&app, &tray});
     compositor.kill();
     compositor.waitForFinished();
 }
