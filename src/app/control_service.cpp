@@ -97,8 +97,7 @@ QVariantMap ControlService::schedule() const {
 }
 
 QString ControlService::status() const {
-    return statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
-                      coordinator_.phase(), coordinator_.now(), suspensionOf(coordinator_));
+    return currentStatusLine(settings_, coordinator_);
 }
 
 bool ControlService::tinted() const {

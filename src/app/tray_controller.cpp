@@ -293,10 +293,9 @@ void TrayController::refresh() {
             tray_->setIcon(trayIcon(coordinator_.kelvin(), isOff, dpr, key.ink, slot_));
         }
     }
+    // The same line as the popover's header, so a pause shows here too.
     const QString tip =
-        tooltipText(statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
-                               coordinator_.phase(), coordinator_.now()),
-                    coordinator_.kelvin(), isOff);
+        tooltipText(currentStatusLine(settings_, coordinator_), coordinator_.kelvin(), isOff);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
         if (item_) {

@@ -4,6 +4,7 @@
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
+#include "settings/settings_store.h"
 
 #include <cmath>
 
@@ -67,6 +68,11 @@ QString statusLine(TorvelMode mode, const LightSchedule& schedule, std::optional
         break;
     }
     return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule));
+}
+
+QString currentStatusLine(const SettingsStore& settings, const Coordinator& coordinator) {
+    return statusLine(settings.mode(), settings.schedule(), coordinator.preview(),
+                      coordinator.phase(), coordinator.now(), suspensionOf(coordinator));
 }
 
 std::int64_t steppedMinute(std::int64_t minute, std::int64_t delta) {

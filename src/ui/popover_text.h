@@ -15,6 +15,7 @@
 namespace torvel {
 
 class Coordinator;
+class SettingsStore;
 
 using ClockText = std::function<QString(std::int64_t minute)>;
 
@@ -33,6 +34,11 @@ QString modeName(TorvelMode mode);
 QString statusLine(TorvelMode mode, const LightSchedule& schedule, std::optional<Preview> preview,
                    std::optional<Phase> phase, const QDateTime& now,
                    const Suspension& suspension = {}, const ClockText& clock = {});
+
+// The status line for what the store and the coordinator hold now, pause
+// and inhibition included: the one text the popover's header, the tray's
+// tooltip and the D-Bus Status property all show.
+QString currentStatusLine(const SettingsStore& settings, const Coordinator& coordinator);
 
 // Bedtime or wake moved by `delta` minutes, wrapped into 0..1439. The old
 // value is reduced first, so no stored value can overflow.

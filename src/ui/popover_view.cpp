@@ -163,10 +163,9 @@ void PopoverView::restoreTabOrder() {
 void PopoverView::refresh() {
     buildSection();
     // Paused or inhibited, the header reads as in the off mode.
-    header_->setState(
-        coordinator_.showsOwnColors() ? std::nullopt : std::optional(coordinator_.kelvin()),
-        statusLine(settings_.mode(), settings_.schedule(), coordinator_.preview(),
-                   coordinator_.phase(), coordinator_.now(), suspensionOf(coordinator_)));
+    header_->setState(coordinator_.showsOwnColors() ? std::nullopt
+                                                    : std::optional(coordinator_.kelvin()),
+                      currentStatusLine(settings_, coordinator_));
     picker_->update();
     section_->refresh();
     loginSwitch_->refresh();

@@ -82,6 +82,16 @@ TEST(StatusLine, EveryRuleIn24And12HourLocales) {
               QStringLiteral("Daylight \u00B7 wind-down at 04:30"));
 }
 
+// What the header, the tray's tooltip and the D-Bus Status read: a pause
+// shows in all of them (the tooltip once left it out).
+TEST(StatusLine, TheCurrentLineCarriesAPause) {
+    test::AppRig r;
+    r.coordinator.start();
+    EXPECT_TRUE(currentStatusLine(r.settings, r.coordinator).startsWith("Daylight"));
+    r.coordinator.pause(r.clock.addSecs(3600));
+    EXPECT_TRUE(currentStatusLine(r.settings, r.coordinator).startsWith("Paused until "));
+}
+
 TEST(ScheduleEditing, SteppingWrapsAndWindDownClamps) {
     EXPECT_EQ(steppedMinute(1430, 15), 5);
     EXPECT_EQ(steppedMinute(0, -15), 1425);
