@@ -60,7 +60,16 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     , coordinator_(coordinator)
     , loginItem_(loginItem)
     , quit_([] { QCoreApplication::quit(); })
-    , follow_(this, [this] { refresh(); })
+    // Hidden (most of the time) the view reads nothing on the tick; it
+    // only notes that it is behind, and catches up when shown.
+    , follow_(this,
+              [this] {
+                  if (isVisible()) {
+                      refresh();
+                  } else {
+                      stale_ = true;
+                  }
+              })
     , layout_(new QVBoxLayout(this))
     , header_(new PopoverHeader) {
     setFixedWidth(m::viewWidth);
@@ -161,6 +170,7 @@ void PopoverView::restoreTabOrder() {
 }
 
 void PopoverView::refresh() {
+    stale_ = false;
     buildSection();
     // Paused or inhibited, the header reads as in the off mode.
     header_->setState(coordinator_.showsOwnColors() ? std::nullopt
@@ -169,6 +179,13 @@ void PopoverView::refresh() {
     picker_->update();
     section_->refresh();
     loginSwitch_->refresh();
+}
+
+void PopoverView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (stale_) {
+        refresh();
+    }
 }
 
 void PopoverView::paintEvent(QPaintEvent*) {

@@ -1,7 +1,8 @@
 #pragma once
 // The popover's content: header, mode picker, the mode's section, and the
-// footer with open-at-login and Quit. It keeps no state: after every change
-// the three shared objects publish it refreshes from them on the next turn.
+// footer with open-at-login and Quit. It keeps no state: while shown, after
+// every change the three shared objects publish it refreshes from them on
+// the next turn; hidden, it refreshes when shown again.
 //
 // Its parts carry object names ("header", "mode", "section", "login",
 // "quit", and in the sections "manual", "curve", "bedtime", "wake",
@@ -42,6 +43,7 @@ public:
     void setBackgroundPainted(bool painted) { paintsBackground_ = painted; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -63,6 +65,7 @@ private:
     FlatSwitch* loginSwitch_;
     QWidget* quitButton_;
     bool paintsBackground_ = true;
+    bool stale_ = false; // a notice came while hidden
 };
 
 } // namespace torvel

@@ -225,6 +225,22 @@ TEST(PopoverView, LayoutInEachMode) {
     EXPECT_EQ(part<PopoverHeader>(r.view, "header")->statusText(), "Fixed color");
 }
 
+// Hidden, the view does no work on notices (the tick's among them); shown
+// again, it reads everything at once.
+TEST(PopoverView, AHiddenViewCatchesUpWhenShown) {
+    Rig r;
+    r.coordinator.start();
+    r.settle();
+    r.view.hide();
+    r.settings.setMode(TorvelMode::manual);
+    r.queue.runPosted();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(part<ColorRow>(r.view, "manual"), nullptr) << "nothing rebuilt while hidden";
+    r.view.show();
+    EXPECT_NE(part<ColorRow>(r.view, "manual"), nullptr);
+    EXPECT_EQ(part<PopoverHeader>(r.view, "header")->statusText(), "Fixed color");
+}
+
 TEST(PopoverView, TabFollowsThePictureAfterEveryRebuild) {
     Rig r;
     r.coordinator.start();
