@@ -106,15 +106,13 @@ void Coordinator::resume() {
 
 QDateTime Coordinator::nextWake() const {
     const QDateTime now = clock_();
-    const std::int64_t wake = wrapMinute(settings_.schedule().wake);
-    QDateTime at(now.date(), QTime(static_cast<int>(wake / 60), static_cast<int>(wake % 60)),
-                 now.timeZone());
-    if (!at.isValid()) {
-        // A wake time inside a daylight-saving gap: the hour after it.
-        at = QDateTime(now.date(), QTime(static_cast<int>(wake / 60), 0), now.timeZone())
-                 .addSecs(3600);
+    const auto wake = static_cast<int>(wrapMinute(settings_.schedule().wake));
+    // A wake time inside a daylight-saving gap is the first time after it.
+    const QDateTime today = wallClockMoment(now.date(), wake, now.timeZone());
+    if (today.isValid() && today > now) {
+        return today;
     }
-    return at > now ? at : at.addDays(1);
+    return wallClockMoment(now.date().addDays(1), wake, now.timeZone());
 }
 
 std::uint32_t Coordinator::inhibit(const QString& reason) {

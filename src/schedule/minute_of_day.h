@@ -13,4 +13,11 @@ double minuteOfDay(const QDateTime& moment);
 // process's own.
 double minuteOfDay(const QDateTime& moment, const QTimeZone& zone);
 
+// The moment on `date` at the whole wall-clock minute `minute`
+// (0..1439) in `zone`, or, when a daylight-saving jump skips that time, the
+// first wall-clock time after the gap; invalid if none is left that day. A
+// time in a repeated hour is its first occurrence. The same answer on every
+// Qt: since 6.7 Qt shifts a time in a gap unless told otherwise.
+QDateTime wallClockMoment(QDate date, int minute, const QTimeZone& zone);
+
 } // namespace torvel

@@ -1,27 +1,11 @@
 #include "schedule/time_text.h"
 
 #include "schedule/day_math.h"
+#include "schedule/minute_of_day.h"
 
 #include <cmath>
 
 namespace torvel {
-
-namespace {
-
-// The moment on `date` at the wall-clock time, or after the gap when a
-// daylight-saving jump skips it. Gaps end on a whole minute, so stepping a
-// minute at a time finds the first existing wall-clock time exactly.
-QDateTime wallClock(QDate date, int minuteOfDay, const QTimeZone& zone) {
-    for (int m = minuteOfDay; m < minutesPerDay; ++m) {
-        QDateTime candidate(date, QTime(m / 60, m % 60), zone);
-        if (candidate.isValid()) {
-            return candidate;
-        }
-    }
-    return {};
-}
-
-} // namespace
 
 QString shortTimePattern(const QLocale& locale) {
     const QString pattern = locale.timeFormat(QLocale::ShortFormat);
@@ -61,7 +45,7 @@ QString clockString(std::int64_t minute) {
 
 QString clockString(std::int64_t minute, QDate date, const QTimeZone& zone, const QLocale& locale) {
     const auto m = static_cast<int>(wrapMinute(minute));
-    QDateTime moment = wallClock(date, m, zone);
+    QDateTime moment = wallClockMoment(date, m, zone);
     if (!moment.isValid()) {
         moment = QDateTime::currentDateTime().toTimeZone(zone);
     }

@@ -213,6 +213,25 @@ TEST(Coordinator, APauseIsATemporaryOffThatEndsAtItsTimeOrAtAModeChange) {
     EXPECT_TRUE(r.gamma.kelvin());
 }
 
+TEST(Coordinator, TheNextWakeInASkippedHourIsTheFirstTimeAfterIt) {
+    // Berlin jumps from 02:00 to 03:00 on 2026-03-29.
+    Rig r;
+    LightSchedule s = r.settings.schedule();
+    s.wake = 150; // 02:30
+    r.settings.setSchedule(s);
+    const QTimeZone berlin("Europe/Berlin");
+    r.clock = QDateTime(QDate(2026, 3, 28), QTime(23, 0), berlin);
+    EXPECT_EQ(r.coordinator.nextWake(), QDateTime(QDate(2026, 3, 29), QTime(3, 0), berlin));
+    r.clock = QDateTime(QDate(2026, 3, 29), QTime(1, 59), berlin);
+    EXPECT_EQ(r.coordinator.nextWake(), QDateTime(QDate(2026, 3, 29), QTime(3, 0), berlin));
+    r.clock = QDateTime(QDate(2026, 3, 29), QTime(3, 0), berlin);
+    EXPECT_EQ(r.coordinator.nextWake(), QDateTime(QDate(2026, 3, 30), QTime(2, 30), berlin));
+    // In the repeated hour of autumn the first 02:30 is the wake.
+    r.clock = QDateTime(QDate(2026, 10, 25), QTime(1, 0), berlin);
+    EXPECT_EQ(r.coordinator.nextWake().toSecsSinceEpoch(),
+              QDateTime(QDate(2026, 10, 25), QTime(0, 30), QTimeZone::utc()).toSecsSinceEpoch());
+}
+
 TEST(Coordinator, InhibitionsHoldTheTintOffUntilTheLastIsReleased) {
     Rig r;
     r.coordinator.start();
