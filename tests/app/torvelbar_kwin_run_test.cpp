@@ -4,6 +4,7 @@
 #include "platform/kwin/kconfig_group.h"
 #include "support/event_loop.h"
 #include "support/kwin_server.h"
+#include "support/midday_zone.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -42,6 +43,7 @@ protected:
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("WAYLAND_DISPLAY"), test::KWinServer::socketName());
+        env.insert(QStringLiteral("TZ"), test::middayZone());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), kwin.runtimeDir());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), kwin.configDir());
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), kwin.busAddress());

@@ -5,6 +5,7 @@
 // focus moves away.
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
+#include "support/midday_zone.h"
 #include "support/private_bus.h"
 #include "support/result_value.h"
 #include "support/sway_server.h"
@@ -33,6 +34,7 @@ QProcessEnvironment waylandSession(const QString& socket, const test::TempDir& r
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    env.insert(QStringLiteral("TZ"), test::middayZone());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("disabled:"));

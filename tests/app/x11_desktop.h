@@ -2,7 +2,9 @@
 // A desktop session on a test's Xvfb for the built torvelbar: its
 // environment, a trayer panel, and the windows xdotool finds there.
 
+#include "support/child_process.h"
 #include "support/event_loop.h"
+#include "support/midday_zone.h"
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 
@@ -27,6 +29,7 @@ public:
                     busAddress.isEmpty() ? QStringLiteral("disabled:") : busAddress);
         env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env_.insert(QStringLiteral("TZ"), middayZone());
     }
 
     QProcessEnvironment& environment() { return env_; }
@@ -42,6 +45,7 @@ public:
     }
     void start(QProcess& p, const QString& program, const QStringList& args) const {
         p.setProcessEnvironment(env_);
+        endWithTest(p);
         p.start(program, args);
     }
     // Windows whose class (or, with `byInstance`, instance name) matches, each
