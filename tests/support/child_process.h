@@ -1,9 +1,23 @@
 #pragma once
 
+#include <csignal>
 #include <initializer_list>
 #include <QProcess>
+#include <sys/prctl.h>
 
 namespace torvel::test {
+
+// In a child between fork and exec: the kernel kills it when the test
+// process ends, however that ends (a crash, a timeout's SIGKILL), so no host
+// a test started outlives it.
+inline void endWithParent() {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
+// The same for a QProcess, before its start.
+inline void endWithTest(QProcess& p) {
+    p.setChildProcessModifier(endWithParent);
+}
 
 // Ends each running process in turn: SIGTERM, then SIGKILL after 5 s.
 inline void stopProcesses(std::initializer_list<QProcess*> processes) {

@@ -43,6 +43,7 @@ GnomeSession::GnomeSession() {
 
     const QProcessEnvironment session = environment();
     mutter_.setProcessEnvironment(session);
+    endWithTest(mutter_);
     mutter_.setStandardOutputFile(runtime_.file(QStringLiteral("mutter.log")));
     mutter_.setStandardErrorFile(runtime_.file(QStringLiteral("mutter.log")));
     mutter_.start(QStringLiteral("mutter"),
@@ -57,6 +58,7 @@ GnomeSession::GnomeSession() {
     auto gsdEnv = session;
     gsdEnv.insert(QStringLiteral("WAYLAND_DISPLAY"), waylandDisplay());
     gsd_.setProcessEnvironment(gsdEnv);
+    endWithTest(gsd_);
     gsd_.setStandardOutputFile(runtime_.file(QStringLiteral("gsd.log")));
     gsd_.setStandardErrorFile(runtime_.file(QStringLiteral("gsd.log")));
     gsd_.start(gsdColor, {});

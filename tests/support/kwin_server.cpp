@@ -15,8 +15,15 @@ namespace torvel::test {
 namespace {
 
 const QString service = QStringLiteral("org.kde.KWin");
-const QString path = QStringLiteral("/ColorCorrect");
-const QString interface = QStringLiteral("org.kde.kwin.ColorCorrect");
+
+// Plasma 5's Night Color object and Plasma 6's: a KWin offers one of them.
+struct NightColorObject {
+    QString path, interface;
+};
+const NightColorObject nightColorObjects[] = {
+    {QStringLiteral("/ColorCorrect"), QStringLiteral("org.kde.kwin.ColorCorrect")},
+    {QStringLiteral("/org/kde/KWin/NightLight"), QStringLiteral("org.kde.KWin.NightLight")},
+};
 
 } // namespace
 
@@ -47,6 +54,7 @@ KWinServer::KWinServer() {
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     kwin_.setProcessEnvironment(env);
+    endWithTest(kwin_);
     kwin_.setProcessChannelMode(QProcess::MergedChannels);
     kwin_.setStandardOutputFile(runtime_.file(QStringLiteral("kwin.log")));
     kwin_.start(copy, {QStringLiteral("--virtual"), QStringLiteral("--no-lockscreen"),
@@ -64,7 +72,10 @@ KWinServer::KWinServer() {
     if (!up) {
         QFile log(runtime_.file(QStringLiteral("kwin.log")));
         log.open(QIODevice::ReadOnly);
-        error_ = QStringLiteral("KWin did not start: ") +
+        error_ = (kwin_.state() == QProcess::Running
+                      ? QStringLiteral("KWin runs without Night Color (its plugin is in the "
+                                       "Debian package kwin-common): ")
+                      : QStringLiteral("KWin did not start: ")) +
                  QString::fromLocal8Bit(log.readAll().right(400)).trimmed();
     }
 }
@@ -79,11 +90,25 @@ KWinServer::~KWinServer() {
 
 QVariantMap KWinServer::nightColor() const {
     QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, connectionName_);
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
-    call << interface;
-    const QDBusReply<QVariantMap> reply = bus.call(call, QDBus::Block, 2000);
-    return reply.isValid() ? reply.value() : QVariantMap();
+    for (const auto& object : nightColorObjects) {
+        if (!nightColorPath_.isEmpty() && nightColorPath_ != object.path) {
+            continue;
+        }
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            service, object.path, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("GetAll"));
+        call << object.interface;
+        const QDBusReply<QVariantMap> reply = bus.call(call, QDBus::Block, 2000);
+        if (reply.isValid() && !reply.value().isEmpty()) {
+            nightColorPath_ = object.path;
+            return reply.value();
+        }
+    }
+    return {};
+}
+
+bool KWinServer::offersPlasma6() const {
+    return nightColorPath_ == nightColorObjects[1].path;
 }
 
 bool KWinServer::waitFor(const QString& property, const QVariant& value, int timeoutMs) const {

@@ -33,9 +33,12 @@ public:
     // The Wayland socket's name inside runtimeDir().
     static QString socketName() { return QStringLiteral("torvel-kwin"); }
 
-    // Night Color's properties as KWin reports them.
+    // Night Color's properties as KWin reports them, from Plasma 5's object or
+    // Plasma 6's, whichever this KWin has.
     QVariantMap nightColor() const;
     // Waits until KWin reports `property` equal to `value`.
+    // True for Plasma 6's object, found when the server started.
+    bool offersPlasma6() const;
     bool waitFor(const QString& property, const QVariant& value, int timeoutMs = 8000) const;
 
     // Writes kwinrc as a user's settings tool does: the file, then KConfig's
@@ -51,6 +54,7 @@ private:
     QProcess kwin_;
     QString busAddress_;
     QString connectionName_;
+    mutable QString nightColorPath_; // found at the first answer
     QString error_;
 };
 

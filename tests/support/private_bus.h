@@ -1,6 +1,8 @@
 #pragma once
 // A private message bus for the life of the object.
 
+#include "support/child_process.h"
+
 #include <QDBusConnection>
 #include <QProcess>
 #include <QStandardPaths>
@@ -18,6 +20,7 @@ public:
             return;
         }
         daemon_.setProcessEnvironment(environment);
+        endWithTest(daemon_);
         daemon_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--session"), QStringLiteral("--nofork"),
                        QStringLiteral("--print-address=1")});

@@ -1,5 +1,6 @@
 #include "support/sway_server.h"
 
+#include "support/child_process.h"
 #include "support/event_loop.h"
 
 #include <csignal>
@@ -74,6 +75,7 @@ SwayServer::SwayServer() {
             (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)) {
             ::_exit(126);
         }
+        endWithParent(); // after setuid, which clears it
         ::execve(argv[0], argv.data(), envp.data());
         ::_exit(127);
     }

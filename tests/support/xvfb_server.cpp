@@ -1,5 +1,7 @@
 #include "support/xvfb_server.h"
 
+#include "support/child_process.h"
+
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -46,6 +48,7 @@ XvfbServer::XvfbServer(int screens, QStringList extraArgs, const QString& geomet
 
     pid_ = ::fork();
     if (pid_ == 0) {
+        endWithParent();
         ::close(fds[0]);
         const int devnull = ::open("/dev/null", O_WRONLY);
         if (devnull >= 0) {

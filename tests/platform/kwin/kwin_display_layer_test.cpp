@@ -54,7 +54,9 @@ protected:
 };
 
 TEST_F(KWinLayer, ProbeFindsNightColor) {
-    EXPECT_EQ(KWinDisplayLayer::probe(), KWinDisplayLayer::Interface::plasma5);
+    EXPECT_EQ(KWinDisplayLayer::probe(), kwin.offersPlasma6()
+                                             ? KWinDisplayLayer::Interface::plasma6
+                                             : KWinDisplayLayer::Interface::plasma5);
 }
 
 TEST_F(KWinLayer, TintsAndGivesEachKindOfUserSettingBackExactly) {
