@@ -16,6 +16,10 @@ RandrProbe::RandrProbe(const QString& display)
     impl_->c = xcb_connect(display.toLocal8Bit().constData(), nullptr);
 }
 
+bool RandrProbe::connected() const {
+    return xcb_connection_has_error(impl_->c) == 0;
+}
+
 std::vector<std::uint32_t> RandrProbe::pixels(int x, int y, int width, int height) {
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(impl_->c)).data->root;
     auto* reply = xcb_get_image_reply(

@@ -19,6 +19,8 @@ public:
     RandrProbe(const RandrProbe&) = delete;
     RandrProbe& operator=(const RandrProbe&) = delete;
 
+    // False when the X library could not open the display.
+    bool connected() const;
     std::vector<std::uint32_t> activeCrtcs();
     Ramps ramps(std::uint32_t crtc);
     void setRamps(std::uint32_t crtc, const Ramps& ramps);

@@ -2,6 +2,7 @@
 #include "color/channel_gains.h"
 #include "display/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
+#include "platform/x11/display_key.h"
 #include "platform/x11/randr_probe.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
@@ -221,4 +222,15 @@ TEST_F(X11Layer, StartFailsClearlyWithoutAServerOrWithoutRandr) {
     const auto noRandr = X11DisplayLayer::create(x.display());
     EXPECT_FALSE(noRandr);
     EXPECT_TRUE(noRandr.error().contains("no RandR")) << noRandr.error().toStdString();
+}
+
+// Whatever spelling reaches the app (an older X library opens "unix:1",
+// a newer one does not), one server has one key.
+TEST(X11DisplayKey, EverySpellingOfALocalDisplayIsOneKey) {
+    for (const char* spelling : {":1", ":1.0", "unix:1", "unix/:1", "localhost:1.0", "[::1]:1"}) {
+        EXPECT_EQ(x11DisplayKey(QString::fromLatin1(spelling)), QStringLiteral("x11-1"))
+            << spelling;
+    }
+    EXPECT_EQ(x11DisplayKey(QStringLiteral("far.example:01")), QStringLiteral("x11-far.example-1"));
+    EXPECT_EQ(x11DisplayKey(QStringLiteral("../x:2")), QStringLiteral("x11-.._x-2"));
 }
