@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "display/gamma_service.h"
+
 #include <limits>
 #include <QRegularExpression>
 
@@ -78,6 +80,13 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
             return QStringLiteral("kelvin takes a whole number of Kelvin, such as 3400") +
                    usageHint();
         }
+        if (k < GammaService::minKelvin || k > GammaService::maxKelvin) {
+            return QStringLiteral("kelvin takes %1 to %2 K, not %3")
+                       .arg(GammaService::minKelvin)
+                       .arg(GammaService::maxKelvin)
+                       .arg(k) +
+                   usageHint();
+        }
         c.kind = Kind::kelvin;
         c.kelvin = k;
         return c;
@@ -89,7 +98,8 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
         if (rest.size() == 1) {
             const auto seconds = parseDuration(rest.front());
             if (!seconds) {
-                return QStringLiteral("cannot read the duration \"%1\" (such as 30m, 2h, 1h30m)")
+                return QStringLiteral(
+                           "cannot read the duration \"%1\" (such as 30s, 30m, 2h, 1h30m)")
                            .arg(rest.front()) +
                        usageHint();
             }
@@ -99,7 +109,7 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
     } else if (first == QLatin1String("resume") || first == QLatin1String("toggle")) {
         c.kind = first == QLatin1String("resume") ? Kind::resume : Kind::toggle;
     } else {
-        return QStringLiteral("unknown command %1").arg(first) + usageHint();
+        return QStringLiteral("unknown command \"%1\"").arg(first) + usageHint();
     }
     if (!rest.isEmpty()) {
         return QStringLiteral("%1 takes no arguments").arg(first) + usageHint();
@@ -121,7 +131,8 @@ QString helpText() {
         "  torvelbar mode auto|manual|off the mode (saved for the next start when\n"
         "                                 TorvelBar is not running)\n"
         "  torvelbar kelvin K             the manual colour, likewise\n"
-        "  torvelbar pause [DURATION]     30m, 2h, 1h30m; none: until the wake time\n"
+        "  torvelbar pause [DURATION]     30s, 30m, 2h, 1h30m (a bare number is minutes);\n"
+        "                                 none: until the wake time\n"
         "  torvelbar resume               end a pause\n"
         "  torvelbar toggle               off if tinting, else back to the mode before\n"
         "  torvelbar --help | --version\n"

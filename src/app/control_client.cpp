@@ -158,7 +158,13 @@ int runCommand(const Command& c) {
         if (c.kind == Kind::mode || c.kind == Kind::kelvin) {
             return saveForNextStart(c);
         }
-        say(QStringLiteral("torvelbar: TorvelBar is not running"), stderr);
+        // Without a bus nobody can tell whether it runs: say which.
+        say(QDBusConnection::sessionBus().isConnected()
+                ? QStringLiteral("torvelbar: TorvelBar is not running")
+                : QStringLiteral("torvelbar: the session bus cannot be reached (%1), so "
+                                 "TorvelBar cannot be asked")
+                      .arg(QDBusConnection::sessionBus().lastError().message()),
+            stderr);
         return 1;
     }
     QDBusMessage reply;

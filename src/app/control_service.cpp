@@ -168,6 +168,14 @@ void ControlService::SetMode(const QString& name) {
 }
 
 void ControlService::SetManualKelvin(qlonglong kelvin) {
+    // The slider's range: a colour outside it could be published but not shown.
+    if (kelvin < GammaService::minKelvin || kelvin > GammaService::maxKelvin) {
+        rejectArgument(QStringLiteral("the manual colour takes %1 to %2 K, not %3")
+                           .arg(GammaService::minKelvin)
+                           .arg(GammaService::maxKelvin)
+                           .arg(kelvin));
+        return;
+    }
     settings_.setManualKelvin(kelvin);
 }
 

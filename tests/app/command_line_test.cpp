@@ -20,7 +20,8 @@ TEST(CommandLine, CommandsAndDurations) {
     const Command status = parsed({"status", "--follow", "--json"});
     EXPECT_TRUE(status.json && status.follow);
     EXPECT_EQ(parsed({"mode", "off"}).mode, "off");
-    EXPECT_EQ(parsed({"kelvin", "-800"}).kelvin, -800) << "stored as given; the service clamps";
+    EXPECT_EQ(parsed({"kelvin", "1000"}).kelvin, 1000);
+    EXPECT_EQ(parsed({"kelvin", "6500"}).kelvin, 6500) << "the slider's range, ends included";
     EXPECT_EQ(parsed({"pause"}).seconds, 0u) << "until the wake time";
     EXPECT_EQ(parsed({"pause", "1h30m"}).seconds, 5400u);
     EXPECT_EQ(parseDuration("30m"), 1800u);
@@ -33,15 +34,26 @@ TEST(CommandLine, CommandsAndDurations) {
 }
 
 TEST(CommandLine, BadInputIsOneLineNamingTheProblem) {
-    const QStringList bad[] = {
-        {"frob"},          {"--frob"},        {"mode"},
-        {"mode", "Auto"},  {"kelvin", "abc"}, {"kelvin", "99999999999999999999"},
-        {"pause", "soon"}, {"resume", "now"}, {"status", "--yaml"}};
+    const QStringList bad[] = {{"frob"},
+                               {"--frob"},
+                               {"mode"},
+                               {"mode", "Auto"},
+                               {"kelvin", "abc"},
+                               {"kelvin", "99999999999999999999"},
+                               {"pause", "soon"},
+                               {"resume", "now"},
+                               {"status", "--yaml"},
+                               {"kelvin", "999"},
+                               {"kelvin", "6501"},
+                               {"kelvin", "-5"},
+                               {"kelvin", "99999999"}};
     for (const QStringList& args : bad) {
         const auto result = parseCommandLine(args);
         ASSERT_TRUE(std::holds_alternative<QString>(result)) << args.join(' ').toStdString();
         EXPECT_FALSE(std::get<QString>(result).contains(u'\n'));
     }
+    const auto range = parseCommandLine({"kelvin", "99999999"});
+    EXPECT_TRUE(std::get<QString>(range).startsWith("kelvin takes 1000 to 6500 K, not 99999999"));
 }
 
 TEST(CommandLine, StatusLinesForPeopleAndForWaybar) {

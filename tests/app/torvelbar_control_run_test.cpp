@@ -104,6 +104,12 @@ TEST_F(Control, EveryMethodAndPropertyThroughTheBus) {
     const QDBusMessage bad = call(QStringLiteral("SetMode"), {QStringLiteral("Auto")});
     EXPECT_EQ(bad.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
     EXPECT_EQ(property(QStringLiteral("Mode")).toString(), QStringLiteral("manual"));
+    for (const qlonglong kelvin : {100LL, 6501LL, -5LL, 99999999LL}) {
+        const QDBusMessage outside = call(QStringLiteral("SetManualKelvin"), {kelvin});
+        EXPECT_EQ(outside.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+        EXPECT_TRUE(outside.errorMessage().contains(QStringLiteral("1000 to 6500 K")));
+    }
+    EXPECT_EQ(property(QStringLiteral("ManualKelvin")).toLongLong(), 3000);
     EXPECT_EQ(call(QStringLiteral("Uninhibit"), {uint(77)}).errorName(),
               QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
 
@@ -171,6 +177,16 @@ TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
     }
 
     startApp();
+    {
+        // With no bus to ask, it cannot say the app is not running.
+        test::Desktop busless(x, QStringLiteral("unix:path=/nonexistent/bus"));
+        QProcess p;
+        busless.start(p, QStringLiteral(TORVELBAR_EXECUTABLE), {QStringLiteral("status")});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), 1);
+        EXPECT_TRUE(
+            p.readAllStandardError().startsWith("torvelbar: the session bus cannot be reached"));
+    }
     EXPECT_TRUE(showing(3300)) << "the next start used them";
     std::tie(code, out) = cli({QStringLiteral("status")});
     EXPECT_EQ(out, QStringLiteral("Fixed color \u00B7 3300 K"));
