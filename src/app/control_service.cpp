@@ -110,7 +110,7 @@ qlonglong ControlService::pausedUntil() const {
 }
 
 bool ControlService::inhibited() const {
-    return !coordinator_.inhibitions().empty();
+    return coordinator_.inhibitionCount() > 0;
 }
 
 QVariantMap ControlService::properties() const {
@@ -189,29 +189,68 @@ void ControlService::Resume() {
 }
 
 uint ControlService::Inhibit(const QString& reason) {
-    const uint cookie = coordinator_.inhibit(reason);
-    if (calledFromDBus()) {
-        const QString caller = message().service();
-        inhibitors_.emplace(caller, cookie);
+    if (!calledFromDBus()) {
+        return coordinator_.inhibit(reason);
+    }
+    const QString caller = message().service();
+    auto& mine = held_[caller];
+    if (mine.size() >= maxInhibitionsPerCaller || holders_.size() >= maxInhibitions) {
+        if (mine.empty()) {
+            held_.erase(caller);
+        }
+        sendErrorReply(
+            QDBusError::LimitsExceeded,
+            mine.size() >= maxInhibitionsPerCaller
+                ? QStringLiteral("one caller may hold at most %1 inhibitions")
+                      .arg(maxInhibitionsPerCaller)
+                : QStringLiteral("at most %1 inhibitions may be held at once").arg(maxInhibitions));
+        return 0;
+    }
+    const bool newCaller = mine.empty();
+    if (newCaller) {
+        // Watch first, then ask whether it is still there: a caller that
+        // left before this point is seen by the question, one that leaves
+        // after it by the watch.
         callers_->addWatchedService(caller);
+    }
+    const uint cookie = coordinator_.inhibit(reason);
+    mine.insert(cookie);
+    holders_.emplace(cookie, caller);
+    if (newCaller) {
+        const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        if (bus && !bus->isServiceRegistered(caller).value()) {
+            forgetCaller(caller);
+        }
     }
     return cookie;
 }
 
 void ControlService::Uninhibit(uint cookie) {
-    if (!coordinator_.uninhibit(cookie)) {
-        rejectArgument(QStringLiteral("no inhibition holds the cookie %1").arg(cookie));
+    const auto holder = holders_.find(cookie);
+    if (holder == holders_.end() || (calledFromDBus() && holder->second != message().service())) {
+        rejectArgument(
+            QStringLiteral("no inhibition of this caller holds the cookie %1").arg(cookie));
         return;
     }
-    std::erase_if(inhibitors_, [cookie](const auto& entry) { return entry.second == cookie; });
+    coordinator_.uninhibit(cookie);
+    const auto mine = held_.find(holder->second);
+    mine->second.erase(cookie);
+    if (mine->second.empty()) {
+        callers_->removeWatchedService(holder->second);
+        held_.erase(mine);
+    }
+    holders_.erase(holder);
 }
 
 void ControlService::forgetCaller(const QString& caller) {
-    const auto [from, to] = inhibitors_.equal_range(caller);
-    for (auto it = from; it != to; ++it) {
-        coordinator_.uninhibit(it->second);
+    const auto mine = held_.find(caller);
+    if (mine != held_.end()) {
+        for (const uint cookie : mine->second) {
+            coordinator_.uninhibit(cookie);
+            holders_.erase(cookie);
+        }
+        held_.erase(mine);
     }
-    inhibitors_.erase(from, to);
     callers_->removeWatchedService(caller);
 }
 

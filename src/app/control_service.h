@@ -9,11 +9,12 @@
 #include "ui/refresh_after_notices.h"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <QDBusContext>
 #include <QObject>
 #include <QVariantMap>
+#include <unordered_map>
+#include <unordered_set>
 
 class QDBusServiceWatcher;
 
@@ -38,6 +39,9 @@ public:
     static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
     static constexpr const char* objectPath = "/org/torvelbar/TorvelBar";
     static constexpr const char* interfaceName = "org.torvelbar.TorvelBar1";
+    // Inhibitions one caller, and all callers together, may hold.
+    static constexpr std::size_t maxInhibitionsPerCaller = 64;
+    static constexpr std::size_t maxInhibitions = 1024;
 
     ControlService(SettingsStore& settings, Coordinator& coordinator,
                    std::function<void()> showPopover);
@@ -80,8 +84,10 @@ private:
     std::function<void()> showPopover_;
     RefreshAfterNotices follow_;
     QVariantMap announced_;
-    // Who holds which inhibition, so one that leaves the bus lets go.
-    std::multimap<QString, uint> inhibitors_;
+    // Who holds which inhibition, so one that leaves the bus lets go and no
+    // other caller can give it back.
+    std::unordered_map<uint, QString> holders_;
+    std::unordered_map<QString, std::unordered_set<uint>> held_;
     std::unique_ptr<QDBusServiceWatcher> callers_;
     TorvelMode modeBeforeOff_ = TorvelMode::automatic;
     bool published_ = false;

@@ -4,6 +4,7 @@
 #include "schedule/minute_of_day.h"
 
 #include <algorithm>
+#include <QRandomGenerator>
 
 namespace torvel {
 
@@ -116,25 +117,39 @@ QDateTime Coordinator::nextWake() const {
 }
 
 std::uint32_t Coordinator::inhibit(const QString& reason) {
-    const std::uint32_t cookie = nextCookie_++;
-    if (nextCookie_ == 0) {
-        nextCookie_ = 1; // 0 is never a cookie
+    std::uint32_t cookie = 0;
+    while (cookie == 0 || inhibitionAges_.contains(cookie)) {
+        cookie = QRandomGenerator::system()->generate();
     }
-    auto held = inhibitions_;
-    held.push_back({cookie, reason});
-    assignPublished(objectWillChange_, inhibitions_, std::move(held));
+    qsizetype length = std::min(reason.size(), maxReasonLength);
+    if (length < reason.size() && length > 0 && reason.at(length - 1).isHighSurrogate()) {
+        --length; // never half a character
+    }
+    objectWillChange_.send();
+    const std::uint64_t age = nextInhibitionAge_++;
+    inhibitions_.emplace(age, Inhibition{cookie, reason.left(length)});
+    inhibitionAges_.emplace(cookie, age);
     update();
     return cookie;
 }
 
 bool Coordinator::uninhibit(std::uint32_t cookie) {
-    auto held = inhibitions_;
-    if (std::erase_if(held, [cookie](const Inhibition& i) { return i.cookie == cookie; }) == 0) {
+    const auto found = inhibitionAges_.find(cookie);
+    if (found == inhibitionAges_.end()) {
         return false;
     }
-    assignPublished(objectWillChange_, inhibitions_, std::move(held));
+    objectWillChange_.send();
+    inhibitions_.erase(found->second);
+    inhibitionAges_.erase(found);
     update();
     return true;
+}
+
+std::optional<Coordinator::Inhibition> Coordinator::oldestInhibition() const {
+    if (inhibitions_.empty()) {
+        return std::nullopt;
+    }
+    return inhibitions_.begin()->second;
 }
 
 } // namespace torvel

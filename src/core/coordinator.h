@@ -14,9 +14,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <QDateTime>
+#include <unordered_map>
 #include <vector>
 
 namespace torvel {
@@ -70,12 +72,18 @@ public:
     // The next time the schedule's wake time comes round after `now`.
     QDateTime nextWake() const;
 
+    // The longest reason kept; a longer one is cut.
+    static constexpr qsizetype maxReasonLength = 200;
+
     // Holds the tint off until the cookie is given back; any number may be
-    // held. Each updates at once.
+    // held, each costing O(log n). Cookies are random and never 0, so a
+    // caller cannot guess another's. Each updates at once.
     std::uint32_t inhibit(const QString& reason);
     // False, changing nothing, for a cookie not held.
     bool uninhibit(std::uint32_t cookie);
-    const std::vector<Inhibition>& inhibitions() const { return inhibitions_; }
+    std::size_t inhibitionCount() const { return inhibitions_.size(); }
+    // The oldest inhibition still held, whose reason the views show.
+    std::optional<Inhibition> oldestInhibition() const;
 
     // Paused or inhibited: the displays keep their own colours whatever the
     // mode says.
@@ -100,8 +108,10 @@ private:
     QDateTime now_;
     std::optional<Preview> preview_;
     std::optional<QDateTime> pausedUntil_;
-    std::vector<Inhibition> inhibitions_;
-    std::uint32_t nextCookie_ = 1;
+    // By age, oldest first, and each cookie's age.
+    std::map<std::uint64_t, Inhibition> inhibitions_;
+    std::unordered_map<std::uint32_t, std::uint64_t> inhibitionAges_;
+    std::uint64_t nextInhibitionAge_ = 0;
     std::optional<TorvelMode> lastMode_; // a change ends a pause
 
     SettingsStore& settings_;

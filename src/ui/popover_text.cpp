@@ -24,8 +24,8 @@ QString modeName(TorvelMode mode) {
 
 Suspension suspensionOf(const Coordinator& coordinator) {
     Suspension s{coordinator.pausedUntil(), std::nullopt};
-    if (!coordinator.inhibitions().empty()) {
-        s.inhibitedBy = coordinator.inhibitions().front().reason;
+    if (const auto oldest = coordinator.oldestInhibition()) {
+        s.inhibitedBy = oldest->reason;
     } else {
         s.inhibitedBy = coordinator.hostHold();
     }

@@ -8,10 +8,12 @@
 #include "support/xvfb_server.h"
 #include "x11_desktop.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QFile>
 
@@ -162,6 +164,68 @@ TEST_F(Control, EveryMethodAndPropertyThroughTheBus) {
             return false;
         },
         5000));
+}
+
+TEST_F(Control, InhibitionsBelongToTheirCallerAndAreBounded) {
+    startApp();
+    const QString inhibitError = QStringLiteral("org.freedesktop.DBus.Error.LimitsExceeded");
+
+    // A caller that does not wait for the reply is gone before it is handled.
+    desktop.run(QStringLiteral("dbus-send"),
+                {QStringLiteral("--session"), QStringLiteral("--type=method_call"),
+                 QStringLiteral("--dest=") + service, path, iface + QStringLiteral(".Inhibit"),
+                 QStringLiteral("string:x")});
+    // Our own call queues behind it, so its answer means the Inhibit was seen.
+    property(QStringLiteral("Inhibited"));
+    EXPECT_TRUE(spinUntil([&] { return !property(QStringLiteral("Inhibited")).toBool(); }, 1000))
+        << "released at once";
+
+    // Only its own caller gives a cookie back.
+    QDBusConnection player = bus.connect(QStringLiteral("player"));
+    const uint cookie = call(QStringLiteral("Inhibit"), {QStringLiteral("mpv")}, &player)
+                            .arguments()
+                            .value(0)
+                            .toUInt();
+    EXPECT_EQ(call(QStringLiteral("Uninhibit"), {cookie}).errorName(),
+              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    EXPECT_TRUE(property(QStringLiteral("Inhibited")).toBool());
+    EXPECT_EQ(call(QStringLiteral("Uninhibit"), {cookie}, &player).type(),
+              QDBusMessage::ReplyMessage);
+    EXPECT_FALSE(property(QStringLiteral("Inhibited")).toBool());
+
+    // A flood from one caller: every call answered, 64 granted, the rest
+    // refused, and the app still answers at once.
+    std::vector<QDBusPendingCall> flood;
+    flood.reserve(10000);
+    for (int i = 0; i < 10000; ++i) {
+        QDBusMessage m =
+            QDBusMessage::createMethodCall(service, path, iface, QStringLiteral("Inhibit"));
+        m << QString(1000, u'r');
+        flood.push_back(player.asyncCall(m, 20000));
+    }
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return std::all_of(flood.begin(), flood.end(),
+                               [](const QDBusPendingCall& c) { return c.isFinished(); });
+        },
+        5000))
+        << "all answered within 5 s";
+    const auto granted = std::count_if(flood.begin(), flood.end(),
+                                       [](const QDBusPendingCall& c) { return !c.isError(); });
+    EXPECT_EQ(granted, 64);
+    EXPECT_EQ(flood.back().error().name(), inhibitError);
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << iface << QStringLiteral("Status");
+    const QDBusMessage status = client.call(get, QDBus::Block, 1000);
+    ASSERT_EQ(status.type(), QDBusMessage::ReplyMessage) << "answers within 1 s";
+    EXPECT_EQ(qdbus_cast<QDBusVariant>(status.arguments().value(0)).variant().toString(),
+              QStringLiteral("Paused by ") + QString(200, u'r'))
+        << "the reason is cut to 200 characters";
+    flood.clear();
+    player = QDBusConnection(QStringLiteral("none")); // the last reference: leave the bus
+    QDBusConnection::disconnectFromBus(QStringLiteral("player"));
+    EXPECT_TRUE(spinUntil([&] { return !property(QStringLiteral("Inhibited")).toBool(); }, 2000));
 }
 
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {

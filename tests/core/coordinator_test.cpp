@@ -242,9 +242,18 @@ TEST(Coordinator, InhibitionsHoldTheTintOffUntilTheLastIsReleased) {
     EXPECT_FALSE(r.coordinator.uninhibit(12345)) << "a cookie not held changes nothing";
     EXPECT_TRUE(r.coordinator.uninhibit(game));
     EXPECT_FALSE(r.gamma.kelvin());
-    EXPECT_EQ(r.coordinator.inhibitions().front().reason, QStringLiteral("video"));
+    EXPECT_EQ(r.coordinator.oldestInhibition()->reason, QStringLiteral("video"));
     EXPECT_TRUE(r.coordinator.uninhibit(video));
     EXPECT_TRUE(r.gamma.kelvin());
+
+    // The oldest one speaks for all; a long reason is cut, never mid-character.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x8E\xAE"); // two UTF-16 units
+    r.coordinator.inhibit(QString(199, u'a') + emoji);
+    const auto second = r.coordinator.inhibit(QString(100000, u'b'));
+    EXPECT_EQ(r.coordinator.oldestInhibition()->reason, QString(199, u'a'));
+    EXPECT_TRUE(r.coordinator.uninhibit(r.coordinator.oldestInhibition()->cookie));
+    EXPECT_EQ(r.coordinator.oldestInhibition()->cookie, second);
+    EXPECT_EQ(r.coordinator.oldestInhibition()->reason.size(), Coordinator::maxReasonLength);
 }
 
 } // namespace
