@@ -3,7 +3,6 @@
 #include "core/coordinator.h"
 #include "settings/settings_store.h"
 #include "torvelbar1_adaptor.h"
-#include "ui/popover_text.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -40,7 +39,9 @@ ControlService::ControlService(SettingsStore& settings, Coordinator& coordinator
     , showPopover_(std::move(showPopover))
     , follow_(this, [this] { announceChanges(); }) {
     new TorvelBar1Adaptor(this);
-    follow_.observe(settings_.objectWillChange());
+    // Every change of a setting ends in an update, so following the
+    // coordinator alone announces each change once, after the update, with
+    // values that agree.
     follow_.observe(coordinator_.objectWillChange());
 }
 
@@ -76,11 +77,11 @@ QString ControlService::mode() const {
 }
 
 qlonglong ControlService::kelvin() const {
-    return coordinator_.kelvin();
+    return coordinator_.state().kelvin;
 }
 
 QString ControlService::phase() const {
-    return phaseName(coordinator_.phase());
+    return phaseName(coordinator_.state().phase);
 }
 
 qlonglong ControlService::manualKelvin() const {
@@ -97,11 +98,11 @@ QVariantMap ControlService::schedule() const {
 }
 
 QString ControlService::status() const {
-    return currentStatusLine(settings_, coordinator_);
+    return coordinator_.state().status;
 }
 
 bool ControlService::tinted() const {
-    return !coordinator_.showsOwnColors();
+    return coordinator_.state().tinted();
 }
 
 qlonglong ControlService::pausedUntil() const {
@@ -125,9 +126,6 @@ QVariantMap ControlService::properties() const {
 // Once per turn of the loop at most (the notices of a turn are gathered),
 // and only what changed.
 void ControlService::announceChanges() {
-    if (settings_.mode() != TorvelMode::off) {
-        modeBeforeOff_ = settings_.mode(); // where Toggle goes back to
-    }
     if (!published_) {
         return;
     }
@@ -161,9 +159,6 @@ void ControlService::SetMode(const QString& name) {
         rejectArgument(QStringLiteral("unknown mode \"%1\" (auto, manual or off)").arg(name));
         return;
     }
-    if (settings_.mode() != TorvelMode::off) {
-        modeBeforeOff_ = settings_.mode();
-    }
     settings_.setMode(*mode);
 }
 
@@ -180,8 +175,7 @@ void ControlService::SetManualKelvin(qlonglong kelvin) {
 }
 
 void ControlService::Pause(uint seconds) {
-    coordinator_.pause(seconds == 0 ? coordinator_.nextWake()
-                                    : coordinator_.currentTime().addSecs(seconds));
+    coordinator_.pauseFor(seconds);
 }
 
 void ControlService::Resume() {
@@ -255,13 +249,7 @@ void ControlService::forgetCaller(const QString& caller) {
 }
 
 void ControlService::Toggle() {
-    if (coordinator_.pausedUntil()) {
-        coordinator_.resume();
-    } else if (tinted()) {
-        SetMode(QStringLiteral("off"));
-    } else if (settings_.mode() == TorvelMode::off) {
-        settings_.setMode(modeBeforeOff_);
-    }
+    coordinator_.toggle();
 }
 
 void ControlService::ShowPopover() {

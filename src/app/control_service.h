@@ -5,8 +5,8 @@
 // pauses, inhibitions and the popover as methods. Key bindings, panel
 // modules and the command line all come in here.
 
+#include "core/refresh_after_notices.h"
 #include "settings/torvel_mode.h"
-#include "ui/refresh_after_notices.h"
 
 #include <functional>
 #include <memory>
@@ -89,7 +89,6 @@ private:
     std::unordered_map<uint, QString> holders_;
     std::unordered_map<QString, std::unordered_set<uint>> held_;
     std::unique_ptr<QDBusServiceWatcher> callers_;
-    TorvelMode modeBeforeOff_ = TorvelMode::automatic;
     bool published_ = false;
 };
 

@@ -127,9 +127,9 @@ void TrayController::chooseEntry(int id) {
     if (id == openEntry) {
         openPopover();
     } else if (id == pauseHourEntry) {
-        coordinator_.pause(QDateTime::currentDateTime().addSecs(3600));
+        coordinator_.pauseFor(3600);
     } else if (id == pauseMorningEntry) {
-        coordinator_.pause(coordinator_.nextWake());
+        coordinator_.pauseFor(0);
     } else if (id == resumeEntry) {
         coordinator_.resume();
     } else if (id == openAtLoginEntry) {
@@ -268,34 +268,31 @@ void TrayController::refresh() {
     if (!tray_ && !item_) {
         return;
     }
-    // Paused or inhibited, the icon shows the off symbol.
-    const bool isOff = coordinator_.showsOwnColors();
+    // Held, the icon shows the off symbol.
+    const TintState& state = coordinator_.state();
+    const bool isOff = !state.tinted();
     const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
     // The image depends on these alone. Most ticks change none of them, and
     // then neither drawing nor sending happens: the tray host redraws (over
     // D-Bus, is woken) on every new icon.
-    const IconKey key{menuBarText(coordinator_.kelvin()),
-                      traySymbolFor(coordinator_.kelvin(), isOff),
-                      isOff,
-                      dpr,
-                      slot_,
-                      trayInkFor(panel_)};
+    const IconKey key{
+        menuBarText(state.kelvin), traySymbolFor(state.kelvin, isOff), isOff, dpr, slot_,
+        trayInkFor(panel_)};
     if (key != lastIcon_) {
         lastIcon_ = key;
         if (item_) {
             // Hosts say nothing of their scale: every size, at 1.
             QList<QImage> images;
             for (const int slot : traySlotSizes) {
-                images << trayIconImage(coordinator_.kelvin(), isOff, slot, 1.0, key.ink);
+                images << trayIconImage(state.kelvin, isOff, slot, 1.0, key.ink);
             }
             item_->setIcon(images);
         } else {
-            tray_->setIcon(trayIcon(coordinator_.kelvin(), isOff, dpr, key.ink, slot_));
+            tray_->setIcon(trayIcon(state.kelvin, isOff, dpr, key.ink, slot_));
         }
     }
     // The same line as the popover's header, so a pause shows here too.
-    const QString tip =
-        tooltipText(currentStatusLine(settings_, coordinator_), coordinator_.kelvin(), isOff);
+    const QString tip = tooltipText(state.status, state.kelvin, isOff);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
         if (item_) {

@@ -5,9 +5,9 @@
 // icon (XEmbed on X11).
 
 #include "app/menu_bar_icon.h"
+#include "core/refresh_after_notices.h"
 #include "platform/linux/tray_host_wait.h"
 #include "platform/linux/tray_menu.h"
-#include "ui/refresh_after_notices.h"
 
 #include <memory>
 #include <optional>

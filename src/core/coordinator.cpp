@@ -35,11 +35,27 @@ void Coordinator::start() {
     // for the next turn. Several changes in one turn give several updates.
     cancellables_.push_back(settings_.objectWillChange().subscribe(
         [this, update = weakUpdate()] { mainQueue_.post(update); }));
-    // A host's hold changes what the views say, not what we apply.
-    cancellables_.push_back(gamma_.subscribeHostHold([this] { objectWillChange_.send(); }));
+    // A host's hold is one of the holds the decision weighs.
+    cancellables_.push_back(
+        gamma_.subscribeHostHold([this, update = weakUpdate()] { mainQueue_.post(update); }));
     systemEvents_.observe(SystemNotice::machineWoke, weakUpdate());
     systemEvents_.observe(SystemNotice::clockSet, weakUpdate());
     systemEvents_.observe(SystemNotice::timeZoneChanged, weakUpdate());
+}
+
+std::vector<Hold> Coordinator::holds() const {
+    std::vector<Hold> held;
+    if (pausedUntil_) {
+        held.push_back({Hold::Kind::pause, {}, pausedUntil_});
+    }
+    // The oldest speaks for all of them.
+    if (const auto oldest = oldestInhibition()) {
+        held.push_back({Hold::Kind::inhibition, oldest->reason, std::nullopt});
+    }
+    if (const auto host = gamma_.hostHold()) {
+        held.push_back({Hold::Kind::host, *host, std::nullopt});
+    }
+    return held;
 }
 
 void Coordinator::update() {
@@ -51,37 +67,30 @@ void Coordinator::update() {
         assignPublished(objectWillChange_, pausedUntil_, std::nullopt);
     }
     lastMode_ = mode;
-    if (suspended()) {
-        assignPublished(objectWillChange_, phase_, std::nullopt);
-        assignPublished(objectWillChange_, kelvin_, 6500);
-        gamma_.apply(std::nullopt);
+    if (mode != TorvelMode::off) {
+        modeBeforeOff_ = mode;
+    }
+    const LightSchedule schedule = settings_.schedule();
+    TintState decided = decideTint(
+        {now_, now_.timeZone(), mode, schedule, settings_.manualKelvin(), preview_, holds()});
+    decided.status = statusLine(decided, schedule);
+    assignPublished(objectWillChange_, phase_, decided.phase);
+    // The state goes with the last of the three notices: it says no more
+    // than they do, and views read it only after the update.
+    assignPublished(objectWillChange_, kelvin_, decided.kelvin);
+    state_ = std::move(decided);
+    gamma_.apply(state_.request);
+    wakeAt(state_.nextChange);
+}
+
+void Coordinator::wakeAt(const QDateTime& at) {
+    if (!at.isValid() || at == wakeAt_) {
         return;
     }
-    switch (mode) {
-    case TorvelMode::off:
-        assignPublished(objectWillChange_, phase_, std::nullopt);
-        assignPublished(objectWillChange_, kelvin_, 6500);
-        gamma_.apply(std::nullopt);
-        return;
-    case TorvelMode::manual:
-        assignPublished(objectWillChange_, phase_, std::nullopt);
-        assignPublished(objectWillChange_, kelvin_, settings_.manualKelvin());
-        gamma_.apply(kelvin_);
-        return;
-    case TorvelMode::automatic: {
-        const LightSchedule schedule = settings_.schedule();
-        const auto evaluation = schedule.evaluate(minuteOfDay(now_));
-        assignPublished(objectWillChange_, phase_, evaluation.phase);
-        std::int64_t kelvin = evaluation.kelvin;
-        if (preview_ == Preview::day) {
-            kelvin = schedule.dayKelvin;
-        } else if (preview_ == Preview::night) {
-            kelvin = schedule.nightKelvin;
-        }
-        assignPublished(objectWillChange_, kelvin_, kelvin);
-        gamma_.apply(kelvin_);
-        return;
-    }
+    const qint64 ms = now_.msecsTo(at);
+    if (ms >= 0 && ms < std::chrono::milliseconds(tickInterval).count()) {
+        wakeAt_ = at;
+        mainQueue_.postAfter(std::chrono::milliseconds(ms), weakUpdate());
     }
 }
 
@@ -92,17 +101,26 @@ void Coordinator::setPreview(std::optional<Preview> preview) {
 
 void Coordinator::pause(const QDateTime& until) {
     assignPublished(objectWillChange_, pausedUntil_, until);
-    // Ends on time rather than at the next tick.
-    const qint64 ms = std::max<qint64>(0, clock_().msecsTo(until));
-    if (ms < std::chrono::milliseconds(tickInterval).count()) {
-        mainQueue_.postAfter(std::chrono::milliseconds(ms), weakUpdate());
-    }
-    update();
+    update(); // which wakes at the end when it comes before the tick
+}
+
+void Coordinator::pauseFor(std::uint32_t seconds) {
+    pause(seconds == 0 ? nextWake() : clock_().addSecs(seconds));
 }
 
 void Coordinator::resume() {
     assignPublished(objectWillChange_, pausedUntil_, std::nullopt);
     update();
+}
+
+void Coordinator::toggle() {
+    if (pausedUntil_) {
+        resume();
+    } else if (state_.tinted()) {
+        settings_.setMode(TorvelMode::off);
+    } else if (settings_.mode() == TorvelMode::off) {
+        settings_.setMode(modeBeforeOff_);
+    }
 }
 
 QDateTime Coordinator::nextWake() const {

@@ -5,6 +5,8 @@
 #include "base/lifetime_token.h"
 #include "base/observable.h"
 #include "core/preview.h"
+#include "core/status_line.h"
+#include "core/tint_state.h"
 #include "display/gamma_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
@@ -46,8 +48,9 @@ public:
 
     // The first update, then every trigger. Call once, on the main thread.
     void start();
-    // Reads the time and the settings afresh and publishes now, phase and
-    // kelvin in that order, then drives the gamma service.
+    // Reads the time and the settings afresh, decides, and publishes now,
+    // phase and kelvin (with the state) in that order, then drives the
+    // gamma service.
     void update();
 
     // What the displays stand for; not clamped (a manual 800 reads 800).
@@ -62,11 +65,19 @@ public:
     // Stores the preview, then updates at once, in this call.
     void setPreview(std::optional<Preview> preview);
 
+    // What the screens show and why, decided at the last update: the one
+    // state every view reads.
+    const TintState& state() const { return state_; }
+
     // A pause is a temporary off: the stored mode stays, the displays get
     // their own colours back until `until`, a resume, a change of mode or
     // the end of the process. Each updates at once.
     void pause(const QDateTime& until);
+    // For `seconds` from the coordinator's clock; 0: until the next wake.
+    void pauseFor(std::uint32_t seconds);
     void resume();
+    // Off if tinting, else back to the mode before off; a pause ends instead.
+    void toggle();
     // The end of the current pause; nothing when not paused.
     std::optional<QDateTime> pausedUntil() const { return pausedUntil_; }
     // The next time the schedule's wake time comes round after `now`.
@@ -85,16 +96,8 @@ public:
     // The oldest inhibition still held, whose reason the views show.
     std::optional<Inhibition> oldestInhibition() const;
 
-    // Paused or inhibited: the displays keep their own colours whatever the
-    // mode says.
-    bool suspended() const { return pausedUntil_.has_value() || !inhibitions_.empty(); }
-    // The host holding our colour off for now (GNOME's "Disable until
-    // tomorrow"): we leave it be, and the views say so.
-    std::optional<QString> hostHold() const { return gamma_.hostHold(); }
     // Whether the displays show their own colours now, for whatever reason.
-    bool showsOwnColors() const {
-        return settings_.mode() == TorvelMode::off || suspended() || hostHold().has_value();
-    }
+    bool showsOwnColors() const { return !state_.tinted(); }
 
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
 
@@ -108,11 +111,19 @@ private:
     QDateTime now_;
     std::optional<Preview> preview_;
     std::optional<QDateTime> pausedUntil_;
+    // Every hold in force, for the decision.
+    std::vector<Hold> holds() const;
+    // An update at `at` when it comes before the next tick.
+    void wakeAt(const QDateTime& at);
+
     // By age, oldest first, and each cookie's age.
     std::map<std::uint64_t, Inhibition> inhibitions_;
     std::unordered_map<std::uint32_t, std::uint64_t> inhibitionAges_;
     std::uint64_t nextInhibitionAge_ = 0;
-    std::optional<TorvelMode> lastMode_; // a change ends a pause
+    std::optional<TorvelMode> lastMode_;               // a change ends a pause
+    TorvelMode modeBeforeOff_ = TorvelMode::automatic; // where toggle goes back to
+    TintState state_;
+    QDateTime wakeAt_; // the update posted before the tick, if any
 
     SettingsStore& settings_;
     GammaService& gamma_;

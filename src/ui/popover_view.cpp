@@ -172,10 +172,9 @@ void PopoverView::restoreTabOrder() {
 void PopoverView::refresh() {
     stale_ = false;
     buildSection();
-    // Paused or inhibited, the header reads as in the off mode.
-    header_->setState(coordinator_.showsOwnColors() ? std::nullopt
-                                                    : std::optional(coordinator_.kelvin()),
-                      currentStatusLine(settings_, coordinator_));
+    // Held, the header reads as in the off mode.
+    const TintState& state = coordinator_.state();
+    header_->setState(state.tinted() ? std::optional(state.kelvin) : std::nullopt, state.status);
     picker_->update();
     section_->refresh();
     loginSwitch_->refresh();

@@ -9,8 +9,8 @@
 // "windDown", "windDownDetail", "day", "night") for tests and for
 // finding them from outside.
 
+#include "core/refresh_after_notices.h"
 #include "settings/torvel_mode.h"
-#include "ui/refresh_after_notices.h"
 
 #include <functional>
 #include <optional>

@@ -213,6 +213,34 @@ TEST(Coordinator, APauseIsATemporaryOffThatEndsAtItsTimeOrAtAModeChange) {
     EXPECT_TRUE(r.gamma.kelvin());
 }
 
+// What the header, the tray's tooltip and the D-Bus Status read: a pause
+// shows in all of them (the tooltip once left it out).
+TEST(Coordinator, TheStateCarriesTheStatusLineWithAPause) {
+    Rig r;
+    r.coordinator.start();
+    EXPECT_TRUE(r.coordinator.state().status.startsWith("Daylight"));
+    r.coordinator.pauseFor(3600);
+    EXPECT_TRUE(r.coordinator.state().status.startsWith("Paused until "));
+    EXPECT_EQ(r.coordinator.pausedUntil(), r.clock.addSecs(3600)) << "by the coordinator's clock";
+}
+
+TEST(Coordinator, ToggleRemembersTheModeBeforeOffAndEndsAPauseFirst) {
+    Rig r;
+    r.coordinator.start();
+    r.settings.setMode(TorvelMode::manual);
+    r.queue.runPosted();
+    r.coordinator.toggle();
+    r.queue.runPosted();
+    EXPECT_EQ(r.settings.mode(), TorvelMode::off);
+    r.coordinator.toggle();
+    r.queue.runPosted();
+    EXPECT_EQ(r.settings.mode(), TorvelMode::manual);
+    r.coordinator.pauseFor(60);
+    r.coordinator.toggle();
+    EXPECT_FALSE(r.coordinator.pausedUntil());
+    EXPECT_EQ(r.settings.mode(), TorvelMode::manual);
+}
+
 TEST(Coordinator, TheNextWakeInASkippedHourIsTheFirstTimeAfterIt) {
     // Berlin jumps from 02:00 to 03:00 on 2026-03-29.
     Rig r;

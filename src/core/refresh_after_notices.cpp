@@ -1,4 +1,4 @@
-#include "ui/refresh_after_notices.h"
+#include "core/refresh_after_notices.h"
 
 #include <QTimer>
 

@@ -1,0 +1,47 @@
+#include "core/status_line.h"
+
+#include "schedule/minute_of_day.h"
+#include "schedule/time_text.h"
+
+namespace torvel {
+
+QString statusLine(const TintState& state, const LightSchedule& schedule, const ClockText& clock) {
+    const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
+    if (state.mode == TorvelMode::off) {
+        return QStringLiteral("Screen colors are unchanged");
+    }
+    // In the tinting modes a hold says why nothing shows.
+    if (state.hold) {
+        switch (state.hold->kind) {
+        case Hold::Kind::pause:
+            return QStringLiteral("Paused until ") + text(static_cast<std::int64_t>(minuteOfDay(
+                                                         state.hold->until.value_or(state.now))));
+        case Hold::Kind::inhibition:
+        case Hold::Kind::host:
+            return QStringLiteral("Paused by ") + state.hold->by;
+        }
+    }
+    if (state.mode == TorvelMode::manual) {
+        return QStringLiteral("Fixed color");
+    }
+    if (state.preview == Preview::day) {
+        return QStringLiteral("Previewing the day color");
+    }
+    if (state.preview == Preview::night) {
+        return QStringLiteral("Previewing the night color");
+    }
+    switch (state.phase.value_or(Phase::day)) {
+    case Phase::windDown:
+        return QStringLiteral("Winding down \u00B7 bedtime in ") +
+               countdownString(minuteOfDay(state.now), schedule.bedtime);
+    case Phase::night:
+        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake);
+    case Phase::morning:
+        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake);
+    case Phase::day:
+        break;
+    }
+    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule));
+}
+
+} // namespace torvel

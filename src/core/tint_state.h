@@ -1,0 +1,75 @@
+#pragma once
+// The one decision of what the screens show and why, as a pure function of
+// plain values, and the state it returns, which every view reads.
+
+#include "core/preview.h"
+#include "schedule/light_schedule.h"
+#include "settings/torvel_mode.h"
+
+#include <cstdint>
+#include <optional>
+#include <QDateTime>
+#include <QString>
+#include <QTimeZone>
+#include <vector>
+
+namespace torvel {
+
+// Something that holds our colour off for a while, whatever the mode: the
+// screens show their own colours until it ends.
+struct Hold {
+    enum class Kind {
+        pause,      // ours, until `until`
+        inhibition, // a program asked us (`by`: its reason)
+        host,       // the desktop holds its night light off (`by`: in words after "Paused by ")
+    };
+    Kind kind = Kind::pause;
+    QString by;
+    std::optional<QDateTime> until;
+    friend bool operator==(const Hold&, const Hold&) = default;
+};
+
+// Everything the decision reads. The moment and the zone are given, so the
+// answer depends on nothing else.
+struct TintInputs {
+    QDateTime now;
+    QTimeZone zone;
+    TorvelMode mode = TorvelMode::automatic;
+    LightSchedule schedule;
+    std::int64_t manualKelvin = 3400;
+    std::optional<Preview> preview;
+    std::vector<Hold> holds; // in any order
+};
+
+struct TintState {
+    TorvelMode mode = TorvelMode::off;
+    // What the gamma service is handed: nothing gives the screens their own
+    // colours back. A host's hold keeps our request in place, for when it ends.
+    std::optional<std::int64_t> request;
+    // Published: the mode's value (not clamped), or 6500 while off or held.
+    std::int64_t kelvin = 6500;
+    // The schedule's phase in the auto mode, unless held.
+    std::optional<Phase> phase;
+    std::optional<Preview> preview;
+    // The hold that wins (a pause, then the oldest inhibition, then the
+    // host); none in the off mode, where nothing needs holding.
+    std::optional<Hold> hold;
+    QDateTime now;
+    // When the answer next changes by itself (a phase boundary, the next
+    // ramp step, a pause's end); invalid when it never does.
+    QDateTime nextChange;
+    // The one status line, as the header, tooltip, bus and command line show it.
+    QString status;
+
+    // Whether the screens show our colour now.
+    bool tinted() const { return mode != TorvelMode::off && !hold; }
+    friend bool operator==(const TintState&, const TintState&) = default;
+};
+
+// How often a ramp's colour is stepped (the coordinator's tick).
+inline constexpr qint64 rampStepSeconds = 30;
+
+// The decision; `status` is left empty (statusLine fills it).
+TintState decideTint(const TintInputs& inputs);
+
+} // namespace torvel

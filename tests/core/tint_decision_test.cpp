@@ -1,0 +1,168 @@
+#include "core/status_line.h"
+#include "core/tint_state.h"
+#include "schedule/time_text.h"
+
+#include <gtest/gtest.h>
+#include <QTimeZone>
+
+namespace torvel {
+namespace {
+
+QDateTime at(int h, int m, int day = 7) {
+    return QDateTime(QDate(2026, 12, day), QTime(h, m), QTimeZone::utc());
+}
+
+TintState decide(TorvelMode mode, const QDateTime& now, std::optional<Preview> preview = {},
+                 std::vector<Hold> holds = {}, LightSchedule schedule = {}) {
+    return decideTint({now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds)});
+}
+
+const Hold pause{Hold::Kind::pause, {}, at(23, 0)};
+const Hold mpv{Hold::Kind::inhibition, QStringLiteral("mpv"), std::nullopt};
+const Hold kwin{Hold::Kind::host, QStringLiteral("KWin for another program"), std::nullopt};
+
+TEST(TintDecision, EveryRowOfTheTable) {
+    const TintState off = decide(TorvelMode::off, at(22, 0), Preview::day);
+    EXPECT_EQ(off.kelvin, 6500);
+    EXPECT_EQ(off.phase, std::nullopt);
+    EXPECT_EQ(off.request, std::nullopt);
+    EXPECT_FALSE(off.tinted());
+
+    const TintState manual = decide(TorvelMode::manual, at(22, 0), Preview::night);
+    EXPECT_EQ(manual.kelvin, 3400) << "the preview only matters in auto";
+    EXPECT_EQ(manual.phase, std::nullopt);
+    EXPECT_EQ(manual.request, 3400);
+    EXPECT_TRUE(manual.tinted());
+    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}}).kelvin,
+              800)
+        << "published as stored; the gamma service clamps";
+
+    const TintState evening = decide(TorvelMode::automatic, at(22, 0));
+    EXPECT_EQ(evening.phase, Phase::windDown);
+    EXPECT_EQ(evening.kelvin, 3815);
+    EXPECT_EQ(evening.request, 3815);
+    const TintState day = decide(TorvelMode::automatic, at(22, 0), Preview::day);
+    EXPECT_EQ(day.phase, Phase::windDown) << "the phase whatever the preview";
+    EXPECT_EQ(day.kelvin, 6500);
+    EXPECT_EQ(decide(TorvelMode::automatic, at(12, 0), Preview::night).kelvin, 2700);
+    EXPECT_EQ(decide(TorvelMode::automatic, at(2, 0)).phase, Phase::night);
+}
+
+TEST(TintDecision, HoldsWinInTheTintingModesAndNotInOff) {
+    for (const TorvelMode mode : {TorvelMode::automatic, TorvelMode::manual}) {
+        const TintState held = decide(mode, at(22, 0), Preview::day, {mpv});
+        EXPECT_EQ(held.hold, mpv);
+        EXPECT_FALSE(held.tinted());
+        EXPECT_EQ(held.request, std::nullopt);
+        EXPECT_EQ(held.kelvin, 6500);
+        EXPECT_EQ(held.phase, std::nullopt);
+    }
+    EXPECT_EQ(decide(TorvelMode::off, at(22, 0), {}, {pause, mpv}).hold, std::nullopt);
+
+    // A pause over its end holds nothing.
+    EXPECT_EQ(decide(TorvelMode::manual, at(23, 0), {}, {pause}).hold, std::nullopt);
+    EXPECT_EQ(decide(TorvelMode::manual, at(22, 59), {}, {pause}).hold, pause);
+
+    // The user's pause, then a program's inhibition, then the host.
+    EXPECT_EQ(decide(TorvelMode::manual, at(22, 0), {}, {kwin, mpv, pause}).hold, pause);
+    const TintState both = decide(TorvelMode::manual, at(22, 0), {}, {kwin, mpv});
+    EXPECT_EQ(both.hold, mpv);
+    EXPECT_EQ(both.request, std::nullopt);
+
+    // A host's hold shows its colours but keeps ours asked for.
+    const TintState host = decide(TorvelMode::automatic, at(22, 0), {}, {kwin});
+    EXPECT_EQ(host.request, 3815);
+    EXPECT_FALSE(host.tinted());
+    EXPECT_EQ(host.kelvin, 6500);
+}
+
+TEST(TintDecision, TheNextChangeComesAtBoundariesRampStepsAndAPauseEnd) {
+    // Day until the wind-down at 20:30, night until the morning ramp at 07:00.
+    EXPECT_EQ(decide(TorvelMode::automatic, at(12, 0)).nextChange, at(20, 30));
+    EXPECT_EQ(decide(TorvelMode::automatic, at(20, 29)).nextChange, at(20, 30));
+    EXPECT_EQ(decide(TorvelMode::automatic, at(22, 0)).nextChange, at(22, 0).addSecs(30));
+    EXPECT_EQ(decide(TorvelMode::automatic, at(23, 45)).nextChange, at(7, 0, 8))
+        << "across midnight";
+    EXPECT_EQ(decide(TorvelMode::automatic, at(7, 10)).nextChange, at(7, 10).addSecs(30));
+    EXPECT_EQ(decide(TorvelMode::automatic, at(7, 30)).nextChange, at(20, 30));
+    EXPECT_EQ(decide(TorvelMode::automatic, at(21, 0), Preview::night).nextChange,
+              at(21, 0).addSecs(30))
+        << "the phase still moves under a preview";
+
+    EXPECT_FALSE(decide(TorvelMode::manual, at(12, 0)).nextChange.isValid());
+    EXPECT_FALSE(decide(TorvelMode::off, at(12, 0)).nextChange.isValid());
+    EXPECT_EQ(decide(TorvelMode::automatic, at(12, 0), {}, {pause}).nextChange, at(23, 0));
+    EXPECT_FALSE(decide(TorvelMode::automatic, at(12, 0), {}, {mpv}).nextChange.isValid());
+
+    // In a zone with a daylight-saving change the boundary is its wall-clock time.
+    const QTimeZone berlin("Europe/Berlin");
+    const QDateTime springNoon(QDate(2026, 3, 29), QTime(12, 0), berlin);
+    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}}).nextChange,
+              QDateTime(QDate(2026, 3, 29), QTime(20, 30), berlin));
+}
+
+ClockText clockIn(const char* locale) {
+    return [locale](std::int64_t m) {
+        return clockString(m, QDate(2026, 12, 7), QTimeZone::utc(),
+                           QLocale(QString::fromLatin1(locale)));
+    };
+}
+
+// The line for a state as the decision would give it.
+QString line(TorvelMode mode, const LightSchedule& s, std::optional<Preview> preview,
+             std::optional<Phase> phase, const QDateTime& now, std::optional<Hold> hold,
+             const ClockText& clock) {
+    TintState state;
+    state.mode = mode;
+    state.preview = preview;
+    state.phase = phase;
+    state.now = now;
+    state.hold = mode == TorvelMode::off ? std::nullopt : hold;
+    return statusLine(state, s, clock);
+}
+
+TEST(StatusLine, EveryRuleIn24And12HourLocales) {
+    const LightSchedule s;
+    const auto de = clockIn("de_DE"), us = clockIn("en_US");
+    EXPECT_EQ(line(TorvelMode::manual, s, Preview::day, Phase::night, at(1, 0), {}, de),
+              "Fixed color");
+    EXPECT_EQ(line(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), {}, de),
+              "Screen colors are unchanged");
+    EXPECT_EQ(line(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), {}, de),
+              "Previewing the day color");
+    EXPECT_EQ(line(TorvelMode::automatic, s, Preview::night, Phase::day, at(1, 0), {}, de),
+              "Previewing the night color");
+    EXPECT_EQ(line(TorvelMode::automatic, s, std::nullopt, Phase::windDown, at(22, 0), {}, de),
+              QStringLiteral("Winding down \u00B7 bedtime in 1h 30m"));
+    EXPECT_EQ(line(TorvelMode::automatic, s, std::nullopt, Phase::night, at(1, 0), {}, de),
+              QStringLiteral("Night \u00B7 wake at 07:30"));
+    EXPECT_TRUE(line(TorvelMode::automatic, s, std::nullopt, Phase::morning, at(7, 10), {}, us)
+                    .startsWith(QStringLiteral("Waking up \u00B7 daylight at 7:30")));
+    EXPECT_EQ(line(TorvelMode::automatic, s, std::nullopt, Phase::day, at(12, 0), {}, de),
+              QStringLiteral("Daylight \u00B7 wind-down at 20:30"));
+    EXPECT_TRUE(line(TorvelMode::automatic, s, std::nullopt, std::nullopt, at(12, 0), {}, us)
+                    .startsWith(QStringLiteral("Daylight \u00B7 wind-down at 8:30")))
+        << "no phase yet reads as day";
+
+    // A hold comes first in the tinting modes, not in off.
+    const Hold paused{Hold::Kind::pause, {}, at(7, 30)};
+    EXPECT_EQ(line(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), paused, de),
+              "Paused until 07:30");
+    EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), mpv, de),
+              "Paused by mpv");
+    EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), kwin, de),
+              "Paused by KWin for another program");
+    EXPECT_EQ(line(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), paused, de),
+              "Screen colors are unchanged");
+
+    // The wind-down start: cut to the awake span, a full day when bedtime is wake.
+    const LightSchedule longRamp{1410, 450, 1000, 6500, 2700};
+    EXPECT_EQ(line(TorvelMode::automatic, longRamp, std::nullopt, Phase::day, at(12, 0), {}, de),
+              QStringLiteral("Daylight \u00B7 wind-down at 07:30"));
+    const LightSchedule same{450, 450, 180, 6500, 2700};
+    EXPECT_EQ(line(TorvelMode::automatic, same, std::nullopt, Phase::day, at(12, 0), {}, de),
+              QStringLiteral("Daylight \u00B7 wind-down at 04:30"));
+}
+
+} // namespace
+} // namespace torvel
