@@ -83,15 +83,12 @@ public Q_SLOTS:
 // A line now and one at every change, told by the app itself: nothing
 // polls. Ends when the app leaves the bus.
 int follow(bool json) {
-    auto current = properties();
-    if (!current) {
-        return 1;
-    }
-    QString last = statusText(*current, json);
-    say(last);
+    // Listen first, then read: a change in between is heard, not lost.
+    std::optional<QVariantMap> current;
+    QString last;
     ChangeFollower follower;
     follower.onChange = [&](const QDBusMessage& m) {
-        if (m.arguments().size() < 2 || m.arguments().at(0).toString() != interface) {
+        if (!current || m.arguments().size() < 2 || m.arguments().at(0).toString() != interface) {
             return;
         }
         const QVariantMap changed = qdbus_cast<QVariantMap>(m.arguments().at(1));
@@ -112,6 +109,12 @@ int follow(bool json) {
                      QStringLiteral("PropertiesChanged"), &follower, SLOT(changed(QDBusMessage)))) {
         return 1;
     }
+    current = properties();
+    if (!current) {
+        return 1;
+    }
+    last = statusText(*current, json);
+    say(last);
     return QCoreApplication::exec();
 }
 

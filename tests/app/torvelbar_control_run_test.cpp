@@ -16,6 +16,8 @@
 #include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace torvel {
 namespace {
@@ -226,6 +228,77 @@ TEST_F(Control, InhibitionsBelongToTheirCallerAndAreBounded) {
     player = QDBusConnection(QStringLiteral("none")); // the last reference: leave the bus
     QDBusConnection::disconnectFromBus(QStringLiteral("player"));
     EXPECT_TRUE(spinUntil([&] { return !property(QStringLiteral("Inhibited")).toBool(); }, 2000));
+}
+
+// Each line of --follow is one state: no line mixes the mode before a change
+// with the colour after it, and the last agrees with the screens.
+TEST_F(Control, TheFollowedStatusNeverMixesTwoStates) {
+    startApp();
+    call(QStringLiteral("SetManualKelvin"), {qlonglong(3300)});
+    QProcess follow;
+    desktop.start(follow, QStringLiteral(TORVELBAR_EXECUTABLE),
+                  {QStringLiteral("status"), QStringLiteral("--json"), QStringLiteral("--follow")});
+    ASSERT_TRUE(follow.waitForReadyRead(5000));
+    const QStringList modes{QStringLiteral("auto"), QStringLiteral("manual"),
+                            QStringLiteral("off")};
+    for (int i = 0; i < 200; ++i) {
+        call(QStringLiteral("SetMode"), {modes[i % 3]});
+        call(QStringLiteral("Toggle"));
+        if (i % 4 == 0) {
+            call(QStringLiteral("Pause"), {uint(3600)});
+        } else if (i % 4 == 2) {
+            call(QStringLiteral("Resume"));
+        }
+    }
+    call(QStringLiteral("SetMode"), {QStringLiteral("manual")});
+    call(QStringLiteral("Resume"));
+    ASSERT_TRUE(showing(3300));
+    QByteArray out;
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            out += follow.readAll();
+            return out.endsWith("\n") && out.contains("\"status\":\"Fixed color\"") &&
+                   out.split('\n').size() > 200 &&
+                   QJsonDocument::fromJson(out.trimmed().split('\n').back())
+                           .object()
+                           .value(QStringLiteral("status")) == QStringLiteral("Fixed color");
+        },
+        10000))
+        << out.right(400).toStdString();
+
+    int checked = 0;
+    for (const QByteArray& text : out.trimmed().split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(text).object();
+        const QString mode = o.value(QStringLiteral("mode")).toString();
+        const QString status = o.value(QStringLiteral("status")).toString();
+        const QString phase = o.value(QStringLiteral("phase")).toString();
+        const bool tinted = o.value(QStringLiteral("tinted")).toBool();
+        const auto kelvin = o.value(QStringLiteral("kelvin")).toInteger();
+        const std::string where = text.toStdString();
+        if (mode == QLatin1String("off")) {
+            EXPECT_TRUE(!tinted && kelvin == 6500 && phase.isEmpty() &&
+                        status == QLatin1String("Screen colors are unchanged"))
+                << where;
+        } else if (!tinted) {
+            EXPECT_TRUE(status.startsWith(QLatin1String("Paused")) && kelvin == 6500 &&
+                        phase.isEmpty())
+                << where;
+        } else if (mode == QLatin1String("manual")) {
+            EXPECT_TRUE(status == QLatin1String("Fixed color") && kelvin == 3300 && phase.isEmpty())
+                << where;
+        } else {
+            EXPECT_TRUE(mode == QLatin1String("auto") && !phase.isEmpty() &&
+                        !status.startsWith(QLatin1String("Paused")) &&
+                        status != QLatin1String("Fixed color"))
+                << where;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 200);
+    const auto [code, asked] = cli({QStringLiteral("status"), QStringLiteral("--json")});
+    EXPECT_EQ(asked.toUtf8(), out.trimmed().split('\n').back()) << "the last line is the state";
+    follow.kill();
+    follow.waitForFinished();
 }
 
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
