@@ -4,6 +4,7 @@
 #include "settings/settings_store.h"
 #include "torvelbar1_adaptor.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -153,7 +154,22 @@ void ControlService::rejectArgument(const QString& message) {
     }
 }
 
+bool ControlService::refuseWhileStopping() {
+    if (!stopping_ || !stopping_()) {
+        return false;
+    }
+    if (calledFromDBus()) {
+        sendErrorReply(QStringLiteral("org.torvelbar.TorvelBar1.Error.Stopping"),
+                       QStringLiteral("TorvelBar is stopping"));
+    }
+    QCoreApplication::quit();
+    return true;
+}
+
 void ControlService::SetMode(const QString& name) {
+    if (refuseWhileStopping()) {
+        return;
+    }
     const auto mode = modeFromRawValue(name.toStdString());
     if (!mode) {
         rejectArgument(QStringLiteral("unknown mode \"%1\" (auto, manual or off)").arg(name));
@@ -163,6 +179,9 @@ void ControlService::SetMode(const QString& name) {
 }
 
 void ControlService::SetManualKelvin(qlonglong kelvin) {
+    if (refuseWhileStopping()) {
+        return;
+    }
     // The slider's range: a colour outside it could be published but not shown.
     if (kelvin < GammaService::minKelvin || kelvin > GammaService::maxKelvin) {
         rejectArgument(QStringLiteral("the manual colour takes %1 to %2 K, not %3")
@@ -175,14 +194,23 @@ void ControlService::SetManualKelvin(qlonglong kelvin) {
 }
 
 void ControlService::Pause(uint seconds) {
+    if (refuseWhileStopping()) {
+        return;
+    }
     coordinator_.pauseFor(seconds);
 }
 
 void ControlService::Resume() {
+    if (refuseWhileStopping()) {
+        return;
+    }
     coordinator_.resume();
 }
 
 uint ControlService::Inhibit(const QString& reason) {
+    if (refuseWhileStopping()) {
+        return 0;
+    }
     if (!calledFromDBus()) {
         return coordinator_.inhibit(reason);
     }
@@ -220,6 +248,9 @@ uint ControlService::Inhibit(const QString& reason) {
 }
 
 void ControlService::Uninhibit(uint cookie) {
+    if (refuseWhileStopping()) {
+        return;
+    }
     const auto holder = holders_.find(cookie);
     if (holder == holders_.end() || (calledFromDBus() && holder->second != message().service())) {
         rejectArgument(
@@ -249,10 +280,16 @@ void ControlService::forgetCaller(const QString& caller) {
 }
 
 void ControlService::Toggle() {
+    if (refuseWhileStopping()) {
+        return;
+    }
     coordinator_.toggle();
 }
 
 void ControlService::ShowPopover() {
+    if (refuseWhileStopping()) {
+        return;
+    }
     showPopover_();
 }
 

@@ -50,6 +50,10 @@ public:
     // Exports the object and takes the bus name; false without a session
     // bus or when another process holds the name.
     bool publish();
+    // Asked before each call: once it says the process is stopping, calls
+    // still queued are refused at once and the loop is told to quit, so a
+    // flood cannot hold up the end (each change syncs the settings file).
+    void setStopping(std::function<bool()> stopping) { stopping_ = std::move(stopping); }
 
     QString mode() const;
     qlonglong kelvin() const;
@@ -77,11 +81,13 @@ private:
     QVariantMap properties() const;
     void announceChanges();
     void rejectArgument(const QString& message);
+    bool refuseWhileStopping();
     void forgetCaller(const QString& caller);
 
     SettingsStore& settings_;
     Coordinator& coordinator_;
     std::function<void()> showPopover_;
+    std::function<bool()> stopping_;
     RefreshAfterNotices follow_;
     QVariantMap announced_;
     // Who holds which inhibition, so one that leaves the bus lets go and no

@@ -120,6 +120,7 @@ int main(int argc, char** argv) {
     // there is no such way in, but the lock still keeps a second copy out.
     torvel::ControlService control(delegate.settings(), delegate.coordinator(),
                                    [&tray] { tray.openPopover(); });
+    control.setStopping(&torvel::TerminationSignals::received);
     control.publish();
 
     // Colours resolve at paint time, so a theme change only needs a repaint.

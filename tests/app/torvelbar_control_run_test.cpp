@@ -9,12 +9,15 @@
 #include "x11_desktop.h"
 
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <QDateTime>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusReply>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -299,6 +302,53 @@ TEST_F(Control, TheFollowedStatusNeverMixesTwoStates) {
     EXPECT_EQ(asked.toUtf8(), out.trimmed().split('\n').back()) << "the last line is the state";
     follow.kill();
     follow.waitForFinished();
+}
+
+// Each change syncs the settings file, so a flood takes seconds to drain; a
+// signal must not wait behind it, nor lose a change the caller was told of.
+TEST_F(Control, ASignalEndsTheAppPromptlyWithCallsQueuedAndLosesNoChange) {
+    startApp();
+    call(QStringLiteral("SetMode"), {QStringLiteral("manual")});
+    ASSERT_TRUE(showing(3400));
+    const QStringList modes{QStringLiteral("auto"), QStringLiteral("manual")};
+    std::vector<QDBusPendingCall> flood;
+    flood.reserve(10000);
+    for (int i = 0; i < 10000; ++i) {
+        QDBusMessage m =
+            QDBusMessage::createMethodCall(service, path, iface, QStringLiteral("SetMode"));
+        m << modes[i % 2];
+        flood.push_back(client.asyncCall(m, 60000));
+    }
+    ASSERT_TRUE(spinUntil([&] { return flood.front().isFinished(); }, 5000));
+    QElapsedTimer stopping;
+    stopping.start();
+    ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(10000));
+    const qint64 took = stopping.elapsed();
+    std::cout << "[     NOTE ] ended " << took << " ms after SIGTERM\n";
+    EXPECT_LT(took, 1000);
+    EXPECT_EQ(app.exitCode(), 0);
+    EXPECT_TRUE(untintedNow()) << "the screens are given back";
+
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            return std::all_of(flood.begin(), flood.end(),
+                               [](const QDBusPendingCall& c) { return c.isFinished(); });
+        },
+        10000));
+    int lastGranted = -1;
+    for (int i = 0; i < 10000; ++i) {
+        if (!flood[i].isError()) {
+            lastGranted = i;
+        }
+    }
+    ASSERT_GE(lastGranted, 0);
+    ASSERT_LT(lastGranted, 9999) << "the signal came before the flood drained";
+    QFile settings(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("mode=@ByteArray(\\\"" +
+                                            modes[lastGranted % 2].toUtf8() + "\\\")"))
+        << "the last change the caller was told of is saved";
 }
 
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {

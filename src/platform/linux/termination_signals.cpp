@@ -12,10 +12,12 @@ namespace {
 
 // The pipe's write end, for the handler, which may touch nothing else.
 volatile sig_atomic_t writeEnd = -1;
+volatile sig_atomic_t gotSignal = 0;
 constexpr std::array<int, 3> handled{SIGTERM, SIGINT, SIGHUP};
 
 extern "C" void onTerminationSignal(int signal) {
     const int saved = errno;
+    gotSignal = 1;
     const unsigned char byte = static_cast<unsigned char>(signal);
     (void)!::write(writeEnd, &byte, 1);
     errno = saved;
@@ -46,6 +48,10 @@ TerminationSignals::TerminationSignals(std::function<void(int)> onSignal)
     for (const int signal : handled) {
         ::sigaction(signal, &action, nullptr);
     }
+}
+
+bool TerminationSignals::received() {
+    return gotSignal != 0;
 }
 
 TerminationSignals::~TerminationSignals() {

@@ -18,6 +18,10 @@ public:
     explicit TerminationSignals(std::function<void(int)> onSignal);
     ~TerminationSignals() override;
 
+    // Whether a signal has come, even before the loop has run `onSignal`:
+    // work queued behind it can ask, and make way. Safe to call anywhere.
+    static bool received();
+
 private:
     std::function<void(int)> onSignal_;
     UniqueFd readEnd_, writeEnd_;
