@@ -8,6 +8,8 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -38,7 +40,7 @@ protected:
                 "\\\")\nmanualKelvin=@ByteArray(3400)\nloginItemConfigured=true\n");
     }
 
-    void start(QProcess& p) {
+    void start(QProcess& p, const QStringList& args = {}) {
         auto env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -50,8 +52,14 @@ protected:
         env.insert(QStringLiteral("LSAN_OPTIONS"),
                    QStringLiteral("fast_unwind_on_malloc=0:suppressions=" QT_WAYLAND_SUPPRESSIONS));
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+        p.start(QStringLiteral(TORVELBAR_EXECUTABLE), args);
         ASSERT_TRUE(p.waitForStarted());
+    }
+    QString status() {
+        QProcess p;
+        start(p, {QStringLiteral("status")});
+        p.waitForFinished(10000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
 
     bool userGroupIsBack() const {
@@ -75,6 +83,44 @@ TEST_F(TorvelbarKWin, TintsThroughNightColorAndGivesItBackOnSigterm) {
     EXPECT_EQ(app.exitCode(), 0) << app.readAllStandardError().toStdString();
     EXPECT_TRUE(userGroupIsBack()) << kwin.readKwinrc().toStdString();
     EXPECT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 5000u));
+}
+
+// Another program (a game, a player) holds Night Color off through KWin:
+// the screens show 6500 K, and so must what we say.
+TEST_F(TorvelbarKWin, AnotherProgramsInhibitionReadsAsAHoldUntilItEnds) {
+    writeSettings("manual");
+    QProcess app;
+    start(app);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 3400u));
+    ASSERT_EQ(status(), QStringLiteral("Fixed color \u00B7 3400 K"));
+
+    QDBusConnection player = QDBusConnection::connectToBus(kwin.busAddress(), "kwin-player");
+    const bool six = kwin.offersPlasma6();
+    QDBusMessage inhibit = QDBusMessage::createMethodCall(
+        QStringLiteral("org.kde.KWin"),
+        six ? QStringLiteral("/org/kde/KWin/NightLight") : QStringLiteral("/ColorCorrect"),
+        six ? QStringLiteral("org.kde.KWin.NightLight")
+            : QStringLiteral("org.kde.kwin.ColorCorrect"),
+        QStringLiteral("inhibit"));
+    const QDBusMessage cookie = player.call(inhibit, QDBus::Block, 5000);
+    ASSERT_EQ(cookie.type(), QDBusMessage::ReplyMessage) << cookie.errorMessage().toStdString();
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("inhibited"), true));
+    EXPECT_TRUE(test::spinUntil(
+        [&] { return status() == QStringLiteral("Paused by KWin for another program"); }, 5000))
+        << status().toStdString();
+
+    QDBusMessage uninhibit = QDBusMessage::createMethodCall(
+        inhibit.service(), inhibit.path(), inhibit.interface(), QStringLiteral("uninhibit"));
+    uninhibit << cookie.arguments().value(0).toUInt();
+    player.call(uninhibit, QDBus::Block, 5000);
+    EXPECT_TRUE(kwin.waitFor(QStringLiteral("currentTemperature"), 3400u)) << "our colour is back";
+    EXPECT_TRUE(test::spinUntil(
+        [&] { return status() == QStringLiteral("Fixed color \u00B7 3400 K"); }, 5000))
+        << status().toStdString();
+    player = QDBusConnection(QStringLiteral("none"));
+    QDBusConnection::disconnectFromBus(QStringLiteral("kwin-player"));
+    ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
+    ASSERT_TRUE(app.waitForFinished(10000));
 }
 
 TEST_F(TorvelbarKWin, AfterSigkillTheNextStartGivesTheUserSettingsBack) {

@@ -136,6 +136,29 @@ struct KWinDisplayLayer::Impl {
     QElapsedTimer sinceWrite;
     std::unique_ptr<QDBusPendingCallWatcher> check; // at most one in flight
     std::function<void()> wakeHandler;
+    // Another program holds Night Color off through KWin (its inhibit()):
+    // KWin shows 6500 K whatever kwinrc says, until it lets go.
+    bool inhibited = false;
+    std::function<void()> hostHoldChanged;
+    QObject context; // the watch's parent
+
+    void setInhibited(bool now) {
+        if (now == inhibited) {
+            return;
+        }
+        inhibited = now;
+        if (hostHoldChanged) {
+            hostHoldChanged();
+        }
+    }
+
+    void readInhibited() {
+        QDBusMessage call = propertiesCall(interface, QStringLiteral("Get"));
+        call << QStringLiteral("inhibited");
+        const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
+        setInhibited(reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+                     reply.arguments().front().value<QDBusVariant>().variant().toBool());
+    }
 
     // KConfig's change notice, the one way KWin rereads a group.
     void announce(const QStringList& keys) const {
@@ -191,7 +214,9 @@ struct KWinDisplayLayer::Impl {
     // Asks KWin what it shows, without waiting; sets ours again when it
     // shows something else.
     void verify() {
-        if (check || !applied || (sinceWrite.isValid() && sinceWrite.elapsed() < settleMs)) {
+        // Inhibited, KWin reports its own 6500 K: nothing to correct.
+        if (check || !applied || inhibited ||
+            (sinceWrite.isValid() && sinceWrite.elapsed() < settleMs)) {
             return;
         }
         QDBusMessage call = propertiesCall(interface, QStringLiteral("GetAll"));
@@ -253,6 +278,27 @@ struct KWinDisplayLayer::Impl {
     }
 };
 
+// Hears Night Color's PropertiesChanged; QtDBus delivers signals to slots
+// only, so a small object with one.
+class KWinNightColorWatch : public QObject {
+    Q_OBJECT
+public:
+    explicit KWinNightColorWatch(KWinDisplayLayer::Impl& impl)
+        : impl_(impl) {}
+public Q_SLOTS:
+    void changed(const QString&, const QVariantMap& properties, const QStringList& invalidated) {
+        const auto it = properties.find(QStringLiteral("inhibited"));
+        if (it != properties.end()) {
+            impl_.setInhibited(it->toBool());
+        } else if (invalidated.contains(QStringLiteral("inhibited"))) {
+            impl_.readInhibited();
+        }
+    }
+
+private:
+    KWinDisplayLayer::Impl& impl_;
+};
+
 KWinDisplayLayer::Interface KWinDisplayLayer::probe() {
     // A connection of its own, closed again: this runs before the
     // application object exists, which the shared session bus wants.
@@ -296,11 +342,21 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
                                     : options.capture);
     impl->displayLocked = options.displayLocked;
     impl->restoreLeftovers();
+    auto* watch = new KWinNightColorWatch(*impl);
+    watch->setParent(&impl->context);
+    const Where where = whereOf(impl->interface);
+    QDBusConnection::sessionBus().connect(kwinService, where.path,
+                                          QStringLiteral("org.freedesktop.DBus.Properties"),
+                                          QStringLiteral("PropertiesChanged"), watch,
+                                          SLOT(changed(QString, QVariantMap, QStringList)));
+    impl->readInhibited();
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
 
 KWinDisplayLayer::KWinDisplayLayer(std::unique_ptr<Impl> impl)
-    : impl_(std::move(impl)) {}
+    : impl_(std::move(impl)) {
+    impl_->hostHoldChanged = [this] { notifyHostHold(); };
+}
 
 KWinDisplayLayer::~KWinDisplayLayer() {
     impl_->restore();
@@ -326,6 +382,13 @@ void KWinDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
     impl_->wakeHandler = std::move(handler);
 }
 
+std::optional<QString> KWinDisplayLayer::hostHold() const {
+    if (impl_->inhibited) {
+        return QStringLiteral("KWin for another program");
+    }
+    return std::nullopt;
+}
+
 QString KWinDisplayLayer::kwinrcPath() const {
     return impl_->kwinrc;
 }
@@ -335,3 +398,5 @@ QString KWinDisplayLayer::captureFilePath() const {
 }
 
 } // namespace torvel
+
+#include "kwin_display_layer.moc"

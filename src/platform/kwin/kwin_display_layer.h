@@ -52,6 +52,9 @@ public:
     // KWin keeps the temperature across screen power changes by itself, so
     // the handler is kept but never called.
     void setScreensWakeHandler(std::function<void()> handler) override;
+    // While another program holds Night Color off through KWin (a game, a
+    // video player): KWin shows its own colours then, whatever we ask.
+    std::optional<QString> hostHold() const override;
 
     QString kwinrcPath() const;
     QString captureFilePath() const;
