@@ -73,14 +73,23 @@ void Coordinator::update() {
     const LightSchedule schedule = settings_.schedule();
     TintState decided = decideTint(
         {now_, now_.timeZone(), mode, schedule, settings_.manualKelvin(), preview_, holds()});
-    decided.status = statusLine(decided, schedule);
     assignPublished(objectWillChange_, phase_, decided.phase);
     // The state goes with the last of the three notices: it says no more
     // than they do, and views read it only after the update.
     assignPublished(objectWillChange_, kelvin_, decided.kelvin);
     state_ = std::move(decided);
+    stateSchedule_ = schedule;
+    statusStale_ = true;
     gamma_.apply(state_.request);
     wakeAt(state_.nextChange);
+}
+
+const TintState& Coordinator::state() const {
+    if (statusStale_) {
+        statusStale_ = false;
+        state_.status = statusLine(state_, stateSchedule_);
+    }
+    return state_;
 }
 
 void Coordinator::wakeAt(const QDateTime& at) {

@@ -67,7 +67,9 @@ public:
 
     // What the screens show and why, decided at the last update: the one
     // state every view reads.
-    const TintState& state() const { return state_; }
+    // Its status line is made when first asked for after an update, so a
+    // burst of updates in one turn formats it once.
+    const TintState& state() const;
 
     // A pause is a temporary off: the stored mode stays, the displays get
     // their own colours back until `until`, a resume, a change of mode or
@@ -122,8 +124,10 @@ private:
     std::uint64_t nextInhibitionAge_ = 0;
     std::optional<TorvelMode> lastMode_;               // a change ends a pause
     TorvelMode modeBeforeOff_ = TorvelMode::automatic; // where toggle goes back to
-    TintState state_;
-    QDateTime wakeAt_; // the update posted before the tick, if any
+    mutable TintState state_;
+    mutable bool statusStale_ = false;
+    LightSchedule stateSchedule_; // the one the state was decided with
+    QDateTime wakeAt_;            // the update posted before the tick, if any
 
     SettingsStore& settings_;
     GammaService& gamma_;

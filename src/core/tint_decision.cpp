@@ -21,22 +21,18 @@ int rank(Hold::Kind kind) {
     return 3;
 }
 
-// The first whole minute after `now` at which the schedule's phase differs,
-// as a moment in `zone`. Boundaries fall on whole minutes.
+// The next moment at which the schedule's phase changes, in `zone`.
 QDateTime nextPhaseBoundary(const LightSchedule& schedule, const QDateTime& now,
                             const QTimeZone& zone) {
-    const QDateTime local = now.toTimeZone(zone);
     const double minute = minuteOfDay(now, zone);
-    const Phase phase = schedule.evaluate(minute).phase;
-    const auto first = static_cast<std::int64_t>(minute) + 1;
-    for (std::int64_t m = first; m <= first + minutesPerDay; ++m) {
-        if (schedule.evaluate(static_cast<double>(m)).phase != phase) {
-            const QDate date = local.date().addDays(m / minutesPerDay);
-            const QDateTime at = wallClockMoment(date, static_cast<int>(wrapMinute(m)), zone);
-            return at > now ? at : QDateTime();
-        }
+    const auto next = schedule.nextPhaseChange(minute);
+    if (!next) {
+        return {}; // one phase all day
     }
-    return {}; // one phase all day
+    const QDate today = now.toTimeZone(zone).date();
+    const QDate date = static_cast<double>(*next) > minute ? today : today.addDays(1);
+    const QDateTime at = wallClockMoment(date, static_cast<int>(*next), zone);
+    return at > now ? at : QDateTime();
 }
 
 } // namespace

@@ -53,6 +53,26 @@ LightSchedule::Evaluation LightSchedule::evaluate(double minute) const {
             Phase::morning};
 }
 
+std::optional<std::int64_t> LightSchedule::nextPhaseChange(double minute) const {
+    const DayShape d = shapeOf(*this);
+    const Phase now = evaluate(minute).phase;
+    const std::int64_t wakeAt = wrapMinute(wake);
+    const double t = wrapMinute(wrapMinute(minute) - static_cast<double>(wakeAt));
+    // Where a phase may begin, in minutes after wake, over this cycle and the next.
+    const std::int64_t starts[] = {d.rampStart, d.dayLength, minutesPerDay - d.morning,
+                                   minutesPerDay};
+    for (const std::int64_t cycle : {std::int64_t{0}, minutesPerDay}) {
+        for (const std::int64_t start : starts) {
+            const std::int64_t at = start + cycle;
+            if (static_cast<double>(at) > t &&
+                evaluate(static_cast<double>(wrapMinute(wakeAt + at))).phase != now) {
+                return wrapMinute(wakeAt + at);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::int64_t mixKelvin(std::int64_t from, std::int64_t to, double fraction) {
     double f = fraction;
     if (!(f > 0.0)) { // also catches NaN

@@ -2,6 +2,7 @@
 // The user's daily rhythm and its evaluation to a colour temperature.
 
 #include <cstdint>
+#include <optional>
 
 namespace torvel {
 
@@ -25,6 +26,11 @@ struct LightSchedule {
     // and wake are reduced modulo 1440 first and a negative wind-down counts
     // as none, so no stored value can overflow or divide by zero.
     Evaluation evaluate(double minute) const;
+
+    // The minute of day (0..1439) at which the phase next changes after
+    // `minute`, or nothing when one phase lasts all day. Phases change only
+    // on whole minutes.
+    std::optional<std::int64_t> nextPhaseChange(double minute) const;
 
     friend bool operator==(const LightSchedule&, const LightSchedule&) = default;
 };

@@ -187,3 +187,14 @@ TEST(WindDownStart, FollowsTheRampStart) {
     EXPECT_EQ(windDownStart(schedule(1425, 450, 180)), 1245);
     EXPECT_EQ(windDownStart(schedule(60, 540, 120)), 1380);
 }
+
+TEST(LightSchedule, TheNextPhaseChangeSkipsEmptyPhasesAndWraps) {
+    const LightSchedule d; // wind-down 20:30, bedtime 23:30, morning 07:00, wake 07:30
+    EXPECT_EQ(d.nextPhaseChange(720), 1230);
+    EXPECT_EQ(d.nextPhaseChange(1230), 1410) << "at a boundary, the one after it";
+    EXPECT_EQ(d.nextPhaseChange(1425.5), 420) << "past midnight";
+    EXPECT_EQ(d.nextPhaseChange(430), 450);
+    EXPECT_EQ(schedule(1410, 450, 0).nextPhaseChange(720), 1410) << "no wind-down: day to night";
+    EXPECT_EQ(schedule(450, 450, 180).nextPhaseChange(720), 270) << "no night";
+    EXPECT_EQ(schedule(450, 450, 0).nextPhaseChange(720), std::nullopt) << "day all day";
+}
