@@ -40,7 +40,12 @@ void Coordinator::start() {
         gamma_.subscribeHostHold([this, update = weakUpdate()] { mainQueue_.post(update); }));
     systemEvents_.observe(SystemNotice::machineWoke, weakUpdate());
     systemEvents_.observe(SystemNotice::clockSet, weakUpdate());
-    systemEvents_.observe(SystemNotice::timeZoneChanged, weakUpdate());
+    systemEvents_.observe(SystemNotice::timeZoneChanged, [watch = self_.watch()] {
+        if (Coordinator* self = watch.get()) {
+            self->zone_ = QTimeZone::systemTimeZone();
+            self->update();
+        }
+    });
 }
 
 std::vector<Hold> Coordinator::holds() const {
@@ -59,7 +64,8 @@ std::vector<Hold> Coordinator::holds() const {
 }
 
 void Coordinator::update() {
-    assignPublished(objectWillChange_, now_, clock_());
+    // In UTC: a local-time moment costs a mktime at every comparison.
+    assignPublished(objectWillChange_, now_, clock_().toUTC());
     const TorvelMode mode = settings_.mode();
     // A pause ends at its time (seen by the tick or a clock notice at the
     // latest) and at any change of mode.
@@ -71,8 +77,8 @@ void Coordinator::update() {
         modeBeforeOff_ = mode;
     }
     const LightSchedule schedule = settings_.schedule();
-    TintState decided = decideTint(
-        {now_, now_.timeZone(), mode, schedule, settings_.manualKelvin(), preview_, holds()});
+    TintState decided =
+        decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds()});
     assignPublished(objectWillChange_, phase_, decided.phase);
     // The state goes with the last of the three notices: it says no more
     // than they do, and views read it only after the update.
@@ -109,7 +115,7 @@ void Coordinator::setPreview(std::optional<Preview> preview) {
 }
 
 void Coordinator::pause(const QDateTime& until) {
-    assignPublished(objectWillChange_, pausedUntil_, until);
+    assignPublished(objectWillChange_, pausedUntil_, until.toUTC());
     update(); // which wakes at the end when it comes before the tick
 }
 
@@ -136,7 +142,7 @@ QDateTime Coordinator::nextWake() const {
     const QDateTime now = clock_();
     const auto wake = static_cast<int>(wrapMinute(settings_.schedule().wake));
     // A wake time inside a daylight-saving gap is the first time after it.
-    const QDateTime today = wallClockMoment(now.date(), wake, now.timeZone());
+    QDateTime today = wallClockMoment(now.date(), wake, now.timeZone());
     if (today.isValid() && today > now) {
         return today;
     }

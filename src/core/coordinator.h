@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <QDateTime>
+#include <QTimeZone>
 #include <unordered_map>
 #include <vector>
 
@@ -134,6 +135,7 @@ private:
     MainQueue& mainQueue_;
     SystemEvents& systemEvents_;
     Clock clock_;
+    QTimeZone zone_ = QTimeZone::systemTimeZone(); // asked again when it changes
     std::unique_ptr<RepeatingTimer> timer_;
     std::vector<Subscription> cancellables_;
     LifetimeToken<Coordinator> self_{this};

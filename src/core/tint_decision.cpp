@@ -3,6 +3,7 @@
 #include "schedule/minute_of_day.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace torvel {
 
@@ -21,26 +22,48 @@ int rank(Hold::Kind kind) {
     return 3;
 }
 
+// The wall-clock minute of day of a UTC moment whose zone is `offset`
+// seconds ahead of UTC: as minuteOfDay, without asking the zone again.
+double minuteAtOffset(const QDateTime& utc, int offset) {
+    const qint64 local = utc.toSecsSinceEpoch() + offset;
+    const qint64 second = ((local % 86400) + 86400) % 86400;
+    return static_cast<double>(second / 60) + static_cast<double>(second % 60) / 60.0;
+}
+
 // The next moment at which the schedule's phase changes, in `zone`.
-QDateTime nextPhaseBoundary(const LightSchedule& schedule, const QDateTime& now,
-                            const QTimeZone& zone) {
-    const double minute = minuteOfDay(now, zone);
+QDateTime nextPhaseBoundary(const LightSchedule& schedule, const QDateTime& now, double minute,
+                            int offset, const QTimeZone& zone) {
     const auto next = schedule.nextPhaseChange(minute);
     if (!next) {
         return {}; // one phase all day
     }
+    // Most days the wall clock runs with real time: one addition, checked by
+    // the offset at the far end. Across a daylight-saving change, the long way.
+    const double ahead = wrapMinute(static_cast<double>(*next) - minute);
+    QDateTime guess = now.addMSecs(std::llround(ahead * 60'000.0));
+    if (zone.offsetFromUtc(guess) == offset) {
+        return guess;
+    }
     const QDate today = now.toTimeZone(zone).date();
     const QDate date = static_cast<double>(*next) > minute ? today : today.addDays(1);
-    const QDateTime at = wallClockMoment(date, static_cast<int>(*next), zone);
+    QDateTime at = wallClockMoment(date, static_cast<int>(*next), zone);
     return at > now ? at : QDateTime();
 }
 
 } // namespace
 
-TintState decideTint(const TintInputs& in) {
+TintState decideTint(const TintInputs& inputs) {
+    // Local-time moments cost a mktime at every step; one conversion here.
+    TintInputs in = inputs;
+    in.now = inputs.now.toUTC();
+    for (Hold& h : in.holds) {
+        if (h.until) {
+            h.until = h.until->toUTC();
+        }
+    }
     TintState s;
     s.mode = in.mode;
-    s.now = in.now;
+    s.now = inputs.now;
     s.preview = in.preview;
     if (in.mode != TorvelMode::off) {
         for (const Hold& h : in.holds) {
@@ -62,7 +85,9 @@ TintState decideTint(const TintInputs& in) {
         wanted = in.manualKelvin;
         break;
     case TorvelMode::automatic: {
-        const auto evaluation = in.schedule.evaluate(minuteOfDay(in.now, in.zone));
+        const int offset = in.zone.offsetFromUtc(in.now);
+        const double minute = minuteAtOffset(in.now, offset);
+        const auto evaluation = in.schedule.evaluate(minute);
         s.phase = evaluation.phase;
         wanted = evaluation.kelvin;
         if (in.preview == Preview::day) {
@@ -72,7 +97,7 @@ TintState decideTint(const TintInputs& in) {
         }
         const bool ramp = evaluation.phase == Phase::windDown || evaluation.phase == Phase::morning;
         change = ramp ? in.now.addSecs(rampStepSeconds)
-                      : nextPhaseBoundary(in.schedule, in.now, in.zone);
+                      : nextPhaseBoundary(in.schedule, in.now, minute, offset, in.zone);
         break;
     }
     }

@@ -37,7 +37,7 @@ QDateTime existingMoment(QDate date, QTime time, const QTimeZone& zone) {
             first = at;
         }
     }
-    const QDateTime moment = first ? QDateTime::fromSecsSinceEpoch(*first, zone) : QDateTime();
+    QDateTime moment = first ? QDateTime::fromSecsSinceEpoch(*first, zone) : QDateTime();
 #endif
     // Read back, whatever the resolution did: a shifted time is not the one asked for.
     if (moment.isValid() && (moment.date() != date || moment.time() != time)) {
