@@ -74,7 +74,7 @@ bool ControlService::publish() {
 }
 
 QString ControlService::mode() const {
-    return QString::fromLatin1(rawValue(settings_.mode()));
+    return QString::fromLatin1(rawValue(coordinator_.state().mode));
 }
 
 qlonglong ControlService::kelvin() const {
@@ -86,11 +86,11 @@ QString ControlService::phase() const {
 }
 
 qlonglong ControlService::manualKelvin() const {
-    return settings_.manualKelvin();
+    return coordinator_.state().manualKelvin;
 }
 
 QVariantMap ControlService::schedule() const {
-    const LightSchedule& s = settings_.schedule();
+    const LightSchedule& s = coordinator_.state().schedule;
     return {{QStringLiteral("bedtime"), qlonglong(s.bedtime)},
             {QStringLiteral("wake"), qlonglong(s.wake)},
             {QStringLiteral("windDown"), qlonglong(s.windDown)},

@@ -84,7 +84,6 @@ void Coordinator::update() {
     // than they do, and views read it only after the update.
     assignPublished(objectWillChange_, kelvin_, decided.kelvin);
     state_ = std::move(decided);
-    stateSchedule_ = schedule;
     statusStale_ = true;
     gamma_.apply(state_.request);
     wakeAt(state_.nextChange);
@@ -93,7 +92,7 @@ void Coordinator::update() {
 const TintState& Coordinator::state() const {
     if (statusStale_) {
         statusStale_ = false;
-        state_.status = statusLine(state_, stateSchedule_);
+        state_.status = statusLine(state_, state_.schedule);
     }
     return state_;
 }

@@ -127,8 +127,7 @@ private:
     TorvelMode modeBeforeOff_ = TorvelMode::automatic; // where toggle goes back to
     mutable TintState state_;
     mutable bool statusStale_ = false;
-    LightSchedule stateSchedule_; // the one the state was decided with
-    QDateTime wakeAt_;            // the update posted before the tick, if any
+    QDateTime wakeAt_; // the update posted before the tick, if any
 
     SettingsStore& settings_;
     GammaService& gamma_;

@@ -63,6 +63,8 @@ TintState decideTint(const TintInputs& inputs) {
     }
     TintState s;
     s.mode = in.mode;
+    s.schedule = in.schedule;
+    s.manualKelvin = in.manualKelvin;
     s.now = inputs.now;
     s.preview = in.preview;
     if (in.mode != TorvelMode::off) {

@@ -42,7 +42,11 @@ struct TintInputs {
 };
 
 struct TintState {
+    // The settings it was decided from, so that whoever shows them with the
+    // rest never pairs a newer setting with an older colour.
     TorvelMode mode = TorvelMode::off;
+    LightSchedule schedule;
+    std::int64_t manualKelvin = 3400;
     // What the gamma service is handed: nothing gives the screens their own
     // colours back. A host's hold keeps our request in place, for when it ends.
     std::optional<std::int64_t> request;
