@@ -3,7 +3,10 @@
 #include "app/control_service.h"
 #include "settings/settings_store.h"
 
+#include <csignal>
 #include <cstdio>
+#include <memory>
+#include <poll.h>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,7 +15,10 @@
 #include <QDBusServiceWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSocketNotifier>
 #include <QThread>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvel {
 
@@ -22,9 +28,10 @@ const QString service = QString::fromLatin1(ControlService::serviceName);
 const QString path = QString::fromLatin1(ControlService::objectPath);
 const QString interface = QString::fromLatin1(ControlService::interfaceName);
 
-void say(const QString& line, FILE* to = stdout) {
+// False when the line could not be written (a reader that went away).
+bool say(const QString& line, FILE* to = stdout) {
     std::fputs((line + u'\n').toUtf8().constData(), to);
-    std::fflush(to);
+    return std::fflush(to) == 0 && std::ferror(to) == 0;
 }
 
 QDBusMessage call(const QString& method, const QVariantList& args = {}) {
@@ -98,9 +105,26 @@ int follow(bool json) {
         // A change of a property the line does not show prints nothing.
         if (const QString line = statusText(*current, json); line != last) {
             last = line;
-            say(line);
+            if (!say(line)) {
+                QCoreApplication::exit(1);
+            }
         }
     };
+    // A reader that goes away (a panel reloading its module) ends us at once,
+    // not at the next change: the write end of a pipe reports it. (A socket
+    // could also turn readable; there a failed write at the next change does.)
+    std::signal(SIGPIPE, SIG_IGN);
+    std::unique_ptr<QSocketNotifier> readerGone;
+    struct stat out {};
+    if (::fstat(STDOUT_FILENO, &out) == 0 && S_ISFIFO(out.st_mode)) {
+        readerGone = std::make_unique<QSocketNotifier>(STDOUT_FILENO, QSocketNotifier::Read);
+        QObject::connect(readerGone.get(), &QSocketNotifier::activated, qApp, [] {
+            pollfd p{STDOUT_FILENO, POLLOUT, 0};
+            if (::poll(&p, 1, 0) == 1 && (p.revents & (POLLERR | POLLHUP)) != 0) {
+                QCoreApplication::exit(0);
+            }
+        });
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusServiceWatcher gone(service, bus, QDBusServiceWatcher::WatchForUnregistration);
     QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, qApp,
@@ -114,7 +138,9 @@ int follow(bool json) {
         return 1;
     }
     last = statusText(*current, json);
-    say(last);
+    if (!say(last)) {
+        return 1;
+    }
     return QCoreApplication::exec();
 }
 
@@ -131,14 +157,16 @@ QString statusText(const QVariantMap& p, bool json) {
         return tinted ? QStringLiteral("%1 \u00B7 %2 K").arg(status).arg(kelvin) : status;
     }
     // What a waybar module shows: `alt` picks an icon, `class` a style.
+    // Held in a tinting mode: our pause, else a program's or the host's hold.
     QString state = mode;
-    if (pausedUntil != 0) {
-        state = QStringLiteral("paused");
-    } else if (p.value(QStringLiteral("Inhibited")).toBool()) {
-        state = QStringLiteral("inhibited");
+    if (!tinted && mode != QLatin1String("off")) {
+        state = pausedUntil != 0 ? QStringLiteral("paused") : QStringLiteral("inhibited");
     } else if (mode == QLatin1String("auto") && !phase.isEmpty()) {
         state = phase;
     }
+    const QString text = tinted                         ? QStringLiteral("%1K").arg(kelvin)
+                         : mode == QLatin1String("off") ? QStringLiteral("off")
+                                                        : state;
     const QJsonObject o{
         {QStringLiteral("mode"), mode},
         {QStringLiteral("kelvin"), kelvin},
@@ -146,8 +174,7 @@ QString statusText(const QVariantMap& p, bool json) {
         {QStringLiteral("tinted"), tinted},
         {QStringLiteral("pausedUntil"), pausedUntil},
         {QStringLiteral("status"), status},
-        {QStringLiteral("text"),
-         tinted ? QStringLiteral("%1K").arg(kelvin) : QStringLiteral("off")},
+        {QStringLiteral("text"), text},
         {QStringLiteral("tooltip"), QStringLiteral("TorvelBar: ") + status},
         {QStringLiteral("class"), state},
         {QStringLiteral("alt"), state},

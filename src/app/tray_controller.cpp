@@ -105,8 +105,11 @@ TrayMenu TrayController::menuEntries() const {
         menu.push_back({modeEntry(mode), Kind::radio, modeName(mode), settings_.mode() == mode});
     }
     menu.push_back({firstSeparator, Kind::separator, {}});
-    menu.push_back({pauseHourEntry, Kind::action, Texts::tr("Pause for 1 hour")});
-    menu.push_back({pauseMorningEntry, Kind::action, Texts::tr("Pause until morning")});
+    // Off, there is nothing to pause.
+    const bool canPause = settings_.mode() != TorvelMode::off;
+    menu.push_back({pauseHourEntry, Kind::action, Texts::tr("Pause for 1 hour"), false, canPause});
+    menu.push_back(
+        {pauseMorningEntry, Kind::action, Texts::tr("Pause until morning"), false, canPause});
     if (coordinator_.pausedUntil()) {
         menu.push_back({resumeEntry, Kind::action, Texts::tr("Resume")});
     }

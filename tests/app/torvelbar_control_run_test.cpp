@@ -300,8 +300,18 @@ TEST_F(Control, TheFollowedStatusNeverMixesTwoStates) {
     EXPECT_GT(checked, 200);
     const auto [code, asked] = cli({QStringLiteral("status"), QStringLiteral("--json")});
     EXPECT_EQ(asked.toUtf8(), out.trimmed().split('\n').back()) << "the last line is the state";
+
     follow.kill();
     follow.waitForFinished();
+
+    // Its reader goes away (a panel reloads): it ends without waiting for a change.
+    QProcess pipeline;
+    desktop.start(pipeline, QStringLiteral("sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("'%1' status --json --follow | head -n 1 >/dev/null")
+                       .arg(QStringLiteral(TORVELBAR_EXECUTABLE))});
+    EXPECT_TRUE(pipeline.waitForFinished(3000)) << "the follower ended with its reader";
+    pipeline.kill();
 }
 
 // Each change syncs the settings file, so a flood takes seconds to drain; a
