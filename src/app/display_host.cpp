@@ -47,10 +47,18 @@ DisplayHost chooseDisplayHost(const SessionFacts& f) {
             if (f.nightLight == SessionFacts::NightLight::gnome) {
                 return DisplayHost{DisplayHost::Kind::gnome, {}, waylandPlatform, {}};
             }
-            return refuse(QStringLiteral(
-                "this Wayland compositor offers no gamma control to applications, nor a night "
-                "light that TorvelBar can drive; its own night-light setting does this job "
-                "(GNOME: Settings > Displays > Night Light)"));
+            // Point at the setting of the desktop the user is in.
+            return refuse(
+                QStringLiteral("this Wayland compositor offers no gamma control to applications, "
+                               "nor a night light that TorvelBar can drive; its own night-light "
+                               "setting does this job%1")
+                    .arg(f.currentDesktop.contains(QLatin1String("KDE"))
+                             ? QStringLiteral(" (KDE: System Settings > Display and "
+                                              "Monitor > Night Light)")
+                         : f.currentDesktop.contains(QLatin1String("GNOME"))
+                             ? QStringLiteral(" (GNOME: Settings > Displays > Night "
+                                              "Light)")
+                             : QString()));
         case W::noConnection:
         case W::notTried:
             // A WAYLAND_DISPLAY left over in a plain X session: the X server
@@ -97,6 +105,7 @@ DisplayHost withKey(DisplayHost host, const SessionFacts& f) {
 SessionFacts gatherFacts() {
     SessionFacts f;
     f.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
+    f.currentDesktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     f.xDisplay = qEnvironmentVariable("DISPLAY");
     if (!f.waylandDisplay.isEmpty()) {
         const auto probed = WaylandDisplayLayer::probe(f.waylandDisplay);

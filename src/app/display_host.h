@@ -14,6 +14,7 @@ namespace torvel {
 // What the session offers, as far as the probes could tell.
 struct SessionFacts {
     QString waylandDisplay; // WAYLAND_DISPLAY; empty when not set
+    QString currentDesktop; // XDG_CURRENT_DESKTOP, for where a refusal points
     enum class Wayland {
         notTried,
         usable,

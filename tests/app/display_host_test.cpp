@@ -45,6 +45,13 @@ TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
     EXPECT_TRUE(refused.message.startsWith(
         "this Wayland compositor offers no gamma control to applications, nor a night light "
         "that TorvelBar can drive; its own night-light setting does this job"));
+    EXPECT_FALSE(refused.message.contains("GNOME")) << "no desktop named, none pointed at";
+    gnome.currentDesktop = QStringLiteral("KDE");
+    EXPECT_TRUE(chooseDisplayHost(gnome).message.endsWith(
+        "(KDE: System Settings > Display and Monitor > Night Light)"));
+    gnome.currentDesktop = QStringLiteral("ubuntu:GNOME");
+    EXPECT_TRUE(
+        chooseDisplayHost(gnome).message.endsWith("(GNOME: Settings > Displays > Night Light)"));
 
     const auto gone = chooseDisplayHost(wayland(W::noConnection, QStringLiteral("cannot connect")));
     EXPECT_EQ(gone.kind, Kind::none);
