@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace torvel {
 
@@ -151,7 +152,8 @@ void TrayController::show(TrayHost host) {
                                          [this] {
                                              loginItem_.refresh();
                                              refresh();
-                                         }});
+                                         },
+                                         [this](int steps) { coordinator_.nudge(steps); }});
         panel_ = PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme()};
         refresh();
         if (item_->publish()) {
@@ -187,6 +189,13 @@ void TrayController::lookAtPanel() {
     if (!tray_) {
         return;
     }
+    // Qt's XEmbed icon passes no wheel on; its window hears it.
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("QSystemTrayIconSys") && w != wheelWatched_) {
+            wheelWatched_ = w;
+            w->installEventFilter(this);
+        }
+    }
     fitSlot();
     if (!panel_.background) {
         panel_.background = panelBehind(tray_->geometry());
@@ -211,6 +220,20 @@ void TrayController::fitSlot() {
         }
     }
     slot_ = slot.height(); // square now, or wider than tall
+}
+
+bool TrayController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == wheelWatched_ && event->type() == QEvent::Wheel) {
+        const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
+        wheelRest_ += delta;
+        // Whole notches; a touchpad's small steps add up to one.
+        if (const int steps = wheelRest_ / 120; steps != 0) {
+            wheelRest_ -= steps * 120;
+            coordinator_.nudge(steps);
+        }
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TrayController::refreshIcon() {

@@ -42,6 +42,9 @@ public:
     // The menu's entries as they stand.
     TrayMenu menuEntries() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void refresh();
     void chooseEntry(int id);
@@ -58,7 +61,9 @@ private:
     std::unique_ptr<QSystemTrayIcon> tray_;
     RefreshAfterNotices follow_;
     PanelLook panel_;
-    int slot_ = 0; // the XEmbed slot's side in logical pixels, once known
+    int slot_ = 0;                    // the XEmbed slot's side in logical pixels, once known
+    QObject* wheelWatched_ = nullptr; // Qt's XEmbed icon window
+    int wheelRest_ = 0;               // wheel delta short of a notch
     struct IconKey {
         QString text;
         TraySymbol symbol;

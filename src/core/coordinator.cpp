@@ -148,6 +148,25 @@ QDateTime Coordinator::nextWake() const {
     return wallClockMoment(now.date().addDays(1), wake, now.timeZone());
 }
 
+void Coordinator::nudge(int steps) {
+    const TintState& now = state_;
+    if (steps == 0 || !now.tinted()) {
+        return;
+    }
+    const std::int64_t by = std::clamp(steps, -100, 100) * nudgeKelvin;
+    const auto moved = [by](std::int64_t kelvin) {
+        return std::clamp(kelvin + by, GammaService::minKelvin, GammaService::maxKelvin);
+    };
+    if (now.mode == TorvelMode::manual) {
+        settings_.setManualKelvin(moved(settings_.manualKelvin()));
+        return;
+    }
+    LightSchedule schedule = settings_.schedule();
+    std::int64_t& kelvin = now.phase == Phase::day ? schedule.dayKelvin : schedule.nightKelvin;
+    kelvin = moved(kelvin);
+    settings_.setSchedule(schedule);
+}
+
 std::uint32_t Coordinator::inhibit(const QString& reason) {
     std::uint32_t cookie = 0;
     while (cookie == 0 || inhibitionAges_.contains(cookie)) {

@@ -81,6 +81,13 @@ public:
     void resume();
     // Off if tinting, else back to the mode before off; a pause ends instead.
     void toggle();
+    // A scroll on the tray icon: the colour showing moves by `steps` of
+    // 100 K (up is cooler), within the sliders' range, and is saved as a
+    // slider's change would be: the manual colour, or the schedule's day
+    // colour by day and its night colour from the wind-down to the wake.
+    // Nothing while off or held.
+    void nudge(int steps);
+    static constexpr std::int64_t nudgeKelvin = 100;
     // The end of the current pause; nothing when not paused.
     std::optional<QDateTime> pausedUntil() const { return pausedUntil_; }
     // The next time the schedule's wake time comes round after `now`.

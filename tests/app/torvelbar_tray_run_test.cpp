@@ -12,6 +12,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace torvel {
@@ -53,6 +54,11 @@ int inkHeight(test::RandrProbe& probe, const QRect& icon, const QColor& panel, d
         }
     }
     return bottom - top + 1;
+}
+
+QByteArray settingsText(const Desktop& desktop) {
+    QFile f(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf"));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(TorvelbarTray, AnXEmbedTrayGetsALegibleIconAtOnceOnLightAndDarkPanels) {
@@ -98,6 +104,34 @@ TEST(TorvelbarTray, AnXEmbedTrayGetsALegibleIconAtOnceOnLightAndDarkPanels) {
     }
 }
 
+// A wheel notch over Qt's XEmbed icon moves the colour showing by 100 K.
+TEST(TorvelbarTray, TheWheelOverAnXEmbedIconWarmsOrCoolsTheScreens) {
+    if (toolsMissing()) {
+        return;
+    }
+    test::XvfbServer x(1, {}, QStringLiteral("640x200x24"));
+    ASSERT_TRUE(x.running());
+    Desktop desktop(x);
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray, 24, false));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    const QRect icon = desktop.waitForIcon();
+    ASSERT_TRUE(icon.isValid());
+    test::spinFor(500); // its window is watched once the tray has embedded it
+    desktop.run(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QString::number(icon.center().x()),
+                 QString::number(icon.center().y()), QStringLiteral("click"),
+                 QStringLiteral("--repeat"), QStringLiteral("3"), QStringLiteral("5")});
+    EXPECT_TRUE(
+        spinUntil([&] { return settingsText(desktop).contains("dayKelvin\\\":6200"); }, 3000))
+        << settingsText(desktop).toStdString();
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+}
+
 TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndMenu) {
     if (toolsMissing()) {
         return;
@@ -139,6 +173,13 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
                                    QStringLiteral("Pause until morning"), QStringLiteral("-"),
                                    QStringLiteral("Open at login"), QStringLiteral("-"),
                                    QStringLiteral("Quit")}));
+    // The wheel: a notch down warms the colour showing (the day's, at noon).
+    host.scroll(item, -120, QStringLiteral("vertical"));
+    host.scroll(item, 120, QStringLiteral("horizontal"));
+    EXPECT_TRUE(
+        spinUntil([&] { return settingsText(desktop).contains("dayKelvin\\\":6400"); }, 3000))
+        << settingsText(desktop).toStdString();
+
     ASSERT_FALSE(menu.empty());
     host.clickMenu(item, menu.back().first);
     EXPECT_TRUE(app.waitForFinished(5000)) << "Quit from the host's menu ends the app";

@@ -241,6 +241,41 @@ TEST(Coordinator, ToggleRemembersTheModeBeforeOffAndEndsAPauseFirst) {
     EXPECT_EQ(r.settings.mode(), TorvelMode::manual);
 }
 
+TEST(Coordinator, AScrollMovesTheColourShowingWithinTheSliderRange) {
+    Rig r;
+    r.coordinator.start();
+    r.settings.setMode(TorvelMode::manual);
+    r.queue.runPosted();
+    r.coordinator.nudge(2);
+    EXPECT_EQ(r.settings.manualKelvin(), 3600);
+    r.queue.runPosted();
+    r.coordinator.nudge(-1000);
+    EXPECT_EQ(r.settings.manualKelvin(), 1000) << "held at the slider's end";
+
+    // The schedule: by day the day colour, from the wind-down the night colour.
+    r.settings.setMode(TorvelMode::automatic);
+    r.queue.runPosted();
+    r.coordinator.nudge(-3);
+    EXPECT_EQ(r.settings.schedule().dayKelvin, 6200);
+    r.clock = at(22, 0);
+    r.coordinator.update();
+    r.coordinator.nudge(1);
+    EXPECT_EQ(r.settings.schedule().nightKelvin, 2800);
+    EXPECT_EQ(r.settings.schedule().dayKelvin, 6200);
+
+    // Nothing while paused or off.
+    r.queue.runPosted();
+    r.coordinator.pauseFor(60);
+    r.coordinator.nudge(5);
+    EXPECT_EQ(r.settings.schedule().nightKelvin, 2800);
+    r.coordinator.resume();
+    r.settings.setMode(TorvelMode::off);
+    r.queue.runPosted();
+    r.coordinator.nudge(5);
+    EXPECT_EQ(r.settings.schedule().nightKelvin, 2800);
+    EXPECT_EQ(r.settings.manualKelvin(), 1000);
+}
+
 TEST(Coordinator, TheNextWakeInASkippedHourIsTheFirstTimeAfterIt) {
     // Berlin jumps from 02:00 to 03:00 on 2026-03-29.
     Rig r;

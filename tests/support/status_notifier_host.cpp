@@ -140,4 +140,13 @@ void StatusNotifierHost::clickMenu(const QString& service, int id) const {
     bus_.call(call, QDBus::Block, 3000);
 }
 
+void StatusNotifierHost::scroll(const QString& service, int delta,
+                                const QString& orientation) const {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        service, QStringLiteral("/StatusNotifierItem"),
+        QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("Scroll"));
+    call << delta << orientation;
+    bus_.call(call, QDBus::Block, 3000);
+}
+
 } // namespace torvel::test

@@ -27,6 +27,8 @@ public:
     // The labels of the menu's entries (separators as "-"), and their ids.
     std::vector<std::pair<int, QString>> menu(const QString& service) const;
     void clickMenu(const QString& service, int id) const;
+    // The wheel over the item, as hosts report it.
+    void scroll(const QString& service, int delta, const QString& orientation) const;
 
     struct Watcher;
 

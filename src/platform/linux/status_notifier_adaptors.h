@@ -67,6 +67,7 @@ public:
     virtual ToolTip toolTip() const = 0;
     virtual void activate(int x, int y) = 0;
     virtual void contextMenu(int x, int y) = 0;
+    virtual void scroll(int delta, const QString& orientation) = 0;
 
     virtual MenuLayout menuLayout() const = 0;
     virtual void menuEvent(int id, const QString& eventId) = 0;
@@ -116,7 +117,7 @@ public Q_SLOTS:
     void Activate(int x, int y) { backend_.activate(x, y); }
     void SecondaryActivate(int, int) {}
     void ContextMenu(int x, int y) { backend_.contextMenu(x, y); }
-    void Scroll(int, const QString&) {}
+    void Scroll(int delta, const QString& orientation) { backend_.scroll(delta, orientation); }
 
 Q_SIGNALS:
     void NewTitle();

@@ -2,6 +2,7 @@
 
 #include "platform/linux/status_notifier_adaptors.h"
 
+#include <cstdlib>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -273,6 +274,15 @@ struct StatusNotifierItem::Impl final : sni::ItemBackend {
         }
     }
     void contextMenu(int, int) override {}
+    void scroll(int delta, const QString& orientation) override {
+        if (!handlers.scrolled || delta == 0 ||
+            orientation.compare(QLatin1String("vertical"), Qt::CaseInsensitive) != 0) {
+            return;
+        }
+        // Qt-based hosts send 120 a notch, others one; a bare sign is one notch.
+        const int steps = std::abs(delta) >= 120 ? delta / 120 : (delta > 0 ? 1 : -1);
+        handlers.scrolled(steps);
+    }
     sni::MenuLayout menuLayout() const override {
         sni::MenuLayout root{
             0, {{QStringLiteral("children-display"), QStringLiteral("submenu")}}, {}};

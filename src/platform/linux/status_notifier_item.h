@@ -20,6 +20,8 @@ public:
         std::function<void()> activate;            // a left click
         std::function<void(int id)> menuActivated; // an entry was chosen
         std::function<void()> menuAboutToShow;
+        // Wheel notches, up positive; hosts send 120 a notch or just the sign.
+        std::function<void(int steps)> scrolled;
     };
 
     // `id` stays the same across sessions; `title` is what hosts show.
