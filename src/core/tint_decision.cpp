@@ -27,7 +27,8 @@ int rank(Hold::Kind kind) {
 double minuteAtOffset(const QDateTime& utc, int offset) {
     const qint64 local = utc.toSecsSinceEpoch() + offset;
     const qint64 second = ((local % 86400) + 86400) % 86400;
-    return static_cast<double>(second / 60) + static_cast<double>(second % 60) / 60.0;
+    const qint64 whole = second / 60; // whole minutes, then the seconds' fraction
+    return static_cast<double>(whole) + static_cast<double>(second % 60) / 60.0;
 }
 
 // The next moment at which the schedule's phase changes, in `zone`.
