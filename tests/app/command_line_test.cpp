@@ -74,9 +74,18 @@ TEST(CommandLine, StatusLinesForPeopleAndForWaybar) {
     p["Tinted"] = false;
     p["PausedUntil"] = 1796700000LL;
     o = QJsonDocument::fromJson(statusText(p, true).toUtf8()).object();
-    EXPECT_EQ(o.value("text").toString(), "off");
+    EXPECT_EQ(o.value("text").toString(), "paused") << "a pause is not off";
     EXPECT_EQ(o.value("class").toString(), "paused");
     EXPECT_FALSE(o.value("tinted").toBool());
+
+    p["PausedUntil"] = 0LL;
+    p["Inhibited"] = true;
+    o = QJsonDocument::fromJson(statusText(p, true).toUtf8()).object();
+    EXPECT_EQ(o.value("text").toString(), "inhibited");
+    p["Mode"] = "off";
+    o = QJsonDocument::fromJson(statusText(p, true).toUtf8()).object();
+    EXPECT_EQ(o.value("text").toString(), "off");
+    EXPECT_EQ(o.value("class").toString(), "off") << "off wins over a hold";
 }
 
 } // namespace
