@@ -1,6 +1,7 @@
 #include "platform/gnome/gnome_display_layer.h"
 
 #include "platform/gnome/night_light_window.h"
+#include "platform/linux/bus_flag.h"
 #include "platform/linux/capture_file.h"
 
 #include <gio/gio.h>
@@ -90,10 +91,12 @@ struct GnomeDisplayLayer::Impl {
     std::function<QDateTime()> clock;
     std::optional<QJsonObject> original; // the user's five values
     std::optional<std::int64_t> wanted;  // the temperature we stand for
-    bool disabledUntilTomorrow = false;
+    // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
+    std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;
     std::function<void()> wakeHandler;
-    QObject context;
+
+    bool heldByGnome() const { return disabledUntilTomorrow && disabledUntilTomorrow->value(); }
 
     ~Impl() {
         if (settings) {
@@ -117,7 +120,7 @@ struct GnomeDisplayLayer::Impl {
 
     // What should stand, compared with what does: writes only the difference.
     void enforce() {
-        if (!wanted || disabledUntilTomorrow) {
+        if (!wanted || heldByGnome()) {
             return;
         }
         bool wrote = false;
@@ -172,23 +175,7 @@ struct GnomeDisplayLayer::Impl {
         restore();
     }
 
-    void readDisabledUntilTomorrow() {
-        QDBusMessage get = QDBusMessage::createMethodCall(
-            colorService, colorPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-            QStringLiteral("Get"));
-        get << colorService << QStringLiteral("DisabledUntilTomorrow");
-        get.setAutoStartService(false);
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(get, QDBus::Block, 2000);
-        setDisabledUntilTomorrow(
-            reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-            reply.arguments().front().value<QDBusVariant>().variant().toBool());
-    }
-
-    void setDisabledUntilTomorrow(bool disabled) {
-        if (disabled == disabledUntilTomorrow) {
-            return;
-        }
-        disabledUntilTomorrow = disabled;
+    void disabledUntilTomorrowChanged(bool disabled) {
         if (!disabled) {
             enforce(); // the hold is over: our colour again
         }
@@ -196,25 +183,6 @@ struct GnomeDisplayLayer::Impl {
             hostHoldChanged();
         }
     }
-};
-
-// Hears gnome-settings-daemon's PropertiesChanged; QtDBus delivers signals
-// to slots only, so a small object with one.
-class GnomeColorWatch : public QObject {
-    Q_OBJECT
-public:
-    explicit GnomeColorWatch(GnomeDisplayLayer::Impl& impl)
-        : impl_(impl) {}
-public Q_SLOTS:
-    void changed(const QString&, const QVariantMap& properties, const QStringList&) {
-        const auto it = properties.find(QStringLiteral("DisabledUntilTomorrow"));
-        if (it != properties.end()) {
-            impl_.setDisabledUntilTomorrow(it->toBool());
-        }
-    }
-
-private:
-    GnomeDisplayLayer::Impl& impl_;
 };
 
 bool GnomeDisplayLayer::probe() {
@@ -250,13 +218,10 @@ Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Optio
     impl->displayLocked = options.displayLocked;
     impl->clock = options.clock ? options.clock : [] { return QDateTime::currentDateTime(); };
     impl->restoreLeftovers();
-    impl->readDisabledUntilTomorrow();
-    auto* watch = new GnomeColorWatch(*impl);
-    watch->setParent(&impl->context);
-    QDBusConnection::sessionBus().connect(colorService, colorPath,
-                                          QStringLiteral("org.freedesktop.DBus.Properties"),
-                                          QStringLiteral("PropertiesChanged"), watch,
-                                          SLOT(changed(QString, QVariantMap, QStringList)));
+    impl->disabledUntilTomorrow = std::make_unique<BusFlag>(
+        BusFlag::Where{colorService, colorPath, colorService,
+                       QStringLiteral("DisabledUntilTomorrow")},
+        [raw = impl.get()](bool disabled) { raw->disabledUntilTomorrowChanged(disabled); });
     return std::unique_ptr<GnomeDisplayLayer>(new GnomeDisplayLayer(std::move(impl)));
 }
 
@@ -286,7 +251,7 @@ void GnomeDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
 }
 
 std::optional<QString> GnomeDisplayLayer::hostHold() const {
-    if (impl_->disabledUntilTomorrow && impl_->wanted) {
+    if (impl_->heldByGnome() && impl_->wanted) {
         return QStringLiteral("GNOME until tomorrow");
     }
     return std::nullopt;
@@ -297,5 +262,3 @@ QString GnomeDisplayLayer::captureFilePath() const {
 }
 
 } // namespace torvel
-
-#include "gnome_display_layer.moc"

@@ -1,6 +1,7 @@
 #include "platform/kwin/kwin_display_layer.h"
 
 #include "platform/kwin/kconfig_group.h"
+#include "platform/linux/bus_flag.h"
 #include "platform/linux/capture_file.h"
 
 #include <algorithm>
@@ -138,27 +139,10 @@ struct KWinDisplayLayer::Impl {
     std::function<void()> wakeHandler;
     // Another program holds Night Color off through KWin (its inhibit()):
     // KWin shows 6500 K whatever kwinrc says, until it lets go.
-    bool inhibited = false;
+    std::unique_ptr<BusFlag> inhibited;
     std::function<void()> hostHoldChanged;
-    QObject context; // the watch's parent
 
-    void setInhibited(bool now) {
-        if (now == inhibited) {
-            return;
-        }
-        inhibited = now;
-        if (hostHoldChanged) {
-            hostHoldChanged();
-        }
-    }
-
-    void readInhibited() {
-        QDBusMessage call = propertiesCall(interface, QStringLiteral("Get"));
-        call << QStringLiteral("inhibited");
-        const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 2000);
-        setInhibited(reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-                     reply.arguments().front().value<QDBusVariant>().variant().toBool());
-    }
+    bool isInhibited() const { return inhibited && inhibited->value(); }
 
     // KConfig's change notice, the one way KWin rereads a group.
     void announce(const QStringList& keys) const {
@@ -215,7 +199,7 @@ struct KWinDisplayLayer::Impl {
     // shows something else.
     void verify() {
         // Inhibited, KWin reports its own 6500 K: nothing to correct.
-        if (check || !applied || inhibited ||
+        if (check || !applied || isInhibited() ||
             (sinceWrite.isValid() && sinceWrite.elapsed() < settleMs)) {
             return;
         }
@@ -278,27 +262,6 @@ struct KWinDisplayLayer::Impl {
     }
 };
 
-// Hears Night Color's PropertiesChanged; QtDBus delivers signals to slots
-// only, so a small object with one.
-class KWinNightColorWatch : public QObject {
-    Q_OBJECT
-public:
-    explicit KWinNightColorWatch(KWinDisplayLayer::Impl& impl)
-        : impl_(impl) {}
-public Q_SLOTS:
-    void changed(const QString&, const QVariantMap& properties, const QStringList& invalidated) {
-        const auto it = properties.find(QStringLiteral("inhibited"));
-        if (it != properties.end()) {
-            impl_.setInhibited(it->toBool());
-        } else if (invalidated.contains(QStringLiteral("inhibited"))) {
-            impl_.readInhibited();
-        }
-    }
-
-private:
-    KWinDisplayLayer::Impl& impl_;
-};
-
 KWinDisplayLayer::Interface KWinDisplayLayer::probe() {
     // A connection of its own, closed again: this runs before the
     // application object exists, which the shared session bus wants.
@@ -342,14 +305,14 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
                                     : options.capture);
     impl->displayLocked = options.displayLocked;
     impl->restoreLeftovers();
-    auto* watch = new KWinNightColorWatch(*impl);
-    watch->setParent(&impl->context);
     const Where where = whereOf(impl->interface);
-    QDBusConnection::sessionBus().connect(kwinService, where.path,
-                                          QStringLiteral("org.freedesktop.DBus.Properties"),
-                                          QStringLiteral("PropertiesChanged"), watch,
-                                          SLOT(changed(QString, QVariantMap, QStringList)));
-    impl->readInhibited();
+    impl->inhibited = std::make_unique<BusFlag>(
+        BusFlag::Where{kwinService, where.path, where.interface, QStringLiteral("inhibited")},
+        [raw = impl.get()](bool) {
+            if (raw->hostHoldChanged) {
+                raw->hostHoldChanged();
+            }
+        });
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
 
@@ -383,7 +346,7 @@ void KWinDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
 }
 
 std::optional<QString> KWinDisplayLayer::hostHold() const {
-    if (impl_->inhibited) {
+    if (impl_->isInhibited()) {
         return QStringLiteral("KWin for another program");
     }
     return std::nullopt;
@@ -398,5 +361,3 @@ QString KWinDisplayLayer::captureFilePath() const {
 }
 
 } // namespace torvel
-
-#include "kwin_display_layer.moc"
