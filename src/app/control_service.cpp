@@ -212,7 +212,7 @@ uint ControlService::Inhibit(const QString& reason) {
         return 0;
     }
     if (!calledFromDBus()) {
-        return coordinator_.inhibit(reason);
+        return 0; // an inhibition belongs to a caller on the bus, whose leaving ends it
     }
     const QString caller = message().service();
     auto& mine = held_[caller];

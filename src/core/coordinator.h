@@ -60,8 +60,6 @@ public:
     std::optional<Phase> phase() const { return phase_; }
     // The moment of the last update.
     const QDateTime& now() const { return now_; }
-    // The moment now, from the coordinator's clock.
-    QDateTime currentTime() const { return clock_(); }
     std::optional<Preview> preview() const { return preview_; }
     // Stores the preview, then updates at once, in this call.
     void setPreview(std::optional<Preview> preview);
@@ -105,9 +103,6 @@ public:
     std::size_t inhibitionCount() const { return inhibitions_.size(); }
     // The oldest inhibition still held, whose reason the views show.
     std::optional<Inhibition> oldestInhibition() const;
-
-    // Whether the displays show their own colours now, for whatever reason.
-    bool showsOwnColors() const { return !state_.tinted(); }
 
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
 

@@ -9,28 +9,6 @@ namespace torvel {
 
 namespace {
 
-// A pause first (the user's own), then an inhibition, then the host.
-int rank(Hold::Kind kind) {
-    switch (kind) {
-    case Hold::Kind::pause:
-        return 0;
-    case Hold::Kind::inhibition:
-        return 1;
-    case Hold::Kind::host:
-        return 2;
-    }
-    return 3;
-}
-
-// The wall-clock minute of day of a UTC moment whose zone is `offset`
-// seconds ahead of UTC: as minuteOfDay, without asking the zone again.
-double minuteAtOffset(const QDateTime& utc, int offset) {
-    const qint64 local = utc.toSecsSinceEpoch() + offset;
-    const qint64 second = ((local % 86400) + 86400) % 86400;
-    const qint64 whole = second / 60; // whole minutes, then the seconds' fraction
-    return static_cast<double>(whole) + static_cast<double>(second % 60) / 60.0;
-}
-
 // The next moment at which the schedule's phase changes, in `zone`.
 QDateTime nextPhaseBoundary(const LightSchedule& schedule, const QDateTime& now, double minute,
                             int offset, const QTimeZone& zone) {
@@ -73,7 +51,7 @@ TintState decideTint(const TintInputs& inputs) {
             if (h.kind == Hold::Kind::pause && (!h.until || *h.until <= in.now)) {
                 continue; // over
             }
-            if (!s.hold || rank(h.kind) < rank(s.hold->kind)) {
+            if (!s.hold || h.kind < s.hold->kind) { // the kinds' order is who wins
                 s.hold = h;
             }
         }
@@ -89,7 +67,7 @@ TintState decideTint(const TintInputs& inputs) {
         break;
     case TorvelMode::automatic: {
         const int offset = in.zone.offsetFromUtc(in.now);
-        const double minute = minuteAtOffset(in.now, offset);
+        const double minute = minuteOfDayAtOffset(in.now, offset);
         const auto evaluation = in.schedule.evaluate(minute);
         s.phase = evaluation.phase;
         wanted = evaluation.kelvin;

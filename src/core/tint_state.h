@@ -18,6 +18,7 @@ namespace torvel {
 // Something that holds our colour off for a while, whatever the mode: the
 // screens show their own colours until it ends.
 struct Hold {
+    // In the order they win when several hold at once.
     enum class Kind {
         pause,      // ours, until `until`
         inhibition, // a program asked us (`by`: its reason)

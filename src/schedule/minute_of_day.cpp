@@ -9,13 +9,6 @@ namespace torvel {
 
 namespace {
 
-double minuteOf(const QTime& time) {
-    if (!time.isValid()) {
-        return 0.0;
-    }
-    return time.hour() * 60.0 + time.minute() + time.second() / 60.0;
-}
-
 // The moment whose wall clock in `zone` reads `time` on `date` (the first of
 // two in a repeated hour), or an invalid one when that reading does not exist
 // there.
@@ -61,11 +54,21 @@ QDateTime wallClockMoment(QDate date, int minute, const QTimeZone& zone) {
 }
 
 double minuteOfDay(const QDateTime& moment) {
-    return minuteOf(moment.toLocalTime().time());
+    return minuteOfDayAtOffset(moment, moment.isValid() ? moment.toLocalTime().offsetFromUtc() : 0);
 }
 
 double minuteOfDay(const QDateTime& moment, const QTimeZone& zone) {
-    return minuteOf(moment.toTimeZone(zone).time());
+    return minuteOfDayAtOffset(moment, moment.isValid() ? zone.offsetFromUtc(moment) : 0);
+}
+
+double minuteOfDayAtOffset(const QDateTime& moment, int offsetSeconds) {
+    if (!moment.isValid()) {
+        return 0.0;
+    }
+    const qint64 local = moment.toSecsSinceEpoch() + offsetSeconds;
+    const qint64 second = ((local % 86400) + 86400) % 86400;
+    const qint64 whole = second / 60; // whole minutes, then the seconds' fraction
+    return static_cast<double>(whole) + static_cast<double>(second % 60) / 60.0;
 }
 
 } // namespace torvel

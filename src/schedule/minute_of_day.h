@@ -13,6 +13,10 @@ double minuteOfDay(const QDateTime& moment);
 // process's own.
 double minuteOfDay(const QDateTime& moment, const QTimeZone& zone);
 
+// The same where the zone's offset from UTC at that moment (in seconds) is
+// already known, asking no zone again.
+double minuteOfDayAtOffset(const QDateTime& moment, int offsetSeconds);
+
 // The moment on `date` at the whole wall-clock minute `minute`
 // (0..1439) in `zone`, or, when a daylight-saving jump skips that time, the
 // first wall-clock time after the gap; invalid if none is left that day. A
