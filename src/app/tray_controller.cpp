@@ -190,13 +190,12 @@ void TrayController::lookAtPanel() {
         return;
     }
     // Qt's XEmbed icon passes no wheel on; its window hears it.
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("QSystemTrayIconSys") && w != wheelWatched_) {
-            wheelWatched_ = w;
-            w->installEventFilter(this);
-        }
+    QWidget* window = iconWindow();
+    if (window && window != wheelWatched_) {
+        wheelWatched_ = window;
+        window->installEventFilter(this);
     }
-    fitSlot();
+    fitSlot(window);
     if (!panel_.background) {
         panel_.background = panelBehind(tray_->geometry());
     }
@@ -206,20 +205,26 @@ void TrayController::lookAtPanel() {
 // Qt's XEmbed icon asks for 22x22 whatever the panel; trayer and others then
 // stretch it to their height but keep that width. A taller slot is made
 // square, so the icon grows with the panel instead of being centred small.
-void TrayController::fitSlot() {
+void TrayController::fitSlot(QWidget* window) {
     const QRect slot = tray_->geometry();
     if (slot.isEmpty()) {
         return;
     }
-    if (slot.height() > slot.width()) {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == QLatin1String("QSystemTrayIconSys")) {
-                w->setMinimumSize(slot.height(), slot.height());
-                w->resize(slot.height(), slot.height());
-            }
-        }
+    if (window && slot.height() > slot.width()) {
+        window->setMinimumSize(slot.height(), slot.height());
+        window->resize(slot.height(), slot.height());
     }
     slot_ = slot.height(); // square now, or wider than tall
+}
+
+// The window Qt's XEmbed icon draws in, once it exists.
+QWidget* TrayController::iconWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("QSystemTrayIconSys")) {
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 bool TrayController::eventFilter(QObject* watched, QEvent* event) {

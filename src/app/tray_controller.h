@@ -15,6 +15,7 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class QWidget;
 
 namespace torvel {
 
@@ -49,7 +50,8 @@ private:
     void refresh();
     void chooseEntry(int id);
     void lookAtPanel();
-    void fitSlot();
+    void fitSlot(QWidget* window);
+    static QWidget* iconWindow();
     void showMenu(const TrayMenu& entries);
 
     SettingsStore& settings_;
