@@ -228,22 +228,20 @@ uint ControlService::Inhibit(const QString& reason) {
                 : QStringLiteral("at most %1 inhibitions may be held at once").arg(maxInhibitions));
         return 0;
     }
-    const bool newCaller = mine.empty();
-    if (newCaller) {
+    if (mine.empty()) {
         // Watch first, then ask whether it is still there: a caller that
-        // left before this point is seen by the question, one that leaves
-        // after it by the watch.
+        // left before this point is seen by the question (and never holds
+        // the screens at all), one that leaves after it by the watch.
         callers_->addWatchedService(caller);
+        const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        if (bus && !bus->isServiceRegistered(caller).value()) {
+            forgetCaller(caller);
+            return 0; // nobody is left to read the answer
+        }
     }
     const uint cookie = coordinator_.inhibit(reason);
     mine.insert(cookie);
     holders_.emplace(cookie, caller);
-    if (newCaller) {
-        const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-        if (bus && !bus->isServiceRegistered(caller).value()) {
-            forgetCaller(caller);
-        }
-    }
     return cookie;
 }
 
