@@ -1,4 +1,5 @@
 #include "schedule/sun_times.h"
+#include "schedule/zone_places.h"
 
 #include <gtest/gtest.h>
 #include <tuple>
@@ -110,4 +111,27 @@ TEST(SunTimes, SunScheduleKeepsEverythingButBedtimeAndWake) {
     // Nonsense places give nothing rather than a wrong time.
     EXPECT_FALSE(sunSchedule(clock, QDate(2025, 9, 1), QTimeZone::utc(), {91, 0}));
     EXPECT_FALSE(sunSchedule(clock, QDate(2025, 9, 1), QTimeZone::utc(), {0, std::nan("")}));
+}
+
+TEST(ZonePlaces, ReadTheZoneTablesAsWritten) {
+    const auto oslo = torvel::parseIso6709("+5955+01045");
+    ASSERT_TRUE(oslo);
+    EXPECT_NEAR(oslo->latitude, 59 + 55 / 60.0, 1e-9);
+    EXPECT_NEAR(oslo->longitude, 10 + 45 / 60.0, 1e-9);
+    const auto nome = torvel::parseIso6709("+643004-1652423");
+    ASSERT_TRUE(nome);
+    EXPECT_NEAR(nome->latitude, 64 + 30 / 60.0 + 4 / 3600.0, 1e-9);
+    EXPECT_NEAR(nome->longitude, -(165 + 24 / 60.0 + 23 / 3600.0), 1e-9);
+    for (const char* bad : {"", "+59", "5955+01045", "+5955+0104", "+9955+01045", "+59x5+01045"}) {
+        EXPECT_FALSE(torvel::parseIso6709(bad)) << bad;
+    }
+    const char* table = "# comment\nNO\t+5955+01045\tEurope/Oslo\n"
+                        "KI\t+0152-15720\tPacific/Kiritimati\tLine Islands\nbroken line\n";
+    EXPECT_TRUE(torvel::zonePointInTable(table, "Pacific/Kiritimati"));
+    EXPECT_FALSE(torvel::zonePointInTable(table, "Pacific"));
+    EXPECT_FALSE(torvel::zonePointInTable(table, ""));
+    // The system's own tables know the zones people live in, not UTC.
+    EXPECT_TRUE(torvel::zoneReferencePoint("America/Argentina/Buenos_Aires"));
+    EXPECT_FALSE(torvel::zoneReferencePoint("Etc/UTC"));
+    EXPECT_EQ(torvel::zoneCity("America/Argentina/Buenos_Aires"), "Buenos Aires");
 }
