@@ -16,6 +16,16 @@ namespace {
 const QString modeKey = QStringLiteral("mode");
 const QString scheduleKey = QStringLiteral("schedule");
 const QString manualKelvinKey = QStringLiteral("manualKelvin");
+const QString scheduleSourceKey = QStringLiteral("scheduleSource");
+const QString locationKey = QStringLiteral("location");
+const QString lastLocationKey = QStringLiteral("lastLocation");
+
+QByteArray encodePoint(const GeoPoint& point) {
+    nlohmann::json json;
+    json["latitude"] = point.latitude;
+    json["longitude"] = point.longitude;
+    return QByteArray::fromStdString(json.dump());
+}
 
 std::optional<nlohmann::json> parseJson(const std::optional<QByteArray>& data) {
     if (!data) {
@@ -80,6 +90,12 @@ SettingsStore::SettingsStore(Preferences& defaults)
     : mode_(readMode(defaults).value_or(defaultMode))
     , manualKelvin_(readManualKelvin(defaults).value_or(defaultManualKelvin))
     , defaults_(defaults) {
+    if (const auto json = parseJson(defaults.data(scheduleSourceKey)); json && json->is_string()) {
+        scheduleSource_ =
+            sourceFromRawValue(json->get_ref<const std::string&>()).value_or(ScheduleSource::clock);
+    }
+    location_ = readPoint(defaults, locationKey);
+    lastKnownLocation_ = readPoint(defaults, lastLocationKey);
     if (auto stored = readSchedule(defaults)) {
         schedule_ = *stored;
     } else {
@@ -102,6 +118,50 @@ void SettingsStore::setSchedule(const LightSchedule& schedule) {
 void SettingsStore::setManualKelvin(std::int64_t kelvin) {
     assignPublished(objectWillChange_, manualKelvin_, kelvin);
     saveManualKelvin();
+}
+
+void SettingsStore::setScheduleSource(ScheduleSource source) {
+    assignPublished(objectWillChange_, scheduleSource_, source);
+    defaults_.setData(scheduleSourceKey,
+                      QByteArray::fromStdString(nlohmann::json(std::string(rawValue(source))).dump()));
+}
+
+void SettingsStore::setLocation(const std::optional<GeoPoint>& location) {
+    if (location && !isValidGeoPoint(location->latitude, location->longitude)) {
+        return;
+    }
+    assignPublished(objectWillChange_, location_, location);
+    if (location) {
+        defaults_.setData(locationKey, encodePoint(*location));
+    } else {
+        defaults_.remove(locationKey);
+    }
+}
+
+void SettingsStore::setLastKnownLocation(const GeoPoint& location) {
+    if (!isValidGeoPoint(location.latitude, location.longitude) || lastKnownLocation_ == location) {
+        return; // each fix of an unchanged place would rewrite the file
+    }
+    assignPublished(objectWillChange_, lastKnownLocation_, std::optional<GeoPoint>(location));
+    defaults_.setData(lastLocationKey, encodePoint(location));
+}
+
+std::optional<GeoPoint> SettingsStore::readPoint(const Preferences& defaults, const QString& key) {
+    const auto json = parseJson(defaults.data(key));
+    if (!json || !json->is_object()) {
+        return std::nullopt;
+    }
+    const auto lat = json->find("latitude");
+    const auto lon = json->find("longitude");
+    if (lat == json->end() || lon == json->end() || !lat->is_number() || !lon->is_number()) {
+        return std::nullopt;
+    }
+    const double latitude = lat->get<double>();
+    const double longitude = lon->get<double>();
+    if (!isValidGeoPoint(latitude, longitude)) {
+        return std::nullopt;
+    }
+    return GeoPoint{latitude, longitude};
 }
 
 void SettingsStore::saveMode() {

@@ -1,8 +1,9 @@
 #pragma once
-// The three settings the user controls, loaded once, published on every
+// The settings the user controls, loaded once, published on every
 // assignment and written through to the preferences file at once.
 
 #include "base/observable.h"
+#include "schedule/geo_point.h"
 #include "schedule/light_schedule.h"
 #include "settings/preferences.h"
 #include "settings/torvel_mode.h"
@@ -33,6 +34,11 @@ public:
     TorvelMode mode() const { return mode_; }
     const LightSchedule& schedule() const { return schedule_; }
     std::int64_t manualKelvin() const { return manualKelvin_; }
+    ScheduleSource scheduleSource() const { return scheduleSource_; }
+    // The place the user set; nothing means "find it".
+    const std::optional<GeoPoint>& location() const { return location_; }
+    // The last place the location service gave, for a start without it.
+    const std::optional<GeoPoint>& lastKnownLocation() const { return lastKnownLocation_; }
 
     // Each announces the change, stores the value and saves it under its
     // key, also when it equals the old one. Values are kept as given: the
@@ -40,6 +46,11 @@ public:
     void setMode(TorvelMode mode);
     void setSchedule(const LightSchedule& schedule);
     void setManualKelvin(std::int64_t kelvin);
+    void setScheduleSource(ScheduleSource source);
+    // Nothing removes the key. A point out of range is refused, changing
+    // nothing: the callers check first and say why.
+    void setLocation(const std::optional<GeoPoint>& location);
+    void setLastKnownLocation(const GeoPoint& location);
 
     Preferences& defaults() { return defaults_; }
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
@@ -56,11 +67,15 @@ private:
     static std::optional<TorvelMode> readMode(const Preferences& defaults);
     static std::optional<std::int64_t> readManualKelvin(const Preferences& defaults);
     static std::optional<LightSchedule> readSchedule(const Preferences& defaults);
+    static std::optional<GeoPoint> readPoint(const Preferences& defaults, const QString& key);
 
     WillChangePublisher objectWillChange_;
     TorvelMode mode_;
     LightSchedule schedule_;
     std::int64_t manualKelvin_;
+    ScheduleSource scheduleSource_ = ScheduleSource::clock;
+    std::optional<GeoPoint> location_;
+    std::optional<GeoPoint> lastKnownLocation_;
     Preferences& defaults_;
 };
 

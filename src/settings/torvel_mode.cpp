@@ -24,3 +24,21 @@ std::optional<TorvelMode> modeFromRawValue(std::string_view raw) {
 }
 
 } // namespace torvel
+
+namespace torvel {
+
+std::string_view rawValue(ScheduleSource source) {
+    return source == ScheduleSource::sun ? "sun" : "clock";
+}
+
+std::optional<ScheduleSource> sourceFromRawValue(std::string_view raw) {
+    if (raw == "clock") {
+        return ScheduleSource::clock;
+    }
+    if (raw == "sun") {
+        return ScheduleSource::sun;
+    }
+    return std::nullopt;
+}
+
+} // namespace torvel

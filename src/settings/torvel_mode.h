@@ -18,3 +18,16 @@ std::string_view rawValue(TorvelMode mode);
 std::optional<TorvelMode> modeFromRawValue(std::string_view raw);
 
 } // namespace torvel
+
+namespace torvel {
+
+// Where the schedule's bedtime and wake come from: the user's clock times,
+// or each day's dusk and sunrise.
+enum class ScheduleSource { clock, sun };
+
+// "clock", "sun".
+std::string_view rawValue(ScheduleSource source);
+// Exactly one of the two raw values, case-sensitive; anything else is nothing.
+std::optional<ScheduleSource> sourceFromRawValue(std::string_view raw);
+
+} // namespace torvel

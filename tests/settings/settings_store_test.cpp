@@ -30,6 +30,46 @@ Loaded loadFrom(const test::TempDir& dir, const QByteArray& ini, const char* nam
 
 const LightSchedule defaultSchedule{};
 
+TEST(SettingsStore, SunSourceAndPlacesRoundTripAndBadOnesReadAsNone) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.scheduleSource(), ScheduleSource::clock);
+        EXPECT_FALSE(store.location());
+        store.setScheduleSource(ScheduleSource::sun);
+        store.setLocation(GeoPoint{59.91, 10.75});
+        store.setLocation(GeoPoint{91, 0}); // refused
+        store.setLastKnownLocation(GeoPoint{-33.87, 151.21});
+    }
+    const QByteArray text = readFile(path);
+    EXPECT_TRUE(text.contains(R"(scheduleSource=@ByteArray(\"sun\"))")) << text.constData();
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.scheduleSource(), ScheduleSource::sun);
+        EXPECT_EQ(store.location(), (GeoPoint{59.91, 10.75}));
+        EXPECT_EQ(store.lastKnownLocation(), (GeoPoint{-33.87, 151.21}));
+        store.setLocation(std::nullopt);
+    }
+    EXPECT_FALSE(readFile(path).contains("\nlocation="));
+
+    for (const char* bad :
+         {R"(location=@ByteArray({\"latitude\":95,\"longitude\":0}))",
+          R"(location=@ByteArray({\"latitude\":10,\"longitude\":-180.5}))",
+          R"(location=@ByteArray({\"latitude\":\"10\",\"longitude\":5}))",
+          R"(location=@ByteArray({\"latitude\":1e999,\"longitude\":5}))",
+          R"(location=@ByteArray({\"latitude\":10}))", R"(location=@ByteArray([10,5]))",
+          "location=10 5"}) {
+        writeFile(path, QByteArray("[General]\nscheduleSource=@ByteArray(\\\"Sun\\\")\n") + bad + "\n");
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_FALSE(store.location()) << bad;
+        EXPECT_EQ(store.scheduleSource(), ScheduleSource::clock) << "case matters";
+    }
+}
+
 TEST(SettingsStore, FreshFileGivesDefaultsAndStoresOnlyTheSchedule) {
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("cfg/torvelbar/torvelbar.conf"));
