@@ -2,6 +2,7 @@
 
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
+#include "schedule/zone_places.h"
 
 #include <algorithm>
 #include <QRandomGenerator>
@@ -9,16 +10,18 @@
 namespace torvel {
 
 Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
-                         SystemEvents& systemEvents, Clock clock)
+                         SystemEvents& systemEvents, Clock clock,
+                         LocationService* locationService)
     : settings_(settings)
     , gamma_(gamma)
     , mainQueue_(mainQueue)
     , systemEvents_(systemEvents)
-    , clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); })) {
+    , clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
+    , locationService_(locationService) {
     now_ = clock_();
 }
 
-Coordinator::~Coordinator() = default;
+Coordinator::~Coordinator() { followLocation(false); }
 
 std::function<void()> Coordinator::weakUpdate() {
     return [watch = self_.watch()] {
@@ -43,6 +46,7 @@ void Coordinator::start() {
     systemEvents_.observe(SystemNotice::timeZoneChanged, [watch = self_.watch()] {
         if (Coordinator* self = watch.get()) {
             self->zone_ = QTimeZone::systemTimeZone();
+            self->zonePlace_.reset();
             self->update();
         }
     });
@@ -77,8 +81,11 @@ void Coordinator::update() {
         modeBeforeOff_ = mode;
     }
     const LightSchedule schedule = settings_.schedule();
-    TintState decided =
-        decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds()});
+    const ScheduleSource source = settings_.scheduleSource();
+    followLocation(source == ScheduleSource::sun && !settings_.location());
+    TintState decided = decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_,
+                                    holds(), source,
+                                    source == ScheduleSource::sun ? place() : std::nullopt});
     assignPublished(objectWillChange_, phase_, decided.phase);
     // The state goes with the last of the three notices: it says no more
     // than they do, and views read it only after the update.
@@ -92,9 +99,43 @@ void Coordinator::update() {
 const TintState& Coordinator::state() const {
     if (statusStale_) {
         statusStale_ = false;
-        state_.status = statusLine(state_, state_.schedule);
+        state_.status = statusLine(state_, state_.daySchedule);
     }
     return state_;
+}
+
+std::optional<Place> Coordinator::place() {
+    if (const auto& typed = settings_.location()) {
+        return Place{*typed, Place::Origin::typed, {}};
+    }
+    if (const auto& located = settings_.lastKnownLocation()) {
+        return Place{*located, Place::Origin::located, {}};
+    }
+    if (!zonePlace_) {
+        const QByteArray id = zone_.id();
+        const auto point = zoneReferencePoint(id);
+        zonePlace_ = point ? std::optional<Place>(Place{*point, Place::Origin::zone, zoneCity(id)})
+                           : std::nullopt;
+    }
+    return *zonePlace_;
+}
+
+void Coordinator::followLocation(bool wanted) {
+    if (!locationService_ || wanted == locating_) {
+        return;
+    }
+    locating_ = wanted;
+    if (!wanted) {
+        locationService_->stop();
+        return;
+    }
+    // Each new place is remembered, so the next start has it offline; the
+    // store's notice brings the update.
+    locationService_->start([watch = self_.watch()](GeoPoint at) {
+        if (Coordinator* self = watch.get()) {
+            self->settings_.setLastKnownLocation(at);
+        }
+    });
 }
 
 void Coordinator::wakeAt(const QDateTime& at) {
@@ -139,7 +180,10 @@ void Coordinator::toggle() {
 
 QDateTime Coordinator::nextWake() const {
     const QDateTime now = clock_();
-    const auto wake = static_cast<int>(wrapMinute(settings_.schedule().wake));
+    const LightSchedule& schedule = settings_.scheduleSource() == ScheduleSource::sun
+                                        ? state_.daySchedule
+                                        : settings_.schedule();
+    const auto wake = static_cast<int>(wrapMinute(schedule.wake));
     // A wake time inside a daylight-saving gap is the first time after it.
     QDateTime today = wallClockMoment(now.date(), wake, now.timeZone());
     if (today.isValid() && today > now) {

@@ -8,6 +8,7 @@
 #include "core/status_line.h"
 #include "core/tint_state.h"
 #include "display/gamma_service.h"
+#include "platform/location_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
 #include "schedule/light_schedule.h"
@@ -41,8 +42,11 @@ public:
 
     // Sets the initial values; runs no update, starts no timer, registers
     // nothing. `clock` gives the current moment (the system clock by default).
+    // The location service, when given, is asked only while the schedule
+    // follows the sun from no place the user set.
     Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
-                SystemEvents& systemEvents, Clock clock = {});
+                SystemEvents& systemEvents, Clock clock = {},
+                LocationService* locationService = nullptr);
     Coordinator(const Coordinator&) = delete;
     Coordinator& operator=(const Coordinator&) = delete;
     ~Coordinator();
@@ -88,7 +92,8 @@ public:
     static constexpr std::int64_t nudgeKelvin = 100;
     // The end of the current pause; nothing when not paused.
     std::optional<QDateTime> pausedUntil() const { return pausedUntil_; }
-    // The next time the schedule's wake time comes round after `now`.
+    // The next time today's wake time (the sunrise, with the sun) comes
+    // round after `now`.
     QDateTime nextWake() const;
 
     // The longest reason kept; a longer one is cut.
@@ -120,6 +125,11 @@ private:
     std::vector<Hold> holds() const;
     // An update at `at` when it comes before the next tick.
     void wakeAt(const QDateTime& at);
+    // The place the sun is followed from: the user's, the location
+    // service's (or its last), else the zone's.
+    std::optional<Place> place();
+    // Asks the location service only while its answer would be used.
+    void followLocation(bool wanted);
 
     // By age, oldest first, and each cookie's age.
     std::map<std::uint64_t, Inhibition> inhibitions_;
@@ -137,6 +147,10 @@ private:
     SystemEvents& systemEvents_;
     Clock clock_;
     QTimeZone zone_ = QTimeZone::systemTimeZone(); // asked again when it changes
+    LocationService* locationService_;
+    bool locating_ = false;
+    // The zone's point, read from its table once per zone.
+    std::optional<std::optional<Place>> zonePlace_;
     std::unique_ptr<RepeatingTimer> timer_;
     std::vector<Subscription> cancellables_;
     LifetimeToken<Coordinator> self_{this};

@@ -30,18 +30,25 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
     if (state.preview == Preview::night) {
         return QStringLiteral("Previewing the night color");
     }
+    // With the sun but without its times, the clock's times stand, and say why.
+    QString gap;
+    if (state.sunGap == SunGap::noSun) {
+        gap = QStringLiteral(" \u00B7 no sunrise or dusk today");
+    } else if (state.sunGap == SunGap::noPlace) {
+        gap = QStringLiteral(" \u00B7 no location for the sun");
+    }
     switch (state.phase.value_or(Phase::day)) {
     case Phase::windDown:
         return QStringLiteral("Winding down \u00B7 bedtime in ") +
-               countdownString(minuteOfDay(state.now), schedule.bedtime);
+               countdownString(minuteOfDay(state.now), schedule.bedtime) + gap;
     case Phase::night:
-        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake);
+        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake) + gap;
     case Phase::morning:
-        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake);
+        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake) + gap;
     case Phase::day:
         break;
     }
-    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule));
+    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule)) + gap;
 }
 
 } // namespace torvel

@@ -1,6 +1,7 @@
 #include "core/tint_state.h"
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
+#include "schedule/sun_times.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,6 +47,21 @@ TintState decideTint(const TintInputs& inputs) {
     s.manualKelvin = in.manualKelvin;
     s.now = inputs.now;
     s.preview = in.preview;
+    s.source = in.source;
+    s.place = in.place;
+    s.daySchedule = in.schedule;
+    const int offset = in.zone.offsetFromUtc(in.now);
+    QDate today;
+    if (in.source == ScheduleSource::sun) {
+        today = in.now.addSecs(offset).date(); // the local date, read without a zone lookup
+        if (!in.place) {
+            s.sunGap = SunGap::noPlace;
+        } else if (auto sun = sunSchedule(in.schedule, today, in.zone, in.place->at)) {
+            s.daySchedule = *sun;
+        } else {
+            s.sunGap = SunGap::noSun;
+        }
+    }
     if (in.mode != TorvelMode::off) {
         for (const Hold& h : in.holds) {
             if (h.kind == Hold::Kind::pause && (!h.until || *h.until <= in.now)) {
@@ -66,19 +82,26 @@ TintState decideTint(const TintInputs& inputs) {
         wanted = in.manualKelvin;
         break;
     case TorvelMode::automatic: {
-        const int offset = in.zone.offsetFromUtc(in.now);
+        const LightSchedule& schedule = s.daySchedule;
         const double minute = minuteOfDayAtOffset(in.now, offset);
-        const auto evaluation = in.schedule.evaluate(minute);
+        const auto evaluation = schedule.evaluate(minute);
         s.phase = evaluation.phase;
         wanted = evaluation.kelvin;
         if (in.preview == Preview::day) {
-            wanted = in.schedule.dayKelvin;
+            wanted = schedule.dayKelvin;
         } else if (in.preview == Preview::night) {
-            wanted = in.schedule.nightKelvin;
+            wanted = schedule.nightKelvin;
         }
         const bool ramp = evaluation.phase == Phase::windDown || evaluation.phase == Phase::morning;
         change = ramp ? in.now.addSecs(rampStepSeconds)
-                      : nextPhaseBoundary(in.schedule, in.now, minute, offset, in.zone);
+                      : nextPhaseBoundary(schedule, in.now, minute, offset, in.zone);
+        if (today.isValid()) {
+            // The sun's times move a little every day: decide again at midnight.
+            const QDateTime midnight = wallClockMoment(today.addDays(1), 0, in.zone);
+            if (midnight.isValid() && (!change.isValid() || midnight < change)) {
+                change = midnight;
+            }
+        }
         break;
     }
     }

@@ -3,6 +3,7 @@
 // plain values, and the state it returns, which every view reads.
 
 #include "core/preview.h"
+#include "schedule/geo_point.h"
 #include "schedule/light_schedule.h"
 #include "settings/torvel_mode.h"
 
@@ -30,6 +31,26 @@ struct Hold {
     friend bool operator==(const Hold&, const Hold&) = default;
 };
 
+// Where the sun is followed from, and how we know it.
+struct Place {
+    enum class Origin {
+        typed,   // the user's coordinates
+        located, // the location service, now or at its last answer
+        zone,    // the time zone's reference point
+    };
+    GeoPoint at;
+    Origin origin = Origin::zone;
+    QString name; // the zone's city for a zone's point
+    friend bool operator==(const Place&, const Place&) = default;
+};
+
+// Why a sun schedule runs on the clock's times today.
+enum class SunGap {
+    none,
+    noPlace, // nothing says where the user is (a zone without a point)
+    noSun,   // no sunrise or no dusk there today (polar day or night)
+};
+
 // Everything the decision reads. The moment and the zone are given, so the
 // answer depends on nothing else.
 struct TintInputs {
@@ -40,6 +61,8 @@ struct TintInputs {
     std::int64_t manualKelvin = 3400;
     std::optional<Preview> preview;
     std::vector<Hold> holds; // in any order
+    ScheduleSource source = ScheduleSource::clock;
+    std::optional<Place> place; // read only with the sun
 };
 
 struct TintState {
@@ -48,6 +71,12 @@ struct TintState {
     TorvelMode mode = TorvelMode::off;
     LightSchedule schedule;
     std::int64_t manualKelvin = 3400;
+    ScheduleSource source = ScheduleSource::clock;
+    std::optional<Place> place;
+    // The schedule in force today: `schedule` itself on the clock; with the
+    // sun, bedtime at today's dusk and wake at today's sunrise, unless `sunGap`.
+    LightSchedule daySchedule;
+    SunGap sunGap = SunGap::none;
     // What the gamma service is handed: nothing gives the screens their own
     // colours back. A host's hold keeps our request in place, for when it ends.
     std::optional<std::int64_t> request;
@@ -61,7 +90,7 @@ struct TintState {
     std::optional<Hold> hold;
     QDateTime now;
     // When the answer next changes by itself (a phase boundary, the next
-    // ramp step, a pause's end); invalid when it never does.
+    // ramp step, a pause's end, the sun's next day); invalid when it never does.
     QDateTime nextChange;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;

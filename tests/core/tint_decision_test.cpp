@@ -14,7 +14,7 @@ QDateTime at(int h, int m, int day = 7) {
 
 TintState decide(TorvelMode mode, const QDateTime& now, std::optional<Preview> preview = {},
                  std::vector<Hold> holds = {}, LightSchedule schedule = {}) {
-    return decideTint({now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds)});
+    return decideTint({now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds), {}, {}});
 }
 
 const Hold pause{Hold::Kind::pause, {}, at(23, 0)};
@@ -33,7 +33,7 @@ TEST(TintDecision, EveryRowOfTheTable) {
     EXPECT_EQ(manual.phase, std::nullopt);
     EXPECT_EQ(manual.request, 3400);
     EXPECT_TRUE(manual.tinted());
-    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}}).kelvin,
+    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}, {}, {}}).kelvin,
               800)
         << "published as stored; the gamma service clamps";
 
@@ -97,8 +97,57 @@ TEST(TintDecision, TheNextChangeComesAtBoundariesRampStepsAndAPauseEnd) {
     // In a zone with a daylight-saving change the boundary is its wall-clock time.
     const QTimeZone berlin("Europe/Berlin");
     const QDateTime springNoon(QDate(2026, 3, 29), QTime(12, 0), berlin);
-    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}}).nextChange,
+    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}, {}, {}}).nextChange,
               QDateTime(QDate(2026, 3, 29), QTime(20, 30), berlin));
+}
+
+TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
+    const QTimeZone chicago("America/Chicago");
+    const Place decorah{{43.30, -91.79}, Place::Origin::typed, {}};
+    auto sun = [&](const QDateTime& now, const QTimeZone& zone, std::optional<Place> place) {
+        return decideTint({now, zone, TorvelMode::automatic, {}, 3400, {}, {}, ScheduleSource::sun,
+                           std::move(place)});
+    };
+    // A winter evening: night at 17:30, when the clock's times are still day.
+    const QDateTime winter(QDate(2025, 12, 21), QTime(17, 30), chicago);
+    const TintState dark = sun(winter, chicago, decorah);
+    EXPECT_EQ(dark.phase, Phase::night);
+    EXPECT_EQ(dark.kelvin, 2700);
+    EXPECT_GT(dark.daySchedule.bedtime, 16 * 60 + 45);
+    EXPECT_LT(dark.daySchedule.bedtime, 17 * 60 + 30);
+    EXPECT_EQ(dark.schedule, LightSchedule{}) << "the stored schedule is untouched";
+    EXPECT_EQ(dark.sunGap, SunGap::none);
+    // The next change is the morning ramp, unless midnight comes first: then
+    // the day's new times are read.
+    EXPECT_EQ(dark.nextChange, QDateTime(QDate(2025, 12, 22), QTime(0, 0), chicago));
+    // A summer evening at the same clock time is still day, winding down from
+    // three hours before a dusk after 21:00.
+    const QDateTime summer(QDate(2025, 6, 21), QTime(17, 30), chicago);
+    const TintState light = sun(summer, chicago, decorah);
+    EXPECT_EQ(light.phase, Phase::day);
+    EXPECT_GT(light.daySchedule.bedtime, 21 * 60);
+    EXPECT_LT(light.daySchedule.wake, 5 * 60 + 40);
+    EXPECT_EQ(light.nextChange.toTimeZone(chicago).time(),
+              QTime(0, 0).addSecs(windDownStart(light.daySchedule) * 60));
+
+    // Midsummer at 69 north: no sunrise, so the clock's times, and the line says why.
+    const QTimeZone oslo("Europe/Oslo");
+    const QDateTime polar(QDate(2025, 6, 21), QTime(22, 0), oslo);
+    const TintState midnightSun = sun(polar, oslo, Place{{69.65, 18.96}, Place::Origin::zone, {}});
+    EXPECT_EQ(midnightSun.sunGap, SunGap::noSun);
+    EXPECT_EQ(midnightSun.daySchedule, LightSchedule{});
+    EXPECT_EQ(midnightSun.phase, Phase::windDown);
+    EXPECT_TRUE(statusLine(midnightSun, midnightSun.daySchedule)
+                    .endsWith(QStringLiteral(" \u00B7 no sunrise or dusk today")));
+    const TintState nowhere = sun(polar, QTimeZone::utc(), std::nullopt);
+    EXPECT_EQ(nowhere.sunGap, SunGap::noPlace);
+    EXPECT_TRUE(statusLine(nowhere, nowhere.daySchedule).endsWith("no location for the sun"));
+
+    // On the clock the place is not even looked at.
+    const TintState clock = decideTint({winter, chicago, TorvelMode::automatic, {}, 3400, {}, {},
+                                        ScheduleSource::clock, decorah});
+    EXPECT_EQ(clock.phase, Phase::day);
+    EXPECT_EQ(clock.daySchedule, LightSchedule{});
 }
 
 ClockText clockIn(const char* locale) {
