@@ -7,6 +7,7 @@
 #include "core/coordinator.h"
 #include "display/gamma_service.h"
 #include "platform/display_layer.h"
+#include "platform/location_service.h"
 #include "platform/login_item_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
@@ -27,6 +28,7 @@ struct AppHost {
     LoginItemService& loginItemService;
     LoginItem::Log log = {};
     Coordinator::Clock clock = {};
+    LocationService* locationService = nullptr; // none: the sun's place is typed or the zone's
 };
 
 class AppDelegate {

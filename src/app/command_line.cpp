@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "display/gamma_service.h"
+#include "settings/torvel_mode.h"
 
 #include <limits>
 #include <QRegularExpression>
@@ -106,6 +107,29 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
             c.seconds = *seconds;
         }
         return c;
+    } else if (first == QLatin1String("source")) {
+        if (rest.size() != 1 || !sourceFromRawValue(rest.front().toStdString())) {
+            return QStringLiteral("source takes clock or sun") + usageHint();
+        }
+        c.kind = Kind::source;
+        c.source = rest.front();
+        return c;
+    } else if (first == QLatin1String("location")) {
+        c.kind = Kind::location;
+        if (rest.size() == 1 && rest.front() == QLatin1String("auto")) {
+            return c;
+        }
+        bool latOk = false;
+        bool lonOk = false;
+        const double latitude = rest.size() == 2 ? rest.at(0).toDouble(&latOk) : 0.0;
+        const double longitude = rest.size() == 2 ? rest.at(1).toDouble(&lonOk) : 0.0;
+        if (!latOk || !lonOk || !isValidGeoPoint(latitude, longitude)) {
+            return QStringLiteral("location takes a latitude (-90 to 90) and a longitude (-180 to "
+                                  "180) in degrees, such as 59.91 10.75, or auto") +
+                   usageHint();
+        }
+        c.location = GeoPoint{latitude, longitude};
+        return c;
     } else if (first == QLatin1String("resume") || first == QLatin1String("toggle")) {
         c.kind = first == QLatin1String("resume") ? Kind::resume : Kind::toggle;
     } else {
@@ -131,6 +155,11 @@ QString helpText() {
         "  torvelbar mode auto|manual|off the mode (saved for the next start when\n"
         "                                 TorvelBar is not running)\n"
         "  torvelbar kelvin K             the manual colour, likewise\n"
+        "  torvelbar source clock|sun     bedtime and wake as set, or each day's dusk and\n"
+        "                                 sunrise (likewise saved when not running)\n"
+        "  torvelbar location LAT LON     where the sun is followed from, in degrees\n"
+        "                                 (north and east positive); auto: from the\n"
+        "                                 location service, else the time zone\n"
         "  torvelbar pause [DURATION]     30s, 30m, 2h, 1h30m (a bare number is minutes);\n"
         "                                 none: until the wake time\n"
         "  torvelbar resume               end a pause\n"

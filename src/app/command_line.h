@@ -1,7 +1,9 @@
 #pragma once
 // What the command line asks for: start the app, or talk to the running
-// one (status, mode, kelvin, pause, resume, toggle). Parsing alone, so bad
+// one (status, mode, kelvin, pause, resume, toggle, source, location). Parsing alone, so bad
 // input is refused before anything is touched.
+
+#include "schedule/geo_point.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,13 +14,17 @@
 namespace torvel {
 
 struct Command {
-    enum class Kind { start, help, version, status, mode, kelvin, pause, resume, toggle };
+    enum class Kind {
+        start, help, version, status, mode, kelvin, pause, resume, toggle, source, location
+    };
     Kind kind = Kind::start;
     bool json = false;         // status --json
     bool follow = false;       // status --follow
     QString mode;              // mode: "auto", "manual" or "off"
     std::int64_t kelvin = 0;   // kelvin
     std::uint32_t seconds = 0; // pause: 0 = until the schedule's next wake
+    QString source;            // source: "clock" or "sun"
+    std::optional<GeoPoint> location; // location: nothing = "auto"
 };
 
 // The arguments after the program's name. A string is the one line that

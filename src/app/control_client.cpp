@@ -70,6 +70,17 @@ int saveForNextStart(const Command& c) {
     if (c.kind == Command::Kind::mode) {
         settings.setMode(*modeFromRawValue(c.mode.toStdString()));
         say(QStringLiteral("TorvelBar is not running; it will start in the %1 mode").arg(c.mode));
+    } else if (c.kind == Command::Kind::source) {
+        settings.setScheduleSource(*sourceFromRawValue(c.source.toStdString()));
+        say(QStringLiteral("TorvelBar is not running; its schedule will follow %1")
+                .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
+                                                      : QStringLiteral("the clock")));
+    } else if (c.kind == Command::Kind::location) {
+        settings.setLocation(c.location);
+        say(c.location ? QStringLiteral("TorvelBar is not running; its location is now %1, %2")
+                             .arg(c.location->latitude)
+                             .arg(c.location->longitude)
+                       : QStringLiteral("TorvelBar is not running; it will find its location"));
     } else {
         settings.setManualKelvin(c.kelvin);
         say(QStringLiteral("TorvelBar is not running; its manual colour is now %1 K")
@@ -185,7 +196,8 @@ QString statusText(const QVariantMap& p, bool json) {
 int runCommand(const Command& c) {
     using Kind = Command::Kind;
     if (!running()) {
-        if (c.kind == Kind::mode || c.kind == Kind::kelvin) {
+        if (c.kind == Kind::mode || c.kind == Kind::kelvin || c.kind == Kind::source ||
+            c.kind == Kind::location) {
             return saveForNextStart(c);
         }
         // Without a bus nobody can tell whether it runs: say which.
@@ -220,6 +232,14 @@ int runCommand(const Command& c) {
         break;
     case Kind::resume:
         reply = call(QStringLiteral("Resume"));
+        break;
+    case Kind::source:
+        reply = call(QStringLiteral("SetScheduleSource"), {c.source});
+        break;
+    case Kind::location:
+        reply = c.location ? call(QStringLiteral("SetLocation"),
+                                  {c.location->latitude, c.location->longitude})
+                           : call(QStringLiteral("ForgetLocation"));
         break;
     case Kind::toggle:
         reply = call(QStringLiteral("Toggle"));

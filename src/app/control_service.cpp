@@ -115,13 +115,71 @@ bool ControlService::inhibited() const {
     return coordinator_.inhibitionCount() > 0;
 }
 
+QString ControlService::scheduleSource() const {
+    return QString::fromLatin1(rawValue(coordinator_.state().source));
+}
+
+void ControlService::SetScheduleSource(const QString& name) {
+    if (refuseWhileStopping()) {
+        return;
+    }
+    const auto source = sourceFromRawValue(name.toStdString());
+    if (!source) {
+        rejectArgument(QStringLiteral("unknown schedule source \"%1\" (clock or sun)").arg(name));
+        return;
+    }
+    settings_.setScheduleSource(*source);
+}
+
+QVariantMap ControlService::location() const {
+    const TintState& state = coordinator_.state();
+    std::optional<Place> place = state.place;
+    if (!place && settings_.location()) {
+        place = Place{*settings_.location(), Place::Origin::typed, {}};
+    }
+    if (!place) {
+        return {};
+    }
+    static const char* const origins[] = {"typed", "located", "zone"};
+    QVariantMap map{{QStringLiteral("latitude"), place->at.latitude},
+                    {QStringLiteral("longitude"), place->at.longitude},
+                    {QStringLiteral("origin"),
+                     QString::fromLatin1(origins[static_cast<int>(place->origin)])}};
+    if (!place->name.isEmpty()) {
+        map.insert(QStringLiteral("name"), place->name);
+    }
+    return map;
+}
+
+void ControlService::SetLocation(double latitude, double longitude) {
+    if (refuseWhileStopping()) {
+        return;
+    }
+    if (!isValidGeoPoint(latitude, longitude)) {
+        rejectArgument(QStringLiteral("a location is a latitude of -90 to 90 and a longitude of "
+                                      "-180 to 180 degrees, not %1, %2")
+                           .arg(latitude)
+                           .arg(longitude));
+        return;
+    }
+    settings_.setLocation(GeoPoint{latitude, longitude});
+}
+
+void ControlService::ForgetLocation() {
+    if (refuseWhileStopping()) {
+        return;
+    }
+    settings_.setLocation(std::nullopt);
+}
+
 QVariantMap ControlService::properties() const {
     return {
         {QStringLiteral("Mode"), mode()},          {QStringLiteral("Kelvin"), kelvin()},
         {QStringLiteral("Phase"), phase()},        {QStringLiteral("ManualKelvin"), manualKelvin()},
         {QStringLiteral("Schedule"), schedule()},  {QStringLiteral("Status"), status()},
         {QStringLiteral("Tinted"), tinted()},      {QStringLiteral("PausedUntil"), pausedUntil()},
-        {QStringLiteral("Inhibited"), inhibited()}};
+        {QStringLiteral("Inhibited"), inhibited()}, {QStringLiteral("ScheduleSource"), scheduleSource()},
+        {QStringLiteral("Location"), location()}};
 }
 
 // Once per turn of the loop at most (the notices of a turn are gathered),

@@ -34,6 +34,8 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(bool Tinted READ tinted)
     Q_PROPERTY(qlonglong PausedUntil READ pausedUntil)
     Q_PROPERTY(bool Inhibited READ inhibited)
+    Q_PROPERTY(QString ScheduleSource READ scheduleSource)
+    Q_PROPERTY(QVariantMap Location READ location)
 
 public:
     static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
@@ -64,6 +66,8 @@ public:
     bool tinted() const;
     qlonglong pausedUntil() const;
     bool inhibited() const;
+    QString scheduleSource() const;
+    QVariantMap location() const;
 
 public Q_SLOTS:
     // NOLINTBEGIN(readability-identifier-naming): the names on the bus
@@ -74,6 +78,9 @@ public Q_SLOTS:
     uint Inhibit(const QString& reason);
     void Uninhibit(uint cookie);
     void Toggle();
+    void SetScheduleSource(const QString& source);
+    void SetLocation(double latitude, double longitude);
+    void ForgetLocation();
     void ShowPopover();
     // NOLINTEND(readability-identifier-naming)
 

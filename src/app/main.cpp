@@ -9,6 +9,7 @@
 #include "app/display_host.h"
 #include "app/tray_controller.h"
 #include "platform/linux/color_scheme_portal.h"
+#include "platform/linux/geoclue_location.h"
 #include "platform/linux/instance_lock.h"
 #include "platform/linux/linux_system_events.h"
 #include "platform/linux/runtime_dir.h"
@@ -111,8 +112,10 @@ int main(int argc, char** argv) {
     torvel::QtMainQueue mainQueue;
     torvel::LinuxSystemEvents systemEvents;
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
-    torvel::AppDelegate delegate(
-        torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents, autostart});
+    // Asked only while the schedule follows the sun from no typed place.
+    torvel::GeoClueLocation location;
+    torvel::AppDelegate delegate(torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents,
+                                                 autostart, {}, {}, &location});
 
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
     // Key bindings, panels, scripts and later starts come in here. Without

@@ -367,6 +367,52 @@ TEST_F(Control, ASignalEndsTheAppPromptlyWithCallsQueuedAndLosesNoChange) {
         << "the last change the caller was told of is saved";
 }
 
+TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
+    // Saved for the next start; bad places refused before anything is touched.
+    EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("sun")}).first, 0);
+    for (const QStringList& bad : {QStringList{"95", "0"}, QStringList{"10", "-181"},
+                                   QStringList{"nan", "0"}, QStringList{"x", "y"},
+                                   QStringList{"10"}, QStringList{}}) {
+        EXPECT_EQ(cli(QStringList{QStringLiteral("location")} + bad).first, 2)
+            << bad.join(' ').toStdString();
+    }
+    EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("moon")}).first, 2);
+    EXPECT_EQ(cli({QStringLiteral("location"), QStringLiteral("59.91"), QStringLiteral("10.75")})
+                  .first,
+              0);
+    startApp();
+    EXPECT_EQ(property(QStringLiteral("ScheduleSource")).toString(), QStringLiteral("sun"));
+    const QVariantMap typed = qdbus_cast<QVariantMap>(property(QStringLiteral("Location")));
+    EXPECT_EQ(typed.value(QStringLiteral("origin")).toString(), QStringLiteral("typed"));
+    EXPECT_DOUBLE_EQ(typed.value(QStringLiteral("latitude")).toDouble(), 59.91);
+
+    const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+    EXPECT_EQ(call(QStringLiteral("SetScheduleSource"), {QStringLiteral("Sun")}).errorName(),
+              invalid);
+    for (const auto& [lat, lon] : {std::pair{91.0, 0.0}, std::pair{0.0, -180.5},
+                                   std::pair{qQNaN(), 1.0}, std::pair{1.0, qInf()}}) {
+        EXPECT_EQ(call(QStringLiteral("SetLocation"), {lat, lon}).errorName(), invalid);
+    }
+    EXPECT_EQ(qdbus_cast<QVariantMap>(property(QStringLiteral("Location"))), typed)
+        << "refused, nothing changed";
+
+    // Found again: no location service here and a zone without a point, so
+    // the clock's times stand and the line says so.
+    ASSERT_EQ(call(QStringLiteral("ForgetLocation")).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return property(QStringLiteral("Status"))
+                .toString()
+                .endsWith(QStringLiteral("no location for the sun"));
+        },
+        3000))
+        << property(QStringLiteral("Status")).toString().toStdString();
+    EXPECT_TRUE(qdbus_cast<QVariantMap>(property(QStringLiteral("Location"))).isEmpty());
+    EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("clock")}).first, 0);
+    EXPECT_TRUE(spinUntil(
+        [&] { return !property(QStringLiteral("Status")).toString().contains("sun"); }, 3000));
+}
+
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
     // Nobody runs: the mode and the colour are saved for the next start.
     auto [code, out] = cli({QStringLiteral("mode"), QStringLiteral("manual")});

@@ -27,6 +27,9 @@ public:
         env_.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
         env_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
                     busAddress.isEmpty() ? QStringLiteral("disabled:") : busAddress);
+        // Nor the machine's location service: where we are comes from the test.
+        env_.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                    QStringLiteral("unix:path=/nonexistent/system_bus_socket"));
         env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env_.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env_.insert(QStringLiteral("TZ"), middayZone());

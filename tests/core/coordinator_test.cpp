@@ -1,5 +1,6 @@
 #include "core/coordinator.h"
 #include "fakes/in_memory_display_layer.h"
+#include "fakes/manual_location_service.h"
 #include "fakes/manual_main_queue.h"
 #include "fakes/manual_system_events.h"
 #include "support/temp_dir.h"
@@ -317,6 +318,56 @@ TEST(Coordinator, InhibitionsHoldTheTintOffUntilTheLastIsReleased) {
     EXPECT_TRUE(r.coordinator.uninhibit(r.coordinator.oldestInhibition()->cookie));
     EXPECT_EQ(r.coordinator.oldestInhibition()->cookie, second);
     EXPECT_EQ(r.coordinator.oldestInhibition()->reason.size(), Coordinator::maxReasonLength);
+}
+
+} // namespace
+} // namespace torvel
+
+namespace torvel {
+namespace {
+
+TEST(Coordinator, TheSunsPlaceIsTheUsersThenTheServicesThenTheZones) {
+    ManualLocationService located;
+    test::TempDir dir;
+    Preferences prefs{dir.file(QStringLiteral("torvelbar.conf"))};
+    SettingsStore settings{prefs};
+    InMemoryDisplayLayer display{{1}};
+    ManualMainQueue queue;
+    GammaService gamma{display, queue};
+    ManualSystemEvents events;
+    Coordinator coordinator{settings, gamma, queue, events, [] { return at(12, 0); }, &located};
+    coordinator.start();
+    EXPECT_EQ(located.starts, 0) << "nobody asks where we are on the clock";
+
+    settings.setScheduleSource(ScheduleSource::sun);
+    queue.runPosted();
+    EXPECT_TRUE(located.running());
+    EXPECT_EQ(coordinator.state().sunGap, SunGap::noPlace) << "UTC has no reference point";
+
+    located.fix({-33.87, 151.21});
+    queue.runPosted();
+    EXPECT_EQ(coordinator.state().place->origin, Place::Origin::located);
+    EXPECT_EQ(settings.lastKnownLocation(), (GeoPoint{-33.87, 151.21})) << "kept for offline starts";
+
+    settings.setLocation(GeoPoint{59.91, 10.75});
+    queue.runPosted();
+    EXPECT_FALSE(located.running()) << "a place the user set needs no asking";
+    EXPECT_EQ(coordinator.state().place->origin, Place::Origin::typed);
+    EXPECT_EQ(coordinator.state().place->at, (GeoPoint{59.91, 10.75}));
+
+    // A zone with a point stands in when nothing else is known.
+    settings.setLocation(std::nullopt);
+    Preferences fresh{dir.file(QStringLiteral("other.conf"))};
+    SettingsStore plain{fresh};
+    plain.setScheduleSource(ScheduleSource::sun);
+    Coordinator zoned{plain, gamma, queue, events, [] { return at(12, 0); }};
+    qputenv("TZ", "Europe/Oslo");
+    zoned.start();
+    events.send(SystemNotice::timeZoneChanged);
+    qputenv("TZ", "UTC");
+    ASSERT_TRUE(zoned.state().place);
+    EXPECT_EQ(zoned.state().place->origin, Place::Origin::zone);
+    EXPECT_EQ(zoned.state().place->name, "Oslo");
 }
 
 } // namespace
