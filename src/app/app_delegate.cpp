@@ -10,9 +10,9 @@ AppDelegate::AppDelegate(AppHost host)
 
 Coordinator& AppDelegate::coordinator() {
     if (!coordinator_) {
-        coordinator_ = std::make_unique<Coordinator>(settings_, gamma_, host_.mainQueue,
-                                                     host_.systemEvents, host_.clock,
-                                                     host_.locationService);
+        coordinator_ =
+            std::make_unique<Coordinator>(settings_, gamma_, host_.mainQueue, host_.systemEvents,
+                                          host_.clock, host_.locationService);
     }
     return *coordinator_;
 }

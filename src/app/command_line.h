@@ -15,15 +15,25 @@ namespace torvel {
 
 struct Command {
     enum class Kind {
-        start, help, version, status, mode, kelvin, pause, resume, toggle, source, location
+        start,
+        help,
+        version,
+        status,
+        mode,
+        kelvin,
+        pause,
+        resume,
+        toggle,
+        source,
+        location
     };
     Kind kind = Kind::start;
-    bool json = false;         // status --json
-    bool follow = false;       // status --follow
-    QString mode;              // mode: "auto", "manual" or "off"
-    std::int64_t kelvin = 0;   // kelvin
-    std::uint32_t seconds = 0; // pause: 0 = until the schedule's next wake
-    QString source;            // source: "clock" or "sun"
+    bool json = false;                // status --json
+    bool follow = false;              // status --follow
+    QString mode;                     // mode: "auto", "manual" or "off"
+    std::int64_t kelvin = 0;          // kelvin
+    std::uint32_t seconds = 0;        // pause: 0 = until the schedule's next wake
+    QString source;                   // source: "clock" or "sun"
     std::optional<GeoPoint> location; // location: nothing = "auto"
 };
 

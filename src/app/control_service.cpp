@@ -141,10 +141,10 @@ QVariantMap ControlService::location() const {
         return {};
     }
     static const char* const origins[] = {"typed", "located", "zone"};
-    QVariantMap map{{QStringLiteral("latitude"), place->at.latitude},
-                    {QStringLiteral("longitude"), place->at.longitude},
-                    {QStringLiteral("origin"),
-                     QString::fromLatin1(origins[static_cast<int>(place->origin)])}};
+    QVariantMap map{
+        {QStringLiteral("latitude"), place->at.latitude},
+        {QStringLiteral("longitude"), place->at.longitude},
+        {QStringLiteral("origin"), QString::fromLatin1(origins[static_cast<int>(place->origin)])}};
     if (!place->name.isEmpty()) {
         map.insert(QStringLiteral("name"), place->name);
     }
@@ -173,13 +173,17 @@ void ControlService::ForgetLocation() {
 }
 
 QVariantMap ControlService::properties() const {
-    return {
-        {QStringLiteral("Mode"), mode()},          {QStringLiteral("Kelvin"), kelvin()},
-        {QStringLiteral("Phase"), phase()},        {QStringLiteral("ManualKelvin"), manualKelvin()},
-        {QStringLiteral("Schedule"), schedule()},  {QStringLiteral("Status"), status()},
-        {QStringLiteral("Tinted"), tinted()},      {QStringLiteral("PausedUntil"), pausedUntil()},
-        {QStringLiteral("Inhibited"), inhibited()}, {QStringLiteral("ScheduleSource"), scheduleSource()},
-        {QStringLiteral("Location"), location()}};
+    return {{QStringLiteral("Mode"), mode()},
+            {QStringLiteral("Kelvin"), kelvin()},
+            {QStringLiteral("Phase"), phase()},
+            {QStringLiteral("ManualKelvin"), manualKelvin()},
+            {QStringLiteral("Schedule"), schedule()},
+            {QStringLiteral("Status"), status()},
+            {QStringLiteral("Tinted"), tinted()},
+            {QStringLiteral("PausedUntil"), pausedUntil()},
+            {QStringLiteral("Inhibited"), inhibited()},
+            {QStringLiteral("ScheduleSource"), scheduleSource()},
+            {QStringLiteral("Location"), location()}};
 }
 
 // Once per turn of the loop at most (the notices of a turn are gathered),

@@ -114,8 +114,8 @@ int main(int argc, char** argv) {
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
     // Asked only while the schedule follows the sun from no typed place.
     torvel::GeoClueLocation location;
-    torvel::AppDelegate delegate(torvel::AppHost{preferences, *displayLayer, mainQueue, systemEvents,
-                                                 autostart, {}, {}, &location});
+    torvel::AppDelegate delegate(torvel::AppHost{
+        preferences, *displayLayer, mainQueue, systemEvents, autostart, {}, {}, &location});
 
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
     // Key bindings, panels, scripts and later starts come in here. Without

@@ -10,8 +10,7 @@
 namespace torvel {
 
 Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
-                         SystemEvents& systemEvents, Clock clock,
-                         LocationService* locationService)
+                         SystemEvents& systemEvents, Clock clock, LocationService* locationService)
     : settings_(settings)
     , gamma_(gamma)
     , mainQueue_(mainQueue)
@@ -21,7 +20,9 @@ Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue
     now_ = clock_();
 }
 
-Coordinator::~Coordinator() { followLocation(false); }
+Coordinator::~Coordinator() {
+    followLocation(false);
+}
 
 std::function<void()> Coordinator::weakUpdate() {
     return [watch = self_.watch()] {
@@ -83,9 +84,9 @@ void Coordinator::update() {
     const LightSchedule schedule = settings_.schedule();
     const ScheduleSource source = settings_.scheduleSource();
     followLocation(source == ScheduleSource::sun && !settings_.location());
-    TintState decided = decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_,
-                                    holds(), source,
-                                    source == ScheduleSource::sun ? place() : std::nullopt});
+    TintState decided =
+        decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds(),
+                    source, source == ScheduleSource::sun ? place() : std::nullopt});
     assignPublished(objectWillChange_, phase_, decided.phase);
     // The state goes with the last of the three notices: it says no more
     // than they do, and views read it only after the update.

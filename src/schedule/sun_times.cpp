@@ -13,12 +13,18 @@ constexpr double degrees = 180.0 / std::numbers::pi;
 constexpr double sunriseZenith = 90.833; // the 50' of the limb and refraction
 constexpr double duskZenith = 96.0;
 
-double sinDeg(double a) { return std::sin(a / degrees); }
-double cosDeg(double a) { return std::cos(a / degrees); }
-double tanDeg(double a) { return std::tan(a / degrees); }
+double sinDeg(double a) {
+    return std::sin(a / degrees);
+}
+double cosDeg(double a) {
+    return std::cos(a / degrees);
+}
+double tanDeg(double a) {
+    return std::tan(a / degrees);
+}
 
 struct SolarPosition {
-    double declination;   // degrees
+    double declination;    // degrees
     double equationOfTime; // minutes
 };
 
@@ -36,15 +42,14 @@ SolarPosition solarPosition(double julianDay) {
     const double meanObliquity =
         23.0 + (26.0 + (21.448 - t * (46.815 + t * (0.00059 - t * 0.001813))) / 60.0) / 60.0;
     const double obliquity = meanObliquity + 0.00256 * cosDeg(omega);
-    const double declination =
-        std::asin(sinDeg(obliquity) * sinDeg(apparentLongitude)) * degrees;
+    const double declination = std::asin(sinDeg(obliquity) * sinDeg(apparentLongitude)) * degrees;
     const double y = std::pow(tanDeg(obliquity / 2.0), 2);
     const double l0 = meanLongitude;
     const double e = eccentricity;
     const double m = meanAnomaly;
     const double equation = y * sinDeg(2 * l0) - 2 * e * sinDeg(m) +
-                            4 * e * y * sinDeg(m) * cosDeg(2 * l0) -
-                            0.5 * y * y * sinDeg(4 * l0) - 1.25 * e * e * sinDeg(2 * m);
+                            4 * e * y * sinDeg(m) * cosDeg(2 * l0) - 0.5 * y * y * sinDeg(4 * l0) -
+                            1.25 * e * e * sinDeg(2 * m);
     return {declination, 4.0 * equation * degrees};
 }
 
@@ -57,9 +62,8 @@ std::optional<double> eventMinutes(double julianMidnight, double noonMinutes, Ge
     // Two refinements at the event's own moment are enough for a minute.
     for (int pass = 0; pass < 3; ++pass) {
         const SolarPosition sun = solarPosition(julianMidnight + minutes / 1440.0);
-        const double cosHour =
-            cosDeg(zenith) / (cosDeg(at.latitude) * cosDeg(sun.declination)) -
-            tanDeg(at.latitude) * tanDeg(sun.declination);
+        const double cosHour = cosDeg(zenith) / (cosDeg(at.latitude) * cosDeg(sun.declination)) -
+                               tanDeg(at.latitude) * tanDeg(sun.declination);
         if (!std::isfinite(cosHour) || cosHour < -1.0 || cosHour > 1.0) {
             return std::nullopt;
         }
@@ -97,7 +101,8 @@ SunDay sunDay(QDate date, const QTimeZone& zone, GeoPoint at) {
         }
     }
     const double julianMidnight = static_cast<double>(utcDate.toJulianDay()) - 0.5;
-    const double noonMinutes = static_cast<double>(midnight(utcDate).secsTo(solarNoon(utcDate))) / 60.0;
+    const double noonMinutes =
+        static_cast<double>(midnight(utcDate).secsTo(solarNoon(utcDate))) / 60.0;
     auto moment = [&](std::optional<double> minutes) -> std::optional<QDateTime> {
         if (!minutes) {
             return std::nullopt;

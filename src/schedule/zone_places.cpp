@@ -80,8 +80,8 @@ std::optional<GeoPoint> zonePointInTable(std::string_view table, std::string_vie
 }
 
 std::optional<GeoPoint> zoneReferencePoint(const QByteArray& zoneId) {
-    const QByteArray dir = qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo")
-                                                                 : qgetenv("TZDIR");
+    const QByteArray dir =
+        qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo") : qgetenv("TZDIR");
     for (const char* name : {"/zone1970.tab", "/zone.tab"}) {
         QFile file(QString::fromLocal8Bit(dir + name));
         // Both tables are some 20 KB; a larger file is not one of them.

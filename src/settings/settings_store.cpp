@@ -122,8 +122,8 @@ void SettingsStore::setManualKelvin(std::int64_t kelvin) {
 
 void SettingsStore::setScheduleSource(ScheduleSource source) {
     assignPublished(objectWillChange_, scheduleSource_, source);
-    defaults_.setData(scheduleSourceKey,
-                      QByteArray::fromStdString(nlohmann::json(std::string(rawValue(source))).dump()));
+    defaults_.setData(scheduleSourceKey, QByteArray::fromStdString(
+                                             nlohmann::json(std::string(rawValue(source))).dump()));
 }
 
 void SettingsStore::setLocation(const std::optional<GeoPoint>& location) {

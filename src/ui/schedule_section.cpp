@@ -5,12 +5,14 @@
 #include "settings/settings_store.h"
 #include "ui/color_row.h"
 #include "ui/day_curve.h"
+#include "ui/flat_switch.h"
 #include "ui/hairline.h"
 #include "ui/popover_measures.h"
 #include "ui/popover_text.h"
 #include "ui/stepper_control.h"
 #include "ui/text_line.h"
 
+#include <cmath>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -23,6 +25,12 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     , settings_(settings)
     , coordinator_(coordinator)
     , curve_(new DayCurve)
+    , sun_(new FlatSwitch(Binding<bool>{
+          [this] { return settings_.scheduleSource() == ScheduleSource::sun; },
+          [this](const bool& on) {
+              settings_.setScheduleSource(on ? ScheduleSource::sun : ScheduleSource::clock);
+          }}))
+    , sunDetail_(new TextLine(m::rowDetailSize, QFont::Normal, TextTone::secondary))
     , bedtime_(new StepperControl(
           {}, [this] { stepClock(&LightSchedule::bedtime, -m::clockStep); },
           [this] { stepClock(&LightSchedule::bedtime, m::clockStep); }))
@@ -36,6 +44,8 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     , day_(colorRow(QStringLiteral("Day"), &LightSchedule::dayKelvin, Preview::day))
     , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night)) {
     curve_->setObjectName(QStringLiteral("curve"));
+    sun_->setObjectName(QStringLiteral("followSun"));
+    sunDetail_->setObjectName(QStringLiteral("sunDetail"));
     bedtime_->setObjectName(QStringLiteral("bedtime"));
     wake_->setObjectName(QStringLiteral("wake"));
     windDown_->setObjectName(QStringLiteral("windDown"));
@@ -48,6 +58,7 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     column->setSpacing(0);
     column->addWidget(curve_);
     column->addSpacing(m::curveToRows);
+    column->addWidget(row(QStringLiteral("Follow the sun"), sunDetail_, sun_));
     column->addWidget(row(QStringLiteral("Bedtime"), nullptr, bedtime_));
     column->addWidget(row(QStringLiteral("Wake up"), nullptr, wake_));
     column->addWidget(row(QStringLiteral("Wind-down"), windDownDetail_, windDown_));
@@ -60,7 +71,7 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     refresh();
 }
 
-QWidget* ScheduleSection::row(const QString& title, TextLine* detail, StepperControl* control) {
+QWidget* ScheduleSection::row(const QString& title, TextLine* detail, QWidget* control) {
     control->setAccessibleName(title);
     auto* box = new QWidget;
     box->setAttribute(Qt::WA_TranslucentBackground);
@@ -75,7 +86,7 @@ QWidget* ScheduleSection::row(const QString& title, TextLine* detail, StepperCon
     }
     h->addLayout(texts);
     h->addStretch(1);
-    h->addWidget(control);
+    h->addWidget(control, 0, Qt::AlignVCenter);
     return box;
 }
 
@@ -103,8 +114,55 @@ void ScheduleSection::stepWindDown(std::int64_t by) {
     setField(&LightSchedule::windDown, changedWindDown(settings_.schedule().windDown, by));
 }
 
+namespace {
+
+// Which place the sun's times are for, in the fewest words.
+QString placeText(const TintState& state) {
+    if (!state.place) {
+        return QStringLiteral("No location known: clock times");
+    }
+    QString where;
+    switch (state.place->origin) {
+    case Place::Origin::typed:
+        where = QStringLiteral("at %1\u00B0 %2, %3\u00B0 %4")
+                    .arg(std::abs(state.place->at.latitude), 0, 'f', 2)
+                    .arg(state.place->at.latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+                    .arg(std::abs(state.place->at.longitude), 0, 'f', 2)
+                    .arg(state.place->at.longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+        break;
+    case Place::Origin::located:
+        where = QStringLiteral("at your location");
+        break;
+    case Place::Origin::zone:
+        where = QStringLiteral("in ") + state.place->name;
+        break;
+    }
+    return state.sunGap == SunGap::noSun
+               ? QStringLiteral("No sunrise or dusk ") + where + QStringLiteral(" today")
+               : QStringLiteral("Dusk and sunrise ") + where;
+}
+
+} // namespace
+
 void ScheduleSection::refresh() {
-    const LightSchedule& schedule = settings_.schedule();
+    const TintState& state = coordinator_.state();
+    const bool sun = settings_.scheduleSource() == ScheduleSource::sun;
+    // With the sun, the day's own times; the stored ones answer an edit at once.
+    const bool sunTimes =
+        sun && state.source == ScheduleSource::sun && state.sunGap == SunGap::none;
+    LightSchedule schedule = settings_.schedule();
+    if (sunTimes) {
+        schedule.bedtime = state.daySchedule.bedtime;
+        schedule.wake = state.daySchedule.wake;
+    }
+    sun_->refresh();
+    if (!sun) {
+        sunDetail_->setText(QStringLiteral("Night from dusk to sunrise"));
+    } else if (state.source == ScheduleSource::sun) { // else the decision is a turn behind
+        sunDetail_->setText(placeText(state));
+    }
+    bedtime_->setEnabled(!sunTimes);
+    wake_->setEnabled(!sunTimes);
     curve_->setValues(schedule, coordinator_.now());
     bedtime_->setText(clockString(schedule.bedtime));
     wake_->setText(clockString(schedule.wake));

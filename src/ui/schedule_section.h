@@ -1,6 +1,8 @@
 #pragma once
-// The schedule mode's part of the popover: the day's curve, the bedtime,
-// wake and wind-down steppers, and the day and night colour rows. Every
+// The schedule mode's part of the popover: the day's curve, the switch to
+// follow the sun with the place it uses, the bedtime, wake and wind-down
+// steppers (bedtime and wake showing dusk and sunrise, not to be changed,
+// while the sun sets them), and the day and night colour rows. Every
 // edit writes the whole schedule once; dragging a colour previews it.
 
 #include "core/preview.h"
@@ -14,6 +16,7 @@ namespace torvel {
 class ColorRow;
 class Coordinator;
 class DayCurve;
+class FlatSwitch;
 class SettingsStore;
 class StepperControl;
 class TextLine;
@@ -28,12 +31,14 @@ private:
     void setField(std::int64_t LightSchedule::*field, std::int64_t value);
     void stepClock(std::int64_t LightSchedule::*field, std::int64_t by);
     void stepWindDown(std::int64_t by);
-    QWidget* row(const QString& title, TextLine* detail, StepperControl* control);
+    QWidget* row(const QString& title, TextLine* detail, QWidget* control);
     ColorRow* colorRow(const QString& title, std::int64_t LightSchedule::*field, Preview preview);
 
     SettingsStore& settings_;
     Coordinator& coordinator_;
     DayCurve* curve_;
+    FlatSwitch* sun_;
+    TextLine* sunDetail_;
     StepperControl* bedtime_;
     StepperControl* wake_;
     StepperControl* windDown_;

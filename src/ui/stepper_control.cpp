@@ -36,6 +36,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (!isEnabled()) {
+            return; // a value that is not ours to change shows no signs
+        }
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         QColor color = secondaryLabel();

@@ -370,16 +370,16 @@ TEST_F(Control, ASignalEndsTheAppPromptlyWithCallsQueuedAndLosesNoChange) {
 TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
     // Saved for the next start; bad places refused before anything is touched.
     EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("sun")}).first, 0);
-    for (const QStringList& bad : {QStringList{"95", "0"}, QStringList{"10", "-181"},
-                                   QStringList{"nan", "0"}, QStringList{"x", "y"},
-                                   QStringList{"10"}, QStringList{}}) {
+    for (const QStringList& bad :
+         {QStringList{"95", "0"}, QStringList{"10", "-181"}, QStringList{"nan", "0"},
+          QStringList{"x", "y"}, QStringList{"10"}, QStringList{}}) {
         EXPECT_EQ(cli(QStringList{QStringLiteral("location")} + bad).first, 2)
             << bad.join(' ').toStdString();
     }
     EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("moon")}).first, 2);
-    EXPECT_EQ(cli({QStringLiteral("location"), QStringLiteral("59.91"), QStringLiteral("10.75")})
-                  .first,
-              0);
+    EXPECT_EQ(
+        cli({QStringLiteral("location"), QStringLiteral("59.91"), QStringLiteral("10.75")}).first,
+        0);
     startApp();
     EXPECT_EQ(property(QStringLiteral("ScheduleSource")).toString(), QStringLiteral("sun"));
     const QVariantMap typed = qdbus_cast<QVariantMap>(property(QStringLiteral("Location")));

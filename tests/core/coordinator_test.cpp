@@ -347,7 +347,8 @@ TEST(Coordinator, TheSunsPlaceIsTheUsersThenTheServicesThenTheZones) {
     located.fix({-33.87, 151.21});
     queue.runPosted();
     EXPECT_EQ(coordinator.state().place->origin, Place::Origin::located);
-    EXPECT_EQ(settings.lastKnownLocation(), (GeoPoint{-33.87, 151.21})) << "kept for offline starts";
+    EXPECT_EQ(settings.lastKnownLocation(), (GeoPoint{-33.87, 151.21}))
+        << "kept for offline starts";
 
     settings.setLocation(GeoPoint{59.91, 10.75});
     queue.runPosted();

@@ -14,7 +14,8 @@ QDateTime at(int h, int m, int day = 7) {
 
 TintState decide(TorvelMode mode, const QDateTime& now, std::optional<Preview> preview = {},
                  std::vector<Hold> holds = {}, LightSchedule schedule = {}) {
-    return decideTint({now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds), {}, {}});
+    return decideTint(
+        {now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds), {}, {}});
 }
 
 const Hold pause{Hold::Kind::pause, {}, at(23, 0)};
@@ -33,7 +34,8 @@ TEST(TintDecision, EveryRowOfTheTable) {
     EXPECT_EQ(manual.phase, std::nullopt);
     EXPECT_EQ(manual.request, 3400);
     EXPECT_TRUE(manual.tinted());
-    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}, {}, {}}).kelvin,
+    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}, {}, {}})
+                  .kelvin,
               800)
         << "published as stored; the gamma service clamps";
 
@@ -97,7 +99,8 @@ TEST(TintDecision, TheNextChangeComesAtBoundariesRampStepsAndAPauseEnd) {
     // In a zone with a daylight-saving change the boundary is its wall-clock time.
     const QTimeZone berlin("Europe/Berlin");
     const QDateTime springNoon(QDate(2026, 3, 29), QTime(12, 0), berlin);
-    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}, {}, {}}).nextChange,
+    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}, {}, {}})
+                  .nextChange,
               QDateTime(QDate(2026, 3, 29), QTime(20, 30), berlin));
 }
 
@@ -105,7 +108,14 @@ TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
     const QTimeZone chicago("America/Chicago");
     const Place decorah{{43.30, -91.79}, Place::Origin::typed, {}};
     auto sun = [&](const QDateTime& now, const QTimeZone& zone, std::optional<Place> place) {
-        return decideTint({now, zone, TorvelMode::automatic, {}, 3400, {}, {}, ScheduleSource::sun,
+        return decideTint({now,
+                           zone,
+                           TorvelMode::automatic,
+                           {},
+                           3400,
+                           {},
+                           {},
+                           ScheduleSource::sun,
                            std::move(place)});
     };
     // A winter evening: night at 17:30, when the clock's times are still day.
@@ -144,8 +154,8 @@ TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
     EXPECT_TRUE(statusLine(nowhere, nowhere.daySchedule).endsWith("no location for the sun"));
 
     // On the clock the place is not even looked at.
-    const TintState clock = decideTint({winter, chicago, TorvelMode::automatic, {}, 3400, {}, {},
-                                        ScheduleSource::clock, decorah});
+    const TintState clock = decideTint(
+        {winter, chicago, TorvelMode::automatic, {}, 3400, {}, {}, ScheduleSource::clock, decorah});
     EXPECT_EQ(clock.phase, Phase::day);
     EXPECT_EQ(clock.daySchedule, LightSchedule{});
 }

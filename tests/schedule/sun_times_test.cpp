@@ -35,8 +35,18 @@ TEST(SunTimes, MatchPublishedTablesWithinTwoMinutes) {
         // Houses of Parliament, midsummer in summer time
         {"London", "Europe/London", {51.5, -0.125}, QDate(2025, 6, 21), 4 * 60 + 42, -1},
         // Decorah, Iowa: sunrise and the end of civil twilight
-        {"Decorah", "America/Chicago", {43.30, -91.79}, QDate(2025, 9, 1), 6 * 60 + 32, 20 * 60 + 11},
-        {"Decorah", "America/Chicago", {43.30, -91.79}, QDate(2025, 9, 30), 7 * 60 + 4, 19 * 60 + 18},
+        {"Decorah",
+         "America/Chicago",
+         {43.30, -91.79},
+         QDate(2025, 9, 1),
+         6 * 60 + 32,
+         20 * 60 + 11},
+        {"Decorah",
+         "America/Chicago",
+         {43.30, -91.79},
+         QDate(2025, 9, 30),
+         7 * 60 + 4,
+         19 * 60 + 18},
         // southern summer, east of the date line's far side
         {"Auckland", "Pacific/Auckland", {-36.85, 174.76}, QDate(2026, 1, 1), 6 * 60 + 5, -1},
         {"Auckland", "Pacific/Auckland", {-36.85, 174.76}, QDate(2026, 1, 31), 6 * 60 + 35, -1},
@@ -66,8 +76,8 @@ TEST(SunTimes, OnAChangeDayTheClockJumpsAndTheSunDoesNot) {
         ASSERT_TRUE(a.sunrise && b.sunrise && a.dusk && b.dusk);
         EXPECT_NEAR(clockMinutes(*b.sunrise, change, zone) - clockMinutes(*a.sunrise, before, zone),
                     jump, 3.0);
-        EXPECT_NEAR(clockMinutes(*b.dusk, change, zone) - clockMinutes(*a.dusk, before, zone),
-                    jump, 3.0);
+        EXPECT_NEAR(clockMinutes(*b.dusk, change, zone) - clockMinutes(*a.dusk, before, zone), jump,
+                    3.0);
     }
 }
 

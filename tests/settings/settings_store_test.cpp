@@ -55,14 +55,14 @@ TEST(SettingsStore, SunSourceAndPlacesRoundTripAndBadOnesReadAsNone) {
     }
     EXPECT_FALSE(readFile(path).contains("\nlocation="));
 
-    for (const char* bad :
-         {R"(location=@ByteArray({\"latitude\":95,\"longitude\":0}))",
-          R"(location=@ByteArray({\"latitude\":10,\"longitude\":-180.5}))",
-          R"(location=@ByteArray({\"latitude\":\"10\",\"longitude\":5}))",
-          R"(location=@ByteArray({\"latitude\":1e999,\"longitude\":5}))",
-          R"(location=@ByteArray({\"latitude\":10}))", R"(location=@ByteArray([10,5]))",
-          "location=10 5"}) {
-        writeFile(path, QByteArray("[General]\nscheduleSource=@ByteArray(\\\"Sun\\\")\n") + bad + "\n");
+    for (const char* bad : {R"(location=@ByteArray({\"latitude\":95,\"longitude\":0}))",
+                            R"(location=@ByteArray({\"latitude\":10,\"longitude\":-180.5}))",
+                            R"(location=@ByteArray({\"latitude\":\"10\",\"longitude\":5}))",
+                            R"(location=@ByteArray({\"latitude\":1e999,\"longitude\":5}))",
+                            R"(location=@ByteArray({\"latitude\":10}))",
+                            R"(location=@ByteArray([10,5]))", "location=10 5"}) {
+        writeFile(path,
+                  QByteArray("[General]\nscheduleSource=@ByteArray(\\\"Sun\\\")\n") + bad + "\n");
         Preferences prefs(path);
         SettingsStore store(prefs);
         EXPECT_FALSE(store.location()) << bad;

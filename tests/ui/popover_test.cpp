@@ -276,6 +276,25 @@ TEST(PopoverView, ScreenshotsInEveryModeAndAppearanceMatchTheReadme) {
             EXPECT_TRUE(test::matchesReference(
                 image, QStringLiteral(TORVEL_SCREENSHOT_DIR "/") + name, folder + "/" + name));
         }
+        // Following the sun from a typed place: the day's dusk and sunrise.
+        Rig r;
+        r.clock = at(22, 10);
+        r.settings.setScheduleSource(ScheduleSource::sun);
+        r.settings.setLocation(GeoPoint{59.91, 10.75});
+        r.coordinator.start();
+        r.settle();
+        auto* sun = part<FlatSwitch>(r.view, "followSun");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return sun->position() == 1.0; }, 2000));
+        EXPECT_FALSE(part<StepperControl>(r.view, "bedtime")->minusButton().isEnabled())
+            << "the sun sets bedtime, not the user";
+        EXPECT_TRUE(part<StepperControl>(r.view, "windDown")->minusButton().isEnabled());
+        QImage image(r.view.size() * 2, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(2);
+        r.view.render(&image);
+        const QString name = QStringLiteral("popover-sun-%1.png")
+                                 .arg(dark ? QStringLiteral("dark") : QStringLiteral("light"));
+        EXPECT_TRUE(test::matchesReference(image, QStringLiteral(TORVEL_SCREENSHOT_DIR "/") + name,
+                                           folder + "/" + name));
     }
     Theme::setDesktopPrefersDark(std::nullopt);
 }

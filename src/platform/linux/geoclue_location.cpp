@@ -17,14 +17,16 @@ const QString locationInterface = QStringLiteral("org.freedesktop.GeoClue2.Locat
 const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
 
 QDBusMessage propertySet(const QString& path, const QString& name, const QVariant& value) {
-    QDBusMessage m = QDBusMessage::createMethodCall(service, path, properties, QStringLiteral("Set"));
+    QDBusMessage m =
+        QDBusMessage::createMethodCall(service, path, properties, QStringLiteral("Set"));
     m << clientInterface << name << QVariant::fromValue(QDBusVariant(value));
     return m;
 }
 
 } // namespace
 
-GeoClueLocation::GeoClueLocation(std::optional<QDBusConnection> bus) : bus_(std::move(bus)) {}
+GeoClueLocation::GeoClueLocation(std::optional<QDBusConnection> bus)
+    : bus_(std::move(bus)) {}
 
 QDBusConnection& GeoClueLocation::bus() {
     if (!bus_) {
@@ -33,7 +35,9 @@ QDBusConnection& GeoClueLocation::bus() {
     return *bus_;
 }
 
-GeoClueLocation::~GeoClueLocation() { stop(); }
+GeoClueLocation::~GeoClueLocation() {
+    stop();
+}
 
 // Every call is asynchronous: a service that is slow to start, or an agent
 // asking the user, never holds up the main loop.
@@ -46,7 +50,7 @@ void GeoClueLocation::start(std::function<void(GeoPoint)> onFix) {
     const unsigned generation = generation_;
     auto* watcher = new QDBusPendingCallWatcher(
         bus().asyncCall(QDBusMessage::createMethodCall(service, managerPath, managerInterface,
-                                                      QStringLiteral("GetClient"))),
+                                                       QStringLiteral("GetClient"))),
         this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, generation](QDBusPendingCallWatcher* w) {
@@ -62,7 +66,7 @@ void GeoClueLocation::start(std::function<void(GeoPoint)> onFix) {
 void GeoClueLocation::clientReady(const QString& path) {
     client_ = path;
     bus().connect(service, path, clientInterface, QStringLiteral("LocationUpdated"), this,
-                 SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
+                  SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
     // The id first: the service checks it when we start. Calls on one
     // connection are delivered in order, so no need to wait for each.
     bus().asyncCall(propertySet(path, QStringLiteral("DesktopId"), QString::fromLatin1(desktopId)));
@@ -106,7 +110,7 @@ void GeoClueLocation::stop() {
         return;
     }
     bus().disconnect(service, client_, clientInterface, QStringLiteral("LocationUpdated"), this,
-                    SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
+                     SLOT(locationUpdated(QDBusObjectPath, QDBusObjectPath)));
     bus().asyncCall(
         QDBusMessage::createMethodCall(service, client_, clientInterface, QStringLiteral("Stop")));
     client_.clear();
