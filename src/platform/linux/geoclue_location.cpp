@@ -25,8 +25,9 @@ QDBusMessage propertySet(const QString& path, const QString& name, const QVarian
 
 } // namespace
 
-GeoClueLocation::GeoClueLocation(std::optional<QDBusConnection> bus)
-    : bus_(std::move(bus)) {}
+GeoClueLocation::GeoClueLocation(std::optional<QDBusConnection> bus, unsigned accuracy)
+    : bus_(std::move(bus))
+    , accuracy_(accuracy) {}
 
 QDBusConnection& GeoClueLocation::bus() {
     if (!bus_) {
@@ -70,7 +71,7 @@ void GeoClueLocation::clientReady(const QString& path) {
     // The id first: the service checks it when we start. Calls on one
     // connection are delivered in order, so no need to wait for each.
     bus().asyncCall(propertySet(path, QStringLiteral("DesktopId"), QString::fromLatin1(desktopId)));
-    bus().asyncCall(propertySet(path, QStringLiteral("RequestedAccuracyLevel"), cityAccuracy));
+    bus().asyncCall(propertySet(path, QStringLiteral("RequestedAccuracyLevel"), accuracy_));
     bus().asyncCall(
         QDBusMessage::createMethodCall(service, path, clientInterface, QStringLiteral("Start")));
 }
