@@ -10,8 +10,8 @@ namespace {
 // Degrees from a signed run of 2 or 3 degree digits, then minutes and
 // perhaps seconds; `degreeDigits` tells the latitude from the longitude.
 std::optional<double> parseAngle(std::string_view text, int degreeDigits) {
-    if (text.size() != static_cast<std::size_t>(degreeDigits + 2) &&
-        text.size() != static_cast<std::size_t>(degreeDigits + 4)) {
+    const auto digits = static_cast<std::size_t>(degreeDigits);
+    if (text.size() != digits + 2 && text.size() != digits + 4) {
         return std::nullopt;
     }
     if (text[0] != '+' && text[0] != '-') {

@@ -52,7 +52,9 @@ QByteArray fixSentence() {
         sum = static_cast<char>(sum ^ c);
     }
     return "$" + body + "*" +
-           QByteArray::number(static_cast<unsigned char>(sum), 16).rightJustified(2, '0').toUpper() +
+           QByteArray::number(static_cast<unsigned char>(sum), 16)
+               .rightJustified(2, '0')
+               .toUpper() +
            "\r\n";
 }
 
@@ -109,7 +111,8 @@ TEST(GeoClueLocation, AsksAsTorvelbarToTheCityAndReadsARealFixUntilStopped) {
                                              QDBusConnection::ExportAllProperties));
     const auto addAgent = [&] {
         QDBusMessage m = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.GeoClue2"), QStringLiteral("/org/freedesktop/GeoClue2/Manager"),
+            QStringLiteral("org.freedesktop.GeoClue2"),
+            QStringLiteral("/org/freedesktop/GeoClue2/Manager"),
             QStringLiteral("org.freedesktop.GeoClue2.Manager"), QStringLiteral("AddAgent"));
         m << QStringLiteral("geoclue-demo-agent");
         // The service reads our agent's properties before it answers.
