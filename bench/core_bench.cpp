@@ -26,6 +26,25 @@ void coordinatorUpdate(benchmark::State& state) {
 }
 BENCHMARK(coordinatorUpdate);
 
+// The same with the schedule following the sun from a typed place.
+void coordinatorUpdateWithTheSun(benchmark::State& state) {
+    torvel::test::TempDir dir;
+    torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    torvel::SettingsStore settings(prefs);
+    settings.setScheduleSource(torvel::ScheduleSource::sun);
+    settings.setLocation(torvel::GeoPoint{59.91, 10.75});
+    torvel::InMemoryDisplayLayer display;
+    torvel::ManualMainQueue queue;
+    torvel::GammaService gamma(display, queue);
+    torvel::ManualSystemEvents events;
+    torvel::Coordinator coordinator(settings, gamma, queue, events);
+    coordinator.start();
+    for (auto _ : state) {
+        coordinator.update();
+    }
+}
+BENCHMARK(coordinatorUpdateWithTheSun);
+
 // One slider step: announce, store, encode, write the file atomically.
 void settingsWrite(benchmark::State& state) {
     torvel::test::TempDir dir;

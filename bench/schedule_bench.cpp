@@ -1,6 +1,7 @@
 // Cost of the pure colour maths that every tick and every swatch runs.
 #include "color/channel_gains.h"
 #include "schedule/light_schedule.h"
+#include "schedule/sun_times.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +19,18 @@ void evaluateAcrossTheDay(benchmark::State& state) {
     }
 }
 BENCHMARK(evaluateAcrossTheDay);
+
+// What following the sun adds to every update: one day's sunrise and dusk.
+void sunScheduleOfADay(benchmark::State& state) {
+    const torvel::LightSchedule schedule;
+    const QTimeZone zone("Europe/Oslo");
+    QDate date(2026, 1, 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(torvel::sunSchedule(schedule, date, zone, {59.91, 10.75}));
+        date = date.month() == 12 && date.day() == 31 ? QDate(2026, 1, 1) : date.addDays(1);
+    }
+}
+BENCHMARK(sunScheduleOfADay)->Unit(benchmark::kMicrosecond);
 
 void mixKelvin(benchmark::State& state) {
     double f = 0;
