@@ -59,33 +59,42 @@ bool running() {
 // The mode and the manual colour go to the settings file when nobody runs:
 // the next start uses them.
 int saveForNextStart(const Command& c) {
-    Preferences preferences;
-    SettingsStore settings(preferences);
+    Preferences preferences(Preferences::defaultPath(), {});
     if (preferences.path().isEmpty()) {
         say(QStringLiteral("torvelbar: TorvelBar is not running, and with neither HOME nor "
                            "XDG_CONFIG_HOME set there is nowhere to save it"),
             stderr);
         return 1;
     }
+    SettingsStore settings(preferences);
+    QString done;
     if (c.kind == Command::Kind::mode) {
         settings.setMode(*modeFromRawValue(c.mode.toStdString()));
-        say(QStringLiteral("TorvelBar is not running; it will start in the %1 mode").arg(c.mode));
+        done = QStringLiteral("it will start in the %1 mode").arg(c.mode);
     } else if (c.kind == Command::Kind::source) {
         settings.setScheduleSource(*sourceFromRawValue(c.source.toStdString()));
-        say(QStringLiteral("TorvelBar is not running; its schedule will follow %1")
-                .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
-                                                      : QStringLiteral("the clock")));
+        done = QStringLiteral("its schedule will follow %1")
+                   .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
+                                                         : QStringLiteral("the clock"));
     } else if (c.kind == Command::Kind::location) {
         settings.setLocation(c.location);
-        say(c.location ? QStringLiteral("TorvelBar is not running; its location is now %1, %2")
-                             .arg(c.location->latitude)
-                             .arg(c.location->longitude)
-                       : QStringLiteral("TorvelBar is not running; it will find its location"));
+        done = c.location ? QStringLiteral("its location is now %1, %2")
+                                .arg(c.location->latitude)
+                                .arg(c.location->longitude)
+                          : QStringLiteral("it will find its location");
     } else {
         settings.setManualKelvin(c.kelvin);
-        say(QStringLiteral("TorvelBar is not running; its manual colour is now %1 K")
-                .arg(c.kelvin));
+        done = QStringLiteral("its manual colour is now %1 K").arg(c.kelvin);
     }
+    // Only what reached the file counts: a change kept in this process alone
+    // is lost when it ends.
+    if (!preferences.saveError().isEmpty()) {
+        say(QStringLiteral("torvelbar: TorvelBar is not running, and nothing was saved: ") +
+                preferences.saveError(),
+            stderr);
+        return 1;
+    }
+    say(QStringLiteral("TorvelBar is not running; ") + done);
     return 0;
 }
 

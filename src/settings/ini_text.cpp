@@ -16,52 +16,132 @@ QString hexEscape(char16_t u) {
 
 } // namespace
 
+namespace {
+
+// A group header's name; nothing for any other line.
+std::optional<QByteArray> groupName(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (!t.startsWith('[') || !t.endsWith(']')) {
+        return std::nullopt;
+    }
+    return t.mid(1, t.size() - 2);
+}
+
+// The key of a `key=value` line; nothing for comments, blanks and the rest.
+std::optional<QString> lineKey(const QByteArray& line) {
+    const QByteArray t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(';') || t.startsWith('#')) {
+        return std::nullopt;
+    }
+    const qsizetype eq = line.indexOf('=');
+    if (eq <= 0) {
+        return std::nullopt;
+    }
+    return QString::fromUtf8(line.left(eq).trimmed());
+}
+
+} // namespace
+
 IniText parseIni(const QByteArray& bytes) {
     IniText ini;
-    bool inGeneral = true;
-    for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(u'[')) {
-            inGeneral = trimmed == u'[' + general + u']';
-            if (!inGeneral) {
-                ini.otherGroups << line;
-            }
-            continue;
-        }
-        if (!inGeneral) {
-            ini.otherGroups << line;
-            continue;
-        }
-        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) {
-            continue;
-        }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0) {
-            continue;
-        }
-        ini.general[line.left(eq).trimmed()] = line.mid(eq + 1).trimmed();
+    if (bytes.isEmpty()) {
+        return ini;
     }
-    while (!ini.otherGroups.isEmpty() && ini.otherGroups.back().trimmed().isEmpty()) {
-        ini.otherGroups.removeLast();
+    for (const QByteArray& line : bytes.split('\n')) {
+        ini.lines.push_back(line);
+    }
+    ini.finalNewline = bytes.endsWith('\n');
+    if (ini.finalNewline) {
+        ini.lines.pop_back(); // the empty piece after the last newline
     }
     return ini;
 }
 
 QByteArray formatIni(const IniText& ini) {
-    QString out;
-    if (!ini.general.empty()) {
-        out += u'[' + general + QStringLiteral("]\n");
-        for (const auto& [key, value] : ini.general) {
-            out += key + u'=' + value + u'\n';
+    QByteArray out;
+    for (std::size_t i = 0; i < ini.lines.size(); ++i) {
+        out += ini.lines[i];
+        if (i + 1 < ini.lines.size() || ini.finalNewline) {
+            out += '\n';
         }
     }
-    if (!ini.otherGroups.isEmpty()) {
-        if (!out.isEmpty()) {
-            out += u'\n';
+    return out;
+}
+
+std::vector<std::size_t> IniText::generalKeyLines(const QString& key) const {
+    std::vector<std::size_t> found;
+    bool inGeneral = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto group = groupName(lines[i])) {
+            inGeneral = *group == general.toLatin1();
+            continue;
         }
-        out += ini.otherGroups.join(u'\n') + u'\n';
+        if (inGeneral && lineKey(lines[i]) == key) {
+            found.push_back(i);
+        }
     }
-    return out.toUtf8();
+    return found;
+}
+
+std::optional<QString> IniText::value(const QString& key) const {
+    const auto found = generalKeyLines(key);
+    if (found.empty()) {
+        return std::nullopt;
+    }
+    const QByteArray& line = lines[found.back()];
+    return QString::fromUtf8(line.mid(line.indexOf('=') + 1).trimmed());
+}
+
+void IniText::setValue(const QString& key, const QString& value) {
+    const QByteArray line = (key + u'=' + value).toUtf8();
+    auto found = generalKeyLines(key);
+    if (!found.empty()) {
+        lines[found.back()] = line;
+        found.pop_back();
+        for (auto it = found.rbegin(); it != found.rend(); ++it) {
+            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*it));
+        }
+        return;
+    }
+    // After the last key of [General] (or of the lines before any group).
+    std::optional<std::size_t> header;
+    std::optional<std::size_t> lastKey;
+    bool inGeneral = true;
+    bool sawGroup = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto group = groupName(lines[i])) {
+            inGeneral = *group == general.toLatin1();
+            if (inGeneral && !header) {
+                header = i;
+            }
+            sawGroup = true;
+            continue;
+        }
+        if (inGeneral && lineKey(lines[i])) {
+            lastKey = i;
+        }
+    }
+    if (lastKey) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastKey + 1), line);
+    } else if (header) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*header + 1), line);
+    } else if (!sawGroup && !lines.empty()) {
+        lines.push_back(line); // a file of comments alone: the keys go after them
+    } else {
+        const bool others = !lines.empty();
+        lines.insert(lines.begin(), {QByteArray("[General]"), line});
+        if (others) {
+            lines.insert(lines.begin() + 2, QByteArray()); // a blank line before the next group
+        }
+    }
+}
+
+bool IniText::remove(const QString& key) {
+    const auto found = generalKeyLines(key);
+    for (auto it = found.rbegin(); it != found.rend(); ++it) {
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(*it));
+    }
+    return !found.empty();
 }
 
 std::optional<QString> iniString(const QString& raw) {

@@ -4,20 +4,33 @@
 // @Variant 30,000 levels deep overflows its stack), so we decode only the
 // values we ask for and keep everything else as the text it was.
 
-#include <map>
 #include <optional>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace torvel {
 
+// The file as its lines, byte for byte: a change rewrites only the line of
+// its key, so comments, other groups, unknown keys, bytes that are not
+// UTF-8 and the final newline all survive it.
 struct IniText {
-    // The [General] group (and keys before any group): key to the value's
-    // text as written after '=', sorted as QSettings sorts them.
-    std::map<QString, QString> general;
-    // Every other group, as the lines stood.
-    QStringList otherGroups;
+    std::vector<QByteArray> lines;
+    bool finalNewline = true;
+
+    // The value text after '=' of `key` in the [General] group (or before
+    // any group), the last one when a key stands twice, as QSettings reads it.
+    std::optional<QString> value(const QString& key) const;
+    // Rewrites that key's line (removing any twin), or adds one at the end
+    // of [General], which is made at the top when there is none.
+    void setValue(const QString& key, const QString& value);
+    // False when the key was not there.
+    bool remove(const QString& key);
+
+private:
+    // The lines of [General] and of the keys before any group.
+    std::vector<std::size_t> generalKeyLines(const QString& key) const;
 };
 
 IniText parseIni(const QByteArray& text);

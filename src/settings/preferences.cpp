@@ -1,8 +1,20 @@
 #include "settings/preferences.h"
 
 #include "base/private_file.h"
+#include "base/unique_fd.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvel {
 
@@ -11,7 +23,48 @@ namespace {
 // Far beyond any file of ours; a larger one is not read.
 constexpr qint64 maxFileSize = qint64{1024} * 1024;
 
+// Holds an exclusive lock on a folder for a read-modify-write of a file in
+// it; gives up after two seconds (someone holding it forever must not hang
+// us) and then goes on without.
+class FolderLock {
+public:
+    explicit FolderLock(const QString& folder)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        for (int tries = 0; fd_ && tries < 200; ++tries) {
+            if (::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0) {
+                return;
+            }
+            QThread::msleep(10);
+        }
+    }
+
+private:
+    UniqueFd fd_; // closing it releases the lock
+};
+
+// Why a regular file cannot be ours to read; empty when it can.
+QString unreadable(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        return {};
+    }
+    if (st.st_size > maxFileSize) {
+        return QStringLiteral("is larger than 1 MiB, so it is not a settings file of ours");
+    }
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return QStringLiteral("cannot be read (%1)")
+            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    ::close(fd);
+    return {};
+}
+
 } // namespace
+
+void Preferences::logToStderr(const QString& line) {
+    std::fprintf(stderr, "torvelbar: %s\n", line.toLocal8Bit().constData());
+}
 
 QString Preferences::defaultPath() {
     if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
@@ -22,28 +75,73 @@ QString Preferences::defaultPath() {
            QStringLiteral("/torvelbar/torvelbar.conf");
 }
 
-Preferences::Preferences(const QString& path)
-    : path_(path) {
-    removeLeftoverOfReplace(path_);
-    if (const auto text = readRegularFile(path_, maxFileSize)) {
-        ini_ = parseIni(*text);
+Preferences::Preferences(const QString& path, Log log)
+    : path_(path)
+    , target_(path)
+    , log_(std::move(log)) {
+    if (path_.isEmpty()) {
+        return;
     }
+    struct stat link {};
+    const QByteArray name = QFile::encodeName(path_);
+    if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        const QString resolved = QFileInfo(path_).canonicalFilePath();
+        struct stat st {};
+        const bool regular = !resolved.isEmpty() &&
+                             ::stat(QFile::encodeName(resolved).constData(), &st) == 0 &&
+                             S_ISREG(st.st_mode);
+        if (regular && st.st_uid == ::geteuid()) {
+            target_ = resolved; // written through: the link stays
+            mode_ = static_cast<int>(st.st_mode & 0777);
+        } else {
+            target_.clear();
+            unsaved_ = regular ? QStringLiteral("is a link to a file that is not yours")
+                               : QStringLiteral("is a link to something that is not a file");
+            if (regular) {
+                if (const auto text = readRegularFile(resolved, maxFileSize)) {
+                    ini_ = parseIni(*text);
+                }
+            }
+        }
+    }
+    if (!target_.isEmpty()) {
+        removeLeftoverOfReplace(target_);
+        if (pathKind(target_) == PathKind::regularFile) {
+            if (const QString why = unreadable(target_); !why.isEmpty()) {
+                unsaved_ = why; // never replaced: what is in it is the user's
+                target_.clear();
+            } else if (const auto text = readRegularFile(target_, maxFileSize)) {
+                ini_ = parseIni(*text);
+            }
+        }
+    }
+    if (!unsaved_.isEmpty()) {
+        say(QStringLiteral("the settings file %1 %2; changes are kept for this run only")
+                .arg(path_, unsaved_));
+    }
+}
+
+void Preferences::say(const QString& line) {
+    if (log_ && line != lastSaid_) {
+        log_(line);
+    }
+    lastSaid_ = line;
 }
 
 std::optional<QByteArray> Preferences::data(const QString& key) const {
-    const auto it = ini_.general.find(key);
-    return it == ini_.general.end() ? std::nullopt : iniByteArray(it->second);
+    const auto raw = ini_.value(key);
+    return raw ? iniByteArray(*raw) : std::nullopt;
 }
 
 QVariant Preferences::object(const QString& key) const {
-    const auto it = ini_.general.find(key);
-    if (it == ini_.general.end()) {
+    const auto raw = ini_.value(key);
+    if (!raw) {
         return {};
     }
-    if (const auto bytes = iniByteArray(it->second)) {
+    if (const auto bytes = iniByteArray(*raw)) {
         return *bytes;
     }
-    const auto text = iniString(it->second);
+    const auto text = iniString(*raw);
     if (!text) {
         return {};
     }
@@ -63,24 +161,86 @@ bool Preferences::boolValue(const QString& key) const {
            text == QLatin1String("1");
 }
 
-void Preferences::setData(const QString& key, const QByteArray& value) {
-    ini_.general[key] = iniByteArrayText(value);
-    writeThrough();
+bool Preferences::setData(const QString& key, const QByteArray& value) {
+    return change(key, iniByteArrayText(value));
 }
 
-void Preferences::setBool(const QString& key, bool value) {
-    ini_.general[key] = value ? QStringLiteral("true") : QStringLiteral("false");
-    writeThrough();
+bool Preferences::setBool(const QString& key, bool value) {
+    return change(key, value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void Preferences::remove(const QString& key) {
-    if (ini_.general.erase(key) != 0) {
-        writeThrough();
+bool Preferences::remove(const QString& key) {
+    if (!ini_.value(key)) {
+        return true;
     }
+    return change(key, std::nullopt);
 }
 
-void Preferences::writeThrough() {
-    replaceFile(path_, formatIni(ini_));
+bool Preferences::change(const QString& key, std::optional<QString> value) {
+    if (value) {
+        ini_.setValue(key, *value);
+    } else {
+        ini_.remove(key);
+    }
+    pending_[key] = std::move(value);
+    return writeThrough();
+}
+
+bool Preferences::writeThrough() {
+    if (path_.isEmpty()) {
+        saveError_ = QStringLiteral("no settings folder: neither HOME nor XDG_CONFIG_HOME is set");
+        return false;
+    }
+    if (!unsaved_.isEmpty()) {
+        saveError_ = QStringLiteral("the settings file %1 %2").arg(path_, unsaved_);
+        return false;
+    }
+    const QString folder = QFileInfo(target_).absolutePath();
+    if (!QFileInfo::exists(folder) && QDir().mkpath(folder)) {
+        ::chmod(QFile::encodeName(folder).constData(), 0700);
+    }
+    bool saved = false;
+    {
+        // The file as it is now, with our changes on it: another writer's
+        // change since we read it stays.
+        const FolderLock lock(folder);
+        IniText now = ini_;
+        const PathKind kind = pathKind(target_);
+        if (kind == PathKind::regularFile) {
+            const auto text = readRegularFile(target_, maxFileSize);
+            now = text ? parseIni(*text) : IniText{};
+            if (!text) {
+                saveError_ = QStringLiteral("the settings file %1 %2")
+                                 .arg(path_, unreadable(target_).isEmpty()
+                                                 ? QStringLiteral("could not be read again")
+                                                 : unreadable(target_));
+                say(saveError_ + QStringLiteral("; the change is kept for this run"));
+                return false;
+            }
+        } else if (kind == PathKind::missing) {
+            now = IniText{};
+        }
+        for (const auto& [key, value] : pending_) {
+            if (value) {
+                now.setValue(key, *value);
+            } else {
+                now.remove(key);
+            }
+        }
+        errno = 0;
+        saved = replaceFile(target_, formatIni(now), mode_);
+        const int error = errno;
+        if (saved) {
+            ini_ = std::move(now);
+            pending_.clear();
+            saveError_.clear();
+            return true;
+        }
+        saveError_ = QStringLiteral("the settings could not be saved in %1 (%2)")
+                         .arg(folder, QString::fromLocal8Bit(std::strerror(error ? error : EIO)));
+    }
+    say(saveError_ + QStringLiteral("; the change is kept for this run"));
+    return false;
 }
 
 } // namespace torvel

@@ -53,6 +53,21 @@ TEST(SettingsCrash, KilledWritersNeverLeaveATornFile) {
     EXPECT_EQ(loadManual(dir, path, rounds), 7);
 }
 
+TEST(SettingsCrash, TwoWritersAtOnceBothKeepTheirChange) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("torvelbar.conf"));
+    const QString child = QStringLiteral(TORVEL_WRITER_CHILD);
+    for (int round = 0; round < 5; ++round) {
+        QProcess kelvin, other;
+        kelvin.start(child, {path, QStringLiteral("1000"), QStringLiteral("200")});
+        other.start(child, {path, QStringLiteral("1"), QStringLiteral("200"), QStringLiteral("x")});
+        ASSERT_TRUE(kelvin.waitForFinished(60000) && other.waitForFinished(60000));
+        Preferences prefs(path);
+        EXPECT_EQ(SettingsStore(prefs).manualKelvin(), 1199) << "round " << round;
+        EXPECT_EQ(prefs.data(QStringLiteral("x")), QByteArray("200")) << "round " << round;
+    }
+}
+
 TEST(SettingsCrash, KilledWritersLeaveNoFilesBehind) {
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("torvelbar.conf"));

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvel {
 namespace {
@@ -257,6 +258,7 @@ TEST(SettingsStore, UnusablePlacesGiveDefaultsAndKeepChangesForTheNextGoodWrite)
     store.setMode(TorvelMode::off);
     EXPECT_EQ(store.mode(), TorvelMode::off);
     EXPECT_TRUE(readFile(path).isEmpty());
+    EXPECT_FALSE(prefs.saveError().isEmpty()) << "and it says so";
 
     // The place becomes usable: the next write carries the earlier change too.
     QFile::remove(blocker);
@@ -268,6 +270,99 @@ TEST(SettingsStore, UnusablePlacesGiveDefaultsAndKeepChangesForTheNextGoodWrite)
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(Preferences, EveryLineOutsideOurKeysSurvivesAChangeByteForByte) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    const QByteArray before =
+        "; written by hand\n[General]\n# the mode\nmode=@ByteArray(\\\"off\\\")\n"
+        "title=Caf\xe9\n\n[Other]\nx=1\n; last";
+    writeFile(path, before);
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    store.setManualKelvin(2900);
+    store.setMode(TorvelMode::manual);
+    const QByteArray after = readFile(path);
+    EXPECT_EQ(after, "; written by hand\n[General]\n# the mode\nmode=@ByteArray(\\\"manual\\\")\n"
+                     "title=Caf\xe9\n"
+                     "schedule=" +
+                         after.split('\n').at(5).mid(9) +
+                         "\nmanualKelvin=@ByteArray(2900)\n"
+                         "\n[Other]\nx=1\n; last");
+}
+
+TEST(Preferences, LinksAreFollowedOnlyToTheUsersOwnFiles) {
+    test::TempDir dir;
+    QDir().mkpath(dir.file(QStringLiteral("dotfiles")));
+    const QString target = dir.file(QStringLiteral("dotfiles/torvelbar.conf"));
+    writeFile(target, "[General]\nmode=@ByteArray(\\\"manual\\\")\n");
+    ::chmod(QFile::encodeName(target).constData(), 0644);
+    const QString path = dir.file(QStringLiteral("torvelbar.conf"));
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()),
+              0);
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.mode(), TorvelMode::manual) << "read through the link";
+        store.setManualKelvin(2500);
+        EXPECT_TRUE(prefs.saveError().isEmpty()) << prefs.saveError().toStdString();
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays";
+    EXPECT_TRUE(readFile(target).contains("manualKelvin=@ByteArray(2500)"));
+    ::stat(QFile::encodeName(target).constData(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0644u) << "the target keeps its mode";
+
+    // Someone else's file (as root: one handed to nobody) is read, never written.
+    const QString foreign = dir.file(QStringLiteral("foreign.conf"));
+    const bool root = ::geteuid() == 0;
+    const QString theirs = root ? foreign : QStringLiteral("/etc/passwd");
+    if (root) {
+        writeFile(foreign, "[General]\nmode=@ByteArray(\\\"off\\\")\n");
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+    }
+    const QByteArray theirText = readFile(theirs);
+    const QString other = dir.file(QStringLiteral("other.conf"));
+    ::symlink(QFile::encodeName(theirs).constData(), QFile::encodeName(other).constData());
+    std::vector<QString> said;
+    Preferences prefs(other, [&](const QString& line) { said.push_back(line); });
+    SettingsStore store(prefs);
+    EXPECT_EQ(store.mode(), root ? TorvelMode::off : TorvelMode::automatic);
+    EXPECT_FALSE(prefs.setData(QStringLiteral("k"), "v"));
+    EXPECT_EQ(prefs.data(QStringLiteral("k")), QByteArray("v")) << "kept for this run";
+    EXPECT_EQ(readFile(theirs), theirText);
+    ASSERT_EQ(said.size(), 1u) << "said once";
+    EXPECT_TRUE(said[0].contains("not yours")) << said[0].toStdString();
+}
+
+TEST(Preferences, AFileTooLargeOrUnreadableIsNeverReplaced) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    const QByteArray large = "[General]\nmode=@ByteArray(\\\"off\\\")\n" + QByteArray(1 << 21, ';');
+    writeFile(path, large);
+    std::vector<QString> said;
+    {
+        Preferences prefs(path, [&](const QString& line) { said.push_back(line); });
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.mode(), TorvelMode::automatic) << "the defaults";
+        store.setMode(TorvelMode::manual);
+        EXPECT_EQ(store.mode(), TorvelMode::manual);
+        EXPECT_FALSE(prefs.saveError().isEmpty());
+    }
+    EXPECT_EQ(readFile(path), large);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_TRUE(said[0].contains("larger than 1 MiB")) << said[0].toStdString();
+    if (::geteuid() != 0) { // root reads any file
+        writeFile(path, "[General]\nmode=@ByteArray(\\\"off\\\")\n");
+        ::chmod(QFile::encodeName(path).constData(), 0);
+        Preferences prefs(path, {});
+        SettingsStore store(prefs);
+        store.setMode(TorvelMode::manual);
+        ::chmod(QFile::encodeName(path).constData(), 0600);
+        EXPECT_EQ(readFile(path), "[General]\nmode=@ByteArray(\\\"off\\\")\n");
+    }
 }
 
 TEST(Preferences, BooleansAndForeignTypes) {

@@ -8,6 +8,16 @@ namespace {
 
 const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
 
+QString escapeString(const QString& value);
+
+} // namespace
+
+QString desktopEntryString(const QString& value) {
+    return escapeString(value);
+}
+
+namespace {
+
 QString escapeString(const QString& value) {
     QString out;
     for (const QChar c : value) {

@@ -12,6 +12,10 @@ namespace torvel {
 // desktop-entry string value, and '%' doubled.
 QString execArgument(const QString& argument);
 
+// A string value as a desktop entry writes it (backslash, newline, tab and
+// carriage return escaped), for keys such as TryExec that take no quoting.
+QString desktopEntryString(const QString& value);
+
 // The value of `key` in the [Desktop Entry] group of `text`, with the string
 // escapes (\s \n \t \r \\) undone; nothing when absent.
 std::optional<QString> desktopEntryValue(const QString& text, const QString& key);

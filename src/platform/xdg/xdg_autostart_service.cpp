@@ -27,17 +27,32 @@ QString XdgAutostartService::defaultEntryPath() {
            QStringLiteral("/autostart/torvelbar.desktop");
 }
 
+QString XdgAutostartService::entryProgram() const {
+    // The name alone when PATH finds this very program: the entry then
+    // survives a reinstall elsewhere on PATH.
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("torvelbar"));
+    if (!onPath.isEmpty() && !program_.isEmpty() &&
+        QFileInfo(onPath).canonicalFilePath() == QFileInfo(program_).canonicalFilePath()) {
+        return QStringLiteral("torvelbar");
+    }
+    return program_;
+}
+
 QString XdgAutostartService::entryText() const {
+    // TryExec: once the program is gone (a deleted build, an uninstall) the
+    // desktop skips the entry instead of failing at every login.
+    const QString program = entryProgram();
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=TorvelBar\n"
                           "Comment=Warms the colour of the screens by the time of day\n"
-                          "Exec=%1\n"
+                          "TryExec=%1\n"
+                          "Exec=%2\n"
                           "Icon=torvelbar\n"
                           "Terminal=false\n"
                           "NoDisplay=true\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(program_));
+        .arg(desktopEntryString(program), execArgument(program));
 }
 
 Result<void> XdgAutostartService::registerItem() {
@@ -80,8 +95,11 @@ LoginItemStatus XdgAutostartService::status() {
         return LoginItemStatus::notRegistered;
     }
     const auto exec = desktopEntryValue(text, QStringLiteral("Exec"));
-    const auto program = exec ? firstExecArgument(*exec) : std::nullopt;
-    if (!program || !QFileInfo(*program).isExecutable()) {
+    auto program = exec ? firstExecArgument(*exec) : std::nullopt;
+    if (program && !program->contains(u'/')) {
+        program = QStandardPaths::findExecutable(*program); // as the desktop resolves it
+    }
+    if (!program || program->isEmpty() || !QFileInfo(*program).isExecutable()) {
         return LoginItemStatus::notFound;
     }
     return LoginItemStatus::enabled;

@@ -24,6 +24,8 @@ public:
     LoginItemStatus status() override;
 
     QString entryText() const;
+    // "torvelbar" when PATH finds this same program, else its absolute path.
+    QString entryProgram() const;
     const QString& entryPath() const { return entryPath_; }
 
 private:
