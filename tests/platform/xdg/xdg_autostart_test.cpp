@@ -100,6 +100,25 @@ TEST(XdgAutostart, StatusFollowsTheEntry) {
     EXPECT_TRUE(service.unregisterItem()) << "removing an absent entry succeeds";
 }
 
+TEST(XdgAutostart, TheEntryNamesTheProgramAsPathFindsItAndTriesItFirst) {
+    test::TempDir dir;
+    QDir().mkpath(dir.file(QStringLiteral("bin")));
+    const QString program = makeProgram(dir.file(QStringLiteral("bin/torvelbar")));
+    const QString entry = dir.file(QStringLiteral("autostart/torvelbar.desktop"));
+    XdgAutostartService service(program, entry);
+    EXPECT_TRUE(service.entryText().contains(QStringLiteral("\nTryExec=") + program + u'\n'));
+    EXPECT_TRUE(service.entryText().contains(QStringLiteral("\nExec=") + program + u'\n'));
+
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dir.file(QStringLiteral("bin"))) + ':' + path);
+    EXPECT_TRUE(
+        service.entryText().contains(QStringLiteral("\nTryExec=torvelbar\nExec=torvelbar\n")));
+    ASSERT_TRUE(service.registerItem());
+    EXPECT_EQ(service.status(), LoginItemStatus::enabled) << "found on PATH";
+    qputenv("PATH", path);
+    EXPECT_EQ(service.status(), LoginItemStatus::notFound) << "PATH no longer finds it";
+}
+
 TEST(XdgAutostart, FailedRequestWritesTheExactLineToStderr) {
     test::TempDir dir;
     // A file where the autostart folder should be, with a '%' in its name.
