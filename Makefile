@@ -1,9 +1,12 @@
 # Thin wrapper over the CMake presets. CI runs `make test`, then `make check-clang`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test check-source check-asan check-clang check-package install uninstall package bench bench-short icon-sheet format clean
+.PHONY: deps build app run test check-source check-asan check-clang check-package install uninstall package bench bench-short icon-sheet format clean
 
 PREFIX ?= /usr/local
+# What `install` and `package` take: the app alone (its own packages, no
+# tests); check-package points it at the release build it has already.
+APP_BUILD ?= build/app
 
 deps:
 	@scripts/install-deps test
@@ -12,12 +15,17 @@ build: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 
-# Starts the app in the current desktop session. Installs and builds only
-# what the app needs: no test packages, no tests.
-run:
+# The app alone: installs and builds only what it needs, no test packages,
+# no tests, warnings not errors.
+app:
+ifeq ($(APP_BUILD),build/app)
 	@scripts/install-deps run
 	cmake --preset app
 	cmake --build --preset app -j $(JOBS)
+endif
+
+# Starts the app in the current desktop session.
+run: app
 	build/app/src/app/torvelbar
 
 test: build
@@ -43,21 +51,23 @@ check-asan: deps
 	cmake --build --preset asan -j $(JOBS)
 	scripts/run-ctest asan $(JOBS)
 
-# Installs under PREFIX and remembers what it wrote, for `make uninstall`.
-install: build
-	cmake --install build/release --prefix $(PREFIX)
-	cp build/release/install_manifest.txt build/installed-files.txt
+# Installs under PREFIX, stripped, and remembers what it wrote (files and
+# the folders it made), for `make uninstall`.
+install: app
+	scripts/install-into $(APP_BUILD) $(PREFIX)
 
 uninstall:
-	cmake -DMANIFEST=build/installed-files.txt -P cmake/uninstall.cmake
+	cmake -DMANIFEST=build/installed-files.txt -DFOLDERS=build/installed-folders.txt \
+	    -P cmake/uninstall.cmake
 
-# build/release/torvelbar_<version>_amd64.deb
-package: build
-	cd build/release && cpack -G DEB
+# $(APP_BUILD)/torvelbar_<version>_amd64.deb, stripped.
+package: app
+	cd $(APP_BUILD) && cpack -G DEB
 
 # Installs into a throw-away prefix and a throw-away root from the .deb,
 # validates what was installed and starts it under Xvfb with a tray.
-check-package: package
+check-package: build
+	$(MAKE) --no-print-directory package APP_BUILD=build/release
 	scripts/check-package
 
 # The performance report: torvelbar against a bare Qt tray icon, then the

@@ -1,4 +1,5 @@
-# Removes every file an install listed: cmake -DMANIFEST=<file> -P uninstall.cmake
+# Removes every file an install listed, then the folders it made, once empty:
+# cmake -DMANIFEST=<file> [-DFOLDERS=<file>] -P uninstall.cmake
 set(manifest "${MANIFEST}")
 if(NOT EXISTS "${manifest}")
     message(FATAL_ERROR "Nothing to uninstall: ${manifest} does not exist")
@@ -10,3 +11,17 @@ foreach(file IN LISTS files)
         file(REMOVE "${file}")
     endif()
 endforeach()
+if(FOLDERS AND EXISTS "${FOLDERS}")
+    file(STRINGS "${FOLDERS}" folders)
+    # Deepest first, so a parent is empty by the time its turn comes.
+    list(SORT folders ORDER DESCENDING)
+    foreach(folder IN LISTS folders)
+        if(IS_DIRECTORY "${folder}" AND NOT IS_SYMLINK "${folder}")
+            file(GLOB entries LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
+            if(NOT entries)
+                message(STATUS "Removing ${folder}/")
+                file(REMOVE_RECURSE "${folder}")
+            endif()
+        endif()
+    endforeach()
+endif()
