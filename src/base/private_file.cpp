@@ -119,7 +119,9 @@ bool replaceFile(const QString& path, const QByteArray& contents, int mode) {
     // rename() replaces the entry at `path` itself, whatever it is, and
     // refuses a folder.
     if (!done || ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        const int why = errno; // the failure's, not the clean-up's
         ::unlink(temp.constData());
+        errno = why;
         return false;
     }
     return true;

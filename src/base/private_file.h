@@ -22,7 +22,7 @@ PathKind pathKind(const QString& path);
 // to disk and renames it over `path`: a link, FIFO or device at `path` is
 // replaced, never written through, and a reader sees the old or the new
 // file. Creates the parent folder (0700) when missing. False when nothing
-// was replaced (a folder at `path`, say).
+// was replaced (a folder at `path`, say), with errno saying why.
 bool replaceFile(const QString& path, const QByteArray& contents, int mode = 0600);
 
 // A writer killed in the instant between naming the new file and renaming

@@ -472,6 +472,22 @@ TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
     EXPECT_TRUE(lines.contains("\"class\":\"paused\"")) << "and the pause";
     app.terminate();
     EXPECT_TRUE(follow.waitForFinished(5000)) << "--follow ends with the app";
+
+    // A settings file that is not ours to replace: saved is never claimed.
+    ASSERT_TRUE(app.waitForFinished(5000));
+    const QString settings = desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf");
+    const QByteArray large = "[General]\n" + QByteArray(2 << 20, ';');
+    {
+        QFile file(settings);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(large);
+    }
+    std::tie(code, out) = cli({QStringLiteral("kelvin"), QStringLiteral("3100")});
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(out.contains(QStringLiteral("nothing was saved"))) << out.toStdString();
+    QFile file(settings);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), large) << "and the file is as it was";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFileInfo>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -363,6 +364,28 @@ TEST(Preferences, AFileTooLargeOrUnreadableIsNeverReplaced) {
         ::chmod(QFile::encodeName(path).constData(), 0600);
         EXPECT_EQ(readFile(path), "[General]\nmode=@ByteArray(\\\"off\\\")\n");
     }
+}
+
+TEST(Preferences, AFullDiskIsAFailureThatSaysWhy) {
+    // A real full file system: a tiny tmpfs, mounted where root may (CI's
+    // Debian 12 stage); elsewhere the read-only cases above stand in.
+    test::TempDir dir;
+    const QString mount = dir.file(QStringLiteral("full"));
+    QDir().mkpath(mount);
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=8k") != 0) {
+        return;
+    }
+    writeFile(mount + QStringLiteral("/filler"), QByteArray(64 * 1024, 'x')); // as much as fits
+    {
+        Preferences prefs(mount + QStringLiteral("/t.conf"), {});
+        EXPECT_FALSE(prefs.setData(QStringLiteral("k"), QByteArray(16 * 1024, 'v')));
+        EXPECT_TRUE(prefs.saveError().contains(QStringLiteral("space")))
+            << prefs.saveError().toStdString();
+        EXPECT_EQ(prefs.data(QStringLiteral("k")), QByteArray(16 * 1024, 'v'))
+            << "kept for the run";
+    }
+    ::umount(QFile::encodeName(mount).constData());
 }
 
 TEST(Preferences, BooleansAndForeignTypes) {
