@@ -124,10 +124,10 @@ TrayInk trayInkFor(const PanelLook& look) {
     return light ? TrayInk{lightInk, QColor(0, 0, 0)} : TrayInk{darkInk, QColor(0xff, 0xff, 0xff)};
 }
 
-TrayIconLayout trayIconLayout(int p, bool isOff) {
+TrayIconLayout trayIconLayout(int p, TrayLook look) {
     // A pixel of margin all round for the halo.
     const QRect inner(1, 1, std::max(p - 2, 1), std::max(p - 2, 1));
-    if (isOff) {
+    if (look != TrayLook::tinted) {
         const int s = std::max(static_cast<int>(std::lround(p * 0.8)), 1);
         return {QRect((p - s) / 2, (p - s) / 2, s, s), std::nullopt};
     }
@@ -143,10 +143,10 @@ TrayIconLayout trayIconLayout(int p, bool isOff) {
             QRect(inner.left(), top, inner.width(), inner.bottom() + 1 - top)};
 }
 
-QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal dpr, const TrayInk& ink) {
+QImage trayIconImage(std::int64_t kelvin, TrayLook look, int slot, qreal dpr, const TrayInk& ink) {
     const qreal ratio = dpr > 0 ? dpr : 1.0;
     const int p = std::max(static_cast<int>(std::lround(slot * ratio)), 1);
-    const TrayIconLayout layout = trayIconLayout(p, isOff);
+    const TrayIconLayout layout = trayIconLayout(p, look);
     // Drawn in device pixels, so strokes land on the pixel grid of the slot.
     QImage inked(p, p, QImage::Format_ARGB32_Premultiplied);
     inked.fill(Qt::transparent);
@@ -155,7 +155,7 @@ QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal dpr, const
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(ink.ink);
         if (layout.symbol) {
-            drawTraySymbol(painter, traySymbolFor(kelvin, isOff), layout.symbol->topLeft(),
+            drawTraySymbol(painter, traySymbolFor(kelvin, look), layout.symbol->topLeft(),
                            layout.symbol->width());
         }
         if (layout.digits) {
@@ -167,15 +167,15 @@ QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal dpr, const
     return image;
 }
 
-QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal dpr, const TrayInk& ink, int slot) {
+QIcon trayIcon(std::int64_t kelvin, TrayLook look, qreal dpr, const TrayInk& ink, int slot) {
     QIcon icon;
     if (slot > 0) {
         // The slot is known: the one image that fills it is all that is shown.
-        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, slot, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, look, slot, dpr, ink)));
         return icon;
     }
     for (const int size : traySlotSizes) {
-        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, isOff, size, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, look, size, dpr, ink)));
     }
     return icon;
 }

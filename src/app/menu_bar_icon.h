@@ -51,15 +51,16 @@ struct TrayIconLayout {
     std::optional<QRect> symbol; // nothing: the number stands alone
     std::optional<QRect> digits; // the box the digits' ink fills; nothing when off
 };
-TrayIconLayout trayIconLayout(int pixels, bool isOff);
+// Off and paused show the symbol alone, larger.
+TrayIconLayout trayIconLayout(int pixels, TrayLook look);
 
 // One square image of `slot` logical pixels at `devicePixelRatio`.
-QImage trayIconImage(std::int64_t kelvin, bool isOff, int slot, qreal devicePixelRatio,
+QImage trayIconImage(std::int64_t kelvin, TrayLook look, int slot, qreal devicePixelRatio,
                      const TrayInk& ink);
 
 // The image at `slot` when the host's slot is known; otherwise at every slot
 // size trays use, so the host picks an exact one rather than scaling another.
-QIcon trayIcon(std::int64_t kelvin, bool isOff, qreal devicePixelRatio, const TrayInk& ink,
+QIcon trayIcon(std::int64_t kelvin, TrayLook look, qreal devicePixelRatio, const TrayInk& ink,
                int slot = 0);
 
 inline constexpr int traySlotSizes[] = {16, 22, 24, 32, 48};

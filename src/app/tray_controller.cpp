@@ -299,15 +299,18 @@ void TrayController::refresh() {
     if (!tray_ && !item_) {
         return;
     }
-    // Held, the icon shows the off symbol.
+    // Held, the icon shows the pause symbol; off, the off symbol.
     const TintState& state = coordinator_.state();
     const bool isOff = !state.tinted();
+    const TrayLook look = state.mode == TorvelMode::off ? TrayLook::off
+                          : isOff                       ? TrayLook::paused
+                                                        : TrayLook::tinted;
     const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
     // The image depends on these alone. Most ticks change none of them, and
     // then neither drawing nor sending happens: the tray host redraws (over
     // D-Bus, is woken) on every new icon.
     const IconKey key{
-        menuBarText(state.kelvin), traySymbolFor(state.kelvin, isOff), isOff, dpr, slot_,
+        menuBarText(state.kelvin), traySymbolFor(state.kelvin, look), look, dpr, slot_,
         trayInkFor(panel_)};
     if (key != lastIcon_) {
         lastIcon_ = key;
@@ -315,11 +318,11 @@ void TrayController::refresh() {
             // Hosts say nothing of their scale: every size, at 1.
             QList<QImage> images;
             for (const int slot : traySlotSizes) {
-                images << trayIconImage(state.kelvin, isOff, slot, 1.0, key.ink);
+                images << trayIconImage(state.kelvin, look, slot, 1.0, key.ink);
             }
             item_->setIcon(images);
         } else {
-            tray_->setIcon(trayIcon(state.kelvin, isOff, dpr, key.ink, slot_));
+            tray_->setIcon(trayIcon(state.kelvin, look, dpr, key.ink, slot_));
         }
     }
     // The same line as the popover's header, so a pause shows here too.

@@ -69,7 +69,7 @@ private:
     struct IconKey {
         QString text;
         TraySymbol symbol;
-        bool isOff;
+        TrayLook look;
         qreal dpr;
         int slot;
         TrayInk ink;

@@ -7,9 +7,12 @@
 
 namespace torvel {
 
-TraySymbol traySymbolFor(std::int64_t kelvin, bool isOff) {
-    if (isOff) {
+TraySymbol traySymbolFor(std::int64_t kelvin, TrayLook look) {
+    if (look == TrayLook::off) {
         return TraySymbol::circleSlash;
+    }
+    if (look == TrayLook::paused) {
+        return TraySymbol::pauseCircle;
     }
     if (kelvin > 5799) {
         return TraySymbol::sunMax;
@@ -30,6 +33,8 @@ const char* traySymbolName(TraySymbol symbol) {
     switch (symbol) {
     case TraySymbol::circleSlash:
         return "circle.slash";
+    case TraySymbol::pauseCircle:
+        return "pause.circle";
     case TraySymbol::sunMax:
         return "sun.max.fill";
     case TraySymbol::sunHaze:
@@ -101,6 +106,24 @@ void drawTraySymbol(QPainter& painter, TraySymbol symbol, QPointF o, qreal s) {
         inner.addEllipse(c, s * 0.45 - w, s * 0.45 - w);
         path = ring.subtracted(inner);
         path = path.united(rays(c, -s * 0.45, s * 0.45, 1, 3 * pi / 4, 3 * pi / 4, w));
+        break;
+    }
+    case TraySymbol::pauseCircle: {
+        // The off symbol's ring with two bars for the slash: held, not off.
+        QPainterPath ring;
+        ring.addEllipse(c, s * 0.45, s * 0.45);
+        QPainterPath inner;
+        inner.addEllipse(c, s * 0.45 - w, s * 0.45 - w);
+        path = ring.subtracted(inner);
+        const qreal barHeight = s * 0.42;
+        const qreal barWidth = std::max(w * 1.15, 1.25);
+        for (const qreal dx : {-s * 0.12, s * 0.12}) {
+            QPainterPath bar;
+            bar.addRoundedRect(
+                QRectF(c.x() + dx - barWidth / 2, c.y() - barHeight / 2, barWidth, barHeight),
+                barWidth / 3, barWidth / 3);
+            path = path.united(bar);
+        }
         break;
     }
     case TraySymbol::sunMax:

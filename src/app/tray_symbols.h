@@ -1,5 +1,5 @@
 #pragma once
-// The six tray symbols, drawn as vector paths (Linux has no named system
+// The seven tray symbols, drawn as vector paths (Linux has no named system
 // symbols). Each fills a square of `size` logical pixels in one colour.
 
 #include <cstdint>
@@ -7,10 +7,14 @@
 
 namespace torvel {
 
-enum class TraySymbol { circleSlash, sunMax, sunHaze, sunset, moon, moonZzz };
+enum class TraySymbol { circleSlash, pauseCircle, sunMax, sunHaze, sunset, moon, moonZzz };
 
-// The symbol that stands for a colour temperature; off wins.
-TraySymbol traySymbolFor(std::int64_t kelvin, bool isOff);
+// What the icon stands for: our colour, a hold (ours or another's) in a
+// tinting mode, or the off mode.
+enum class TrayLook { tinted, paused, off };
+
+// The symbol that stands for a colour temperature; off, then a hold, win.
+TraySymbol traySymbolFor(std::int64_t kelvin, TrayLook look);
 
 const char* traySymbolName(TraySymbol symbol);
 

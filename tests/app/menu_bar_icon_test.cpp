@@ -15,9 +15,10 @@ TEST(MenuBarIcon, SymbolBandsAndText) {
         {2400, "moon.fill"},        {2399, "moon.zzz.fill"}, {-5, "moon.zzz.fill"},
         {INT64_MAX, "sun.max.fill"}};
     for (const auto& [kelvin, name] : bands) {
-        EXPECT_STREQ(traySymbolName(traySymbolFor(kelvin, false)), name) << kelvin;
+        EXPECT_STREQ(traySymbolName(traySymbolFor(kelvin, TrayLook::tinted)), name) << kelvin;
     }
-    EXPECT_STREQ(traySymbolName(traySymbolFor(6500, true)), "circle.slash");
+    EXPECT_STREQ(traySymbolName(traySymbolFor(6500, TrayLook::off)), "circle.slash");
+    EXPECT_STREQ(traySymbolName(traySymbolFor(2700, TrayLook::paused)), "pause.circle");
 
     EXPECT_EQ(menuBarText(2700), "27");
     EXPECT_EQ(menuBarText(3450), "35");
@@ -57,9 +58,9 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
         for (const auto& [slot, goal] : goals) {
             for (const qreal dpr : {1.0, 2.0}) {
                 const int pixels = static_cast<int>(slot * dpr);
-                const QImage icon = trayIconImage(2700, false, slot, dpr, ink);
+                const QImage icon = trayIconImage(2700, TrayLook::tinted, slot, dpr, ink);
                 ASSERT_EQ(icon.size(), QSize(pixels, pixels));
-                const auto layout = trayIconLayout(pixels, false);
+                const auto layout = trayIconLayout(pixels, TrayLook::tinted);
                 ASSERT_TRUE(layout.digits);
                 EXPECT_GE(layout.digits->height(), goal * dpr) << slot << "x" << dpr;
                 EXPECT_EQ(layout.symbol.has_value(), pixels >= 20) << slot << "x" << dpr;
@@ -74,7 +75,7 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
 TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
     const TrayInk ink = trayInkFor({});
     for (const std::int64_t kelvin : {std::int64_t{800}, std::int64_t{100000}, INT64_MIN}) {
-        const QImage icon = trayIconImage(kelvin, false, 22, 1.0, ink);
+        const QImage icon = trayIconImage(kelvin, TrayLook::tinted, 22, 1.0, ink);
         // Nothing is cut at the edges: the outer ring is at most halo.
         for (int i = 0; i < icon.width(); ++i) {
             for (const QPoint p : {QPoint(i, 21), QPoint(0, i), QPoint(21, i)}) {
@@ -83,7 +84,7 @@ TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
             }
         }
     }
-    const auto off = trayIconLayout(22, true);
+    const auto off = trayIconLayout(22, TrayLook::off);
     EXPECT_FALSE(off.digits);
     ASSERT_TRUE(off.symbol);
     EXPECT_GE(off.symbol->width(), 16);

@@ -38,7 +38,7 @@ QColor colorOf(std::uint32_t rgb) {
 // How many rows of the digits' box hold a pixel that stands out from the
 // panel by `contrast` in luminance, top to bottom.
 int inkHeight(test::RandrProbe& probe, const QRect& icon, const QColor& panel, double contrast) {
-    const auto box = trayIconLayout(icon.height(), false).digits;
+    const auto box = trayIconLayout(icon.height(), TrayLook::tinted).digits;
     if (!box) {
         return 0;
     }

@@ -14,9 +14,10 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         return 2;
     }
-    const std::vector<std::pair<std::int64_t, bool>> values{
-        {6500, false}, {5000, false}, {4000, false},  {2700, false},
-        {1900, false}, {0, true},     {100000, false}};
+    const std::vector<std::pair<std::int64_t, TrayLook>> values{
+        {6500, TrayLook::tinted}, {5000, TrayLook::tinted},  {4000, TrayLook::tinted},
+        {2700, TrayLook::tinted}, {1900, TrayLook::tinted},  {0, TrayLook::paused},
+        {0, TrayLook::off},       {100000, TrayLook::tinted}};
     const std::vector<QColor> panels{QColor(0xf2, 0xf2, 0xf2), QColor(0x20, 0x20, 0x20)};
     const int cell = 104;
     const int label = 70;
@@ -29,9 +30,11 @@ int main(int argc, char** argv) {
     font.setPixelSize(11);
     painter.setFont(font);
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const auto [kelvin, off] = values[i];
+        const auto [kelvin, look] = values[i];
         painter.drawText(QRect(label + static_cast<int>(i) * cell, 4, cell, 16), Qt::AlignCenter,
-                         off ? QStringLiteral("off") : QStringLiteral("%1 K").arg(kelvin));
+                         look == TrayLook::off      ? QStringLiteral("off")
+                         : look == TrayLook::paused ? QStringLiteral("paused")
+                                                    : QStringLiteral("%1 K").arg(kelvin));
     }
     int row = 0;
     for (const QColor& panel : panels) {
