@@ -10,10 +10,12 @@
 
 namespace {
 
-void coordinatorUpdate(benchmark::State& state) {
+// Updates in a loop, over settings `prepare` may change first.
+void updateLoop(benchmark::State& state, void (*prepare)(torvel::SettingsStore&)) {
     torvel::test::TempDir dir;
     torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
     torvel::SettingsStore settings(prefs);
+    prepare(settings);
     torvel::InMemoryDisplayLayer display;
     torvel::ManualMainQueue queue;
     torvel::GammaService gamma(display, queue);
@@ -24,24 +26,18 @@ void coordinatorUpdate(benchmark::State& state) {
         coordinator.update();
     }
 }
+
+void coordinatorUpdate(benchmark::State& state) {
+    updateLoop(state, [](torvel::SettingsStore&) {});
+}
 BENCHMARK(coordinatorUpdate);
 
 // The same with the schedule following the sun from a typed place.
 void coordinatorUpdateWithTheSun(benchmark::State& state) {
-    torvel::test::TempDir dir;
-    torvel::Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
-    torvel::SettingsStore settings(prefs);
-    settings.setScheduleSource(torvel::ScheduleSource::sun);
-    settings.setLocation(torvel::GeoPoint{59.91, 10.75});
-    torvel::InMemoryDisplayLayer display;
-    torvel::ManualMainQueue queue;
-    torvel::GammaService gamma(display, queue);
-    torvel::ManualSystemEvents events;
-    torvel::Coordinator coordinator(settings, gamma, queue, events);
-    coordinator.start();
-    for (auto _ : state) {
-        coordinator.update();
-    }
+    updateLoop(state, [](torvel::SettingsStore& settings) {
+        settings.setScheduleSource(torvel::ScheduleSource::sun);
+        settings.setLocation(torvel::GeoPoint{59.91, 10.75});
+    });
 }
 BENCHMARK(coordinatorUpdateWithTheSun);
 

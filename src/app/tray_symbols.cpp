@@ -89,6 +89,15 @@ QPainterPath letterZ(QPointF topLeft, qreal s, qreal width) {
     return stroker.createStroke(z);
 }
 
+// A circle's outline of `width`, its outer radius `radius`.
+QPainterPath ring(QPointF c, qreal radius, qreal width) {
+    QPainterPath outer;
+    outer.addEllipse(c, radius, radius);
+    QPainterPath inner;
+    inner.addEllipse(c, radius - width, radius - width);
+    return outer.subtracted(inner);
+}
+
 } // namespace
 
 void drawTraySymbol(QPainter& painter, TraySymbol symbol, QPointF o, qreal s) {
@@ -100,21 +109,13 @@ void drawTraySymbol(QPainter& painter, TraySymbol symbol, QPointF o, qreal s) {
     QPainterPath path;
     switch (symbol) {
     case TraySymbol::circleSlash: {
-        QPainterPath ring;
-        ring.addEllipse(c, s * 0.45, s * 0.45);
-        QPainterPath inner;
-        inner.addEllipse(c, s * 0.45 - w, s * 0.45 - w);
-        path = ring.subtracted(inner);
+        path = ring(c, s * 0.45, w);
         path = path.united(rays(c, -s * 0.45, s * 0.45, 1, 3 * pi / 4, 3 * pi / 4, w));
         break;
     }
     case TraySymbol::pauseCircle: {
         // The off symbol's ring with two bars for the slash: held, not off.
-        QPainterPath ring;
-        ring.addEllipse(c, s * 0.45, s * 0.45);
-        QPainterPath inner;
-        inner.addEllipse(c, s * 0.45 - w, s * 0.45 - w);
-        path = ring.subtracted(inner);
+        path = ring(c, s * 0.45, w);
         const qreal barHeight = s * 0.42;
         const qreal barWidth = std::max(w * 1.15, 1.25);
         for (const qreal dx : {-s * 0.12, s * 0.12}) {

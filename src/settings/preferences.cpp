@@ -210,10 +210,11 @@ bool Preferences::writeThrough() {
             const auto text = readRegularFile(target_, maxFileSize);
             now = text ? parseIni(*text) : IniText{};
             if (!text) {
-                saveError_ = QStringLiteral("the settings file %1 %2")
-                                 .arg(path_, unreadable(target_).isEmpty()
-                                                 ? QStringLiteral("could not be read again")
-                                                 : unreadable(target_));
+                const QString why = unreadable(target_);
+                saveError_ =
+                    QStringLiteral("the settings file %1 %2")
+                        .arg(path_,
+                             why.isEmpty() ? QStringLiteral("could not be read again") : why);
                 say(saveError_ + QStringLiteral("; the change is kept for this run"));
                 return false;
             }
