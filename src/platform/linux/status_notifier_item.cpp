@@ -116,6 +116,12 @@ void registerTypes() {
     qDBusRegisterMetaType<MenuItemKeysList>();
     qDBusRegisterMetaType<MenuEvent>();
     qDBusRegisterMetaType<MenuEventList>();
+    // The adaptors' slots name the lists by these aliases; a call whose
+    // argument type QtDBus cannot resolve by name is "UnknownMethod".
+    qRegisterMetaType<MenuItemList>("torvel::sni::MenuItemList");
+    qRegisterMetaType<MenuItemKeysList>("torvel::sni::MenuItemKeysList");
+    qRegisterMetaType<MenuEventList>("torvel::sni::MenuEventList");
+    qRegisterMetaType<PixmapList>("torvel::sni::PixmapList");
 }
 
 namespace {
