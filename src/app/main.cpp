@@ -18,6 +18,7 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/screen_selections.h"
 #include "platform/xdg/xdg_autostart_service.h"
+#include "ui/accessible_application.h"
 #include "ui/theme.h"
 
 #include <cstdio>
@@ -95,6 +96,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", host.qtPlatform);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    torvel::installAccessibleApplication();
 
     auto created = torvel::createDisplayLayer(host, /*displayLocked=*/true);
     if (!created) {

@@ -6,6 +6,8 @@
 #include "ui/popover_view.h"
 #include "ui/style.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,6 +19,18 @@
 #include <QVBoxLayout>
 
 namespace torvel {
+
+namespace {
+
+// A window to assistive technology, not an anonymous filler.
+QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
+    if (auto* window = dynamic_cast<PopoverWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 PopoverWindow::Placement PopoverWindow::placementForPlatform() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
@@ -40,6 +54,11 @@ PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
     , loginItem_(loginItem)
     , placement_(placement)
     , frame_(placement == Placement::nextToIcon ? frame : Frame::square) {
+    static const bool installed = [] {
+        QAccessible::installFactory(windowAccessible);
+        return true;
+    }();
+    (void)installed;
     setWindowTitle(QStringLiteral("TorvelBar"));
     if (frame_ == Frame::rounded) {
         // Asked before the native window exists, so it gets an alpha channel.
@@ -49,6 +68,9 @@ PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
     view_->setBackgroundPainted(frame_ == Frame::square);
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // The wheel and the keys of the controls scroll it; as a Tab stop it
+    // would be an unnamed stop with no visible focus.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(view_);
     // The scroll area asks its widget to fill itself with the palette;

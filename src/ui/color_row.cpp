@@ -38,6 +38,7 @@ ColorRow::ColorRow(const QString& title, std::function<std::int64_t()> get,
         GammaService::minKelvin, GammaService::maxKelvin, GammaService::kelvinStep,
         std::move(onEditingChanged));
     slider_->setAccessibleName(title);
+    slider_->setUnit(QStringLiteral("K"));
     column->addWidget(slider_);
 }
 
@@ -48,7 +49,7 @@ QString ColorRow::valueText() const {
 void ColorRow::refresh() {
     swatch_->setKelvin(get_());
     value_->setText(valueText());
-    slider_->update();
+    slider_->refresh();
 }
 
 } // namespace torvel

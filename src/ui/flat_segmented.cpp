@@ -3,6 +3,8 @@
 #include "ui/control_paint.h"
 #include "ui/style.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -40,10 +42,65 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {} // the owner draws everything
 
+public:
+    FlatSegmentedBase& owner() const { return owner_; }
+    bool selected() const { return owner_.selectedIndex() == index_; }
+
 private:
     FlatSegmentedBase& owner_;
     int index_;
 };
+
+namespace {
+
+// Each segment is a radio button, checked when selected; while the picker
+// has the keyboard, the selected one has the focus for assistive technology.
+class SegmentAccessible final : public QAccessibleWidget {
+public:
+    explicit SegmentAccessible(QWidget* segment)
+        : QAccessibleWidget(segment, QAccessible::RadioButton) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto& segment = dynamic_cast<const FlatSegmentedBase::Segment&>(*widget());
+        s.checkable = true;
+        s.checked = segment.selected();
+        s.focusable = true;
+        s.focused = segment.selected() && segment.owner().hasFocus();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction()) {
+            static_cast<QAbstractButton*>(widget())->click();
+        }
+    }
+};
+
+// The picker holds the radio buttons, and passes its focus to the selected one.
+class PickerAccessible final : public QAccessibleWidget {
+public:
+    explicit PickerAccessible(FlatSegmentedBase* picker)
+        : QAccessibleWidget(picker, QAccessible::Grouping) {}
+
+    QAccessibleInterface* focusChild() const override {
+        const auto* picker = static_cast<const FlatSegmentedBase*>(widget());
+        const int i = picker->selectedIndex();
+        return picker->hasFocus() && i >= 0 ? child(i) : nullptr;
+    }
+};
+
+QAccessibleInterface* segmentAccessible(const QString&, QObject* object) {
+    if (auto* segment = dynamic_cast<FlatSegmentedBase::Segment*>(object)) {
+        return new SegmentAccessible(segment);
+    }
+    if (auto* picker = dynamic_cast<FlatSegmentedBase*>(object)) {
+        return new PickerAccessible(picker);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 FlatSegmentedBase::FlatSegmentedBase(Binding<QVariant> selection,
                                      std::vector<std::pair<QVariant, QString>> options,
@@ -51,6 +108,13 @@ FlatSegmentedBase::FlatSegmentedBase(Binding<QVariant> selection,
     : QWidget(parent)
     , selection_(std::move(selection))
     , options_(std::move(options)) {
+    // Before the segments exist: the first question about one keeps its answer.
+    static const bool installed = [] {
+        QAccessible::installFactory(segmentAccessible);
+        return true;
+    }();
+    (void)installed;
+    announced_ = selectedIndex();
     for (int i = 0; i < static_cast<int>(options_.size()); ++i) {
         segments_.push_back(new Segment(*this, i, options_[static_cast<std::size_t>(i)].second));
     }
@@ -96,7 +160,36 @@ void FlatSegmentedBase::resizeEvent(QResizeEvent* event) {
 
 void FlatSegmentedBase::select(int index) {
     selection_.set(options_[static_cast<std::size_t>(index)].first);
+    refresh();
+}
+
+void FlatSegmentedBase::refresh() {
     update();
+    const int now = selectedIndex();
+    if (now == announced_) {
+        return;
+    }
+    const int before = std::exchange(announced_, now);
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessible::State checked;
+    checked.checked = true;
+    for (const int i : {before, now}) {
+        if (i >= 0) {
+            QAccessibleStateChangeEvent event(segments_[static_cast<std::size_t>(i)], checked);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    announceFocus();
+}
+
+void FlatSegmentedBase::announceFocus() {
+    const int i = selectedIndex();
+    if (hasFocus() && i >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent event(segments_[static_cast<std::size_t>(i)], QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FlatSegmentedBase::paintEvent(QPaintEvent*) {
@@ -120,6 +213,7 @@ void FlatSegmentedBase::paintEvent(QPaintEvent*) {
 void FlatSegmentedBase::focusInEvent(QFocusEvent* event) {
     noteFocusReason(*this, event->reason());
     QWidget::focusInEvent(event);
+    announceFocus();
 }
 
 void FlatSegmentedBase::keyPressEvent(QKeyEvent* event) {

@@ -19,7 +19,11 @@ public:
     FlatSegmentedBase(Binding<QVariant> selection,
                       std::vector<std::pair<QVariant, QString>> options, QWidget* parent);
 
+    class Segment; // public for its accessible face
     int selectedIndex() const;
+    // The owner's value may have changed: redraws, and tells assistive
+    // technology once per change.
+    void refresh();
     QRectF segmentRect(int index) const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -31,12 +35,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    class Segment;
     void select(int index);
+    void announceFocus();
 
     Binding<QVariant> selection_;
     std::vector<std::pair<QVariant, QString>> options_;
     std::vector<Segment*> segments_;
+    int announced_ = -1;
 };
 
 template <class T> class FlatSegmented final : public FlatSegmentedBase {

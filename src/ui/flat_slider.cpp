@@ -38,9 +38,38 @@ double SliderGeometry::valueAt(double x) const {
 
 namespace {
 
-QAccessibleInterface* sliderAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("torvel::FlatSlider") && object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Slider);
+// A slider with its value, limits and step, the value also said in words.
+class SliderAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SliderAccessible(FlatSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            const QString number = QString::number(slider().value());
+            return slider().unit().isEmpty() ? number : number + u' ' + slider().unit();
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return slider().value(); }
+    void setCurrentValue(const QVariant& value) override {
+        slider().setValueFrom(value.toDouble());
+    }
+    QVariant maximumValue() const override { return slider().upper(); }
+    QVariant minimumValue() const override { return slider().lower(); }
+    QVariant minimumStepSize() const override { return slider().step(); }
+
+private:
+    FlatSlider& slider() const { return *static_cast<FlatSlider*>(widget()); }
+};
+
+QAccessibleInterface* sliderAccessible(const QString&, QObject* object) {
+    if (auto* slider = qobject_cast<FlatSlider*>(object)) {
+        return new SliderAccessible(slider);
     }
     return nullptr;
 }
@@ -54,7 +83,8 @@ FlatSlider::FlatSlider(Binding<double> value, double lower, double upper, double
     , lower_(lower)
     , upper_(upper)
     , step_(step)
-    , onEditingChanged_(std::move(onEditingChanged)) {
+    , onEditingChanged_(std::move(onEditingChanged))
+    , announced_(value_.get()) {
     static const bool installed = [] {
         QAccessible::installFactory(sliderAccessible);
         return true;
@@ -83,6 +113,34 @@ void FlatSlider::paintEvent(QPaintEvent*) {
     paintFocusRing(painter, *this, knob.adjusted(-1, -1, 1, 1), g.knob / 2 + 1);
 }
 
+void FlatSlider::setValueFrom(double value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
+    const double next = std::clamp(std::round(value / step_) * step_, lower_, upper_);
+    if (next != value_.get()) {
+        value_.set(next);
+    }
+    refresh();
+}
+
+void FlatSlider::refresh() {
+    update();
+    announceValue();
+}
+
+void FlatSlider::announceValue() {
+    const double now = value_.get();
+    if (now == announced_) {
+        return;
+    }
+    announced_ = now;
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, now);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void FlatSlider::change(double x) {
     if (!dragging_) {
         dragging_ = true;
@@ -94,7 +152,7 @@ void FlatSlider::change(double x) {
     if (next != value_.get()) {
         value_.set(next);
     }
-    update();
+    refresh();
 }
 
 void FlatSlider::end() {
@@ -187,7 +245,7 @@ void FlatSlider::stepBy(double steps) {
         connect(keyboardHold_, &QTimer::timeout, this, [this] { endKeyboardEdit(); });
     }
     keyboardHold_->start(keyboardHoldMs);
-    update();
+    refresh();
 }
 
 void FlatSlider::endKeyboardEdit() {

@@ -23,9 +23,12 @@ struct SliderGeometry {
     double valueAt(double x) const;
 };
 
+// Q_OBJECT: assistive technology finds the slider by its class.
 class FlatSlider final : public QWidget {
-    Q_OBJECT // its class name picks the slider's accessible role
-        public : static constexpr int controlHeight = 18;
+    Q_OBJECT
+
+public:
+    static constexpr int controlHeight = 18;
     // How long a preview stays after the last key or wheel step.
     static constexpr int keyboardHoldMs = 1000;
 
@@ -34,6 +37,18 @@ class FlatSlider final : public QWidget {
 
     bool dragging() const { return dragging_; }
     SliderGeometry geometryNow() const;
+    double value() const { return value_.get(); }
+    double lower() const { return lower_; }
+    double upper() const { return upper_; }
+    double step() const { return step_; }
+    // Said after the number to assistive technology ("3400 K").
+    void setUnit(const QString& unit) { unit_ = unit; }
+    const QString& unit() const { return unit_; }
+    // An assistive technology sets the value: stepped and limited, as a key would.
+    void setValueFrom(double value);
+    // The owner's value may have changed: redraws, and tells assistive
+    // technology once per change.
+    void refresh();
     QSize sizeHint() const override { return {200, controlHeight}; }
 
 protected:
@@ -57,6 +72,7 @@ private:
     // the keys are pressed and the user sees the colour being picked.
     void stepBy(double steps);
     void endKeyboardEdit();
+    void announceValue();
 
     Binding<double> value_;
     double lower_, upper_, step_;
@@ -64,6 +80,8 @@ private:
     bool dragging_ = false;
     bool keyboardEditing_ = false;
     QTimer* keyboardHold_ = nullptr;
+    QString unit_;
+    double announced_;
 };
 
 } // namespace torvel

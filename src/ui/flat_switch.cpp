@@ -3,6 +3,8 @@
 #include "ui/control_paint.h"
 #include "ui/style.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QPainter>
 
@@ -14,12 +16,46 @@ QColor mix(const QColor& a, const QColor& b, qreal t) {
         a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
         a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
+
+// A check box to assistive technology, checked when on.
+class SwitchAccessible final : public QAccessibleWidget {
+public:
+    explicit SwitchAccessible(FlatSwitch* control)
+        : QAccessibleWidget(control, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<const FlatSwitch*>(widget())->isOn();
+        return s;
+    }
+    QStringList actionNames() const override { return {toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (name == toggleAction() || name == pressAction()) {
+            static_cast<FlatSwitch*>(widget())->click();
+        }
+    }
+};
+
+QAccessibleInterface* switchAccessible(const QString&, QObject* object) {
+    if (auto* control = dynamic_cast<FlatSwitch*>(object)) {
+        return new SwitchAccessible(control);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 FlatSwitch::FlatSwitch(Binding<bool> isOn, QWidget* parent)
     : QAbstractButton(parent)
     , isOn_(std::move(isOn))
-    , position_(isOn_.get() ? 1 : 0) {
+    , position_(isOn_.get() ? 1 : 0)
+    , announced_(isOn_.get()) {
+    static const bool installed = [] {
+        QAccessible::installFactory(switchAccessible);
+        return true;
+    }();
+    (void)installed;
     setFixedSize(trackWidth, trackHeight);
     setFocusPolicy(Qt::StrongFocus);
     setCheckable(false); // the binding holds the state, not the button
@@ -37,7 +73,17 @@ FlatSwitch::FlatSwitch(Binding<bool> isOn, QWidget* parent)
 }
 
 void FlatSwitch::refresh() {
-    const qreal target = isOn_.get() ? 1 : 0;
+    const bool on = isOn_.get();
+    if (on != announced_) {
+        announced_ = on;
+        if (QAccessible::isActive()) {
+            QAccessible::State checked;
+            checked.checked = true;
+            QAccessibleStateChangeEvent event(this, checked);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    const qreal target = on ? 1 : 0;
     if (target == position_ && animation_.state() != QAbstractAnimation::Running) {
         return;
     }

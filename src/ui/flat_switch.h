@@ -15,8 +15,9 @@ public:
 
     explicit FlatSwitch(Binding<bool> isOn, QWidget* parent = nullptr);
 
-    // The owner's value changed: slide to it.
+    // The owner's value changed: slide to it (and tell assistive technology).
     void refresh();
+    bool isOn() const { return isOn_.get(); }
     // 0 off, 1 on; in between while sliding.
     qreal position() const { return position_; }
     qreal knobCenterX() const;
@@ -30,6 +31,7 @@ protected:
 private:
     Binding<bool> isOn_;
     qreal position_;
+    bool announced_;
     QVariantAnimation animation_;
 };
 

@@ -175,7 +175,7 @@ void PopoverView::refresh() {
     // Held, the header reads as in the off mode.
     const TintState& state = coordinator_.state();
     header_->setState(state.tinted() ? std::optional(state.kelvin) : std::nullopt, state.status);
-    picker_->update();
+    picker_->refresh();
     section_->refresh();
     loginSwitch_->refresh();
 }

@@ -52,6 +52,12 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     windDownDetail_->setObjectName(QStringLiteral("windDownDetail"));
     day_->setObjectName(QStringLiteral("day"));
     night_->setObjectName(QStringLiteral("night"));
+    // Each button says what it does to which field, where a sighted user
+    // reads the row's title beside a bare sign.
+    bedtime_->setStepNames(QStringLiteral("Bedtime earlier"), QStringLiteral("Bedtime later"));
+    wake_->setStepNames(QStringLiteral("Wake up earlier"), QStringLiteral("Wake up later"));
+    windDown_->setStepNames(QStringLiteral("Wind-down shorter"),
+                            QStringLiteral("Wind-down longer"));
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, m::pickerToSchedule, 0, 0);

@@ -92,7 +92,15 @@ QSize StepperControl::sizeHint() const {
     return QSize(static_cast<int>(std::ceil(2 * buttonWidth + textWidth())), controlHeight);
 }
 
+void StepperControl::setStepNames(const QString& minus, const QString& plus) {
+    minus_->setAccessibleName(minus);
+    plus_->setAccessibleName(plus);
+}
+
 void StepperControl::setText(const QString& text) {
+    if (text == text_ && accessibleDescription() == text) {
+        return; // an unchanged description is not announced again
+    }
     text_ = text;
     setFixedSize(sizeHint());
     setAccessibleDescription(text);

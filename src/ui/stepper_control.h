@@ -18,6 +18,8 @@ public:
                    std::function<void()> onIncrement, QWidget* parent = nullptr);
 
     void setText(const QString& text);
+    // The buttons' accessible names; "Decrease" and "Increase" until set.
+    void setStepNames(const QString& minus, const QString& plus);
     const QString& text() const { return text_; }
     QAbstractButton& minusButton() { return *minus_; }
     QAbstractButton& plusButton() { return *plus_; }

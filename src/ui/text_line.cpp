@@ -3,16 +3,35 @@
 #include "ui/style.h"
 
 #include <cmath>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPainter>
 
 namespace torvel {
+
+namespace {
+
+// A label to assistive technology, its text the name.
+QAccessibleInterface* lineAccessible(const QString&, QObject* object) {
+    if (auto* line = dynamic_cast<TextLine*>(object)) {
+        return new QAccessibleWidget(line, QAccessible::StaticText);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 TextLine::TextLine(int pixelSize, QFont::Weight weight, TextTone tone, const QString& text,
                    QWidget* parent)
     : QWidget(parent)
     , text_(text)
     , tone_(tone) {
+    static const bool installed = [] {
+        QAccessible::installFactory(lineAccessible);
+        return true;
+    }();
+    (void)installed;
     QFont f = font();
     f.setPixelSize(pixelSize);
     f.setWeight(weight);
