@@ -3,6 +3,7 @@
 #include "core/coordinator.h"
 #include "platform/x11/screen_selections.h"
 #include "settings/login_item.h"
+#include "ui/flat_scroll_bar.h"
 #include "ui/popover_view.h"
 #include "ui/style.h"
 
@@ -136,6 +137,9 @@ void PopoverWindow::fitToScreen() {
     room = std::max(room - shadow_.top() - shadow_.bottom(), 200);
     const bool scrolls = content.height() > room;
     scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (scrolls) {
+        makeFlat(*scroll_->verticalScrollBar()); // in the appearance of the moment
+    }
     const int bar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
     setFixedSize(content.width() + bar + shadow_.left() + shadow_.right(),
                  std::min(content.height(), room) + shadow_.top() + shadow_.bottom());

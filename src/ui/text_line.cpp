@@ -64,8 +64,11 @@ void TextLine::setBaselineOffset(int pixels) {
 
 QSize TextLine::sizeHint() const {
     const QFontMetricsF metrics(font());
+    // The baseline sits at the ascent rounded up, so the descent gets its own
+    // whole pixels below it: ceil(ascent + descent) can leave descenders cut.
     return QSize(static_cast<int>(std::ceil(metrics.horizontalAdvance(text_))),
-                 baselineOffset_ + static_cast<int>(std::ceil(metrics.height())));
+                 baselineOffset_ + static_cast<int>(std::ceil(metrics.ascent())) +
+                     static_cast<int>(std::ceil(metrics.descent())));
 }
 
 QSize TextLine::minimumSizeHint() const {

@@ -256,8 +256,8 @@ bool startInTheOffMode(const Desktop& desktop) {
 }
 
 TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
-    // Scale 2 on 1280x800: 400 logical pixels for a popover of about 500.
-    test::XvfbServer x(1, {}, QStringLiteral("1280x800x24"));
+    // Scale 2 on 1280x720: 360 logical pixels for a popover of about 540.
+    test::XvfbServer x(1, {}, QStringLiteral("1280x720x24"));
     ASSERT_TRUE(x.running()) << x.error().toStdString();
     Desktop desktop(x);
     desktop.environment().insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
@@ -280,8 +280,12 @@ TEST(TorvelbarRun, OnAShortScreenEveryControlStaysReachable) {
     // The schedule (the default mode) is taller than the screen: the window
     // keeps to the screen and its content scrolls.
     EXPECT_GT(popover.top(), icon.bottom()) << "under the panel, not over it";
-    EXPECT_LE(popover.bottom(), 799);
-    EXPECT_GE(popover.height(), 600) << "it uses the room there is";
+    EXPECT_TRUE(QRect(0, 0, 1280, 720).contains(popover)) << "wholly on the screen";
+    EXPECT_GE(popover.height(), 560) << "it uses the room there is";
+    if (const QString shots = qEnvironmentVariable("TORVEL_SHOTS"); !shots.isEmpty()) {
+        desktop.run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                               shots + QStringLiteral("/short-screen.png")});
+    }
     test::stopProcesses({&app, &tray});
 }
 

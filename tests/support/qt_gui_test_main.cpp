@@ -1,13 +1,18 @@
 // gtest main for tests that draw: a QApplication on the offscreen platform
-// unless the test's environment names another.
+// unless the test's environment names another, its font DejaVu Sans (the
+// one the reference images were drawn in) whatever else fontconfig prefers.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("DejaVu Sans"));
+    QApplication::setFont(font);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

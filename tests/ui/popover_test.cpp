@@ -8,6 +8,7 @@
 #include "ui/flat_slider.h"
 #include "ui/flat_switch.h"
 #include "ui/popover_header.h"
+#include "ui/popover_measures.h"
 #include "ui/popover_text.h"
 #include "ui/popover_view.h"
 #include "ui/stepper_control.h"
@@ -15,7 +16,11 @@
 #include "ui/text_line.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
+#include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
+#include <QPainter>
 #include <QTest>
 #include <QTimeZone>
 
@@ -23,6 +28,7 @@ namespace torvel {
 namespace {
 
 using test::part;
+namespace m = popoverMeasures;
 
 QDateTime at(int h, int m) {
     return QDateTime(QDate(2026, 12, 7), QTime(h, m), QTimeZone::utc());
@@ -105,6 +111,62 @@ void drag(FlatSlider& slider, std::initializer_list<int> xs) {
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&slider, &move);
     }
+}
+
+// Each line's box holds every glyph's ink, with the desktop fonts Debian
+// ships and at the scales users run: drawn at the device's size, where
+// hinting moves the outlines, onto a canvas larger than the box.
+TEST(TextLine, TheBoxHoldsTheInkInDejaVuAndNotoAtScalesOneToTwo) {
+    const QFont saved = QApplication::font();
+    const QStringList texts{QStringLiteral("Winding down\u2026"), QStringLiteral("Open at login"),
+                            QStringLiteral("Previewing\u2026"),
+                            QStringLiteral("Screen colors are unchanged"),
+                            QStringLiteral("Night from dusk to sunrise"), QStringLiteral("6500 K")};
+    for (const char* family : {"DejaVu Sans", "Noto Sans"}) {
+        ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(family))) << family;
+        QFont font = saved;
+        font.setFamily(QString::fromLatin1(family));
+        QApplication::setFont(font);
+        for (const int size : {m::titleSize, m::unitSize, m::statusSize, m::rowTitleSize,
+                               m::rowDetailSize, m::footerSize}) {
+            for (const QString& text : texts) {
+                TextLine line(size, QFont::Medium, TextTone::primary, text);
+                line.resize(line.sizeHint());
+                for (const qreal scale : {1.0, 1.5, 2.0}) {
+                    SCOPED_TRACE(testing::Message() << family << " " << size << " px, scale "
+                                                    << scale << ": " << text.toStdString());
+                    const int margin = 16;
+                    QImage canvas(QSize(line.width() + 2 * margin, line.height() + 2 * margin) *
+                                      scale,
+                                  QImage::Format_ARGB32_Premultiplied);
+                    canvas.setDevicePixelRatio(scale);
+                    canvas.fill(Qt::transparent);
+                    QPainter painter(&canvas);
+                    painter.setFont(line.font());
+                    painter.setPen(Qt::black);
+                    painter.drawText(QPointF(margin, margin + line.baseline()), text);
+                    painter.end();
+                    int top = canvas.height(), bottom = -1, right = -1;
+                    for (int y = 0; y < canvas.height(); ++y) {
+                        for (int x = 0; x < canvas.width(); ++x) {
+                            if (qAlpha(canvas.pixel(x, y)) > 48) {
+                                top = std::min(top, y);
+                                bottom = std::max(bottom, y);
+                                right = std::max(right, x);
+                            }
+                        }
+                    }
+                    ASSERT_GE(bottom, 0);
+                    EXPECT_GE(top, std::floor(margin * scale)) << "the top is cut";
+                    EXPECT_LT(bottom, std::ceil((margin + line.height()) * scale))
+                        << "descenders are cut";
+                    EXPECT_LT(right, std::ceil((margin + line.width()) * scale) + 1)
+                        << "the end is cut";
+                }
+            }
+        }
+    }
+    QApplication::setFont(saved);
 }
 
 TEST(PopoverView, LayoutInEachMode) {
