@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -184,6 +185,44 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
     host.clickMenu(item, menu.back().first);
     EXPECT_TRUE(app.waitForFinished(5000)) << "Quit from the host's menu ends the app";
     EXPECT_EQ(app.exitCode(), 0);
+}
+
+// libdbusmenu-glib, the library Xfce's and waybar's trays read menus with:
+// it sees the entries with their kinds and states, and a click it sends
+// (EventGroup, nothing else) pauses and brings a Resume entry.
+TEST(TorvelbarTray, LibdbusmenuReadsTheMenuAndItsClickPauses) {
+    if (toolsMissing()) {
+        return;
+    }
+    test::XvfbServer x;
+    test::PrivateBus bus;
+    ASSERT_TRUE(x.running() && bus.running());
+    Desktop desktop(x, bus.address());
+    test::StatusNotifierHost host(bus.connect(QStringLiteral("host")));
+    ASSERT_TRUE(host.start());
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(spinUntil([&] { return !host.items().isEmpty(); }, 10000));
+    const QString out = desktop.run(QStringLiteral("/usr/bin/python3"),
+                                    {QStringLiteral(TORVEL_DBUSMENU_CLIENT), host.items().front(),
+                                     host.itemProperties(host.items().front())
+                                         .value(QStringLiteral("Menu"))
+                                         .value<QDBusObjectPath>()
+                                         .path(),
+                                     QStringLiteral("Pause for 1 hour")});
+    for (const char* line :
+         {"direction=ltr status=normal\nOpen TorvelBar type=standard toggle=:0 enabled=true\n"
+          "- type=separator",
+          "Schedule type=standard toggle=radio:1 enabled=true",
+          "Manual type=standard toggle=radio:0 enabled=true",
+          "Open at login type=standard toggle=checkmark:", "clicked Pause for 1 hour\nafter",
+          "Resume type=standard toggle=:0 enabled=true"}) {
+        EXPECT_TRUE(out.contains(QString::fromUtf8(line))) << line << "\n" << out.toStdString();
+    }
+    EXPECT_TRUE(desktop.run(QStringLiteral(TORVELBAR_EXECUTABLE), {QStringLiteral("status")})
+                    .startsWith(QStringLiteral("Paused until")));
+    app.terminate();
+    app.waitForFinished(5000);
 }
 
 } // namespace
