@@ -35,10 +35,15 @@ def find_app(name, seconds):
     return None
 
 
+def role_name(node):
+    # AT-SPI 2.46 says "push button", later releases "button".
+    return "push button" if node.getRole() == pyatspi.ROLE_PUSH_BUTTON else node.getRoleName()
+
+
 def describe(node):
     states = node.getState()
     names = [label for state, label in STATES.items() if states.contains(state)]
-    line = '%s "%s" [%s]' % (node.getRoleName(), node.name, " ".join(names))
+    line = '%s "%s" [%s]' % (role_name(node), node.name, " ".join(names))
     try:
         value = node.queryValue()
         line += " value=%g (%g..%g/%g)" % (
@@ -48,18 +53,18 @@ def describe(node):
     return line
 
 
-def walk(node, depth, out, seen):
+def walk(node, depth, out):
     if node is None or depth > 40 or len(out) > 2000:
         return
     out.append("  " * depth + describe(node))
     for i in range(node.childCount):
-        walk(node.getChildAtIndex(i), depth + 1, out, seen)
+        walk(node.getChildAtIndex(i), depth + 1, out)
 
 
 def find(node, role, name):
     if node is None:
         return None
-    if node.getRoleName() == role and node.name == name:
+    if role_name(node) == role and node.name == name:
         return node
     for i in range(node.childCount):
         hit = find(node.getChildAtIndex(i), role, name)
@@ -96,7 +101,7 @@ def main():
         print("no application %s" % sys.argv[1])
         return 1
     lines = []
-    walk(app, 0, lines, set())
+    walk(app, 0, lines)
     print("\n".join(lines))
     if len(sys.argv) > 3 and sys.argv[2] == "--move":
         move(app, sys.argv[3])
