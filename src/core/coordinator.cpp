@@ -42,6 +42,9 @@ void Coordinator::start() {
     // A host's hold is one of the holds the decision weighs.
     cancellables_.push_back(
         gamma_.subscribeHostHold([this, update = weakUpdate()] { mainQueue_.post(update); }));
+    // So does a layer's trouble, which a write may have just found.
+    cancellables_.push_back(
+        gamma_.subscribeTrouble([this, update = weakUpdate()] { mainQueue_.post(update); }));
     systemEvents_.observe(SystemNotice::machineWoke, weakUpdate());
     systemEvents_.observe(SystemNotice::clockSet, weakUpdate());
     systemEvents_.observe(SystemNotice::timeZoneChanged, [watch = self_.watch()] {
@@ -94,6 +97,8 @@ void Coordinator::update() {
     state_ = std::move(decided);
     statusStale_ = true;
     gamma_.apply(state_.request);
+    // After the write, which is where a layer finds out.
+    state_.trouble = state_.request && !state_.hold ? gamma_.trouble() : std::nullopt;
     wakeAt(state_.nextChange);
 }
 

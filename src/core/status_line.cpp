@@ -21,6 +21,9 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
             return QStringLiteral("Paused by ") + state.hold->by;
         }
     }
+    if (state.trouble) {
+        return QStringLiteral("Not tinting: ") + *state.trouble;
+    }
     if (state.mode == TorvelMode::manual) {
         return QStringLiteral("Fixed color");
     }

@@ -92,11 +92,14 @@ struct TintState {
     // When the answer next changes by itself (a phase boundary, the next
     // ramp step, a pause's end, the sun's next day); invalid when it never does.
     QDateTime nextChange;
+    // Why the display layer cannot show what we ask (it refused, its file
+    // cannot be written), set by the coordinator after the decision.
+    std::optional<QString> trouble;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
 
     // Whether the screens show our colour now.
-    bool tinted() const { return mode != TorvelMode::off && !hold; }
+    bool tinted() const { return mode != TorvelMode::off && !hold && !trouble; }
     friend bool operator==(const TintState&, const TintState&) = default;
 };
 

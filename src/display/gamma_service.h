@@ -46,6 +46,12 @@ public:
         return display_.subscribeHostHold(std::move(handler));
     }
 
+    // Why the colour cannot reach the screens now (see DisplayLayer).
+    std::optional<QString> trouble() const { return display_.trouble(); }
+    [[nodiscard]] Subscription subscribeTrouble(std::function<void()> handler) const {
+        return display_.subscribeTrouble(std::move(handler));
+    }
+
 private:
     void write();
     void installDisplayHook();

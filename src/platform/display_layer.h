@@ -63,16 +63,27 @@ public:
         return hostHold_.subscribe(std::move(handler));
     }
 
+    // Why the colour we ask for cannot reach the screens now, in one line
+    // that completes "Not tinting: " ("kwinrc is not a regular file");
+    // nothing while all is well. It clears when the cause does.
+    virtual std::optional<QString> trouble() const { return std::nullopt; }
+    [[nodiscard]] Subscription subscribeTrouble(std::function<void()> handler) const {
+        return trouble_.subscribe(std::move(handler));
+    }
+
 protected:
     // For implementations: tells every subscriber. Call it from the main
     // loop, never from inside a caller's request.
     void notifyReconfiguration(const DisplayChange& change) const { reconfiguration_.send(change); }
     // For implementations: after hostHold() changed.
     void notifyHostHold() const { hostHold_.send(); }
+    // For implementations: after trouble() changed.
+    void notifyTrouble() const { trouble_.send(); }
 
 private:
     Notifier<const DisplayChange&> reconfiguration_;
     Notifier<> hostHold_;
+    Notifier<> trouble_;
 };
 
 // Hosts with a colour transfer table per display.

@@ -225,6 +225,24 @@ TEST(Coordinator, TheStateCarriesTheStatusLineWithAPause) {
     EXPECT_EQ(r.coordinator.pausedUntil(), r.clock.addSecs(3600)) << "by the coordinator's clock";
 }
 
+// A layer that cannot show our colour is not tinting, and says why, until
+// the cause is gone; a hold or the off mode speaks before it.
+TEST(Coordinator, ALayersTroubleShowsInTheStateUntilItClears) {
+    Rig r;
+    r.coordinator.start();
+    r.display.setTrouble(QStringLiteral("kwinrc is not a regular file"));
+    r.queue.runPosted();
+    EXPECT_FALSE(r.coordinator.state().tinted());
+    EXPECT_EQ(r.coordinator.state().status, "Not tinting: kwinrc is not a regular file");
+    r.coordinator.pauseFor(3600);
+    EXPECT_TRUE(r.coordinator.state().status.startsWith("Paused until "));
+    r.coordinator.resume();
+    r.display.setTrouble(std::nullopt);
+    r.queue.runPosted();
+    EXPECT_TRUE(r.coordinator.state().tinted());
+    EXPECT_TRUE(r.coordinator.state().status.startsWith("Daylight"));
+}
+
 TEST(Coordinator, ToggleRemembersTheModeBeforeOffAndEndsAPauseFirst) {
     Rig r;
     r.coordinator.start();

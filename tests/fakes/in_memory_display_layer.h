@@ -30,6 +30,12 @@ public:
             wakeHandler_();
         }
     }
+    // What trouble() answers from now on, told to the subscribers.
+    void setTrouble(std::optional<QString> why) {
+        trouble_ = std::move(why);
+        this->notifyTrouble();
+    }
+    std::optional<QString> trouble() const override { return trouble_; }
 
     int restores = 0;
 
@@ -38,6 +44,7 @@ protected:
 
 private:
     std::function<void()> wakeHandler_;
+    std::optional<QString> trouble_;
 };
 
 class InMemoryDisplayLayer : public FakeDisplayNotices<TableDisplayLayer> {
