@@ -6,6 +6,7 @@
 #include "platform/x11/display_key.h"
 #include "platform/x11/x11_display_layer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace torvel {
@@ -148,8 +149,12 @@ Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host
     switch (host.kind) {
     case DisplayHost::Kind::wayland:
         return WaylandDisplayLayer::create(QString());
-    case DisplayHost::Kind::kwin:
-        return KWinDisplayLayer::create({{}, {}, displayLocked});
+    case DisplayHost::Kind::kwin: {
+        KWinDisplayLayer::Options options;
+        options.displayLocked = displayLocked;
+        options.guardProgram = QCoreApplication::applicationFilePath();
+        return KWinDisplayLayer::create(options);
+    }
     case DisplayHost::Kind::gnome:
         return GnomeDisplayLayer::create({{}, displayLocked, {}});
     case DisplayHost::Kind::x11:

@@ -8,6 +8,8 @@
 #include "app/control_service.h"
 #include "app/display_host.h"
 #include "app/tray_controller.h"
+#include "platform/kwin/kwin_display_layer.h"
+#include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/instance_lock.h"
@@ -22,8 +24,11 @@
 #include "ui/theme.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,6 +42,13 @@ int fail(const QString& message) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], torvel::kwinrcGuard::argument) == 0) {
+        torvel::kwinrcGuard::waitForOwnerToEnd();
+        QCoreApplication guard(argc, argv);
+        torvel::KWinDisplayLayer::giveBackAfter(std::atoll(argv[2]), QFile::decodeName(argv[3]),
+                                                QFile::decodeName(argv[4]));
+        return 0;
+    }
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);

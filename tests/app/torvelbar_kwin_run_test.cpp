@@ -134,14 +134,34 @@ TEST_F(TorvelbarKWin, AnotherProgramsInhibitionReadsAsAHoldUntilItEnds) {
     ASSERT_TRUE(app.waitForFinished(10000));
 }
 
+// KWin crashing under us ends the app at once (Qt ends a client whose
+// Wayland connection broke, skipping every destructor); its guard process
+// gives the user's own group back, for the KWin that starts next.
+TEST_F(TorvelbarKWin, WhenKWinCrashesTheUserGroupComesBack) {
+    writeSettings("manual");
+    QProcess app;
+    start(app);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+    ASSERT_FALSE(userGroupIsBack());
+    kwin.crash();
+    EXPECT_TRUE(app.waitForFinished(10000));
+    EXPECT_TRUE(test::spinUntil([&] { return userGroupIsBack(); }, 5000))
+        << kwin.readKwinrc().toStdString();
+}
+
 TEST_F(TorvelbarKWin, AfterSigkillTheNextStartGivesTheUserSettingsBack) {
     writeSettings("manual");
     QProcess app;
     start(app);
     ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+    // The app and its guard both killed, as when a whole session is.
+    QProcess::execute(QStringLiteral("pkill"),
+                      {QStringLiteral("-KILL"), QStringLiteral("-f"),
+                       QStringLiteral("guard-kwinrc %1 ").arg(app.processId())});
     app.kill();
     app.waitForFinished(5000);
-    EXPECT_FALSE(userGroupIsBack()) << "a killed process cannot restore";
+    test::spinFor(500);
+    EXPECT_FALSE(userGroupIsBack()) << "killed processes cannot restore";
 
     writeSettings("off");
     QProcess next;

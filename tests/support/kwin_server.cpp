@@ -80,6 +80,11 @@ KWinServer::KWinServer() {
     }
 }
 
+void KWinServer::crash() {
+    kwin_.kill();
+    kwin_.waitForFinished(5000);
+}
+
 KWinServer::~KWinServer() {
     if (!connectionName_.isEmpty()) {
         QDBusConnection::disconnectFromBus(connectionName_);

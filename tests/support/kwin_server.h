@@ -45,6 +45,8 @@ public:
     // change notice for the NightColor group.
     void writeUserConfig(const QString& text) const;
     QString readKwinrc() const;
+    // KWin dies at once (SIGKILL), as in a crash; the bus stays.
+    void crash();
 
 private:
     TempDir runtime_;

@@ -33,8 +33,8 @@ std::optional<QStringList> groupLines(const QString& text, const QString& group)
     for (const QString& line : text.split(u'\n')) {
         if (isHeader(line)) {
             inside = isHeaderOf(line, group);
-            if (inside && !out) {
-                out.emplace();
+            if (inside) {
+                out.emplace(); // a later section is the one that counts
             }
         } else if (inside) {
             out->append(line);
@@ -45,38 +45,46 @@ std::optional<QStringList> groupLines(const QString& text, const QString& group)
 
 QString withGroupLines(const QString& text, const QString& group,
                        const std::optional<QStringList>& lines) {
-    QStringList out;
-    bool skipping = false;
-    bool placed = false;
-    for (const QString& line : text.split(u'\n')) {
-        if (isHeader(line)) {
-            skipping = isHeaderOf(line, group);
-            if (skipping && !placed && lines) {
-                out << line << *lines; // the header as written, flags and all
-                placed = true;
+    QStringList in = text.split(u'\n');
+    // The last section: its header's index and the end of its lines.
+    qsizetype header = -1, end = -1;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (isHeader(in[i])) {
+            if (header >= 0 && end < 0) {
+                end = i;
             }
-            if (skipping) {
-                continue;
+            if (isHeaderOf(in[i], group)) {
+                header = i;
+                end = -1;
             }
-        }
-        if (!skipping) {
-            out << line;
         }
     }
-    if (!placed && lines) {
-        // The split of a text ending in a newline ends with an empty string.
-        if (!out.isEmpty() && out.back().isEmpty()) {
-            out.removeLast();
+    if (header >= 0) {
+        if (end < 0) {
+            end = in.size();
         }
-        if (!out.isEmpty()) {
-            out << QString(); // KConfig's blank line between groups
+        QStringList out = in.mid(0, lines ? header + 1 : header); // the header as written
+        if (lines) {
+            out << *lines;
         }
-        out << u'[' + group + u']' << *lines;
-        if (!out.back().isEmpty()) {
-            out << QString();
-        }
+        out << in.mid(end);
+        return out.join(u'\n');
     }
-    return out.join(u'\n');
+    if (!lines) {
+        return text;
+    }
+    // The split of a text ending in a newline ends with an empty string.
+    if (!in.isEmpty() && in.back().isEmpty()) {
+        in.removeLast();
+    }
+    if (!in.isEmpty()) {
+        in << QString(); // KConfig's blank line between groups
+    }
+    in << u'[' + group + u']' << *lines;
+    if (!in.back().isEmpty()) {
+        in << QString();
+    }
+    return in.join(u'\n');
 }
 
 QStringList withEntries(QStringList lines,
@@ -91,7 +99,8 @@ QStringList withEntries(QStringList lines,
             }
             last = i;
             if (keyOf(lines[i]) == key) {
-                lines[i] = entry;
+                // A file with CRLF endings keeps them on the lines we set.
+                lines[i] = lines[i].endsWith(u'\r') ? entry + u'\r' : entry;
                 replaced = true;
                 break;
             }

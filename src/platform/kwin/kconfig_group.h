@@ -2,7 +2,13 @@
 // Editing one group of a KConfig file (kwinrc) as text, so that everything
 // else in the file, comments and order included, stays exactly as it was.
 // A group is the lines under a header `[Name]` (or `[Name][$i]`) up to the
-// next header; a file may repeat a header, and KConfig merges the parts.
+// next header. A file may repeat a header; KConfig then reads the sections
+// in order, a later entry winning, so the last section is the one edited:
+// what we set there is what KWin reads, and every other section stays as
+// it is, byte for byte.
+//
+// The text is the file's bytes one character each (Latin-1), so that
+// bytes that are not UTF-8 come back unchanged.
 
 #include <optional>
 #include <QString>
@@ -12,14 +18,14 @@
 
 namespace torvel {
 
-// The lines of every section headed `[group]`, in file order, headers left
-// out; nothing when the file has no such section.
+// The lines of the last section headed `[group]`, header left out;
+// nothing when the file has no such section.
 std::optional<QStringList> groupLines(const QString& text, const QString& group);
 
-// `text` with every `[group]` section removed and, when `lines` is given,
-// one section with those lines in place of the first, under its header as
-// written (at the end of the file when there was none; a file that did not
-// end in a newline then does).
+// `text` with the last `[group]` section's lines replaced by `lines`, under
+// its header as written; with nothing, that section (header and lines)
+// removed. Without such a section, `lines` become a new one at the end of
+// the file (a file that did not end in a newline then does).
 QString withGroupLines(const QString& text, const QString& group,
                        const std::optional<QStringList>& lines);
 

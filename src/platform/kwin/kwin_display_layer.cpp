@@ -1,28 +1,38 @@
 #include "platform/kwin/kwin_display_layer.h"
 
+#include "base/private_file.h"
 #include "platform/kwin/kconfig_group.h"
+#include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/bus_flag.h"
 #include "platform/linux/capture_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QSaveFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 namespace torvel {
 
 namespace {
+
+// Warnings go to standard error (the journal in a desktop session);
+// QT_LOGGING_RULES="torvelbar.*.debug=true" shows the rest.
+Q_LOGGING_CATEGORY(kwinLog, "torvelbar.kwin", QtWarningMsg)
 
 const QString kwinService = QStringLiteral("org.kde.KWin");
 const QString group = QStringLiteral("NightColor");
@@ -61,8 +71,11 @@ struct Original {
     bool fileExisted = false;
     std::optional<QStringList> lines; // nothing: the file had no such group
 
+    // The lines are the file's bytes, one character each. Records from
+    // before that say nothing of it and hold the lines read as UTF-8.
     QJsonObject toJson() const {
         QJsonObject o;
+        o[QStringLiteral("lines")] = QStringLiteral("bytes");
         o[QStringLiteral("fileExisted")] = fileExisted;
         o[QStringLiteral("group")] =
             lines ? QJsonValue(QJsonArray::fromStringList(*lines)) : QJsonValue(QJsonValue::Null);
@@ -75,6 +88,7 @@ struct Original {
         if (!existed.isBool() || !(lines.isNull() || lines.isArray())) {
             return std::nullopt;
         }
+        const bool bytes = o.value(QStringLiteral("lines")).toString() == QLatin1String("bytes");
         Original out{existed.toBool(), std::nullopt};
         if (lines.isArray()) {
             out.lines.emplace();
@@ -82,7 +96,8 @@ struct Original {
                 if (!v.isString()) {
                     return std::nullopt;
                 }
-                out.lines->append(v.toString());
+                out.lines->append(bytes ? v.toString()
+                                        : QString::fromLatin1(v.toString().toUtf8()));
             }
         }
         return out;
@@ -91,38 +106,55 @@ struct Original {
 
 struct ConfigText {
     bool exists = false;
-    QString text;
+    QString text; // the bytes, one character each (Latin-1): nothing is re-encoded
 };
 
-// Nothing when the file is there but cannot be read: writing it then would
-// lose the user's settings.
-std::optional<ConfigText> readConfig(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        return ConfigText{};
+// Where kwinrc's bytes live: the path itself, or a link's target, which
+// is written through as KConfig does (dotfile managers link kwinrc).
+Result<QString> configTarget(const QString& path) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+        return path;
     }
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxConfigSize) {
-        return std::nullopt;
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (target.isEmpty()) {
+        return Result<QString>::failure(QStringLiteral("kwinrc is a link to nothing"));
     }
-    return ConfigText{true, QString::fromUtf8(file.readAll())};
+    return target;
 }
 
-bool writeConfig(const QString& path, const QString& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const bool existed = QFileInfo::exists(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+// A failure when the file is there but is not a regular file we can read
+// whole: writing it then would lose the user's settings, and opening a
+// FIFO would block for good.
+Result<ConfigText> readConfig(const QString& target) {
+    switch (pathKind(target)) {
+    case PathKind::missing:
+        return ConfigText{};
+    case PathKind::other:
+        return Result<ConfigText>::failure(QStringLiteral("kwinrc is not a regular file"));
+    case PathKind::regularFile:
+        break;
     }
-    if (!existed) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (QFileInfo(target).size() > maxConfigSize) {
+        return Result<ConfigText>::failure(QStringLiteral("kwinrc is larger than 16 MiB"));
     }
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    const auto bytes = readRegularFile(target, maxConfigSize);
+    if (!bytes) {
+        return Result<ConfigText>::failure(QStringLiteral("kwinrc cannot be read"));
     }
-    return file.commit();
+    return ConfigText{true, QString::fromLatin1(*bytes)};
+}
+
+Result<void> writeConfig(const QString& target, const QString& text) {
+    struct stat st {};
+    const int mode = ::stat(QFile::encodeName(target).constData(), &st) == 0
+                         ? static_cast<int>(st.st_mode & 0777)
+                         : 0600;
+    if (!replaceFile(target, text.toLatin1(), mode)) {
+        return Result<void>::failure(QStringLiteral("kwinrc cannot be written (%1)")
+                                         .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    return Result<void>::success();
 }
 
 } // namespace
@@ -141,8 +173,48 @@ struct KWinDisplayLayer::Impl {
     // KWin shows 6500 K whatever kwinrc says, until it lets go.
     std::unique_ptr<BusFlag> inhibited;
     std::function<void()> hostHoldChanged;
+    // Why our colour cannot reach KWin; told from the main loop.
+    std::optional<QString> trouble;
+    std::function<void()> troubleChanged;
+    QObject context; // queued notices and the watcher die with the layer
+    std::unique_ptr<QDBusServiceWatcher> kwinGone;
 
     bool isInhibited() const { return inhibited && inhibited->value(); }
+
+    void setTrouble(std::optional<QString> why) {
+        if (why == trouble) {
+            return;
+        }
+        if (why) {
+            qCWarning(kwinLog, "not tinting: %s", qUtf8Printable(*why));
+        } else {
+            qCInfo(kwinLog, "kwinrc takes our colour again");
+        }
+        trouble = std::move(why);
+        QMetaObject::invokeMethod(
+            &context,
+            [this] {
+                if (troubleChanged) {
+                    troubleChanged();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+    // kwinrc's bytes and where they live; a failure becomes the trouble.
+    std::optional<std::pair<QString, ConfigText>> readNow() {
+        const Result<QString> target = configTarget(kwinrc);
+        if (!target) {
+            setTrouble(target.error());
+            return std::nullopt;
+        }
+        Result<ConfigText> config = readConfig(target.value());
+        if (!config) {
+            setTrouble(config.error());
+            return std::nullopt;
+        }
+        return std::pair{target.value(), std::move(config.value())};
+    }
 
     // KConfig's change notice, the one way KWin rereads a group.
     void announce(const QStringList& keys) const {
@@ -166,29 +238,34 @@ struct KWinDisplayLayer::Impl {
     }
 
     bool captureOriginal() {
-        const auto config = readConfig(kwinrc);
+        const auto config = readNow();
         if (!config) {
             return false;
         }
-        original = Original{config->exists, groupLines(config->text, group)};
+        original = Original{config->second.exists, groupLines(config->second.text, group)};
         capture.saveUnlessClaimed(original->toJson(), displayLocked);
         return true;
     }
 
     void write(std::int64_t kelvin) {
-        const auto config = readConfig(kwinrc);
+        const auto config = readNow();
         if (!config) {
             return;
         }
+        const QString& before = config->second.text;
         const QStringList lines =
-            withEntries(groupLines(config->text, group).value_or(QStringList()),
+            withEntries(groupLines(before, group).value_or(QStringList()),
                         {{QStringLiteral("Active"), QStringLiteral("true")},
                          {QStringLiteral("Mode"), QStringLiteral("Constant")},
                          {QStringLiteral("NightTemperature"), QString::number(kelvin)}});
-        const QString text = withGroupLines(config->text, group, lines);
-        if (text != config->text && !writeConfig(kwinrc, text)) {
-            return;
+        const QString text = withGroupLines(before, group, lines);
+        if (text != before) {
+            if (const Result<void> done = writeConfig(config->first, text); !done) {
+                setTrouble(done.error());
+                return;
+            }
         }
+        setTrouble(std::nullopt);
         applied = kelvin;
         sinceWrite.start();
         announce(
@@ -222,25 +299,29 @@ struct KWinDisplayLayer::Impl {
         });
     }
 
-    void restore() {
+    // The user's group back in kwinrc; `tellKWin` false when KWin is gone
+    // or the process is on its way out and the bus may be too.
+    void restore(bool tellKWin = true) {
         check.reset();
         if (!original) {
             return;
         }
-        const auto config = readConfig(kwinrc);
-        if (config) {
-            QStringList keys = entryKeys(groupLines(config->text, group).value_or(QStringList()));
+        if (const auto config = readNow()) {
+            const QString& now = config->second.text;
+            QStringList keys = entryKeys(groupLines(now, group).value_or(QStringList()));
             for (const QString& k : entryKeys(original->lines.value_or(QStringList()))) {
                 if (!keys.contains(k)) {
                     keys << k;
                 }
             }
-            const QString text = withGroupLines(config->text, group, original->lines);
+            const QString text = withGroupLines(now, group, original->lines);
             const bool removeFile = !original->fileExisted && text.trimmed().isEmpty();
-            const bool done = text == config->text ||
-                              (removeFile ? QFile::remove(kwinrc) : writeConfig(kwinrc, text));
+            const bool done = text == now || (removeFile ? QFile::remove(config->first)
+                                                         : bool(writeConfig(config->first, text)));
             if (done) {
-                announce(keys.isEmpty() ? QStringList{QStringLiteral("Active")} : keys);
+                if (tellKWin) {
+                    announce(keys.isEmpty() ? QStringList{QStringLiteral("Active")} : keys);
+                }
                 capture.remove();
             }
         }
@@ -313,16 +394,45 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
                 raw->hostHoldChanged();
             }
         });
+    // KWin gone (crashed, or the session ends): the user's group goes back
+    // at once, so the KWin that starts next reads their own settings.
+    impl->kwinGone = std::make_unique<QDBusServiceWatcher>(
+        kwinService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(impl->kwinGone.get(), &QDBusServiceWatcher::serviceUnregistered,
+                     &impl->context, [raw = impl.get()] { raw->restore(/*tellKWin=*/false); });
+    if (!options.guardProgram.isEmpty() && !impl->capture.path().isEmpty()) {
+        kwinrcGuard::start(options.guardProgram, impl->kwinrc, impl->capture.path());
+    }
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
 
 KWinDisplayLayer::KWinDisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->hostHoldChanged = [this] { notifyHostHold(); };
+    impl_->troubleChanged = [this] { notifyTrouble(); };
 }
 
 KWinDisplayLayer::~KWinDisplayLayer() {
     impl_->restore();
+}
+
+void KWinDisplayLayer::giveBackAfter(std::int64_t ownerPid, const QString& kwinrc,
+                                     const QString& capture) {
+    Impl impl;
+    impl.kwinrc = kwinrc;
+    impl.capture = CaptureFile(capture);
+    const auto record = impl.capture.load();
+    if (!record || record->pid != ownerPid) {
+        return; // given back already, or a newer start's own
+    }
+    impl.original = Original::fromJson(record->state);
+    if (!impl.original) {
+        impl.capture.remove();
+        return;
+    }
+    qDBusRegisterMetaType<QByteArrayList>();
+    qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
+    impl.restore();
 }
 
 void KWinDisplayLayer::setTemperature(std::int64_t kelvin) {
@@ -343,6 +453,10 @@ void KWinDisplayLayer::restoreColorSettings() {
 
 void KWinDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
     impl_->wakeHandler = std::move(handler);
+}
+
+std::optional<QString> KWinDisplayLayer::trouble() const {
+    return impl_->trouble;
 }
 
 std::optional<QString> KWinDisplayLayer::hostHold() const {

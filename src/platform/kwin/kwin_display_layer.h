@@ -3,7 +3,9 @@
 // applications no gamma tables, but its Night Color holds a constant
 // temperature that its `[NightColor]` group in kwinrc names: while we tint,
 // that group says Active=true, Mode=Constant, NightTemperature=<ours>, and
-// the user's own group comes back exactly when we stop.
+// the user's own group comes back exactly when we stop: on every way out,
+// KWin's own end and an exit that skips destructors included. kwinrc is
+// read and written as bytes, a link there written through to its target.
 
 #include "base/result.h"
 #include "platform/display_layer.h"
@@ -35,6 +37,10 @@ public:
         // The caller holds the instance lock, so no other writer lives: a
         // capture left in the folder is replayed whatever process it names.
         bool displayLocked = false;
+        // Starts the guard process (this program, run with the guard's
+        // argument) that gives the group back after an exit that skips
+        // every destructor. Empty: no guard.
+        QString guardProgram;
     };
     // A failure when Night Color does not answer. Before returning, a
     // group that a process no longer running left in kwinrc is given back
@@ -55,6 +61,14 @@ public:
     // While another program holds Night Color off through KWin (a game, a
     // video player): KWin shows its own colours then, whatever we ask.
     std::optional<QString> hostHold() const override;
+    // kwinrc cannot be read whole as a regular file (a FIFO, a folder, over
+    // 16 MiB) or cannot be written: nothing is written then.
+    std::optional<QString> trouble() const override;
+
+    // For the guard process (kwinrc_guard.h): gives the group in the
+    // record at `capture` back to kwinrc if the record is `ownerPid`'s,
+    // telling KWin when it is there.
+    static void giveBackAfter(std::int64_t ownerPid, const QString& kwinrc, const QString& capture);
 
     QString kwinrcPath() const;
     QString captureFilePath() const;

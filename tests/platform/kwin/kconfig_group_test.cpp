@@ -31,16 +31,20 @@ TEST(KConfigGroup, TintingThenRestoringGivesBackTheSameTextByteForByte) {
                        "LongitudeFixed=13.4\n"),
         QStringLiteral("[NightColor][$i]\nMode=Constant\nNightTemperature=5000\n\n[A]\nx=1\n"),
         QStringLiteral("[NightColor]\nActive=true\n[Other]\ny=2\n[NightColor]\nMode=Times\n"),
+        QStringLiteral("[A]\r\nTitle=Caf\u00e9\r\n\r\n[NightColor]\r\nActive=false\r\n"),
+        QStringLiteral("[NightColor]\nActive=false"),
     };
     for (const QString& text : files) {
-        const QString back = roundTrip(text);
-        if (text.count(QStringLiteral("[NightColor]")) > 1) {
-            // A repeated header comes back as one group with every line.
-            EXPECT_EQ(groupLines(back, group), groupLines(text, group)) << text.toStdString();
-        } else {
-            EXPECT_EQ(back, text) << text.toStdString();
-        }
+        EXPECT_EQ(roundTrip(text), text) << text.toStdString();
     }
+    // Of repeated sections the last is edited, where KConfig's last word is.
+    const QString twice =
+        QStringLiteral("[NightColor]\nActive=false\n[Other]\ny=2\n[NightColor]\nMode=Times\n");
+    const QString tinted = withGroupLines(twice, group, withEntries(*groupLines(twice, group), ours));
+    EXPECT_TRUE(tinted.startsWith(QStringLiteral("[NightColor]\nActive=false\n[Other]\ny=2\n")));
+    EXPECT_EQ(*groupLines(tinted, group),
+              (QStringList{QStringLiteral("Mode=Constant"), QStringLiteral("Active=true"),
+                           QStringLiteral("NightTemperature=3400"), QString()}));
     // KConfig ends every file with a newline; one without gains it.
     EXPECT_EQ(roundTrip(QStringLiteral("[Desktops]\nNumber=1")),
               QStringLiteral("[Desktops]\nNumber=1\n"));

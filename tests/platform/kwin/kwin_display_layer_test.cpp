@@ -13,9 +13,13 @@
 #include "support/result_value.h"
 #include "support/temp_dir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimeZone>
+#include <sys/stat.h>
 
 namespace torvel {
 namespace {
@@ -43,7 +47,10 @@ protected:
     }
 
     std::unique_ptr<KWinDisplayLayer> create() {
-        return test::valueOf(KWinDisplayLayer::create({kwin.kwinrc(), capture()}));
+        KWinDisplayLayer::Options options;
+        options.kwinrc = kwin.kwinrc();
+        options.capture = capture();
+        return test::valueOf(KWinDisplayLayer::create(options));
     }
     QString capture() const { return runtime.file(QStringLiteral("kwin-night-color.json")); }
 
@@ -177,6 +184,102 @@ TEST_F(KWinLayer, AGroupLeftByAKilledProcessIsGivenBackAtTheNextStart) {
               groupLines(user, QStringLiteral("NightColor")));
     EXPECT_FALSE(QFile::exists(capture()));
     EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 4800u));
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// A FIFO would block the app for good, a folder cannot be replaced, a
+// huge file is no kwinrc of the user's: nothing is written, the trouble says
+// why, and it clears, the colour going through, once kwinrc is a file again.
+TEST_F(KWinLayer, WhatIsNotAReadableFileIsLeftAloneAndSaysWhy) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> make;
+        QString trouble;
+    };
+    const std::vector<Case> cases{
+        {"fifo", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p), 0600), 0); },
+         QStringLiteral("kwinrc is not a regular file")},
+        {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); },
+         QStringLiteral("kwinrc is not a regular file")},
+        {"20 MiB", [](const QString& p) { writeBytes(p, QByteArray(20 << 20, '#')); },
+         QStringLiteral("kwinrc is larger than 16 MiB")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(kwin.kwinrc());
+        QDir(kwin.kwinrc()).removeRecursively();
+        c.make(kwin.kwinrc());
+        const QFileInfo before(kwin.kwinrc());
+        auto layer = create();
+        ASSERT_TRUE(layer);
+        GammaService gamma(*layer, queue);
+        gamma.apply(3400); // returns: nothing blocks
+        EXPECT_EQ(layer->trouble(), c.trouble);
+        const QFileInfo after(kwin.kwinrc());
+        EXPECT_EQ(after.isFile(), before.isFile());
+        EXPECT_EQ(after.size(), before.size());
+        EXPECT_EQ(after.lastModified(), before.lastModified());
+        EXPECT_FALSE(QFile::exists(capture()));
+
+        QFile::remove(kwin.kwinrc());
+        QDir(kwin.kwinrc()).removeRecursively();
+        writeBytes(kwin.kwinrc(), "[Desktops]\nNumber=1\n");
+        gamma.apply(3400);
+        EXPECT_EQ(layer->trouble(), std::nullopt);
+        EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+    }
+}
+
+// Every byte outside our keys stays: bytes that are not UTF-8, CRLF
+// endings, a repeated group (KWin reads the last, so that is where we
+// write), and a kwinrc that is a link (written through, the link kept).
+TEST_F(KWinLayer, TheFileComesBackByteForByte) {
+    const QByteArray other = "[A]\r\nTitle=Caf\xe9\r\n\r\n";
+    struct Case {
+        const char* name;
+        QByteArray text;
+        bool link;
+    };
+    const std::vector<Case> cases{
+        {"bytes and CRLF", other + "[NightColor]\r\nActive=false\r\n", false},
+        {"repeated group",
+         "[NightColor]\nActive=true\nMode=Constant\nNightTemperature=5000\n\n" + other +
+             "[NightColor]\nNightTemperature=4500\n",
+         false},
+        {"link", other + "[NightColor]\nActive=false\n", true},
+    };
+    test::TempDir elsewhere;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(kwin.kwinrc());
+        const QString target = c.link ? elsewhere.file(QStringLiteral("kwinrc")) : kwin.kwinrc();
+        writeBytes(target, c.text);
+        if (c.link) {
+            ASSERT_TRUE(QFile::link(target, kwin.kwinrc()));
+        }
+        {
+            auto layer = create();
+            ASSERT_TRUE(layer);
+            GammaService gamma(*layer, queue);
+            gamma.apply(3400);
+            EXPECT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+            EXPECT_TRUE(bytesOf(target).contains(other));
+            EXPECT_EQ(QFileInfo(kwin.kwinrc()).isSymLink(), c.link);
+        }
+        EXPECT_EQ(bytesOf(target), c.text);
+        EXPECT_EQ(QFileInfo(kwin.kwinrc()).isSymLink(), c.link);
+    }
+    QFile::remove(kwin.kwinrc());
 }
 
 } // namespace
