@@ -1,6 +1,8 @@
 // gtest main for tests that draw: a QApplication on the offscreen platform
-// unless the test's environment names another, its font DejaVu Sans (the
-// one the reference images were drawn in) whatever else fontconfig prefers.
+// unless the test's environment names another. With TORVEL_REFERENCE_FONT=1
+// its font is DejaVu Sans, the one the reference images were drawn in,
+// whatever else fontconfig prefers; without, the desktop's, as the built
+// app that run tests start gets it.
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFont>
@@ -10,9 +12,11 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setFamily(QStringLiteral("DejaVu Sans"));
-    QApplication::setFont(font);
+    if (qEnvironmentVariableIntValue("TORVEL_REFERENCE_FONT") == 1) {
+        QFont font = QApplication::font();
+        font.setFamily(QStringLiteral("DejaVu Sans"));
+        QApplication::setFont(font);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -15,8 +15,8 @@
 #include "ui/style.h"
 #include "ui/text_line.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -118,10 +118,10 @@ void drag(FlatSlider& slider, std::initializer_list<int> xs) {
 // hinting moves the outlines, onto a canvas larger than the box.
 TEST(TextLine, TheBoxHoldsTheInkInDejaVuAndNotoAtScalesOneToTwo) {
     const QFont saved = QApplication::font();
-    const QStringList texts{QStringLiteral("Winding down\u2026"), QStringLiteral("Open at login"),
-                            QStringLiteral("Previewing\u2026"),
-                            QStringLiteral("Screen colors are unchanged"),
-                            QStringLiteral("Night from dusk to sunrise"), QStringLiteral("6500 K")};
+    const QStringList texts{
+        QStringLiteral("Winding down\u2026"),         QStringLiteral("Open at login"),
+        QStringLiteral("Previewing\u2026"),           QStringLiteral("Screen colors are unchanged"),
+        QStringLiteral("Night from dusk to sunrise"), QStringLiteral("6500 K")};
     for (const char* family : {"DejaVu Sans", "Noto Sans"}) {
         ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(family))) << family;
         QFont font = saved;

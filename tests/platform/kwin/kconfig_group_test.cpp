@@ -40,7 +40,8 @@ TEST(KConfigGroup, TintingThenRestoringGivesBackTheSameTextByteForByte) {
     // Of repeated sections the last is edited, where KConfig's last word is.
     const QString twice =
         QStringLiteral("[NightColor]\nActive=false\n[Other]\ny=2\n[NightColor]\nMode=Times\n");
-    const QString tinted = withGroupLines(twice, group, withEntries(*groupLines(twice, group), ours));
+    const QString tinted =
+        withGroupLines(twice, group, withEntries(*groupLines(twice, group), ours));
     EXPECT_TRUE(tinted.startsWith(QStringLiteral("[NightColor]\nActive=false\n[Other]\ny=2\n")));
     EXPECT_EQ(*groupLines(tinted, group),
               (QStringList{QStringLiteral("Mode=Constant"), QStringLiteral("Active=true"),
