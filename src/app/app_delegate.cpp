@@ -12,7 +12,7 @@ Coordinator& AppDelegate::coordinator() {
     if (!coordinator_) {
         coordinator_ =
             std::make_unique<Coordinator>(settings_, gamma_, host_.mainQueue, host_.systemEvents,
-                                          host_.clock, host_.locationService);
+                                          host_.clock, host_.locationService, host_.windowWatcher);
     }
     return *coordinator_;
 }

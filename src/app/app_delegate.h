@@ -29,6 +29,7 @@ struct AppHost {
     LoginItem::Log log = {};
     Coordinator::Clock clock = {};
     LocationService* locationService = nullptr; // none: the sun's place is typed or the zone's
+    WindowWatcher* windowWatcher = nullptr; // none: this host cannot say which window is in front
 };
 
 class AppDelegate {

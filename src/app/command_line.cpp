@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "display/gamma_service.h"
+#include "settings/settings_store.h"
 #include "settings/torvel_mode.h"
 
 #include <limits>
@@ -130,6 +131,31 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
         }
         c.location = GeoPoint{latitude, longitude};
         return c;
+    } else if (first == QLatin1String("pause-for")) {
+        c.kind = Kind::pauseFor;
+        const QString action = rest.value(0);
+        if ((action == QLatin1String("add") || action == QLatin1String("remove")) &&
+            rest.size() == 2) {
+            if (!SettingsStore::isValidAppId(rest.at(1))) {
+                return QStringLiteral("an app id is 1 to 255 bytes long") + usageHint();
+            }
+            c.pauseFor =
+                action == QLatin1String("add") ? Command::PauseFor::add : Command::PauseFor::remove;
+            c.appId = rest.at(1);
+            return c;
+        }
+        if (action == QLatin1String("list") && rest.size() == 1) {
+            c.pauseFor = Command::PauseFor::list;
+            return c;
+        }
+        if (action == QLatin1String("fullscreen") && rest.size() == 2 &&
+            (rest.at(1) == QLatin1String("on") || rest.at(1) == QLatin1String("off"))) {
+            c.pauseFor = Command::PauseFor::fullscreen;
+            c.on = rest.at(1) == QLatin1String("on");
+            return c;
+        }
+        return QStringLiteral("pause-for takes add APP, remove APP, list, or fullscreen on|off") +
+               usageHint();
     } else if (first == QLatin1String("resume") || first == QLatin1String("toggle")) {
         c.kind = first == QLatin1String("resume") ? Kind::resume : Kind::toggle;
     } else {
@@ -139,6 +165,16 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
         return QStringLiteral("%1 takes no arguments").arg(first) + usageHint();
     }
     return c;
+}
+
+QStringList withPauseApp(QStringList apps, const QString& id, bool add) {
+    const bool there = apps.contains(id, Qt::CaseInsensitive);
+    if (add && !there) {
+        apps << id;
+    } else if (!add) {
+        apps.removeIf([&](const QString& a) { return a.compare(id, Qt::CaseInsensitive) == 0; });
+    }
+    return apps;
 }
 
 QString helpText() {
@@ -163,6 +199,12 @@ QString helpText() {
         "  torvelbar pause [DURATION]     30s, 30m, 2h, 1h30m (a bare number is minutes);\n"
         "                                 none: until the wake time\n"
         "  torvelbar resume               end a pause\n"
+        "  torvelbar pause-for add|remove APP\n"
+        "                                 step aside while APP's window is in front\n"
+        "                                 (its WM_CLASS on X11, its app_id on Wayland)\n"
+        "  torvelbar pause-for fullscreen on|off\n"
+        "                                 likewise for any fullscreen window\n"
+        "  torvelbar pause-for list       the apps, and whether fullscreen counts\n"
         "  torvelbar toggle               off if tinting, else back to the mode before\n"
         "  torvelbar --help | --version\n"
         "\n"

@@ -1,7 +1,8 @@
 #pragma once
 // What the command line asks for: start the app, or talk to the running
-// one (status, mode, kelvin, pause, resume, toggle, source, location). Parsing alone, so bad
-// input is refused before anything is touched.
+// one (status, mode, kelvin, pause, resume, toggle, source, location,
+// pause-for). Parsing alone, so bad input is refused before anything is
+// touched.
 
 #include "schedule/geo_point.h"
 
@@ -25,8 +26,11 @@ struct Command {
         resume,
         toggle,
         source,
-        location
+        location,
+        pauseFor
     };
+    // pause-for's: add or remove `appId`, list, or set fullscreen to `on`.
+    enum class PauseFor { add, remove, list, fullscreen };
     Kind kind = Kind::start;
     bool json = false;                // status --json
     bool follow = false;              // status --follow
@@ -35,11 +39,18 @@ struct Command {
     std::uint32_t seconds = 0;        // pause: 0 = until the schedule's next wake
     QString source;                   // source: "clock" or "sun"
     std::optional<GeoPoint> location; // location: nothing = "auto"
+    PauseFor pauseFor = PauseFor::list;
+    QString appId;   // pause-for add/remove
+    bool on = false; // pause-for fullscreen
 };
 
 // The arguments after the program's name. A string is the one line that
 // says what is wrong (the caller exits 2).
 std::variant<Command, QString> parseCommandLine(const QStringList& arguments);
+
+// The list after pause-for's add or remove of `id` (matched case aside):
+// an id already there is not added twice, the order is kept.
+QStringList withPauseApp(QStringList apps, const QString& id, bool add);
 
 // "30m", "2h", "1h30m", "90s", or a bare number of minutes; nothing for
 // anything else, for no time at all, and for more seconds than 32 bits hold.

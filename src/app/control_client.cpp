@@ -56,6 +56,16 @@ bool running() {
     return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(service);
 }
 
+// pause-for list's lines: each app, then the fullscreen choice.
+QString pauseForList(const QStringList& apps, bool fullscreen) {
+    QString out;
+    for (const QString& id : apps) {
+        out += id + u'\n';
+    }
+    return out + QStringLiteral("fullscreen: ") +
+           (fullscreen ? QStringLiteral("on") : QStringLiteral("off"));
+}
+
 // The mode and the manual colour go to the settings file when nobody runs:
 // the next start uses them.
 int saveForNextStart(const Command& c) {
@@ -76,6 +86,29 @@ int saveForNextStart(const Command& c) {
         done = QStringLiteral("its schedule will follow %1")
                    .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
                                                          : QStringLiteral("the clock"));
+    } else if (c.kind == Command::Kind::pauseFor) {
+        if (c.pauseFor == Command::PauseFor::list) {
+            say(pauseForList(settings.pauseApps(), settings.pauseFullscreen()));
+            return 0; // nothing to save
+        }
+        if (c.pauseFor == Command::PauseFor::fullscreen) {
+            settings.setPauseFullscreen(c.on);
+            done = c.on ? QStringLiteral("it will step aside for fullscreen windows")
+                        : QStringLiteral("fullscreen windows will not step it aside");
+        } else {
+            const QStringList apps =
+                withPauseApp(settings.pauseApps(), c.appId, c.pauseFor == Command::PauseFor::add);
+            if (apps.size() > SettingsStore::maxPauseApps) {
+                say(QStringLiteral("torvelbar: at most %1 app ids")
+                        .arg(SettingsStore::maxPauseApps),
+                    stderr);
+                return 2;
+            }
+            settings.setPauseApps(apps);
+            done = QStringLiteral("it will step aside for: %1")
+                       .arg(apps.isEmpty() ? QStringLiteral("no app")
+                                           : apps.join(QStringLiteral(", ")));
+        }
     } else if (c.kind == Command::Kind::location) {
         settings.setLocation(c.location);
         done = c.location ? QStringLiteral("its location is now %1, %2")
@@ -206,7 +239,7 @@ int runCommand(const Command& c) {
     using Kind = Command::Kind;
     if (!running()) {
         if (c.kind == Kind::mode || c.kind == Kind::kelvin || c.kind == Kind::source ||
-            c.kind == Kind::location) {
+            c.kind == Kind::location || c.kind == Kind::pauseFor) {
             return saveForNextStart(c);
         }
         // Without a bus nobody can tell whether it runs: say which.
@@ -253,6 +286,23 @@ int runCommand(const Command& c) {
     case Kind::toggle:
         reply = call(QStringLiteral("Toggle"));
         break;
+    case Kind::pauseFor: {
+        const auto p = properties();
+        if (!p) {
+            say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
+            return 1;
+        }
+        const QStringList apps = p->value(QStringLiteral("PauseApps")).toStringList();
+        if (c.pauseFor == Command::PauseFor::list) {
+            say(pauseForList(apps, p->value(QStringLiteral("PauseFullscreen")).toBool()));
+            return 0;
+        }
+        reply = c.pauseFor == Command::PauseFor::fullscreen
+                    ? call(QStringLiteral("SetPauseFullscreen"), {c.on})
+                    : call(QStringLiteral("SetPauseApps"),
+                           {withPauseApp(apps, c.appId, c.pauseFor == Command::PauseFor::add)});
+        break;
+    }
     case Kind::start:
     case Kind::help:
     case Kind::version:

@@ -165,6 +165,40 @@ void ControlService::SetLocation(double latitude, double longitude) {
     settings_.setLocation(GeoPoint{latitude, longitude});
 }
 
+QStringList ControlService::pauseApps() const {
+    return settings_.pauseApps();
+}
+
+bool ControlService::pauseFullscreen() const {
+    return settings_.pauseFullscreen();
+}
+
+void ControlService::SetPauseApps(const QStringList& apps) {
+    if (refuseWhileStopping()) {
+        return;
+    }
+    if (apps.size() > SettingsStore::maxPauseApps) {
+        rejectArgument(QStringLiteral("at most %1 app ids, not %2")
+                           .arg(SettingsStore::maxPauseApps)
+                           .arg(apps.size()));
+        return;
+    }
+    for (const QString& id : apps) {
+        if (!SettingsStore::isValidAppId(id)) {
+            rejectArgument(QStringLiteral("an app id is 1 to 255 bytes long"));
+            return;
+        }
+    }
+    settings_.setPauseApps(apps);
+}
+
+void ControlService::SetPauseFullscreen(bool on) {
+    if (refuseWhileStopping()) {
+        return;
+    }
+    settings_.setPauseFullscreen(on);
+}
+
 void ControlService::ForgetLocation() {
     if (refuseWhileStopping()) {
         return;
@@ -183,7 +217,9 @@ QVariantMap ControlService::properties() const {
             {QStringLiteral("PausedUntil"), pausedUntil()},
             {QStringLiteral("Inhibited"), inhibited()},
             {QStringLiteral("ScheduleSource"), scheduleSource()},
-            {QStringLiteral("Location"), location()}};
+            {QStringLiteral("Location"), location()},
+            {QStringLiteral("PauseApps"), pauseApps()},
+            {QStringLiteral("PauseFullscreen"), pauseFullscreen()}};
 }
 
 // Once per turn of the loop at most (the notices of a turn are gathered),

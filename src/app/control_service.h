@@ -36,6 +36,8 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(bool Inhibited READ inhibited)
     Q_PROPERTY(QString ScheduleSource READ scheduleSource)
     Q_PROPERTY(QVariantMap Location READ location)
+    Q_PROPERTY(QStringList PauseApps READ pauseApps)
+    Q_PROPERTY(bool PauseFullscreen READ pauseFullscreen)
 
 public:
     static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
@@ -67,6 +69,8 @@ public:
     qlonglong pausedUntil() const;
     bool inhibited() const;
     QString scheduleSource() const;
+    QStringList pauseApps() const;
+    bool pauseFullscreen() const;
     QVariantMap location() const;
 
 public Q_SLOTS:
@@ -80,6 +84,8 @@ public Q_SLOTS:
     void Toggle();
     void SetScheduleSource(const QString& source);
     void SetLocation(double latitude, double longitude);
+    void SetPauseApps(const QStringList& apps);
+    void SetPauseFullscreen(bool on);
     void ForgetLocation();
     void ShowPopover();
     // NOLINTEND(readability-identifier-naming)

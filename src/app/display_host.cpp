@@ -5,6 +5,7 @@
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/x11/display_key.h"
 #include "platform/x11/x11_display_layer.h"
+#include "platform/x11/x11_window_watcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -142,6 +143,13 @@ SessionFacts gatherFacts() {
 DisplayHost detectDisplayHost() {
     const SessionFacts f = gatherFacts();
     return withKey(chooseDisplayHost(f), f);
+}
+
+std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host) {
+    if (host.kind == DisplayHost::Kind::x11) {
+        return std::make_unique<X11WindowWatcher>();
+    }
+    return nullptr;
 }
 
 Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,

@@ -128,8 +128,17 @@ int main(int argc, char** argv) {
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
     // Asked only while the schedule follows the sun from no typed place.
     torvel::GeoClueLocation location;
-    torvel::AppDelegate delegate(torvel::AppHost{
-        preferences, *displayLayer, mainQueue, systemEvents, autostart, {}, {}, &location});
+    // Asked only while the user listed apps or chose fullscreen windows.
+    const std::unique_ptr<torvel::WindowWatcher> windows = torvel::createWindowWatcher(host);
+    torvel::AppDelegate delegate(torvel::AppHost{preferences,
+                                                 *displayLayer,
+                                                 mainQueue,
+                                                 systemEvents,
+                                                 autostart,
+                                                 {},
+                                                 {},
+                                                 &location,
+                                                 windows.get()});
 
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
     // Key bindings, panels, scripts and later starts come in here. Without

@@ -32,6 +32,7 @@ constexpr int openEntry = 30;
 constexpr int pauseHourEntry = 5;
 constexpr int pauseMorningEntry = 6;
 constexpr int resumeEntry = 7;
+constexpr int pauseFullscreenEntry = 8;
 constexpr int openAtLoginEntry = 10;
 constexpr int quitEntry = 20;
 constexpr int firstSeparator = 100;
@@ -114,6 +115,8 @@ TrayMenu TrayController::menuEntries() const {
     if (coordinator_.pausedUntil()) {
         menu.push_back({resumeEntry, Kind::action, Texts::tr("Resume")});
     }
+    menu.push_back({pauseFullscreenEntry, Kind::check, Texts::tr("Pause while fullscreen"),
+                    settings_.pauseFullscreen()});
     menu.push_back({firstSeparator + 2, Kind::separator, {}});
     menu.push_back(
         {openAtLoginEntry, Kind::check, Texts::tr("Open at login"), loginItem_.isEnabled()});
@@ -136,6 +139,8 @@ void TrayController::chooseEntry(int id) {
         coordinator_.pauseFor(0);
     } else if (id == resumeEntry) {
         coordinator_.resume();
+    } else if (id == pauseFullscreenEntry) {
+        settings_.setPauseFullscreen(!settings_.pauseFullscreen());
     } else if (id == openAtLoginEntry) {
         loginItem_.setEnabled(!loginItem_.isEnabled());
     } else if (id == quitEntry) {

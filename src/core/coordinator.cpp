@@ -1,5 +1,6 @@
 #include "core/coordinator.h"
 
+#include "core/front_window_rule.h"
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/zone_places.h"
@@ -10,18 +11,21 @@
 namespace torvel {
 
 Coordinator::Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
-                         SystemEvents& systemEvents, Clock clock, LocationService* locationService)
+                         SystemEvents& systemEvents, Clock clock, LocationService* locationService,
+                         WindowWatcher* windowWatcher)
     : settings_(settings)
     , gamma_(gamma)
     , mainQueue_(mainQueue)
     , systemEvents_(systemEvents)
     , clock_(clock ? std::move(clock) : Clock([] { return QDateTime::currentDateTime(); }))
-    , locationService_(locationService) {
+    , locationService_(locationService)
+    , windowWatcher_(windowWatcher) {
     now_ = clock_();
 }
 
 Coordinator::~Coordinator() {
     followLocation(false);
+    followWindows(false);
 }
 
 std::function<void()> Coordinator::weakUpdate() {
@@ -65,6 +69,12 @@ std::vector<Hold> Coordinator::holds() const {
     if (const auto oldest = oldestInhibition()) {
         held.push_back({Hold::Kind::inhibition, oldest->reason, std::nullopt});
     }
+    if (watchingWindows_) {
+        if (auto front = frontWindowHold(windowWatcher_->front(), settings_.pauseApps(),
+                                         settings_.pauseFullscreen())) {
+            held.push_back(*std::move(front));
+        }
+    }
     if (const auto host = gamma_.hostHold()) {
         held.push_back({Hold::Kind::host, *host, std::nullopt});
     }
@@ -87,6 +97,7 @@ void Coordinator::update() {
     const LightSchedule schedule = settings_.schedule();
     const ScheduleSource source = settings_.scheduleSource();
     followLocation(source == ScheduleSource::sun && !settings_.location());
+    followWindows(!settings_.pauseApps().isEmpty() || settings_.pauseFullscreen());
     TintState decided =
         decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds(),
                     source, source == ScheduleSource::sun ? place() : std::nullopt});
@@ -124,6 +135,19 @@ std::optional<Place> Coordinator::place() {
                            : std::nullopt;
     }
     return *zonePlace_;
+}
+
+void Coordinator::followWindows(bool wanted) {
+    if (!windowWatcher_ || wanted == watchingWindows_) {
+        return;
+    }
+    watchingWindows_ = wanted;
+    if (!wanted) {
+        windowWatcher_->stop();
+        return;
+    }
+    // Each change of the window in front is weighed on the next turn.
+    windowWatcher_->start([this, update = weakUpdate()] { mainQueue_.post(update); });
 }
 
 void Coordinator::followLocation(bool wanted) {

@@ -11,6 +11,7 @@
 #include "platform/location_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
+#include "platform/window_watcher.h"
 #include "schedule/light_schedule.h"
 #include "settings/settings_store.h"
 
@@ -43,10 +44,11 @@ public:
     // Sets the initial values; runs no update, starts no timer, registers
     // nothing. `clock` gives the current moment (the system clock by default).
     // The location service, when given, is asked only while the schedule
-    // follows the sun from no place the user set.
+    // follows the sun from no place the user set; the window watcher only
+    // while the user listed apps or chose fullscreen.
     Coordinator(SettingsStore& settings, GammaService& gamma, MainQueue& mainQueue,
                 SystemEvents& systemEvents, Clock clock = {},
-                LocationService* locationService = nullptr);
+                LocationService* locationService = nullptr, WindowWatcher* windowWatcher = nullptr);
     Coordinator(const Coordinator&) = delete;
     Coordinator& operator=(const Coordinator&) = delete;
     ~Coordinator();
@@ -130,6 +132,7 @@ private:
     std::optional<Place> place();
     // Asks the location service only while its answer would be used.
     void followLocation(bool wanted);
+    void followWindows(bool wanted);
 
     // By age, oldest first, and each cookie's age.
     std::map<std::uint64_t, Inhibition> inhibitions_;
@@ -149,6 +152,8 @@ private:
     QTimeZone zone_ = QTimeZone::systemTimeZone(); // asked again when it changes
     LocationService* locationService_;
     bool locating_ = false;
+    WindowWatcher* windowWatcher_;
+    bool watchingWindows_ = false;
     // The zone's point, read from its table once per zone.
     std::optional<std::optional<Place>> zonePlace_;
     std::unique_ptr<RepeatingTimer> timer_;

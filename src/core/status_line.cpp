@@ -16,6 +16,11 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
         case Hold::Kind::pause:
             return QStringLiteral("Paused until ") + text(static_cast<std::int64_t>(minuteOfDay(
                                                          state.hold->until.value_or(state.now))));
+        case Hold::Kind::app:
+            return QStringLiteral("Paused for ") + state.hold->by;
+        case Hold::Kind::fullscreen:
+            return QStringLiteral("Paused while ") + state.hold->by +
+                   QStringLiteral(" is fullscreen");
         case Hold::Kind::inhibition:
         case Hold::Kind::host:
             return QStringLiteral("Paused by ") + state.hold->by;

@@ -23,6 +23,8 @@ struct Hold {
     enum class Kind {
         pause,      // ours, until `until`
         inhibition, // a program asked us (`by`: its reason)
+        app,        // a chosen app's window is in front (`by`: its id)
+        fullscreen, // a fullscreen window is in front (`by`: its app's id)
         host,       // the desktop holds its night light off (`by`: in words after "Paused by ")
     };
     Kind kind = Kind::pause;

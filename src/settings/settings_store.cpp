@@ -3,6 +3,7 @@
 #include "schedule/day_math.h"
 #include "schedule/schedule_json.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -17,6 +18,8 @@ const QString modeKey = QStringLiteral("mode");
 const QString scheduleKey = QStringLiteral("schedule");
 const QString manualKelvinKey = QStringLiteral("manualKelvin");
 const QString scheduleSourceKey = QStringLiteral("scheduleSource");
+const QString pauseAppsKey = QStringLiteral("pauseApps");
+const QString pauseFullscreenKey = QStringLiteral("pauseFullscreen");
 const QString locationKey = QStringLiteral("location");
 const QString lastLocationKey = QStringLiteral("lastLocation");
 
@@ -94,6 +97,25 @@ SettingsStore::SettingsStore(Preferences& defaults)
         scheduleSource_ =
             sourceFromRawValue(json->get_ref<const std::string&>()).value_or(ScheduleSource::clock);
     }
+    if (const auto json = parseJson(defaults.data(pauseAppsKey));
+        json && json->is_array() && json->size() <= static_cast<std::size_t>(maxPauseApps)) {
+        QStringList apps;
+        for (const auto& item : *json) {
+            const QString id = item.is_string()
+                                   ? QString::fromStdString(item.get_ref<const std::string&>())
+                                   : QString();
+            if (!isValidAppId(id)) {
+                apps.clear(); // one bad entry: the value is unreadable
+                break;
+            }
+            apps << id;
+        }
+        pauseApps_ = apps;
+    }
+    if (const auto json = parseJson(defaults.data(pauseFullscreenKey));
+        json && json->is_boolean()) {
+        pauseFullscreen_ = json->get<bool>();
+    }
     location_ = readPoint(defaults, locationKey);
     lastKnownLocation_ = readPoint(defaults, lastLocationKey);
     if (auto stored = readSchedule(defaults)) {
@@ -144,6 +166,30 @@ void SettingsStore::setLastKnownLocation(const GeoPoint& location) {
     }
     assignPublished(objectWillChange_, lastKnownLocation_, std::optional<GeoPoint>(location));
     defaults_.setData(lastLocationKey, encodePoint(location));
+}
+
+bool SettingsStore::isValidAppId(const QString& id) {
+    const qsizetype bytes = id.toUtf8().size();
+    return bytes >= 1 && bytes <= 255;
+}
+
+void SettingsStore::setPauseApps(const QStringList& apps) {
+    if (apps.size() > maxPauseApps || !std::all_of(apps.begin(), apps.end(), [](const QString& id) {
+            return isValidAppId(id);
+        })) {
+        return;
+    }
+    assignPublished(objectWillChange_, pauseApps_, apps);
+    nlohmann::json list = nlohmann::json::array();
+    for (const QString& id : apps) {
+        list.push_back(id.toStdString());
+    }
+    defaults_.setData(pauseAppsKey, QByteArray::fromStdString(list.dump()));
+}
+
+void SettingsStore::setPauseFullscreen(bool on) {
+    assignPublished(objectWillChange_, pauseFullscreen_, on);
+    defaults_.setData(pauseFullscreenKey, on ? QByteArray("true") : QByteArray("false"));
 }
 
 std::optional<GeoPoint> SettingsStore::readPoint(const Preferences& defaults, const QString& key) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <QStringList>
 
 namespace torvel {
 
@@ -39,6 +40,14 @@ public:
     const std::optional<GeoPoint>& location() const { return location_; }
     // The last place the location service gave, for a start without it.
     const std::optional<GeoPoint>& lastKnownLocation() const { return lastKnownLocation_; }
+    // The apps whose window in front steps us aside, as the user gave them.
+    const QStringList& pauseApps() const { return pauseApps_; }
+    // Whether any fullscreen window in front steps us aside.
+    bool pauseFullscreen() const { return pauseFullscreen_; }
+
+    // An app id the list may hold: 1 to 255 bytes of UTF-8.
+    static bool isValidAppId(const QString& id);
+    static constexpr qsizetype maxPauseApps = 100;
 
     // Each announces the change, stores the value and saves it under its
     // key, also when it equals the old one. Values are kept as given: the
@@ -51,6 +60,10 @@ public:
     // nothing: the callers check first and say why.
     void setLocation(const std::optional<GeoPoint>& location);
     void setLastKnownLocation(const GeoPoint& location);
+    // A list with an invalid id or over maxPauseApps ids is refused,
+    // changing nothing: the callers check first and say why.
+    void setPauseApps(const QStringList& apps);
+    void setPauseFullscreen(bool on);
 
     Preferences& defaults() { return defaults_; }
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
@@ -76,6 +89,8 @@ private:
     ScheduleSource scheduleSource_ = ScheduleSource::clock;
     std::optional<GeoPoint> location_;
     std::optional<GeoPoint> lastKnownLocation_;
+    QStringList pauseApps_;
+    bool pauseFullscreen_ = false;
     Preferences& defaults_;
 };
 

@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 
 namespace torvel {
 namespace {
@@ -411,6 +412,81 @@ TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
     EXPECT_EQ(cli({QStringLiteral("source"), QStringLiteral("clock")}).first, 0);
     EXPECT_TRUE(spinUntil(
         [&] { return !property(QStringLiteral("Status")).toString().contains("sun"); }, 3000));
+}
+
+// Under a real window manager: a listed app's window in front, or any
+// fullscreen one when chosen, gives the screens their own colours, and
+// switching away, leaving fullscreen or closing tints again.
+TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
+    for (const char* tool : {"openbox", "wmctrl", "xmessage"}) {
+        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            << tool << " is not installed";
+    }
+    startApp();
+    call(QStringLiteral("SetMode"), {QStringLiteral("manual")});
+    call(QStringLiteral("SetManualKelvin"), {qlonglong(3400)});
+    ASSERT_TRUE(showing(3400));
+    EXPECT_EQ(
+        cli({QStringLiteral("pause-for"), QStringLiteral("add"), QStringLiteral("mpv")}).first, 0);
+    EXPECT_EQ(cli({QStringLiteral("pause-for"), QStringLiteral("add"), QString()}).first, 2);
+    EXPECT_EQ(cli({QStringLiteral("pause-for"), QStringLiteral("add"), QString(256, u'x')}).first,
+              2);
+    QStringList many;
+    for (int i = 0; i <= 100; ++i) {
+        many << QString::number(i);
+    }
+    EXPECT_EQ(call(QStringLiteral("SetPauseApps"), {many}).errorName(),
+              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    EXPECT_EQ(cli({QStringLiteral("pause-for"), QStringLiteral("list")}).second,
+              QStringLiteral("mpv\nfullscreen: off"));
+
+    QProcess wm, film, notes;
+    desktop.start(wm, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    const auto wmctrl = [&](const QStringList& args) {
+        QProcess p;
+        desktop.start(p, QStringLiteral("wmctrl"), args);
+        p.waitForFinished(5000);
+        return p.exitCode() == 0;
+    };
+    ASSERT_TRUE(spinUntil([&] { return wmctrl({QStringLiteral("-m")}); }, 5000));
+    test::spinFor(1000); // it names itself before it takes over mapping
+    desktop.start(notes, QStringLiteral("xmessage"),
+                  {QStringLiteral("-name"), QStringLiteral("notes"), QStringLiteral("-title"),
+                   QStringLiteral("notes"), QStringLiteral("notes")});
+    desktop.start(film, QStringLiteral("xmessage"),
+                  {QStringLiteral("-name"), QStringLiteral("mpv"), QStringLiteral("-title"),
+                   QStringLiteral("film"), QStringLiteral("film")});
+    const auto activate = [&](const QString& title) {
+        return spinUntil([&] { return wmctrl({QStringLiteral("-a"), title}); }, 5000);
+    };
+    const auto statusIs = [&](const QString& text) {
+        return spinUntil([&] { return property(QStringLiteral("Status")).toString() == text; },
+                         3000);
+    };
+    ASSERT_TRUE(activate(QStringLiteral("film")));
+    EXPECT_TRUE(untintedNow()) << "the listed app in front: the display's own colours";
+    EXPECT_TRUE(statusIs(QStringLiteral("Paused for mpv")));
+    EXPECT_FALSE(property(QStringLiteral("Tinted")).toBool());
+    ASSERT_TRUE(activate(QStringLiteral("notes")));
+    EXPECT_TRUE(showing(3400)) << "another window in front";
+
+    EXPECT_EQ(cli({QStringLiteral("pause-for"), QStringLiteral("fullscreen"), QStringLiteral("on")})
+                  .first,
+              0);
+    EXPECT_TRUE(wmctrl({QStringLiteral("-r"), QStringLiteral("notes"), QStringLiteral("-b"),
+                        QStringLiteral("add,fullscreen")}));
+    EXPECT_TRUE(untintedNow());
+    EXPECT_TRUE(statusIs(QStringLiteral("Paused while Xmessage is fullscreen")));
+    EXPECT_TRUE(wmctrl({QStringLiteral("-r"), QStringLiteral("notes"), QStringLiteral("-b"),
+                        QStringLiteral("remove,fullscreen")}));
+    EXPECT_TRUE(showing(3400)) << "out of fullscreen";
+
+    ASSERT_TRUE(activate(QStringLiteral("film")));
+    EXPECT_TRUE(untintedNow());
+    film.kill();
+    film.waitForFinished(5000);
+    EXPECT_TRUE(showing(3400)) << "the listed window closed";
+    test::stopProcesses({&notes, &wm});
 }
 
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {

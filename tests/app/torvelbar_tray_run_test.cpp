@@ -167,13 +167,13 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
     for (const auto& entry : menu) {
         labels << entry.second;
     }
-    EXPECT_EQ(labels, (QStringList{QStringLiteral("Open TorvelBar"), QStringLiteral("-"),
-                                   QStringLiteral("Schedule"), QStringLiteral("Manual"),
-                                   QStringLiteral("Off"), QStringLiteral("-"),
-                                   QStringLiteral("Pause for 1 hour"),
-                                   QStringLiteral("Pause until morning"), QStringLiteral("-"),
-                                   QStringLiteral("Open at login"), QStringLiteral("-"),
-                                   QStringLiteral("Quit")}));
+    EXPECT_EQ(labels,
+              (QStringList{
+                  QStringLiteral("Open TorvelBar"), QStringLiteral("-"), QStringLiteral("Schedule"),
+                  QStringLiteral("Manual"), QStringLiteral("Off"), QStringLiteral("-"),
+                  QStringLiteral("Pause for 1 hour"), QStringLiteral("Pause until morning"),
+                  QStringLiteral("Pause while fullscreen"), QStringLiteral("-"),
+                  QStringLiteral("Open at login"), QStringLiteral("-"), QStringLiteral("Quit")}));
     // The wheel: a notch down warms the colour showing (the day's, at noon).
     host.scroll(item, -120, QStringLiteral("vertical"));
     host.scroll(item, 120, QStringLiteral("horizontal"));

@@ -1,8 +1,10 @@
 #include "core/coordinator.h"
+#include "core/front_window_rule.h"
 #include "fakes/in_memory_display_layer.h"
 #include "fakes/manual_location_service.h"
 #include "fakes/manual_main_queue.h"
 #include "fakes/manual_system_events.h"
+#include "fakes/manual_window_watcher.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -241,6 +243,57 @@ TEST(Coordinator, ALayersTroubleShowsInTheStateUntilItClears) {
     r.queue.runPosted();
     EXPECT_TRUE(r.coordinator.state().tinted());
     EXPECT_TRUE(r.coordinator.state().status.startsWith("Daylight"));
+}
+
+// A listed app, or a fullscreen window when chosen, in front is a hold
+// that ends when it leaves; a watcher runs only while either is set.
+TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
+    Rig r;
+    ManualWindowWatcher watcher;
+    Coordinator coordinator(
+        r.settings, r.gamma, r.queue, r.events, [&] { return r.clock; }, nullptr, &watcher);
+    coordinator.start();
+    EXPECT_EQ(watcher.starts, 0) << "nothing set, nothing watched";
+    const FrontWindow gimp{{QStringLiteral("org.gimp.GIMP")}, false};
+    const FrontWindow video{{QStringLiteral("mpv"), QStringLiteral("mpv")}, true};
+
+    r.settings.setPauseApps({QStringLiteral("GIMP")});
+    r.queue.runPosted();
+    ASSERT_TRUE(watcher.running());
+    watcher.bringToFront(gimp);
+    r.queue.runPosted();
+    EXPECT_FALSE(coordinator.state().tinted());
+    EXPECT_EQ(coordinator.state().status, "Paused for org.gimp.GIMP");
+    EXPECT_EQ(coordinator.state().request, std::nullopt) << "the screens' own colours";
+
+    watcher.bringToFront(video); // fullscreen, but not chosen
+    r.queue.runPosted();
+    EXPECT_TRUE(coordinator.state().tinted());
+    r.settings.setPauseFullscreen(true);
+    r.queue.runPosted();
+    EXPECT_EQ(coordinator.state().status, "Paused while mpv is fullscreen");
+    watcher.bringToFront(std::nullopt); // closed
+    r.queue.runPosted();
+    EXPECT_TRUE(coordinator.state().tinted());
+
+    r.settings.setPauseApps({});
+    r.settings.setPauseFullscreen(false);
+    r.queue.runPosted();
+    EXPECT_FALSE(watcher.running()) << "stopped once neither is set";
+}
+
+TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) {
+    const FrontWindow x11{{QStringLiteral("Gimp-2.10"), QStringLiteral("gimp-2.10")}, true};
+    EXPECT_EQ(matchingAppId(x11, QStringLiteral("GIMP-2.10")), QStringLiteral("Gimp-2.10"));
+    EXPECT_EQ(matchingAppId(x11, QStringLiteral("gimp")), std::nullopt);
+    const FrontWindow wayland{{QStringLiteral("org.gimp.GIMP")}, false};
+    EXPECT_EQ(matchingAppId(wayland, QStringLiteral("gimp")), QStringLiteral("org.gimp.GIMP"));
+    EXPECT_EQ(matchingAppId(wayland, QStringLiteral("gimp.GIMP")), std::nullopt);
+    EXPECT_EQ(frontWindowHold(x11, {QStringLiteral("gimp-2.10")}, true)->kind, Hold::Kind::app);
+    EXPECT_EQ(frontWindowHold(x11, {}, true)->kind, Hold::Kind::fullscreen);
+    EXPECT_EQ(frontWindowHold(FrontWindow{{}, true}, {}, true)->by, QStringLiteral("a window"));
+    EXPECT_EQ(frontWindowHold(x11, {}, false), std::nullopt);
+    EXPECT_EQ(frontWindowHold(std::nullopt, {QStringLiteral("mpv")}, true), std::nullopt);
 }
 
 TEST(Coordinator, ToggleRemembersTheModeBeforeOffAndEndsAPauseFirst) {

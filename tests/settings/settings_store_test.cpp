@@ -2,8 +2,10 @@
 #include "settings/settings_store.h"
 #include "support/temp_dir.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -69,6 +71,38 @@ TEST(SettingsStore, SunSourceAndPlacesRoundTripAndBadOnesReadAsNone) {
         SettingsStore store(prefs);
         EXPECT_FALSE(store.location()) << bad;
         EXPECT_EQ(store.scheduleSource(), ScheduleSource::clock) << "case matters";
+    }
+}
+
+// The apps and the fullscreen choice come back as stored; a list with
+// one bad id, or of the wrong form, reads as empty, and is refused.
+TEST(SettingsStore, PauseAppsAndFullscreenRoundTripAndBadOnesReadAsDefaults) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        store.setPauseApps({QStringLiteral("mpv"), QStringLiteral("org.gimp.GIMP")});
+        store.setPauseApps({QStringLiteral("mpv"), QString()}); // refused
+        store.setPauseFullscreen(true);
+    }
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    EXPECT_EQ(store.pauseApps(),
+              (QStringList{QStringLiteral("mpv"), QStringLiteral("org.gimp.GIMP")}));
+    EXPECT_TRUE(store.pauseFullscreen());
+    for (const char* ini :
+         {R"(pauseApps=@ByteArray([\"mpv\",\"\"]))", R"(pauseApps=@ByteArray([\"mpv\",3]))",
+          R"(pauseApps=@ByteArray(\"mpv\"))", "pauseFullscreen=@ByteArray(1)"}) {
+        const std::string name = std::string("bad") + std::to_string(std::strlen(ini)) + ".conf";
+        QFile f(dir.file(QString::fromStdString(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("[General]\n") + ini + "\n");
+        f.close();
+        Preferences bad(f.fileName());
+        SettingsStore read(bad);
+        EXPECT_TRUE(read.pauseApps().isEmpty()) << ini;
+        EXPECT_FALSE(read.pauseFullscreen()) << ini;
     }
 }
 
