@@ -3,6 +3,7 @@
 #include "platform/gnome/gnome_display_layer.h"
 #include "platform/kwin/kwin_display_layer.h"
 #include "platform/wayland/wayland_display_layer.h"
+#include "platform/wayland/wlr_window_watcher.h"
 #include "platform/x11/display_key.h"
 #include "platform/x11/x11_display_layer.h"
 #include "platform/x11/x11_window_watcher.h"
@@ -146,10 +147,14 @@ DisplayHost detectDisplayHost() {
 }
 
 std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host) {
-    if (host.kind == DisplayHost::Kind::x11) {
+    switch (host.kind) {
+    case DisplayHost::Kind::x11:
         return std::make_unique<X11WindowWatcher>();
+    case DisplayHost::Kind::wayland:
+        return std::make_unique<WlrWindowWatcher>();
+    default:
+        return nullptr;
     }
-    return nullptr;
 }
 
 Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,

@@ -57,7 +57,8 @@ class WindowWatcher;
 // instance lock, so crash captures left for this display are replayed
 // whatever process they name.
 // The watcher of the window in front that this host offers (X11's EWMH
-// properties); nothing where none can be had yet. It starts nothing until
+// properties, wlroots' foreign toplevels); nothing where none can be had
+// yet (KWin, GNOME). It starts nothing until
 // asked to.
 std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host);
 

@@ -4,6 +4,7 @@
 // popover is a fixed-size window the compositor floats and that closes when
 // focus moves away.
 #include "platform/x11/x11_display_layer.h"
+#include "support/child_process.h"
 #include "support/event_loop.h"
 #include "support/midday_zone.h"
 #include "support/private_bus.h"
@@ -15,8 +16,12 @@
 
 #include <gtest/gtest.h>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,6 +51,25 @@ QProcessEnvironment waylandSession(const QString& socket, const test::TempDir& r
 }
 
 // The windows of sway's tree with this app_id, each as its JSON node.
+// The windows of the process `pid`.
+std::vector<QJsonObject> swayWindowsOf(const test::SwayServer& sway, int pid) {
+    std::vector<QJsonObject> out;
+    std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
+        if (node.value(QStringLiteral("pid")).toInt() == pid) {
+            out.push_back(node);
+        }
+        for (const char* key : {"nodes", "floating_nodes"}) {
+            for (const auto& child : node.value(QLatin1String(key)).toArray()) {
+                walk(child.toObject());
+            }
+        }
+    };
+    walk(QJsonDocument::fromJson(
+             sway.message({QStringLiteral("-t"), QStringLiteral("get_tree")}).toUtf8())
+             .object());
+    return out;
+}
+
 std::vector<QJsonObject> swayWindows(const test::SwayServer& sway, const QString& appId) {
     std::vector<QJsonObject> out;
     std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
@@ -119,6 +143,84 @@ TEST(TorvelbarWayland, WestonGetsTheSameRefusal) {
         "torvelbar: this Wayland compositor offers no gamma control to applications"));
     weston.terminate();
     weston.waitForFinished(5000);
+}
+
+// On sway, through the foreign toplevel extension: a listed app's window
+// in front, then any fullscreen one, holds the tint, and Tinted and the
+// status on the bus follow focus and fullscreen.
+TEST(TorvelbarWayland, WindowsInFrontHoldTheTintOnSway) {
+    test::SwayServer sway;
+    if (!sway.running()) {
+        GTEST_SKIP() << sway.error().toStdString();
+    }
+    test::TempDir runtime, config;
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.running());
+    auto env = waylandSession(sway.socket(), runtime, config);
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    const auto run = [&](const QStringList& args) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(TORVELBAR_EXECUTABLE), args);
+        p.waitForFinished(10000);
+        return p.exitCode();
+    };
+    ASSERT_EQ(run({QStringLiteral("mode"), QStringLiteral("manual")}), 0); // saved for the start
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    QDBusConnection client = bus.connect(QStringLiteral("client"));
+    const QString service = QStringLiteral("org.torvelbar.TorvelBar");
+    ASSERT_TRUE(spinUntil([&] { return client.interface()->isServiceRegistered(service); }, 10000))
+        << app.readAllStandardError().toStdString();
+    const auto property = [&](const QString& name) {
+        QDBusMessage m = QDBusMessage::createMethodCall(
+            service, QStringLiteral("/org/torvelbar/TorvelBar"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        m << QStringLiteral("org.torvelbar.TorvelBar1") << name;
+        const QDBusReply<QDBusVariant> reply = client.call(m, QDBus::Block, 5000);
+        return reply.isValid() ? reply.value().variant() : QVariant();
+    };
+    const auto tinted = [&](bool wanted) {
+        return spinUntil([&] { return property(QStringLiteral("Tinted")).toBool() == wanted; },
+                         3000);
+    };
+
+    auto clientEnv = QProcessEnvironment::systemEnvironment();
+    clientEnv.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.socket());
+    clientEnv.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFileInfo(sway.socket()).absolutePath());
+    QProcess flower, dots;
+    for (QProcess* p : {&flower, &dots}) {
+        p->setProcessEnvironment(clientEnv);
+        test::endWithTest(*p);
+    }
+    flower.start(QStringLiteral("weston-flower"), {});
+    QString id; // as sway names it
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            const auto found = swayWindowsOf(sway, static_cast<int>(flower.processId()));
+            id = found.empty() ? QString()
+                               : found.front().value(QStringLiteral("app_id")).toString();
+            return !id.isEmpty();
+        },
+        5000));
+    ASSERT_EQ(run({QStringLiteral("pause-for"), QStringLiteral("add"), id}), 0);
+    EXPECT_TRUE(tinted(false));
+    EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Paused for ") + id);
+
+    dots.start(QStringLiteral("weston-clickdot"), {});
+    EXPECT_TRUE(tinted(true)) << "another window in front";
+    ASSERT_EQ(
+        run({QStringLiteral("pause-for"), QStringLiteral("fullscreen"), QStringLiteral("on")}), 0);
+    sway.message({QStringLiteral("fullscreen"), QStringLiteral("enable")});
+    EXPECT_TRUE(tinted(false));
+    EXPECT_TRUE(
+        property(QStringLiteral("Status")).toString().endsWith(QStringLiteral(" is fullscreen")));
+    sway.message({QStringLiteral("fullscreen"), QStringLiteral("disable")});
+    EXPECT_TRUE(tinted(true));
+    test::stopProcesses({&dots, &flower});
+    app.terminate();
+    EXPECT_TRUE(app.waitForFinished(5000));
 }
 
 TEST(TorvelbarWayland, RunsOnSwayWithAPopoverTheCompositorFloatsAndFocusCloses) {

@@ -4,11 +4,15 @@
 #include "display/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
+#include "platform/wayland/wlr_window_watcher.h"
+#include "support/child_process.h"
 #include "support/event_loop.h"
 #include "support/result_value.h"
 #include "support/sway_server.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
+#include <QProcess>
 
 using namespace torvel;
 using torvel::test::spinFor;
@@ -62,4 +66,45 @@ TEST_F(Sway, ANewHeadlessOutputIsNoticedAndTheRefusalKeepsNothingBroken) {
     EXPECT_EQ(layer->onlineDisplays().size(), 0u);
     EXPECT_EQ(layer->onlineDisplays().size(), 0u);
     EXPECT_TRUE(layer->connected());
+}
+
+// Two real Wayland clients: the one in front, its app_id and its
+// fullscreen state follow sway's focus and fullscreen commands; a closed
+// window is no longer in front.
+TEST_F(Sway, TheWindowWatcherFollowsFocusFullscreenAndClose) {
+    WlrWindowWatcher watcher(sway.socket());
+    int changes = 0;
+    watcher.start([&] { ++changes; });
+    EXPECT_EQ(watcher.front(), std::nullopt);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.socket());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QFileInfo(sway.socket()).absolutePath());
+    QProcess first, second;
+    for (QProcess* p : {&first, &second}) {
+        p->setProcessEnvironment(env);
+        torvel::test::endWithTest(*p);
+    }
+    first.start(QStringLiteral("weston-flower"), {});
+    ASSERT_TRUE(spinUntil([&] { return watcher.front().has_value(); }, 5000));
+    const FrontWindow flower = *watcher.front();
+    ASSERT_EQ(flower.appIds.size(), 1u);
+    second.start(QStringLiteral("weston-clickdot"), {});
+    ASSERT_TRUE(spinUntil([&] { return watcher.front() && *watcher.front() != flower; }, 5000))
+        << "the new window has the focus";
+    const QStringList other = watcher.front()->appIds;
+
+    sway.message({QStringLiteral("fullscreen"), QStringLiteral("enable")});
+    EXPECT_TRUE(spinUntil([&] { return watcher.front() && watcher.front()->fullscreen; }, 3000));
+    sway.message({QStringLiteral("fullscreen"), QStringLiteral("disable")});
+    EXPECT_TRUE(spinUntil([&] { return watcher.front() && !watcher.front()->fullscreen; }, 3000));
+    const int before = changes;
+    second.kill();
+    second.waitForFinished(5000);
+    EXPECT_TRUE(
+        spinUntil([&] { return !watcher.front() || watcher.front()->appIds != other; }, 3000))
+        << "a closed window is no longer in front";
+    EXPECT_GT(changes, before);
+    watcher.stop();
+    EXPECT_EQ(watcher.front(), std::nullopt);
+    torvel::test::stopProcesses({&first});
 }
