@@ -8,25 +8,14 @@
 #include <gtest/gtest.h>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QStandardPaths>
 
 namespace torvel {
 namespace {
 
 using test::spinUntil;
 
-bool toolsMissing() {
-    for (const char* tool : {"Xvfb", "xdotool", "dbus-daemon", "/usr/bin/python3"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            ADD_FAILURE() << tool << " is not installed";
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST(TorvelbarAssistive, AReaderFindsNamedControlsWithTheirStatesAndMovesASlider) {
-    if (toolsMissing()) {
+    if (test::toolsMissing({"Xvfb", "xdotool", "dbus-daemon", "/usr/bin/python3"})) {
         return;
     }
     test::XvfbServer x(1, {}, QStringLiteral("1280x1024x24")); // room for all of it

@@ -22,14 +22,9 @@ namespace {
 using test::Desktop;
 using test::spinUntil;
 
+// What every test here runs.
 bool toolsMissing() {
-    for (const char* tool : {"Xvfb", "trayer", "xdotool", "dbus-daemon"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            ADD_FAILURE() << tool << " is not installed";
-            return true;
-        }
-    }
-    return false;
+    return test::toolsMissing({"Xvfb", "trayer", "xdotool", "dbus-daemon"});
 }
 
 QColor colorOf(std::uint32_t rgb) {
@@ -191,7 +186,7 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
 // it sees the entries with their kinds and states, and a click it sends
 // (EventGroup, nothing else) pauses and brings a Resume entry.
 TEST(TorvelbarTray, LibdbusmenuReadsTheMenuAndItsClickPauses) {
-    if (toolsMissing()) {
+    if (toolsMissing() || test::toolsMissing({"/usr/bin/python3"})) {
         return;
     }
     test::XvfbServer x;

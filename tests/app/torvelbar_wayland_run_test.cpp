@@ -50,12 +50,12 @@ QProcessEnvironment waylandSession(const QString& socket, const test::TempDir& r
     return env;
 }
 
-// The windows of sway's tree with this app_id, each as its JSON node.
-// The windows of the process `pid`.
-std::vector<QJsonObject> swayWindowsOf(const test::SwayServer& sway, int pid) {
+// The windows of sway's tree that `wanted` picks, each as its JSON node.
+std::vector<QJsonObject> swayNodes(const test::SwayServer& sway,
+                                   const std::function<bool(const QJsonObject&)>& wanted) {
     std::vector<QJsonObject> out;
     std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
-        if (node.value(QStringLiteral("pid")).toInt() == pid) {
+        if (wanted(node)) {
             out.push_back(node);
         }
         for (const char* key : {"nodes", "floating_nodes"}) {
@@ -71,21 +71,16 @@ std::vector<QJsonObject> swayWindowsOf(const test::SwayServer& sway, int pid) {
 }
 
 std::vector<QJsonObject> swayWindows(const test::SwayServer& sway, const QString& appId) {
-    std::vector<QJsonObject> out;
-    std::function<void(const QJsonObject&)> walk = [&](const QJsonObject& node) {
-        if (node.value(QStringLiteral("app_id")).toString() == appId) {
-            out.push_back(node);
-        }
-        for (const char* key : {"nodes", "floating_nodes"}) {
-            for (const auto& child : node.value(QLatin1String(key)).toArray()) {
-                walk(child.toObject());
-            }
-        }
-    };
-    walk(QJsonDocument::fromJson(
-             sway.message({QStringLiteral("-t"), QStringLiteral("get_tree")}).toUtf8())
-             .object());
-    return out;
+    return swayNodes(sway, [&](const QJsonObject& node) {
+        return node.value(QStringLiteral("app_id")).toString() == appId;
+    });
+}
+
+// The windows of the process `pid`.
+std::vector<QJsonObject> swayWindowsOf(const test::SwayServer& sway, int pid) {
+    return swayNodes(sway, [&](const QJsonObject& node) {
+        return node.value(QStringLiteral("pid")).toInt() == pid;
+    });
 }
 
 TEST(TorvelbarWayland, ACompositorWithoutGammaControlGetsAClearRefusal) {

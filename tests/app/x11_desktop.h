@@ -8,12 +8,26 @@
 #include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <vector>
 
 namespace torvel::test {
+
+// True, with a failure naming it, when one of `tools` cannot be found.
+inline bool toolsMissing(std::initializer_list<const char*> tools) {
+    for (const char* tool : tools) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
+            ADD_FAILURE() << tool << " is not installed";
+            return true;
+        }
+    }
+    return false;
+}
 
 class Desktop {
 public:
