@@ -2,6 +2,7 @@
 
 #include "platform/gnome/gnome_display_layer.h"
 #include "platform/kwin/kwin_display_layer.h"
+#include "platform/kwin/kwin_window_watcher.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/wayland/wlr_window_watcher.h"
 #include "platform/x11/display_key.h"
@@ -152,6 +153,8 @@ std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host) {
         return std::make_unique<X11WindowWatcher>();
     case DisplayHost::Kind::wayland:
         return std::make_unique<WlrWindowWatcher>();
+    case DisplayHost::Kind::kwin:
+        return std::make_unique<KWinWindowWatcher>();
     default:
         return nullptr;
     }

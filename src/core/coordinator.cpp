@@ -97,7 +97,8 @@ void Coordinator::update() {
     const LightSchedule schedule = settings_.schedule();
     const ScheduleSource source = settings_.scheduleSource();
     followLocation(source == ScheduleSource::sun && !settings_.location());
-    followWindows(!settings_.pauseApps().isEmpty() || settings_.pauseFullscreen());
+    const bool windowsWanted = !settings_.pauseApps().isEmpty() || settings_.pauseFullscreen();
+    followWindows(windowsWanted);
     TintState decided =
         decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds(),
                     source, source == ScheduleSource::sun ? place() : std::nullopt});
@@ -106,6 +107,7 @@ void Coordinator::update() {
     // than they do, and views read it only after the update.
     assignPublished(objectWillChange_, kelvin_, decided.kelvin);
     state_ = std::move(decided);
+    state_.windowsUnseen = windowsWanted && !windowWatcher_;
     statusStale_ = true;
     gamma_.apply(state_.request);
     // After the write, which is where a layer finds out.

@@ -5,8 +5,9 @@
 
 namespace torvel {
 
-QString statusLine(const TintState& state, const LightSchedule& schedule, const ClockText& clock) {
-    const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
+namespace {
+
+QString modeLine(const TintState& state, const LightSchedule& schedule, const ClockText& text) {
     if (state.mode == TorvelMode::off) {
         return QStringLiteral("Screen colors are unchanged");
     }
@@ -57,6 +58,18 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
         break;
     }
     return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule)) + gap;
+}
+
+} // namespace
+
+QString statusLine(const TintState& state, const LightSchedule& schedule, const ClockText& clock) {
+    const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
+    QString line = modeLine(state, schedule, text);
+    // Said where the user looks, rather than stepping aside never and silently.
+    if (state.windowsUnseen && state.mode != TorvelMode::off) {
+        line += QStringLiteral(" \u00B7 pausing for apps does not work here");
+    }
+    return line;
 }
 
 } // namespace torvel

@@ -97,6 +97,9 @@ struct TintState {
     // Why the display layer cannot show what we ask (it refused, its file
     // cannot be written), set by the coordinator after the decision.
     std::optional<QString> trouble;
+    // The user asked to step aside for windows in front, and this desktop
+    // shows no application the windows of others (GNOME's Wayland session).
+    bool windowsUnseen = false;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
 

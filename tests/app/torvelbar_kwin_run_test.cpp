@@ -2,6 +2,7 @@
 // it tints through Night Color and gives the user's own Night Color back on
 // SIGTERM, and after a SIGKILL at its next start.
 #include "platform/kwin/kconfig_group.h"
+#include "support/child_process.h"
 #include "support/event_loop.h"
 #include "support/kwin_server.h"
 #include "support/midday_zone.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace torvel {
 namespace {
@@ -147,6 +149,61 @@ TEST_F(TorvelbarKWin, WhenKWinCrashesTheUserGroupComesBack) {
     EXPECT_TRUE(app.waitForFinished(10000));
     EXPECT_TRUE(test::spinUntil([&] { return userGroupIsBack(); }, 5000))
         << kwin.readKwinrc().toStdString();
+}
+
+// The window in front, through a KWin script of ours: loaded only once
+// asked for, replaced at the start after a SIGKILL, unloaded at the end.
+TEST_F(TorvelbarKWin, WindowsInFrontHoldTheTintThroughOurScript) {
+    if (QStandardPaths::findExecutable(QStringLiteral("weston-flower")).isEmpty()) {
+        GTEST_SKIP() << "weston-flower is not installed (Debian package weston)";
+    }
+    writeSettings("manual");
+    QProcess app;
+    start(app);
+    ASSERT_TRUE(kwin.waitFor(QStringLiteral("targetTemperature"), 3400u));
+    const QString script = QStringLiteral("torvelbar-front-window");
+    EXPECT_FALSE(kwin.scriptLoaded(script)) << "nothing asked for, nothing loaded";
+    const auto cli = [&](const QStringList& args) {
+        QProcess p;
+        start(p, QStringList{QStringLiteral("pause-for")} + args);
+        p.waitForFinished(10000);
+    };
+    const auto says = [&](const QString& wanted) {
+        return test::spinUntil([&] { return status() == wanted; }, 5000);
+    };
+    QProcess flower;
+    auto env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), test::KWinServer::socketName());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), kwin.runtimeDir());
+    flower.setProcessEnvironment(env);
+    test::endWithTest(flower);
+    flower.start(QStringLiteral("weston-flower"), {});
+
+    cli({QStringLiteral("add"), QStringLiteral("flower")});
+    EXPECT_TRUE(test::spinUntil([&] { return kwin.scriptLoaded(script); }, 5000));
+    const QString id = QStringLiteral("org.freedesktop.weston.flower");
+    EXPECT_TRUE(says(QStringLiteral("Paused for ") + id)) << status().toStdString();
+    cli({QStringLiteral("fullscreen"), QStringLiteral("on")});
+    cli({QStringLiteral("remove"), QStringLiteral("flower")});
+    EXPECT_TRUE(says(QStringLiteral("Fixed color \u00B7 3400 K")));
+    ASSERT_TRUE(kwin.runScript(QStringLiteral(
+        "var w = workspace.activeWindow || workspace.activeClient; w.fullScreen = true;")));
+    const QString fullscreen =
+        QStringLiteral("Paused while ") + id + QStringLiteral(" is fullscreen");
+    EXPECT_TRUE(says(fullscreen)) << status().toStdString();
+
+    app.kill();
+    app.waitForFinished(5000);
+    QProcess next;
+    start(next);
+    EXPECT_TRUE(says(fullscreen)) << "the killed run's script is replaced by a live one"
+                                  << next.readAllStandardError().toStdString();
+    flower.terminate();
+    flower.waitForFinished(5000);
+    EXPECT_TRUE(says(QStringLiteral("Fixed color \u00B7 3400 K"))) << status().toStdString();
+    next.terminate();
+    EXPECT_TRUE(next.waitForFinished(10000));
+    EXPECT_FALSE(kwin.scriptLoaded(script));
 }
 
 TEST_F(TorvelbarKWin, AfterSigkillTheNextStartGivesTheUserSettingsBack) {

@@ -282,6 +282,18 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     EXPECT_FALSE(watcher.running()) << "stopped once neither is set";
 }
 
+// A desktop that shows no window in front says so rather than never acting.
+TEST(Coordinator, WithoutAWatcherTheStatusSaysAppsCannotBeFollowed) {
+    Rig r;
+    r.coordinator.start();
+    r.settings.setPauseFullscreen(true);
+    r.queue.runPosted();
+    EXPECT_TRUE(
+        r.coordinator.state().status.endsWith(" \u00B7 pausing for apps does not work here"))
+        << r.coordinator.state().status.toStdString();
+    EXPECT_TRUE(r.coordinator.state().tinted());
+}
+
 TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) {
     const FrontWindow x11{{QStringLiteral("Gimp-2.10"), QStringLiteral("gimp-2.10")}, true};
     EXPECT_EQ(matchingAppId(x11, QStringLiteral("GIMP-2.10")), QStringLiteral("Gimp-2.10"));

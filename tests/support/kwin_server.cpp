@@ -143,4 +143,41 @@ QString KWinServer::readKwinrc() const {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+bool KWinServer::runScript(const QString& source) const {
+    // Each under a name of its own, left loaded: KWin 5 reads the file
+    // after run() answers.
+    static int count = 0;
+    const QString name = QStringLiteral("test-script-%1").arg(++count);
+    const QString file = runtime_.file(name + QStringLiteral(".js"));
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        return false;
+    }
+    f.write(source.toUtf8());
+    f.close();
+    QDBusConnection bus = QDBusConnection::connectToBus(busAddress_, connectionName_);
+    const auto scripting = [](const QString& method) {
+        return QDBusMessage::createMethodCall(service, QStringLiteral("/Scripting"),
+                                              QStringLiteral("org.kde.kwin.Scripting"), method);
+    };
+    const QDBusReply<int> id =
+        bus.call(scripting(QStringLiteral("loadScript")) << file << name, QDBus::Block, 5000);
+    // Starting the scripting runs each loaded script not yet running.
+    const bool ran = id.isValid() && id.value() >= 0 &&
+                     bus.call(scripting(QStringLiteral("start")), QDBus::Block, 5000).type() ==
+                         QDBusMessage::ReplyMessage;
+    return ran;
+}
+
+bool KWinServer::scriptLoaded(const QString& name) const {
+    const QDBusReply<bool> loaded =
+        QDBusConnection::connectToBus(busAddress_, connectionName_)
+            .call(QDBusMessage::createMethodCall(service, QStringLiteral("/Scripting"),
+                                                 QStringLiteral("org.kde.kwin.Scripting"),
+                                                 QStringLiteral("isScriptLoaded"))
+                      << name,
+                  QDBus::Block, 5000);
+    return loaded.isValid() && loaded.value();
+}
+
 } // namespace torvel::test

@@ -45,6 +45,9 @@ public:
     // change notice for the NightColor group.
     void writeUserConfig(const QString& text) const;
     QString readKwinrc() const;
+    // Runs a KWin script once, as a user's widget or shortcut would.
+    bool runScript(const QString& source) const;
+    bool scriptLoaded(const QString& name) const;
     // KWin dies at once (SIGKILL), as in a crash; the bus stays.
     void crash();
 

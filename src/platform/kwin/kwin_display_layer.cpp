@@ -2,6 +2,7 @@
 
 #include "base/private_file.h"
 #include "platform/kwin/kconfig_group.h"
+#include "platform/kwin/kwin_log.h"
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/bus_flag.h"
 #include "platform/linux/capture_file.h"
@@ -28,11 +29,9 @@
 
 namespace torvel {
 
-namespace {
-
-// Warnings go to standard error (the journal in a desktop session);
-// QT_LOGGING_RULES="torvelbar.*.debug=true" shows the rest.
 Q_LOGGING_CATEGORY(kwinLog, "torvelbar.kwin", QtWarningMsg)
+
+namespace {
 
 const QString kwinService = QStringLiteral("org.kde.KWin");
 const QString group = QStringLiteral("NightColor");
