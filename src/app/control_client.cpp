@@ -211,8 +211,11 @@ QString statusText(const QVariantMap& p, bool json) {
     }
     // What a waybar module shows: `alt` picks an icon, `class` a style.
     // Held in a tinting mode: our pause, else a program's or the host's hold.
+    const QString trouble = p.value(QStringLiteral("Trouble")).toString();
     QString state = mode;
-    if (!tinted && mode != QLatin1String("off")) {
+    if (!trouble.isEmpty()) {
+        state = QStringLiteral("trouble");
+    } else if (!tinted && mode != QLatin1String("off")) {
         state = pausedUntil != 0 ? QStringLiteral("paused") : QStringLiteral("inhibited");
     } else if (mode == QLatin1String("auto") && !phase.isEmpty()) {
         state = phase;
@@ -225,6 +228,7 @@ QString statusText(const QVariantMap& p, bool json) {
         {QStringLiteral("kelvin"), kelvin},
         {QStringLiteral("phase"), phase},
         {QStringLiteral("tinted"), tinted},
+        {QStringLiteral("trouble"), trouble},
         {QStringLiteral("pausedUntil"), pausedUntil},
         {QStringLiteral("status"), status},
         {QStringLiteral("text"), text},

@@ -106,6 +106,10 @@ bool ControlService::tinted() const {
     return coordinator_.state().tinted();
 }
 
+QString ControlService::trouble() const {
+    return coordinator_.state().trouble.value_or(QString());
+}
+
 qlonglong ControlService::pausedUntil() const {
     const auto until = coordinator_.pausedUntil();
     return until ? until->toSecsSinceEpoch() : 0;
@@ -214,6 +218,7 @@ QVariantMap ControlService::properties() const {
             {QStringLiteral("Schedule"), schedule()},
             {QStringLiteral("Status"), status()},
             {QStringLiteral("Tinted"), tinted()},
+            {QStringLiteral("Trouble"), trouble()},
             {QStringLiteral("PausedUntil"), pausedUntil()},
             {QStringLiteral("Inhibited"), inhibited()},
             {QStringLiteral("ScheduleSource"), scheduleSource()},

@@ -32,6 +32,7 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(QVariantMap Schedule READ schedule)
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(bool Tinted READ tinted)
+    Q_PROPERTY(QString Trouble READ trouble)
     Q_PROPERTY(qlonglong PausedUntil READ pausedUntil)
     Q_PROPERTY(bool Inhibited READ inhibited)
     Q_PROPERTY(QString ScheduleSource READ scheduleSource)
@@ -66,6 +67,7 @@ public:
     QVariantMap schedule() const;
     QString status() const;
     bool tinted() const;
+    QString trouble() const;
     qlonglong pausedUntil() const;
     bool inhibited() const;
     QString scheduleSource() const;

@@ -171,8 +171,11 @@ Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host
         options.guardProgram = QCoreApplication::applicationFilePath();
         return KWinDisplayLayer::create(options);
     }
-    case DisplayHost::Kind::gnome:
-        return GnomeDisplayLayer::create({{}, displayLocked, {}});
+    case DisplayHost::Kind::gnome: {
+        GnomeDisplayLayer::Options options;
+        options.displayLocked = displayLocked;
+        return GnomeDisplayLayer::create(options);
+    }
     case DisplayHost::Kind::x11:
         return X11DisplayLayer::create(QString(), displayLocked);
     case DisplayHost::Kind::none:

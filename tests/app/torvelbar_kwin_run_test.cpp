@@ -14,6 +14,8 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -134,6 +136,29 @@ TEST_F(TorvelbarKWin, AnotherProgramsInhibitionReadsAsAHoldUntilItEnds) {
     QDBusConnection::disconnectFromBus(QStringLiteral("kwin-player"));
     ::kill(static_cast<pid_t>(app.processId()), SIGTERM);
     ASSERT_TRUE(app.waitForFinished(10000));
+}
+
+// What cannot be written shows where users and scripts look.
+TEST_F(TorvelbarKWin, AFolderAtKwinrcIsTroubleInTheStatusAndItsJson) {
+    writeSettings("manual");
+    QFile::remove(kwin.kwinrc());
+    ASSERT_TRUE(QDir().mkpath(kwin.kwinrc()));
+    QProcess app;
+    start(app);
+    EXPECT_TRUE(test::spinUntil(
+        [&] { return status() == QStringLiteral("Not tinting: kwinrc is not a regular file"); },
+        10000))
+        << status().toStdString();
+    QProcess json;
+    start(json, {QStringLiteral("status"), QStringLiteral("--json")});
+    json.waitForFinished(10000);
+    const QJsonObject o = QJsonDocument::fromJson(json.readAllStandardOutput()).object();
+    EXPECT_EQ(o.value(QStringLiteral("trouble")).toString(),
+              QStringLiteral("kwinrc is not a regular file"));
+    EXPECT_EQ(o.value(QStringLiteral("class")).toString(), QStringLiteral("trouble"));
+    EXPECT_FALSE(o.value(QStringLiteral("tinted")).toBool());
+    app.terminate();
+    EXPECT_TRUE(app.waitForFinished(10000));
 }
 
 // KWin crashing under us ends the app at once (Qt ends a client whose

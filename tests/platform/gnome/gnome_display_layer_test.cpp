@@ -56,7 +56,7 @@ protected:
     }
     std::unique_ptr<GnomeDisplayLayer> create() {
         return test::valueOf(
-            GnomeDisplayLayer::create({capture(), false, [this] { return clock; }}));
+            GnomeDisplayLayer::create({.capture = capture(), .clock = [this] { return clock; }}));
     }
     QString capture() const { return runtime.file(QStringLiteral("gnome.json")); }
     bool eventually(const QString& key, const QString& value) {
