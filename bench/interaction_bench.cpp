@@ -31,7 +31,8 @@ public:
     explicit CountingLayer(TableDisplayLayer& real)
         : real_(real)
         , forward_(real.subscribeReconfiguration(
-              [this](const DisplayChange& c) { notifyReconfiguration(c); })) {}
+              [this](const DisplayChange& c) { notifyReconfiguration(c); }))
+        , forwardWake_(real.subscribeScreensWake([this] { notifyScreensWake(); })) {}
     std::vector<DisplayId> onlineDisplays() override { return real_.onlineDisplays(); }
     void setTransferTable(DisplayId d, std::span<const float> r, std::span<const float> g,
                           std::span<const float> b) override {
@@ -39,14 +40,12 @@ public:
         real_.setTransferTable(d, r, g, b);
     }
     void restoreColorSettings() override { real_.restoreColorSettings(); }
-    void setScreensWakeHandler(std::function<void()> h) override {
-        real_.setScreensWakeHandler(std::move(h));
-    }
     long writes = 0;
 
 private:
     TableDisplayLayer& real_;
     Subscription forward_;
+    Subscription forwardWake_;
 };
 
 class PaintCounter final : public QObject {

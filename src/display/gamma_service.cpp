@@ -10,16 +10,14 @@ GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
     : display_(display)
     , mainQueue_(mainQueue) {
     installDisplayHook();
-    display_.setScreensWakeHandler([watch = self_.watch()] {
+    screensWake_ = display_.subscribeScreensWake([watch = self_.watch()] {
         if (GammaService* self = watch.get()) {
             self->write();
         }
     });
 }
 
-GammaService::~GammaService() {
-    display_.setScreensWakeHandler({});
-}
+GammaService::~GammaService() = default;
 
 void GammaService::apply(std::optional<std::int64_t> kelvin) {
     if (kelvin) {

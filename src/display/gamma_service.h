@@ -63,6 +63,7 @@ private:
     // Scheduled writes hold this weakly, so one that outlives the service does nothing.
     LifetimeToken<GammaService> self_{this};
     Subscription reconfiguration_;
+    Subscription screensWake_;
 };
 
 } // namespace torvel

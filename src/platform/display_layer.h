@@ -52,8 +52,12 @@ public:
     }
 
     // The handler runs on the main thread each time the screens come back on
-    // (screen saver or power-saving ended). An empty function clears it.
-    virtual void setScreensWakeHandler(std::function<void()> handler) = 0;
+    // (screen saver or power-saving ended) and the host lost our colour on
+    // the way. Hosts that keep it by themselves (a desktop's night light)
+    // never send this notice.
+    [[nodiscard]] Subscription subscribeScreensWake(std::function<void()> handler) const {
+        return screensWake_.subscribe(std::move(handler));
+    }
 
     // Why the host itself holds our colour off for now (GNOME's "Disable
     // until tomorrow"), in words that follow "Paused by "; nothing when it
@@ -75,6 +79,8 @@ protected:
     // For implementations: tells every subscriber. Call it from the main
     // loop, never from inside a caller's request.
     void notifyReconfiguration(const DisplayChange& change) const { reconfiguration_.send(change); }
+    // For implementations: the screens came back on.
+    void notifyScreensWake() const { screensWake_.send(); }
     // For implementations: after hostHold() changed.
     void notifyHostHold() const { hostHold_.send(); }
     // For implementations: after trouble() changed.
@@ -82,6 +88,7 @@ protected:
 
 private:
     Notifier<const DisplayChange&> reconfiguration_;
+    Notifier<> screensWake_;
     Notifier<> hostHold_;
     Notifier<> trouble_;
 };

@@ -18,18 +18,11 @@ public:
         ++restores;
         onRestore();
     }
-    void setScreensWakeHandler(std::function<void()> handler) override {
-        wakeHandler_ = std::move(handler);
-    }
 
     void sendReconfiguration(DisplayId display, DisplayChange::Kind kind) {
         this->notifyReconfiguration({display, kind});
     }
-    void sendScreensWake() {
-        if (wakeHandler_) {
-            wakeHandler_();
-        }
-    }
+    void sendScreensWake() { this->notifyScreensWake(); }
     // What trouble() answers from now on, told to the subscribers.
     void setTrouble(std::optional<QString> why) {
         trouble_ = std::move(why);
@@ -43,7 +36,6 @@ protected:
     virtual void onRestore() {}
 
 private:
-    std::function<void()> wakeHandler_;
     std::optional<QString> trouble_;
 };
 

@@ -94,7 +94,6 @@ struct GnomeDisplayLayer::Impl {
     // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
     std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;
-    std::function<void()> wakeHandler;
 
     bool heldByGnome() const { return disabledUntilTomorrow && disabledUntilTomorrow->value(); }
 
@@ -244,10 +243,6 @@ void GnomeDisplayLayer::setTemperature(std::int64_t kelvin) {
 
 void GnomeDisplayLayer::restoreColorSettings() {
     impl_->restore();
-}
-
-void GnomeDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
-    impl_->wakeHandler = std::move(handler);
 }
 
 std::optional<QString> GnomeDisplayLayer::hostHold() const {

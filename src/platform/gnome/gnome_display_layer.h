@@ -41,7 +41,6 @@ public:
     // tomorrow" holds.
     void setTemperature(std::int64_t kelvin) override;
     void restoreColorSettings() override;
-    void setScreensWakeHandler(std::function<void()> handler) override;
     std::optional<QString> hostHold() const override;
 
     QString captureFilePath() const;

@@ -167,7 +167,6 @@ struct KWinDisplayLayer::Impl {
     std::optional<std::int64_t> applied; // what kwinrc holds from us
     QElapsedTimer sinceWrite;
     std::unique_ptr<QDBusPendingCallWatcher> check; // at most one in flight
-    std::function<void()> wakeHandler;
     // Another program holds Night Color off through KWin (its inhibit()):
     // KWin shows 6500 K whatever kwinrc says, until it lets go.
     std::unique_ptr<BusFlag> inhibited;
@@ -448,10 +447,6 @@ void KWinDisplayLayer::setTemperature(std::int64_t kelvin) {
 
 void KWinDisplayLayer::restoreColorSettings() {
     impl_->restore();
-}
-
-void KWinDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
-    impl_->wakeHandler = std::move(handler);
 }
 
 std::optional<QString> KWinDisplayLayer::trouble() const {

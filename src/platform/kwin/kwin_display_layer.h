@@ -55,9 +55,6 @@ public:
     void setTemperature(std::int64_t kelvin) override;
     // Writes the user's own group back as it was before the first change.
     void restoreColorSettings() override;
-    // KWin keeps the temperature across screen power changes by itself, so
-    // the handler is kept but never called.
-    void setScreensWakeHandler(std::function<void()> handler) override;
     // While another program holds Night Color off through KWin (a game, a
     // video player): KWin shows its own colours then, whatever we ask.
     std::optional<QString> hostHold() const override;

@@ -67,7 +67,6 @@ struct WaylandDisplayLayer::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
-    std::function<void()> wakeHandler;
 
     ~Impl() {
         notifier.reset();
@@ -348,10 +347,6 @@ void WaylandDisplayLayer::restoreColorSettings() {
         Impl::dropControl(*output);
     }
     impl_->flush();
-}
-
-void WaylandDisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
-    impl_->wakeHandler = std::move(handler);
 }
 
 std::vector<DisplayId> WaylandDisplayLayer::knownOutputs() const {

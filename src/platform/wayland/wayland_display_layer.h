@@ -43,10 +43,6 @@ public:
     void restoreColorSettings() override;
     // Reconfiguration notices come for wl_output globals added or removed,
     // always from the event loop, never from inside one of this layer's calls.
-    // The compositors we support tell clients nothing about output power, so
-    // the handler is kept but never called; reconfiguration and the regular
-    // tick re-apply the tint instead.
-    void setScreensWakeHandler(std::function<void()> handler) override;
 
     // Every wl_output global currently advertised, usable or not.
     std::vector<DisplayId> knownOutputs() const;

@@ -60,7 +60,7 @@ struct X11DisplayLayer::Impl {
     bool dispatchQueued = false;
 
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
-    std::function<void()> wakeHandler;
+    std::function<void()> screensWoke;                // the owning layer's subscribers
 
     GammaCaptureFile captureFile{QString()};
     std::map<xcb_randr_crtc_t, CapturedRamps> captures;
@@ -287,8 +287,8 @@ struct X11DisplayLayer::Impl {
             }
         } else if (hasScreensaver && type == screensaverEventBase + XCB_SCREENSAVER_NOTIFY) {
             const auto* s = reinterpret_cast<const xcb_screensaver_notify_event_t*>(e);
-            if (s->state == XCB_SCREENSAVER_STATE_OFF && wakeHandler) {
-                wakeHandler();
+            if (s->state == XCB_SCREENSAVER_STATE_OFF) {
+                screensWoke();
             }
         }
     }
@@ -421,6 +421,7 @@ Result<std::unique_ptr<X11DisplayLayer>> X11DisplayLayer::create(const QString& 
 X11DisplayLayer::X11DisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
+    impl_->screensWoke = [this] { notifyScreensWake(); };
 }
 
 X11DisplayLayer::~X11DisplayLayer() {
@@ -453,10 +454,6 @@ void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float>
 
 void X11DisplayLayer::restoreColorSettings() {
     impl_->restore();
-}
-
-void X11DisplayLayer::setScreensWakeHandler(std::function<void()> handler) {
-    impl_->wakeHandler = std::move(handler);
 }
 
 QString X11DisplayLayer::captureFilePath() const {

@@ -35,7 +35,6 @@ public:
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
     void restoreColorSettings() override;
-    void setScreensWakeHandler(std::function<void()> handler) override;
 
     // Where the original ramps are kept while this process has ramps set.
     QString captureFilePath() const;
