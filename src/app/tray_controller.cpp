@@ -2,7 +2,7 @@
 
 #include "app/popover_window.h"
 #include "core/coordinator.h"
-#include "platform/linux/status_notifier_item.h"
+#include "platform/tray/status_notifier_item.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/popover_text.h"

@@ -6,8 +6,8 @@
 
 #include "app/menu_bar_icon.h"
 #include "core/refresh_after_notices.h"
-#include "platform/linux/tray_host_wait.h"
-#include "platform/linux/tray_menu.h"
+#include "platform/tray/tray_host_wait.h"
+#include "platform/tray/tray_menu.h"
 
 #include <memory>
 #include <optional>

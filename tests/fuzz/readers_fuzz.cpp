@@ -2,7 +2,7 @@
 // leave behind: the settings file and the crash captures. Each input is a
 // mutation of a valid file; under the sanitizers any fault aborts the run.
 // Usage: readers_fuzz [iterations] [seed]
-#include "platform/linux/capture_file.h"
+#include "platform/runtime/capture_file.h"
 #include "platform/x11/gamma_capture_file.h"
 #include "settings/preferences.h"
 #include "settings/settings_store.h"

@@ -2,7 +2,7 @@
 
 #include "platform/gnome/night_light_window.h"
 #include "platform/linux/bus_flag.h"
-#include "platform/linux/capture_file.h"
+#include "platform/runtime/capture_file.h"
 
 #include <gio/gio.h>
 #include <QDBusConnection>

@@ -5,7 +5,7 @@
 #include "platform/kwin/kwin_log.h"
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/bus_flag.h"
-#include "platform/linux/capture_file.h"
+#include "platform/runtime/capture_file.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 
 #include "base/private_file.h"
 #include "platform/kwin/kwin_log.h"
-#include "platform/linux/runtime_dir.h"
+#include "platform/runtime/runtime_dir.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

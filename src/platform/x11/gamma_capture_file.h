@@ -3,7 +3,7 @@
 // that a crash or SIGKILL never leaves the screens tinted beyond the next
 // start: X servers keep ramps after the client that set them is gone.
 
-#include "platform/linux/capture_file.h"
+#include "platform/runtime/capture_file.h"
 
 #include <cstdint>
 #include <optional>

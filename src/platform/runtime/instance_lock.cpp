@@ -1,4 +1,4 @@
-#include "platform/linux/instance_lock.h"
+#include "platform/runtime/instance_lock.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "platform/linux/tray_host_wait.h"
+#include "platform/tray/tray_host_wait.h"
 
 #include <memory>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/linux/runtime_dir.h"
+#include "platform/runtime/runtime_dir.h"
 
 #include "base/unique_fd.h"
 

@@ -1,7 +1,7 @@
-#include "platform/linux/capture_file.h"
+#include "platform/runtime/capture_file.h"
 
 #include "base/private_file.h"
-#include "platform/linux/runtime_dir.h"
+#include "platform/runtime/runtime_dir.h"
 
 #include <cerrno>
 #include <csignal>
