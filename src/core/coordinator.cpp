@@ -108,6 +108,7 @@ void Coordinator::update() {
     assignPublished(objectWillChange_, kelvin_, decided.kelvin);
     state_ = std::move(decided);
     state_.windowsUnseen = windowsWanted && !windowWatcher_;
+    state_.settingsUnsaved = !settings_.defaults().saveError().isEmpty();
     statusStale_ = true;
     gamma_.apply(state_.request);
     // After the write, which is where a layer finds out.

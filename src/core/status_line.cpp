@@ -69,6 +69,9 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
     if (state.windowsUnseen && state.mode != TorvelMode::off) {
         line += QStringLiteral(" \u00B7 pausing for apps does not work here");
     }
+    if (state.settingsUnsaved) {
+        line += QStringLiteral(" \u00B7 settings not saved");
+    }
     return line;
 }
 

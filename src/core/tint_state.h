@@ -100,6 +100,9 @@ struct TintState {
     // The user asked to step aside for windows in front, and this desktop
     // shows no application the windows of others (GNOME's Wayland session).
     bool windowsUnseen = false;
+    // The last change of a setting could not be saved (the log says why
+    // once); it holds for this run.
+    bool settingsUnsaved = false;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
 

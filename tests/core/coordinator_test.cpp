@@ -8,6 +8,8 @@
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
 #include <QTimeZone>
 
 namespace torvel {
@@ -282,8 +284,10 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     EXPECT_FALSE(watcher.running()) << "stopped once neither is set";
 }
 
-// A desktop that shows no window in front says so rather than never acting.
-TEST(Coordinator, WithoutAWatcherTheStatusSaysAppsCannotBeFollowed) {
+// What cannot work says so in the status rather than failing silently: a
+// desktop that shows no window in front, a settings file that cannot be
+// replaced (a folder now stands at its path).
+TEST(Coordinator, WhatCannotWorkHereSaysSoInTheStatus) {
     Rig r;
     r.coordinator.start();
     r.settings.setPauseFullscreen(true);
@@ -292,6 +296,17 @@ TEST(Coordinator, WithoutAWatcherTheStatusSaysAppsCannotBeFollowed) {
         r.coordinator.state().status.endsWith(" \u00B7 pausing for apps does not work here"))
         << r.coordinator.state().status.toStdString();
     EXPECT_TRUE(r.coordinator.state().tinted());
+
+    QFile::remove(r.dir.file(QStringLiteral("torvelbar.conf")));
+    ASSERT_TRUE(QDir().mkpath(r.dir.file(QStringLiteral("torvelbar.conf"))));
+    r.settings.setManualKelvin(3000);
+    r.queue.runPosted();
+    EXPECT_TRUE(r.coordinator.state().status.endsWith(" \u00B7 settings not saved"))
+        << r.coordinator.state().status.toStdString();
+    QDir(r.dir.file(QStringLiteral("torvelbar.conf"))).removeRecursively();
+    r.settings.setManualKelvin(3100);
+    r.queue.runPosted();
+    EXPECT_FALSE(r.coordinator.state().status.contains(QStringLiteral("not saved")));
 }
 
 TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) {
