@@ -1,6 +1,6 @@
 #include "display/gamma_service.h"
 
-#include "color/transfer_tables.h"
+#include "color/channel_gains.h"
 
 #include <algorithm>
 
@@ -36,16 +36,7 @@ void GammaService::write() {
     if (!kelvin_) {
         return;
     }
-    const DisplayLayer::Input input = display_.input();
-    if (auto* const* host = std::get_if<TemperatureDisplayLayer*>(&input)) {
-        (*host)->setTemperature(*kelvin_);
-        return;
-    }
-    TableDisplayLayer* host = std::get<TableDisplayLayer*>(input);
-    const TransferTables tables = buildTransferTables(ChannelGains(*kelvin_));
-    for (const DisplayId id : host->onlineDisplays()) {
-        host->setTransferTable(id, tables.red, tables.green, tables.blue);
-    }
+    display_.show({*kelvin_, ChannelGains(*kelvin_)});
 }
 
 void GammaService::installDisplayHook() {

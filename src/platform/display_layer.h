@@ -1,18 +1,20 @@
 #pragma once
 // The display calls the gamma service needs, standing in for the host's own.
-// Hosts take a colour in one of two forms: transfer tables per display (X11
-// RandR, wlroots gamma control) or one colour temperature for every display
-// (a desktop's own night light, such as KWin's). Implementations live in
-// platform/<host>; tests use in-memory ones.
+// The service hands every host the same target; each renders it in its own
+// form: transfer tables per display (X11 RandR, wlroots gamma control), one
+// colour temperature for every display (a desktop's own night light, such
+// as KWin's), or whatever else a host takes (a colour matrix) from the
+// gains. Implementations live in platform/<host>; tests use in-memory ones.
 
 #include "base/observable.h"
+#include "color/channel_gains.h"
+#include "color/transfer_tables.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <QString>
 #include <span>
-#include <variant>
 #include <vector>
 
 namespace torvel {
@@ -27,17 +29,23 @@ struct DisplayChange {
     Kind kind = Kind::changed;
 };
 
-class TableDisplayLayer;
-class TemperatureDisplayLayer;
+// What every display should show: a colour temperature (already within the
+// gamma service's 1000..6500 K) and the channel gains it stands for.
+struct ColorTarget {
+    std::int64_t kelvin = 6500;
+    ChannelGains gains;
+    friend bool operator==(const ColorTarget&, const ColorTarget&) = default;
+};
 
 class DisplayLayer {
 public:
     virtual ~DisplayLayer() = default;
 
-    // The form this host takes a colour in: the gamma service builds tables
-    // only for the hosts that want them. Exactly one alternative, never null.
-    using Input = std::variant<TableDisplayLayer*, TemperatureDisplayLayer*>;
-    virtual Input input() = 0;
+    // Shows the target on every display until replaced or restored. Called
+    // on every write, also with an unchanged target: a host is asked again
+    // only where it no longer shows it. The result is not reported here: a
+    // host that cannot show it says so through trouble().
+    virtual void show(const ColorTarget& target) = 0;
 
     // Every display changed by this process returns to its own colour
     // settings, as they were before the first change.
@@ -93,10 +101,16 @@ private:
     Notifier<> trouble_;
 };
 
-// Hosts with a colour transfer table per display.
+// Hosts with a colour transfer table per display: the gains become tables,
+// one set per online display.
 class TableDisplayLayer : public DisplayLayer {
 public:
-    Input input() final { return this; }
+    void show(const ColorTarget& target) final {
+        const TransferTables tables = buildTransferTables(target.gains);
+        for (const DisplayId id : onlineDisplays()) {
+            setTransferTable(id, tables.red, tables.green, tables.blue);
+        }
+    }
 
     // The online displays, in the host's order. Never fails; a host error
     // counts as no displays.
@@ -112,12 +126,11 @@ public:
 // Hosts that take one colour temperature for all their displays.
 class TemperatureDisplayLayer : public DisplayLayer {
 public:
-    Input input() final { return this; }
+    void show(const ColorTarget& target) final { setTemperature(target.kelvin); }
 
-    // Shows `kelvin` (already within the gamma service's 1000..6500 K) on
-    // every display until replaced or restored. Called on every write, also
-    // with an unchanged value: an implementation asks the host again only
-    // when the host no longer shows it.
+    // Shows `kelvin` on every display until replaced or restored. Called on
+    // every write, also with an unchanged value: an implementation asks the
+    // host again only when the host no longer shows it.
     virtual void setTemperature(std::int64_t kelvin) = 0;
 };
 
