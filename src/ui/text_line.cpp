@@ -48,8 +48,18 @@ void TextLine::setText(const QString& text) {
     }
     text_ = text;
     setAccessibleName(text);
+    refreshToolTip();
     updateGeometry();
     update();
+}
+
+void TextLine::resizeEvent(QResizeEvent*) {
+    refreshToolTip();
+}
+
+void TextLine::refreshToolTip() {
+    const bool cut = QFontMetricsF(font()).horizontalAdvance(text_) > width();
+    setToolTip(cut ? text_ : QString());
 }
 
 int TextLine::baseline() const {

@@ -29,8 +29,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A line cut short shows the whole of it on hover.
+    void refreshToolTip();
     QString text_;
     TextTone tone_;
     int baselineOffset_ = 0;
