@@ -176,10 +176,27 @@ TEST(TorvelbarWayland, WindowsInFrontHoldTheTintOnSway) {
         const QDBusReply<QDBusVariant> reply = client.call(m, QDBus::Block, 5000);
         return reply.isValid() ? reply.value().variant() : QVariant();
     };
-    const auto tinted = [&](bool wanted) {
-        return spinUntil([&] { return property(QStringLiteral("Tinted")).toBool() == wanted; },
-                         3000);
+    // Sway's headless outputs refuse every gamma control, so the screens are
+    // never ours here: what the hold changes is whether we are held.
+    const auto held = [&](bool wanted) {
+        return spinUntil(
+            [&] {
+                return property(QStringLiteral("Status"))
+                               .toString()
+                               .startsWith(QStringLiteral("Paused")) == wanted &&
+                       (!wanted || !property(QStringLiteral("Tinted")).toBool());
+            },
+            3000);
     };
+
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return property(QStringLiteral("Status"))
+                .toString()
+                .startsWith(QStringLiteral("Not tinting: the compositor refused"));
+        },
+        3000))
+        << property(QStringLiteral("Status")).toString().toStdString();
 
     auto clientEnv = QProcessEnvironment::systemEnvironment();
     clientEnv.insert(QStringLiteral("WAYLAND_DISPLAY"), sway.socket());
@@ -200,19 +217,19 @@ TEST(TorvelbarWayland, WindowsInFrontHoldTheTintOnSway) {
         },
         5000));
     ASSERT_EQ(run({QStringLiteral("pause-for"), QStringLiteral("add"), id}), 0);
-    EXPECT_TRUE(tinted(false));
+    EXPECT_TRUE(held(true));
     EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Paused for ") + id);
 
     dots.start(QStringLiteral("weston-clickdot"), {});
-    EXPECT_TRUE(tinted(true)) << "another window in front";
+    EXPECT_TRUE(held(false)) << "another window in front";
     ASSERT_EQ(
         run({QStringLiteral("pause-for"), QStringLiteral("fullscreen"), QStringLiteral("on")}), 0);
     sway.message({QStringLiteral("fullscreen"), QStringLiteral("enable")});
-    EXPECT_TRUE(tinted(false));
+    EXPECT_TRUE(held(true));
     EXPECT_TRUE(
         property(QStringLiteral("Status")).toString().endsWith(QStringLiteral(" is fullscreen")));
     sway.message({QStringLiteral("fullscreen"), QStringLiteral("disable")});
-    EXPECT_TRUE(tinted(true));
+    EXPECT_TRUE(held(false));
     test::stopProcesses({&dots, &flower});
     app.terminate();
     EXPECT_TRUE(app.waitForFinished(5000));

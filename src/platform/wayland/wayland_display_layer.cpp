@@ -67,6 +67,7 @@ struct WaylandDisplayLayer::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
+    std::function<void()> afterEvents;                // the layer looks at its trouble
 
     ~Impl() {
         notifier.reset();
@@ -130,6 +131,19 @@ struct WaylandDisplayLayer::Impl {
             Qt::QueuedConnection);
     }
 
+    // On a later turn, never inside a caller's request: answers read in a
+    // round trip may have refused or given controls.
+    void lookAtTrouble() {
+        QMetaObject::invokeMethod(
+            &context,
+            [this] {
+                if (afterEvents) {
+                    afterEvents();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
     void flush() {
         if (!broken()) {
             wl_display_flush(connection.display);
@@ -169,6 +183,7 @@ struct WaylandDisplayLayer::Impl {
         }
         if (asked) {
             wl_display_roundtrip(connection.display);
+            lookAtTrouble();
         }
     }
 
@@ -294,13 +309,41 @@ WaylandDisplayLayer::create(const QString& socketName) {
     impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),
                                                        QSocketNotifier::Read);
     Impl* raw = impl.get();
-    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->dispatch(); });
+    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] {
+        raw->dispatch();
+        raw->lookAtTrouble();
+    });
     return std::unique_ptr<WaylandDisplayLayer>(new WaylandDisplayLayer(std::move(impl)));
 }
 
 WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
+    // A refusal or a withdrawal can arrive at any time, not only in answer
+    // to one of our writes.
+    impl_->afterEvents = [this] {
+        if (auto now = trouble(); now != shownTrouble_) {
+            shownTrouble_ = std::move(now);
+            notifyTrouble();
+        }
+    };
+}
+
+std::optional<QString> WaylandDisplayLayer::trouble() const {
+    if (impl_->broken()) {
+        return QStringLiteral("the connection to the Wayland compositor broke");
+    }
+    if (!impl_->manager) {
+        return QStringLiteral("the compositor no longer offers gamma control");
+    }
+    // Outputs not asked yet, or given back by a restore, are no refusal.
+    if (impl_->outputs.empty() ||
+        std::any_of(impl_->outputs.begin(), impl_->outputs.end(),
+                    [](const auto& entry) { return !entry.second->refused; })) {
+        return std::nullopt;
+    }
+    return QStringLiteral("the compositor refused gamma control of every screen (another "
+                          "program may hold it)");
 }
 
 WaylandDisplayLayer::~WaylandDisplayLayer() = default;

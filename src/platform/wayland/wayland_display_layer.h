@@ -44,6 +44,12 @@ public:
     // Reconfiguration notices come for wl_output globals added or removed,
     // always from the event loop, never from inside one of this layer's calls.
 
+    // Every output refused its control (another program holds them, or
+    // they have no ramps), or the compositor withdrew gamma control or went
+    // away. Subscribers hear of it after the compositor's events; a write
+    // finds it out by itself.
+    std::optional<QString> trouble() const override;
+
     // Every wl_output global currently advertised, usable or not.
     std::vector<DisplayId> knownOutputs() const;
     // Whether the connection to the compositor still works.
@@ -54,6 +60,7 @@ public:
 private:
     explicit WaylandDisplayLayer(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
+    std::optional<QString> shownTrouble_;
 };
 
 } // namespace torvel

@@ -47,8 +47,11 @@ TEST_F(Sway, OffersGammaControlAndListsItsOutputs) {
     }
     spinFor(100);
     EXPECT_TRUE(layer->connected());
-    // sway 1.7's headless output answers its control with `failed`.
+    // sway's headless output answers its control with `failed`, which is
+    // what the status must say rather than tinting in name only.
     EXPECT_EQ(layer->onlineDisplays().size(), 0u);
+    EXPECT_EQ(layer->trouble(), QStringLiteral("the compositor refused gamma control of every "
+                                               "screen (another program may hold it)"));
 }
 
 TEST_F(Sway, ANewHeadlessOutputIsNoticedAndTheRefusalKeepsNothingBroken) {

@@ -146,9 +146,14 @@ TEST(WaylandLayer, AFailedControlDropsItsOutputUntilTheNextReconfiguration) {
     auto layer = connect(compositor);
     ASSERT_TRUE(layer);
     EXPECT_EQ(online(*layer), std::vector<DisplayId>{a}); // b is held by someone else
+    EXPECT_EQ(layer->trouble(), std::nullopt) << "one screen is ours";
+    int troubles = 0;
+    auto heard = layer->subscribeTrouble([&] { ++troubles; });
 
     compositor.failControl(a); // taken away while in use
     ASSERT_TRUE(spinUntil([&] { return online(*layer).empty(); }, 2000));
+    EXPECT_TRUE(layer->trouble().has_value());
+    EXPECT_EQ(troubles, 1) << "heard from the event, not only at the next write";
     const auto created = compositor.controlsCreated();
     EXPECT_TRUE(online(*layer).empty()); // not asked again on every tick
     EXPECT_EQ(compositor.controlsCreated(), created);
@@ -159,6 +164,7 @@ TEST(WaylandLayer, AFailedControlDropsItsOutputUntilTheNextReconfiguration) {
     const auto c = compositor.addOutput(256);
     ASSERT_TRUE(spinUntil([&] { return layer->knownOutputs().size() == 3; }, 2000));
     EXPECT_EQ(online(*layer), (std::vector<DisplayId>{a, b, c}));
+    EXPECT_EQ(layer->trouble(), std::nullopt);
     layer->restoreColorSettings();
     EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 0; }, 2000));
 }
