@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <QLoggingCategory>
 #include <QObject>
 #include <QSocketNotifier>
 #include <unistd.h>
@@ -15,6 +16,10 @@
 namespace torvel {
 
 namespace {
+
+// Warnings go to standard error; QT_LOGGING_RULES="torvelbar.*.debug=true"
+// shows the rest.
+Q_LOGGING_CATEGORY(waylandLog, "torvelbar.wayland", QtWarningMsg)
 
 // Real drivers report 256 to 4096 entries; some have reported garbage, and
 // the size decides an allocation and the file we send.
@@ -323,6 +328,11 @@ WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
     // to one of our writes.
     impl_->afterEvents = [this] {
         if (auto now = trouble(); now != shownTrouble_) {
+            if (now) {
+                qCWarning(waylandLog, "not tinting: %s", qUtf8Printable(*now));
+            } else {
+                qCInfo(waylandLog, "the compositor takes our colour again");
+            }
             shownTrouble_ = std::move(now);
             notifyTrouble();
         }
