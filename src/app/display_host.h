@@ -52,16 +52,16 @@ DisplayHost detectDisplayHost();
 
 class DisplayLayer;
 class WindowWatcher;
+// The watcher of the window in front that this host offers (X11's EWMH
+// properties, wlroots' foreign toplevels, a KWin script of ours); nothing
+// on GNOME, which shows no application the windows of others. It starts
+// nothing until asked to.
+std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host);
+
 // The layer the decision names, connected, or why it cannot be had. Needs
 // the application object. `displayLocked`: the caller holds the display's
 // instance lock, so crash captures left for this display are replayed
 // whatever process they name.
-// The watcher of the window in front that this host offers (X11's EWMH
-// properties, wlroots' foreign toplevels); nothing where none can be had
-// yet (KWin, GNOME). It starts nothing until
-// asked to.
-std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host);
-
 Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,
                                                          bool displayLocked);
 
