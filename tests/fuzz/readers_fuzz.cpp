@@ -3,7 +3,7 @@
 // mutation of a valid file; under the sanitizers any fault aborts the run.
 // Usage: readers_fuzz [iterations] [seed]
 #include "platform/runtime/capture_file.h"
-#include "platform/x11/gamma_capture_file.h"
+#include "platform/x11/gamma_record.h"
 #include "settings/preferences.h"
 #include "settings/settings_store.h"
 
@@ -103,7 +103,9 @@ int main(int argc, char** argv) {
             readValues += store.manualKelvin() != 0;
         }
         write(x11, mutate(x11Seed, random));
-        readValues += torvel::GammaCaptureFile(x11).load().has_value();
+        if (const auto record = torvel::CaptureFile(x11).load()) {
+            readValues += torvel::gammaFromRecord(record->state).has_value();
+        }
         write(kwin, mutate(kwinSeed, random));
         readValues += torvel::CaptureFile(kwin).load().has_value();
     }

@@ -2,7 +2,7 @@
 
 #include "platform/gnome/night_light_window.h"
 #include "platform/linux/bus_flag.h"
-#include "platform/runtime/capture_file.h"
+#include "platform/runtime/host_state_guard.h"
 
 #include <gio/gio.h>
 #include <QDBusConnection>
@@ -10,8 +10,13 @@
 #include <QDBusVariant>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLoggingCategory>
+#include <QMetaObject>
+#include <QObject>
 
 namespace torvel {
+
+Q_LOGGING_CATEGORY(gnomeLog, "torvelbar.gnome", QtWarningMsg)
 
 namespace {
 
@@ -54,43 +59,64 @@ QJsonValue userValue(GSettings* settings, const char* key) {
     return out;
 }
 
-// Puts a captured value back: null resets the key to its default.
-void putBack(GSettings* settings, const char* key, const QJsonValue& value) {
+// Puts a captured value back: null resets the key to its default. False
+// when the key is locked and holds another value.
+bool putBack(GSettings* settings, const char* key, const QJsonValue& value) {
+    if (!g_settings_is_writable(settings, key)) {
+        return userValue(settings, key) == (value.isUndefined() ? QJsonValue() : value);
+    }
     if (value.isNull() || value.isUndefined()) {
         g_settings_reset(settings, key);
-    } else if (value.isBool()) {
-        g_settings_set_boolean(settings, key, value.toBool());
-    } else if (key == temperatureKey) {
-        g_settings_set_uint(
-            settings, key,
-            static_cast<guint>(std::clamp<qint64>(value.toInteger(), 0, G_MAXUINT32)));
-    } else {
-        g_settings_set_double(settings, key, value.toDouble());
+        return true;
     }
+    if (value.isBool()) {
+        return g_settings_set_boolean(settings, key, value.toBool()) != FALSE;
+    }
+    if (key == temperatureKey) {
+        return g_settings_set_uint(settings, key,
+                                   static_cast<guint>(std::clamp<qint64>(value.toInteger(), 0,
+                                                                         G_MAXUINT32))) != FALSE;
+    }
+    return g_settings_set_double(settings, key, value.toDouble()) != FALSE;
+}
+
+// The keys an administrator locked (dconf's lockdown), which we can
+// neither change nor give back; empty when all are ours to write.
+QStringList lockedKeys(GSettings* settings) {
+    QStringList out;
+    for (const char* key : allKeys) {
+        if (!g_settings_is_writable(settings, key)) {
+            out << QLatin1String(key);
+        }
+    }
+    return out;
 }
 
 // The capture is written by us, but a file can hold anything: each value
 // must be of its key's kind, or null.
-bool validCapture(const QJsonObject& o) {
+std::optional<QJsonObject> captureOf(const QJsonObject& o) {
     for (const char* key : allKeys) {
         const QJsonValue v = o.value(QLatin1String(key));
         const bool boolKey = key == enabledKey || key == automaticKey;
         if (!(v.isNull() || (boolKey ? v.isBool() : v.isDouble()))) {
-            return false;
+            return std::nullopt;
         }
     }
-    return true;
+    return o;
 }
 
 } // namespace
 
 struct GnomeDisplayLayer::Impl {
     GSettings* settings = nullptr;
-    CaptureFile capture{QString()};
-    bool displayLocked = false;
     std::function<QDateTime()> clock;
-    std::optional<QJsonObject> original; // the user's five values
-    std::optional<std::int64_t> wanted;  // the temperature we stand for
+    // The user's five values from before our first change.
+    std::optional<HostStateGuard<QJsonObject>> guard;
+    std::optional<std::int64_t> wanted; // the temperature we stand for
+    // Why Night Light cannot take our colour; told from the main loop.
+    std::optional<QString> trouble;
+    std::function<void()> troubleChanged;
+    QObject context; // queued notices die with the layer
     // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
     std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;
@@ -108,13 +134,42 @@ struct GnomeDisplayLayer::Impl {
         return t.hour() + t.minute() / 60.0 + t.second() / 3600.0;
     }
 
-    void captureOriginal() {
+    QJsonObject readOriginal() const {
         QJsonObject o;
         for (const char* key : allKeys) {
             o.insert(QLatin1String(key), userValue(settings, key));
         }
-        original = o;
-        capture.saveUnlessClaimed(o, displayLocked);
+        return o;
+    }
+
+    // Every value back; false when a key was locked meanwhile.
+    bool giveBack(const QJsonObject& original) const {
+        bool all = true;
+        for (const char* key : allKeys) {
+            all = putBack(settings, key, original.value(QLatin1String(key))) && all;
+        }
+        g_settings_sync();
+        return all;
+    }
+
+    void setTrouble(std::optional<QString> why) {
+        if (why == trouble) {
+            return;
+        }
+        if (why) {
+            qCWarning(gnomeLog, "not tinting: %s", qUtf8Printable(*why));
+        } else {
+            qCInfo(gnomeLog, "Night Light takes our colour again");
+        }
+        trouble = std::move(why);
+        QMetaObject::invokeMethod(
+            &context,
+            [this] {
+                if (troubleChanged) {
+                    troubleChanged();
+                }
+            },
+            Qt::QueuedConnection);
     }
 
     // What should stand, compared with what does: writes only the difference.
@@ -122,6 +177,13 @@ struct GnomeDisplayLayer::Impl {
         if (!wanted || heldByGnome()) {
             return;
         }
+        if (const QStringList locked = lockedKeys(settings); !locked.isEmpty()) {
+            setTrouble(QStringLiteral("Night Light's settings are locked by the administrator "
+                                      "(%1)")
+                           .arg(locked.join(QStringLiteral(", "))));
+            return;
+        }
+        setTrouble(std::nullopt);
         bool wrote = false;
         if (!g_settings_get_boolean(settings, enabledKey)) {
             g_settings_set_boolean(settings, enabledKey, TRUE);
@@ -149,29 +211,9 @@ struct GnomeDisplayLayer::Impl {
     }
 
     void restore() {
-        if (!original) {
-            return;
-        }
-        for (const char* key : allKeys) {
-            putBack(settings, key, original->value(QLatin1String(key)));
-        }
-        g_settings_sync();
-        capture.remove();
-        original.reset();
+        guard->restore();
         wanted.reset();
-    }
-
-    void restoreLeftovers() {
-        const auto left = capture.takeLeftover(displayLocked);
-        if (!left) {
-            return;
-        }
-        if (!validCapture(*left)) {
-            capture.remove();
-            return;
-        }
-        original = *left;
-        restore();
+        setTrouble(std::nullopt);
     }
 
     void disabledUntilTomorrowChanged(bool disabled) {
@@ -211,12 +253,20 @@ Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Optio
     }
     auto impl = std::make_unique<Impl>();
     impl->settings = g_settings_new(schemaId);
-    impl->capture = CaptureFile(options.capture.isEmpty()
-                                    ? CaptureFile::pathFor(QStringLiteral("gnome-night-light.json"))
-                                    : options.capture);
-    impl->displayLocked = options.displayLocked;
+    Impl* self = impl.get();
+    impl->guard.emplace(
+        HostStateGuard<QJsonObject>::Options{
+            .recordPath = options.capture.isEmpty()
+                              ? CaptureFile::pathFor(QStringLiteral("gnome-night-light.json"))
+                              : options.capture,
+            .displayLocked = options.displayLocked},
+        HostStateGuard<QJsonObject>::Hooks{
+            .read = [self] { return std::optional<QJsonObject>(self->readOriginal()); },
+            .write = [self](const QJsonObject& o) { return self->giveBack(o); },
+            .toRecord = [](const QJsonObject& o) { return o; },
+            .fromRecord = captureOf});
     impl->clock = options.clock ? options.clock : [] { return QDateTime::currentDateTime(); };
-    impl->restoreLeftovers();
+    impl->guard->replayLeftover();
     impl->disabledUntilTomorrow = std::make_unique<BusFlag>(
         BusFlag::Where{colorService, colorPath, colorService,
                        QStringLiteral("DisabledUntilTomorrow")},
@@ -227,6 +277,7 @@ Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Optio
 GnomeDisplayLayer::GnomeDisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->hostHoldChanged = [this] { notifyHostHold(); };
+    impl_->troubleChanged = [this] { notifyTrouble(); };
 }
 
 GnomeDisplayLayer::~GnomeDisplayLayer() {
@@ -234,15 +285,17 @@ GnomeDisplayLayer::~GnomeDisplayLayer() {
 }
 
 void GnomeDisplayLayer::setTemperature(std::int64_t kelvin) {
-    if (!impl_->original) {
-        impl_->captureOriginal();
-    }
+    impl_->guard->captureBeforeChange();
     impl_->wanted = kelvin;
     impl_->enforce();
 }
 
 void GnomeDisplayLayer::restoreColorSettings() {
     impl_->restore();
+}
+
+std::optional<QString> GnomeDisplayLayer::trouble() const {
+    return impl_->trouble;
 }
 
 std::optional<QString> GnomeDisplayLayer::hostHold() const {
@@ -253,7 +306,7 @@ std::optional<QString> GnomeDisplayLayer::hostHold() const {
 }
 
 QString GnomeDisplayLayer::captureFilePath() const {
-    return impl_->capture.path();
+    return impl_->guard->recordPath();
 }
 
 } // namespace torvel

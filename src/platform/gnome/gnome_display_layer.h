@@ -42,6 +42,8 @@ public:
     void setTemperature(std::int64_t kelvin) override;
     void restoreColorSettings() override;
     std::optional<QString> hostHold() const override;
+    // Night Light's keys locked by dconf's lockdown, until they are not.
+    std::optional<QString> trouble() const override;
 
     QString captureFilePath() const;
 

@@ -5,7 +5,7 @@
 #include "platform/kwin/kwin_log.h"
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/bus_flag.h"
-#include "platform/runtime/capture_file.h"
+#include "platform/runtime/host_state_guard.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -161,9 +161,9 @@ Result<void> writeConfig(const QString& target, const QString& text) {
 struct KWinDisplayLayer::Impl {
     Interface interface = Interface::none;
     QString kwinrc;
-    CaptureFile capture{QString()};
-    std::optional<Original> original;
-    bool displayLocked = false;
+    // The user's group from before our first change.
+    std::optional<HostStateGuard<Original>> guard;
+    bool tellKWinOnRestore = true;
     std::optional<std::int64_t> applied; // what kwinrc holds from us
     QElapsedTimer sinceWrite;
     std::unique_ptr<QDBusPendingCallWatcher> check; // at most one in flight
@@ -235,14 +235,22 @@ struct KWinDisplayLayer::Impl {
                  QDBus::Block, probeTimeoutMs);
     }
 
-    bool captureOriginal() {
+    std::optional<Original> readOriginal() {
         const auto config = readNow();
         if (!config) {
-            return false;
+            return std::nullopt;
         }
-        original = Original{config->second.exists, groupLines(config->second.text, group)};
-        capture.saveUnlessClaimed(original->toJson(), displayLocked);
-        return true;
+        return Original{config->second.exists, groupLines(config->second.text, group)};
+    }
+
+    void makeGuard(const QString& recordPath, bool displayLocked) {
+        guard.emplace(HostStateGuard<Original>::Options{.recordPath = recordPath,
+                                                        .displayLocked = displayLocked},
+                      HostStateGuard<Original>::Hooks{
+                          .read = [this] { return readOriginal(); },
+                          .write = [this](const Original& o) { return giveBack(o); },
+                          .toRecord = [](const Original& o) { return o.toJson(); },
+                          .fromRecord = Original::fromJson});
     }
 
     void write(std::int64_t kelvin) {
@@ -297,47 +305,38 @@ struct KWinDisplayLayer::Impl {
         });
     }
 
-    // The user's group back in kwinrc; `tellKWin` false when KWin is gone
-    // or the process is on its way out and the bus may be too.
-    void restore(bool tellKWin = true) {
-        check.reset();
-        if (!original) {
-            return;
+    // The user's group back in kwinrc; false when the file could not be
+    // written (the record then stays for the next start).
+    bool giveBack(const Original& original) {
+        const auto config = readNow();
+        if (!config) {
+            return false;
         }
-        if (const auto config = readNow()) {
-            const QString& now = config->second.text;
-            QStringList keys = entryKeys(groupLines(now, group).value_or(QStringList()));
-            for (const QString& k : entryKeys(original->lines.value_or(QStringList()))) {
-                if (!keys.contains(k)) {
-                    keys << k;
-                }
-            }
-            const QString text = withGroupLines(now, group, original->lines);
-            const bool removeFile = !original->fileExisted && text.trimmed().isEmpty();
-            const bool done = text == now || (removeFile ? QFile::remove(config->first)
-                                                         : bool(writeConfig(config->first, text)));
-            if (done) {
-                if (tellKWin) {
-                    announce(keys.isEmpty() ? QStringList{QStringLiteral("Active")} : keys);
-                }
-                capture.remove();
+        const QString& now = config->second.text;
+        QStringList keys = entryKeys(groupLines(now, group).value_or(QStringList()));
+        for (const QString& k : entryKeys(original.lines.value_or(QStringList()))) {
+            if (!keys.contains(k)) {
+                keys << k;
             }
         }
-        original.reset();
-        applied.reset();
+        const QString text = withGroupLines(now, group, original.lines);
+        const bool removeFile = !original.fileExisted && text.trimmed().isEmpty();
+        const bool done = text == now || (removeFile ? QFile::remove(config->first)
+                                                     : bool(writeConfig(config->first, text)));
+        if (done && tellKWinOnRestore) {
+            announce(keys.isEmpty() ? QStringList{QStringLiteral("Active")} : keys);
+        }
+        return done;
     }
 
-    void restoreLeftovers() {
-        const auto left = capture.takeLeftover(displayLocked);
-        if (!left) {
-            return;
-        }
-        original = Original::fromJson(*left);
-        if (!original) {
-            capture.remove();
-            return;
-        }
-        restore();
+    // `tellKWin` false when KWin is gone or the process is on its way out
+    // and the bus may be too.
+    void restore(bool tellKWin = true) {
+        check.reset();
+        tellKWinOnRestore = tellKWin;
+        guard->restore();
+        tellKWinOnRestore = true;
+        applied.reset();
     }
 };
 
@@ -379,11 +378,11 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
                        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QStringLiteral("/kwinrc")
                        : options.kwinrc;
-    impl->capture = CaptureFile(options.capture.isEmpty()
-                                    ? CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"))
-                                    : options.capture);
-    impl->displayLocked = options.displayLocked;
-    impl->restoreLeftovers();
+    impl->makeGuard(options.capture.isEmpty()
+                        ? CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"))
+                        : options.capture,
+                    options.displayLocked);
+    impl->guard->replayLeftover();
     const Where where = whereOf(impl->interface);
     impl->inhibited = std::make_unique<BusFlag>(
         BusFlag::Where{kwinService, where.path, where.interface, QStringLiteral("inhibited")},
@@ -398,8 +397,8 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
         kwinService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForUnregistration);
     QObject::connect(impl->kwinGone.get(), &QDBusServiceWatcher::serviceUnregistered,
                      &impl->context, [raw = impl.get()] { raw->restore(/*tellKWin=*/false); });
-    if (!options.guardProgram.isEmpty() && !impl->capture.path().isEmpty()) {
-        kwinrcGuard::start(options.guardProgram, impl->kwinrc, impl->capture.path());
+    if (!options.guardProgram.isEmpty() && !impl->guard->recordPath().isEmpty()) {
+        kwinrcGuard::start(options.guardProgram, impl->kwinrc, impl->guard->recordPath());
     }
     return std::unique_ptr<KWinDisplayLayer>(new KWinDisplayLayer(std::move(impl)));
 }
@@ -416,26 +415,18 @@ KWinDisplayLayer::~KWinDisplayLayer() {
 
 void KWinDisplayLayer::giveBackAfter(std::int64_t ownerPid, const QString& kwinrc,
                                      const QString& capture) {
-    Impl impl;
-    impl.kwinrc = kwinrc;
-    impl.capture = CaptureFile(capture);
-    const auto record = impl.capture.load();
-    if (!record || record->pid != ownerPid) {
-        return; // given back already, or a newer start's own
-    }
-    impl.original = Original::fromJson(record->state);
-    if (!impl.original) {
-        impl.capture.remove();
-        return;
-    }
     qDBusRegisterMetaType<QByteArrayList>();
     qDBusRegisterMetaType<QHash<QString, QByteArrayList>>();
-    impl.restore();
+    Impl impl;
+    impl.kwinrc = kwinrc;
+    impl.makeGuard(capture, /*displayLocked=*/false);
+    // Given back already, or a newer start's own: then nothing happens.
+    impl.guard->replayRecordOf(ownerPid);
 }
 
 void KWinDisplayLayer::setTemperature(std::int64_t kelvin) {
     kelvin = std::clamp(kelvin, minTemperature, maxTemperature);
-    if (!impl_->original && !impl_->captureOriginal()) {
+    if (!impl_->guard->captureBeforeChange()) {
         return;
     }
     if (impl_->applied != kelvin) {
@@ -465,7 +456,7 @@ QString KWinDisplayLayer::kwinrcPath() const {
 }
 
 QString KWinDisplayLayer::captureFilePath() const {
-    return impl_->capture.path();
+    return impl_->guard->recordPath();
 }
 
 } // namespace torvel

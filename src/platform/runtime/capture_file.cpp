@@ -2,15 +2,19 @@
 
 #include "base/private_file.h"
 #include "platform/runtime/runtime_dir.h"
+#include "platform/runtime/runtime_log.h"
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <limits>
 #include <QFile>
 #include <QJsonDocument>
 #include <unistd.h>
 
 namespace torvel {
+
+Q_LOGGING_CATEGORY(runtimeLog, "torvelbar.runtime", QtWarningMsg)
 
 namespace {
 
@@ -24,13 +28,18 @@ QString CaptureFile::pathFor(const QString& name) {
     return dir.isEmpty() ? QString() : dir + u'/' + name;
 }
 
-bool CaptureFile::save(const QJsonObject& state) const {
+Result<void> CaptureFile::save(const QJsonObject& state) const {
     if (path_.isEmpty()) {
-        return false;
+        return Result<void>::failure(
+            QStringLiteral("no private runtime folder (%1)").arg(runtimeDirProblem()));
     }
     QJsonObject record = state;
     record[QStringLiteral("pid")] = static_cast<qint64>(::getpid());
-    return replaceFile(path_, QJsonDocument(record).toJson(QJsonDocument::Compact));
+    if (!replaceFile(path_, QJsonDocument(record).toJson(QJsonDocument::Compact))) {
+        return Result<void>::failure(QStringLiteral("%1 cannot be written (%2)")
+                                         .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    return Result<void>::success();
 }
 
 std::optional<CaptureFile::Contents> CaptureFile::load() const {
@@ -72,11 +81,12 @@ std::optional<QJsonObject> CaptureFile::takeLeftover(bool displayLocked) const {
     return left->state;
 }
 
-void CaptureFile::saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const {
+Result<void> CaptureFile::saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const {
     const auto left = load();
     if (!left || displayLocked || !isOtherProcessRunning(left->pid)) {
-        save(state);
+        return save(state);
     }
+    return Result<void>::success();
 }
 
 bool isOtherProcessRunning(std::int64_t pid) {

@@ -5,6 +5,8 @@
 // writer's process ID, in the private runtime folder, replaced atomically
 // and readable only by us.
 
+#include "base/result.h"
+
 #include <cstdint>
 #include <optional>
 #include <QJsonObject>
@@ -23,8 +25,8 @@ public:
     const QString& path() const { return path_; }
 
     // Atomically replaces the file (mode 0600) with `state` and this
-    // process's ID. False when it could not be written.
-    bool save(const QJsonObject& state) const;
+    // process's ID, or says why it could not.
+    Result<void> save(const QJsonObject& state) const;
 
     struct Contents {
         std::int64_t pid = 0;
@@ -44,10 +46,9 @@ public:
     std::optional<QJsonObject> takeLeftover(bool displayLocked) const;
 
     // Saves `state` unless a live process other than this one has its own
-    // record here (then it is that process's to restore). Without a place
-    // to keep it the caller still tints: losing the tint would be worse than
-    // losing crash safety.
-    void saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const;
+    // record here (then it is that process's to restore, and that is no
+    // failure).
+    Result<void> saveUnlessClaimed(const QJsonObject& state, bool displayLocked) const;
 
 private:
     QString path_;

@@ -1,7 +1,8 @@
 #include "platform/x11/x11_display_layer.h"
 
 #include "color/ramp_resample.h"
-#include "platform/x11/gamma_capture_file.h"
+#include "platform/runtime/host_state_guard.h"
+#include "platform/x11/gamma_record.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -62,8 +63,8 @@ struct X11DisplayLayer::Impl {
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
     std::function<void()> screensWoke;                // the owning layer's subscribers
 
-    GammaCaptureFile captureFile{QString()};
-    std::map<xcb_randr_crtc_t, CapturedRamps> captures;
+    // The ramps of each CRTC from before our first change to it.
+    std::optional<HostStateGuard<CapturedGamma>> guard;
 
     // The active CRTCs and their gamma sizes, asked for once and kept until a
     // RandR notice says the configuration changed: a tick's write then needs
@@ -156,9 +157,11 @@ struct X11DisplayLayer::Impl {
     }
 
     // Keeps the CRTC's ramps from before our first change, on disk before the
-    // change is sent. False when they cannot be read or kept.
+    // change is sent. False when they cannot be read.
     bool capture(xcb_randr_crtc_t crtc, std::uint32_t size) {
-        if (captures.count(crtc) != 0) {
+        const CapturedGamma* kept = guard->kept() ? &*guard->kept() : nullptr;
+        if (kept && std::any_of(kept->begin(), kept->end(),
+                                [crtc](const CapturedRamps& r) { return r.crtc == crtc; })) {
             return true;
         }
         auto r = reply(xcb_randr_get_crtc_gamma_reply(
@@ -179,14 +182,9 @@ struct X11DisplayLayer::Impl {
             // ramps nobody set; handing those back would black the screen.
             ramps.red = ramps.green = ramps.blue = identityRamp(size);
         }
-        captures.emplace(crtc, std::move(ramps));
-        std::vector<CapturedRamps> all;
-        for (const auto& [id, c] : captures) {
-            all.push_back(c);
-        }
-        // Without a place to keep the originals we still tint: losing the
-        // tint would be worse than losing crash safety.
-        captureFile.save(all);
+        CapturedGamma all = kept ? *kept : CapturedGamma{};
+        all.push_back(std::move(ramps));
+        guard->keep(std::move(all));
         return true;
     }
 
@@ -203,30 +201,25 @@ struct X11DisplayLayer::Impl {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     }
 
-    void restore() {
-        if (broken() || captures.empty()) {
-            captures.clear();
-            return;
+    // Every captured CRTC back; false when the server is gone.
+    bool writeBack(const CapturedGamma& all) {
+        if (broken()) {
+            return false;
         }
-        for (const auto& [crtc, ramps] : captures) {
+        for (const auto& ramps : all) {
             writeRamps(ramps);
         }
         sync();
-        captures.clear();
-        captureFile.remove();
-        queuePending();
+        return !broken();
     }
 
-    void restoreLeftovers(bool displayLocked) {
-        const auto left = captureFile.takeLeftover(displayLocked);
-        if (!left) {
+    void restore() {
+        if (broken()) {
+            guard->forget(); // the record stays for the next start
             return;
         }
-        for (const auto& ramps : *left) {
-            writeRamps(ramps);
-        }
-        sync();
-        captureFile.remove();
+        guard->restore();
+        queuePending();
     }
 
     // Events that arrived while we waited for a reply sit in xcb's queue where
@@ -406,8 +399,16 @@ Result<std::unique_ptr<X11DisplayLayer>> X11DisplayLayer::create(const QString& 
         }
     }
 
-    impl->captureFile = GammaCaptureFile(GammaCaptureFile::defaultPath(impl->displayName));
-    impl->restoreLeftovers(displayLocked);
+    Impl* self = impl.get();
+    impl->guard.emplace(
+        HostStateGuard<CapturedGamma>::Options{.recordPath = gammaRecordPath(impl->displayName),
+                                               .displayLocked = displayLocked},
+        HostStateGuard<CapturedGamma>::Hooks{
+            .read = {}, // each CRTC is read as it is first written
+            .write = [self](const CapturedGamma& all) { return self->writeBack(all); },
+            .toRecord = gammaRecord,
+            .fromRecord = gammaFromRecord});
+    impl->guard->replayLeftover();
 
     impl->notifier =
         std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(c), QSocketNotifier::Read);
@@ -457,7 +458,7 @@ void X11DisplayLayer::restoreColorSettings() {
 }
 
 QString X11DisplayLayer::captureFilePath() const {
-    return impl_->captureFile.path();
+    return impl_->guard->recordPath();
 }
 
 } // namespace torvel

@@ -1,5 +1,6 @@
-#include "platform/x11/gamma_capture_file.h"
+#include "platform/x11/gamma_record.h"
 
+#include "platform/runtime/capture_file.h"
 #include "platform/x11/display_key.h"
 
 #include <cmath>
@@ -38,13 +39,29 @@ std::optional<std::vector<std::uint16_t>> rampOf(const QJsonValue& value) {
     return out;
 }
 
-// The ramps in a record; nothing unless every entry is whole and valid.
-std::optional<std::vector<CapturedRamps>> rampsOf(const QJsonObject& state) {
+} // namespace
+
+QString gammaRecordPath(const QString& displayName) {
+    return CaptureFile::pathFor(x11DisplayKey(displayName) + QStringLiteral("-gamma.json"));
+}
+
+QJsonObject gammaRecord(const CapturedGamma& ramps) {
+    QJsonArray crtcs;
+    for (const auto& r : ramps) {
+        crtcs.append(QJsonObject{{QStringLiteral("crtc"), static_cast<qint64>(r.crtc)},
+                                 {QStringLiteral("red"), jsonOf(r.red)},
+                                 {QStringLiteral("green"), jsonOf(r.green)},
+                                 {QStringLiteral("blue"), jsonOf(r.blue)}});
+    }
+    return QJsonObject{{QStringLiteral("crtcs"), crtcs}};
+}
+
+std::optional<CapturedGamma> gammaFromRecord(const QJsonObject& state) {
     const QJsonArray crtcs = state.value(QStringLiteral("crtcs")).toArray();
     if (!state.value(QStringLiteral("crtcs")).isArray() || crtcs.size() > maxCrtcs) {
         return std::nullopt;
     }
-    std::vector<CapturedRamps> out;
+    CapturedGamma out;
     for (const QJsonValue entry : crtcs) {
         const QJsonObject o = entry.toObject();
         const double crtc = o.value(QStringLiteral("crtc")).toDouble(-1);
@@ -63,47 +80,6 @@ std::optional<std::vector<CapturedRamps>> rampsOf(const QJsonObject& state) {
                        std::move(*blue)});
     }
     return out;
-}
-
-} // namespace
-
-QString GammaCaptureFile::defaultPath(const QString& displayName) {
-    return CaptureFile::pathFor(x11DisplayKey(displayName) + QStringLiteral("-gamma.json"));
-}
-
-bool GammaCaptureFile::save(const std::vector<CapturedRamps>& ramps) const {
-    QJsonArray crtcs;
-    for (const auto& r : ramps) {
-        crtcs.append(QJsonObject{{QStringLiteral("crtc"), static_cast<qint64>(r.crtc)},
-                                 {QStringLiteral("red"), jsonOf(r.red)},
-                                 {QStringLiteral("green"), jsonOf(r.green)},
-                                 {QStringLiteral("blue"), jsonOf(r.blue)}});
-    }
-    return file_.save(QJsonObject{{QStringLiteral("crtcs"), crtcs}});
-}
-
-std::optional<GammaCaptureFile::Contents> GammaCaptureFile::load() const {
-    const auto record = file_.load();
-    if (!record) {
-        return std::nullopt;
-    }
-    auto ramps = rampsOf(record->state);
-    if (!ramps) {
-        return std::nullopt;
-    }
-    return Contents{record->pid, std::move(*ramps)};
-}
-
-std::optional<std::vector<CapturedRamps>> GammaCaptureFile::takeLeftover(bool displayLocked) const {
-    const auto state = file_.takeLeftover(displayLocked);
-    if (!state) {
-        return std::nullopt;
-    }
-    auto ramps = rampsOf(*state);
-    if (!ramps) {
-        file_.remove();
-    }
-    return ramps;
 }
 
 } // namespace torvel
