@@ -89,6 +89,15 @@ XvfbServer::~XvfbServer() {
     }
 }
 
+void XvfbServer::crash() {
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        pid_ = -1;
+    }
+}
+
 int XvfbServer::runClient(const QString& program, const QStringList& args) const {
     QProcess p;
     auto env = QProcessEnvironment::systemEnvironment();

@@ -24,6 +24,9 @@ public:
     // Why it is not running.
     const QString& error() const { return error_; }
 
+    // The server dies at once (SIGKILL), as in a crash.
+    void crash();
+
     // Runs a client program against this display and returns its exit code.
     int runClient(const QString& program, const QStringList& args) const;
 

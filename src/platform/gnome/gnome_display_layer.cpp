@@ -3,6 +3,7 @@
 #include "platform/gnome/night_light_window.h"
 #include "platform/linux/bus_flag.h"
 #include "platform/runtime/host_state_guard.h"
+#include "platform/runtime/trouble_report.h"
 
 #include <gio/gio.h>
 #include <QDBusConnection>
@@ -11,8 +12,6 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QLoggingCategory>
-#include <QMetaObject>
-#include <QObject>
 
 namespace torvel {
 
@@ -113,10 +112,8 @@ struct GnomeDisplayLayer::Impl {
     // The user's five values from before our first change.
     std::optional<HostStateGuard<QJsonObject>> guard;
     std::optional<std::int64_t> wanted; // the temperature we stand for
-    // Why Night Light cannot take our colour; told from the main loop.
-    std::optional<QString> trouble;
-    std::function<void()> troubleChanged;
-    QObject context; // queued notices die with the layer
+    // Why Night Light cannot take our colour.
+    TroubleReport trouble{gnomeLog, QStringLiteral("Night Light takes our colour again")};
     // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
     std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;
@@ -152,25 +149,7 @@ struct GnomeDisplayLayer::Impl {
         return all;
     }
 
-    void setTrouble(std::optional<QString> why) {
-        if (why == trouble) {
-            return;
-        }
-        if (why) {
-            qCWarning(gnomeLog, "not tinting: %s", qUtf8Printable(*why));
-        } else {
-            qCInfo(gnomeLog, "Night Light takes our colour again");
-        }
-        trouble = std::move(why);
-        QMetaObject::invokeMethod(
-            &context,
-            [this] {
-                if (troubleChanged) {
-                    troubleChanged();
-                }
-            },
-            Qt::QueuedConnection);
-    }
+    void setTrouble(std::optional<QString> why) { trouble.set(std::move(why)); }
 
     // What should stand, compared with what does: writes only the difference.
     void enforce() {
@@ -277,7 +256,7 @@ Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Optio
 GnomeDisplayLayer::GnomeDisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->hostHoldChanged = [this] { notifyHostHold(); };
-    impl_->troubleChanged = [this] { notifyTrouble(); };
+    impl_->trouble.tellOnChange([this] { notifyTrouble(); });
 }
 
 GnomeDisplayLayer::~GnomeDisplayLayer() {
@@ -295,7 +274,7 @@ void GnomeDisplayLayer::restoreColorSettings() {
 }
 
 std::optional<QString> GnomeDisplayLayer::trouble() const {
-    return impl_->trouble;
+    return impl_->trouble.current();
 }
 
 std::optional<QString> GnomeDisplayLayer::hostHold() const {

@@ -6,6 +6,7 @@
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/bus_flag.h"
 #include "platform/runtime/host_state_guard.h"
+#include "platform/runtime/trouble_report.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -171,33 +172,14 @@ struct KWinDisplayLayer::Impl {
     // KWin shows 6500 K whatever kwinrc says, until it lets go.
     std::unique_ptr<BusFlag> inhibited;
     std::function<void()> hostHoldChanged;
-    // Why our colour cannot reach KWin; told from the main loop.
-    std::optional<QString> trouble;
-    std::function<void()> troubleChanged;
+    // Why our colour cannot reach KWin.
+    TroubleReport trouble{kwinLog, QStringLiteral("kwinrc takes our colour again")};
     QObject context; // queued notices and the watcher die with the layer
     std::unique_ptr<QDBusServiceWatcher> kwinGone;
 
     bool isInhibited() const { return inhibited && inhibited->value(); }
 
-    void setTrouble(std::optional<QString> why) {
-        if (why == trouble) {
-            return;
-        }
-        if (why) {
-            qCWarning(kwinLog, "not tinting: %s", qUtf8Printable(*why));
-        } else {
-            qCInfo(kwinLog, "kwinrc takes our colour again");
-        }
-        trouble = std::move(why);
-        QMetaObject::invokeMethod(
-            &context,
-            [this] {
-                if (troubleChanged) {
-                    troubleChanged();
-                }
-            },
-            Qt::QueuedConnection);
-    }
+    void setTrouble(std::optional<QString> why) { trouble.set(std::move(why)); }
 
     // kwinrc's bytes and where they live; a failure becomes the trouble.
     std::optional<std::pair<QString, ConfigText>> readNow() {
@@ -406,7 +388,7 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
 KWinDisplayLayer::KWinDisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->hostHoldChanged = [this] { notifyHostHold(); };
-    impl_->troubleChanged = [this] { notifyTrouble(); };
+    impl_->trouble.tellOnChange([this] { notifyTrouble(); });
 }
 
 KWinDisplayLayer::~KWinDisplayLayer() {
@@ -441,7 +423,7 @@ void KWinDisplayLayer::restoreColorSettings() {
 }
 
 std::optional<QString> KWinDisplayLayer::trouble() const {
-    return impl_->trouble;
+    return impl_->trouble.current();
 }
 
 std::optional<QString> KWinDisplayLayer::hostHold() const {

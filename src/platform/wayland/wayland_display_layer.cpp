@@ -2,6 +2,7 @@
 
 #include "color/ramp_resample.h"
 #include "gamma-control-client.h"
+#include "platform/runtime/trouble_report.h"
 #include "platform/wayland/gamma_ramp_file.h"
 
 #include <algorithm>
@@ -73,6 +74,7 @@ struct WaylandDisplayLayer::Impl {
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
     std::function<void()> afterEvents;                // the layer looks at its trouble
+    TroubleReport report{waylandLog, QStringLiteral("the compositor takes our colour again")};
 
     ~Impl() {
         notifier.reset();
@@ -326,17 +328,8 @@ WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
     impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
     // A refusal or a withdrawal can arrive at any time, not only in answer
     // to one of our writes.
-    impl_->afterEvents = [this] {
-        if (auto now = trouble(); now != shownTrouble_) {
-            if (now) {
-                qCWarning(waylandLog, "not tinting: %s", qUtf8Printable(*now));
-            } else {
-                qCInfo(waylandLog, "the compositor takes our colour again");
-            }
-            shownTrouble_ = std::move(now);
-            notifyTrouble();
-        }
-    };
+    impl_->report.tellOnChange([this] { notifyTrouble(); });
+    impl_->afterEvents = [this] { impl_->report.set(trouble()); };
 }
 
 std::optional<QString> WaylandDisplayLayer::trouble() const {

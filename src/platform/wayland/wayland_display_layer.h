@@ -60,7 +60,6 @@ public:
 private:
     explicit WaylandDisplayLayer(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
-    std::optional<QString> shownTrouble_;
 };
 
 } // namespace torvel

@@ -2,6 +2,7 @@
 
 #include "color/ramp_resample.h"
 #include "platform/runtime/host_state_guard.h"
+#include "platform/runtime/trouble_report.h"
 #include "platform/x11/gamma_record.h"
 
 #include <algorithm>
@@ -10,14 +11,18 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <QLoggingCategory>
 #include <QMetaObject>
 #include <QSocketNotifier>
+#include <set>
 #include <utility>
 #include <xcb/randr.h>
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
 
 namespace torvel {
+
+Q_LOGGING_CATEGORY(x11Log, "torvelbar.x11", QtWarningMsg)
 
 namespace {
 
@@ -65,6 +70,10 @@ struct X11DisplayLayer::Impl {
 
     // The ramps of each CRTC from before our first change to it.
     std::optional<HostStateGuard<CapturedGamma>> guard;
+    // CRTCs that take no gamma ramp (size 0, or one the server would not
+    // report), until the configuration changes.
+    std::set<xcb_randr_crtc_t> refusing;
+    TroubleReport trouble{x11Log, QStringLiteral("the X server takes our colour again")};
 
     // The active CRTCs and their gamma sizes, asked for once and kept until a
     // RandR notice says the configuration changed: a tick's write then needs
@@ -75,6 +84,7 @@ struct X11DisplayLayer::Impl {
     void forgetConfiguration() {
         knownCrtcs.reset();
         knownGammaSizes.clear();
+        refusing.clear();
     }
 
     ~Impl() {
@@ -88,6 +98,26 @@ struct X11DisplayLayer::Impl {
     }
 
     bool broken() const { return connection == nullptr || xcb_connection_has_error(connection); }
+
+    QString brokenLine() const {
+        return QStringLiteral("the connection to the X server %1 broke").arg(displayName);
+    }
+
+    // After a write to `crtc`: trouble once every active CRTC refused.
+    void lookAtRefusals(xcb_randr_crtc_t crtc, bool refused) {
+        if (!refused) {
+            refusing.erase(crtc);
+            trouble.set(std::nullopt);
+            return;
+        }
+        refusing.insert(crtc);
+        const auto active = activeCrtcs();
+        if (!active.empty() && std::all_of(active.begin(), active.end(),
+                                           [this](auto c) { return refusing.count(c) != 0; })) {
+            trouble.set(
+                QStringLiteral("no screen of the X server %1 takes a gamma ramp").arg(displayName));
+        }
+    }
 
     std::vector<xcb_randr_crtc_t> activeCrtcs() {
         if (broken()) {
@@ -248,6 +278,7 @@ struct X11DisplayLayer::Impl {
         }
         if (broken() && notifier) {
             notifier->setEnabled(false);
+            trouble.set(brokenLine());
         }
         while (!pending.empty()) {
             xcb_generic_event_t* e = pending.front();
@@ -423,6 +454,7 @@ X11DisplayLayer::X11DisplayLayer(std::unique_ptr<Impl> impl)
     : impl_(std::move(impl)) {
     impl_->notify = [this](const DisplayChange& change) { notifyReconfiguration(change); };
     impl_->screensWoke = [this] { notifyScreensWake(); };
+    impl_->trouble.tellOnChange([this] { notifyTrouble(); });
 }
 
 X11DisplayLayer::~X11DisplayLayer() {
@@ -437,10 +469,13 @@ std::vector<DisplayId> X11DisplayLayer::onlineDisplays() {
 void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
                                        std::span<const float> green, std::span<const float> blue) {
     if (impl_->broken()) {
+        impl_->trouble.set(impl_->brokenLine());
         return;
     }
     const std::uint32_t size = impl_->gammaSize(display);
-    if (size == 0 || size > maxGammaSize || !impl_->capture(display, size)) {
+    const bool refused = size == 0 || size > maxGammaSize || !impl_->capture(display, size);
+    impl_->lookAtRefusals(display, refused);
+    if (refused) {
         impl_->queuePending();
         return;
     }
@@ -455,6 +490,10 @@ void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float>
 
 void X11DisplayLayer::restoreColorSettings() {
     impl_->restore();
+}
+
+std::optional<QString> X11DisplayLayer::trouble() const {
+    return impl_->trouble.current();
 }
 
 QString X11DisplayLayer::captureFilePath() const {

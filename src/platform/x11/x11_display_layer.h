@@ -35,6 +35,8 @@ public:
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
     void restoreColorSettings() override;
+    // A broken connection, or every screen refusing a gamma ramp.
+    std::optional<QString> trouble() const override;
 
     // Where the original ramps are kept while this process has ramps set.
     QString captureFilePath() const;

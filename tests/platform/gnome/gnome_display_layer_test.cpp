@@ -12,7 +12,9 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTimeZone>
 
 namespace torvel {
@@ -179,6 +181,52 @@ TEST_F(GnomeLayer, SettingsLeftByAKilledProcessAreGivenBackAtTheNextStart) {
     EXPECT_TRUE(eventually(temperature, QStringLiteral("uint32 4100")));
     EXPECT_TRUE(eventually(enabled, QStringLiteral("false")));
     EXPECT_FALSE(session->hasUserValue(enabled));
+    EXPECT_FALSE(QFile::exists(capture()));
+}
+
+// An administrator's lockdown of one Night Light key, as a dconf database
+// below the user's: this process's GIO reads the profile once, so the
+// suite has a process of its own.
+class GnomeLockdown : public GnomeLayer {
+protected:
+    static void SetUpTestSuite() {
+        profileDir = new test::TempDir;
+        const QString keyfiles = profileDir->file(QStringLiteral("db.d"));
+        QDir().mkpath(keyfiles + QStringLiteral("/locks"));
+        QFile locks(keyfiles + QStringLiteral("/locks/night-light"));
+        ASSERT_TRUE(locks.open(QIODevice::WriteOnly));
+        locks.write("/org/gnome/settings-daemon/plugins/color/night-light-temperature\n");
+        locks.close();
+        const QString db = profileDir->file(QStringLiteral("locked"));
+        ASSERT_EQ(
+            QProcess::execute(QStringLiteral("dconf"), {QStringLiteral("compile"), db, keyfiles}),
+            0);
+        QFile profile(profileDir->file(QStringLiteral("profile")));
+        ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+        profile.write("user-db:user\nfile-db:" + QFile::encodeName(db) + "\n");
+        profile.close();
+        qputenv("DCONF_PROFILE", QFile::encodeName(profile.fileName()));
+        GnomeLayer::SetUpTestSuite();
+    }
+    static void TearDownTestSuite() {
+        GnomeLayer::TearDownTestSuite();
+        delete profileDir;
+    }
+    static inline test::TempDir* profileDir = nullptr;
+};
+
+TEST_F(GnomeLockdown, ALockedKeyIsTroubleThatSaysWhichAndNothingIsChanged) {
+    {
+        auto layer = create();
+        ASSERT_TRUE(layer);
+        layer->setTemperature(3400);
+        ASSERT_TRUE(layer->trouble());
+        EXPECT_EQ(*layer->trouble(), QStringLiteral("Night Light's settings are locked by the "
+                                                    "administrator (night-light-temperature)"));
+        EXPECT_EQ(session->get(enabled), QStringLiteral("false"));
+        EXPECT_FALSE(session->hasUserValue(enabled));
+    }
+    // Nothing was changed, so giving back worked and left no record.
     EXPECT_FALSE(QFile::exists(capture()));
 }
 
