@@ -1,15 +1,10 @@
 #include "app/display_host.h"
 
-#include "platform/gnome/gnome_display_layer.h"
-#include "platform/kwin/kwin_display_layer.h"
-#include "platform/kwin/kwin_window_watcher.h"
+#include "app/host_registry.h"
 #include "platform/wayland/wayland_display_layer.h"
-#include "platform/wayland/wlr_window_watcher.h"
 #include "platform/x11/display_key.h"
 #include "platform/x11/x11_display_layer.h"
-#include "platform/x11/x11_window_watcher.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace torvel {
@@ -45,11 +40,8 @@ DisplayHost chooseDisplayHost(const SessionFacts& f) {
         case W::usable:
             return DisplayHost{DisplayHost::Kind::wayland, {}, waylandPlatform, {}};
         case W::noGammaControl:
-            if (f.nightLight == SessionFacts::NightLight::kwin) {
-                return DisplayHost{DisplayHost::Kind::kwin, {}, waylandPlatform, {}};
-            }
-            if (f.nightLight == SessionFacts::NightLight::gnome) {
-                return DisplayHost{DisplayHost::Kind::gnome, {}, waylandPlatform, {}};
+            if (f.nightLight) {
+                return DisplayHost{*f.nightLight, {}, waylandPlatform, {}};
             }
             // Point at the setting of the desktop the user is in.
             return refuse(
@@ -121,12 +113,11 @@ SessionFacts gatherFacts() {
             return f;
         } else {
             f.wayland = SessionFacts::Wayland::noGammaControl;
-            if (KWinDisplayLayer::probe() != KWinDisplayLayer::Interface::none) {
-                f.nightLight = SessionFacts::NightLight::kwin;
-            } else if (GnomeDisplayLayer::probe()) {
-                f.nightLight = SessionFacts::NightLight::gnome;
-            } else {
-                f.nightLight = SessionFacts::NightLight::none;
+            for (const HostEntry& entry : hostRegistry()) {
+                if (entry.answersNightLight && entry.answersNightLight()) {
+                    f.nightLight = entry.kind;
+                    break;
+                }
             }
             return f;
         }
@@ -145,43 +136,6 @@ SessionFacts gatherFacts() {
 DisplayHost detectDisplayHost() {
     const SessionFacts f = gatherFacts();
     return withKey(chooseDisplayHost(f), f);
-}
-
-std::unique_ptr<WindowWatcher> createWindowWatcher(const DisplayHost& host) {
-    switch (host.kind) {
-    case DisplayHost::Kind::x11:
-        return std::make_unique<X11WindowWatcher>();
-    case DisplayHost::Kind::wayland:
-        return std::make_unique<WlrWindowWatcher>();
-    case DisplayHost::Kind::kwin:
-        return std::make_unique<KWinWindowWatcher>();
-    default:
-        return nullptr;
-    }
-}
-
-Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(const DisplayHost& host,
-                                                         bool displayLocked) {
-    switch (host.kind) {
-    case DisplayHost::Kind::wayland:
-        return WaylandDisplayLayer::create(QString());
-    case DisplayHost::Kind::kwin: {
-        KWinDisplayLayer::Options options;
-        options.displayLocked = displayLocked;
-        options.guardProgram = QCoreApplication::applicationFilePath();
-        return KWinDisplayLayer::create(options);
-    }
-    case DisplayHost::Kind::gnome: {
-        GnomeDisplayLayer::Options options;
-        options.displayLocked = displayLocked;
-        return GnomeDisplayLayer::create(options);
-    }
-    case DisplayHost::Kind::x11:
-        return X11DisplayLayer::create(QString(), displayLocked);
-    case DisplayHost::Kind::none:
-        break;
-    }
-    return Result<std::unique_ptr<DisplayLayer>>::failure(host.message);
 }
 
 } // namespace torvel

@@ -7,6 +7,7 @@
 #include "app/control_client.h"
 #include "app/control_service.h"
 #include "app/display_host.h"
+#include "app/host_registry.h"
 #include "app/tray_controller.h"
 #include "platform/kwin/kwin_display_layer.h"
 #include "platform/kwin/kwinrc_guard.h"
@@ -18,7 +19,6 @@
 #include "platform/runtime/instance_lock.h"
 #include "platform/runtime/runtime_dir.h"
 #include "platform/tray/tray_host_wait.h"
-#include "platform/x11/screen_selections.h"
 #include "platform/xdg/xdg_autostart_service.h"
 #include "ui/accessible_application.h"
 #include "ui/theme.h"
@@ -110,7 +110,8 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     torvel::installAccessibleApplication();
 
-    auto created = torvel::createDisplayLayer(host, /*displayLocked=*/true);
+    const std::unique_ptr<torvel::DesktopSession> session = torvel::openDesktopSession(host);
+    auto created = session->createDisplayLayer(/*displayLocked=*/true);
     if (!created) {
         return fail(created.error());
     }
@@ -129,7 +130,7 @@ int main(int argc, char** argv) {
     // Asked only while the schedule follows the sun from no typed place.
     torvel::GeoClueLocation location;
     // Asked only while the user listed apps or chose fullscreen windows.
-    const std::unique_ptr<torvel::WindowWatcher> windows = torvel::createWindowWatcher(host);
+    const std::unique_ptr<torvel::WindowWatcher> windows = session->createWindowWatcher();
     torvel::AppDelegate delegate(torvel::AppHost{preferences,
                                                  *displayLayer,
                                                  mainQueue,
@@ -140,7 +141,8 @@ int main(int argc, char** argv) {
                                                  &location,
                                                  windows.get()});
 
-    torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem());
+    torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
+                                *session);
     // Key bindings, panels, scripts and later starts come in here. Without
     // a session bus (or with the name taken by a copy on another display)
     // there is no such way in, but the lock still keeps a second copy out.
@@ -171,12 +173,8 @@ int main(int argc, char** argv) {
 
     QTimer::singleShot(0, [&] {
         delegate.didFinishLaunching();
-        std::function<bool()> xembedTray;
-        if (host.kind == torvel::DisplayHost::Kind::x11) {
-            xembedTray = [] { return torvel::isSystemTrayOwned(QString()); };
-        }
         torvel::whenTrayHostReady([&tray](torvel::TrayHost kind) { tray.show(kind); },
-                                  std::chrono::seconds(10), xembedTray);
+                                  std::chrono::seconds(10), session->xembedTrayQuery());
     });
     const int status = app.exec();
     terminate();

@@ -1,7 +1,7 @@
 #include "app/popover_window.h"
 
 #include "core/coordinator.h"
-#include "platform/x11/screen_selections.h"
+#include "platform/desktop_session.h"
 #include "settings/login_item.h"
 #include "ui/flat_scroll_bar.h"
 #include "ui/popover_view.h"
@@ -39,9 +39,8 @@ PopoverWindow::Placement PopoverWindow::placementForPlatform() {
                : Placement::nextToIcon;
 }
 
-PopoverWindow::Frame PopoverWindow::frameForPlatform() {
-    return QGuiApplication::platformName() == QLatin1String("xcb") &&
-                   isCompositingManagerRunning(QString())
+PopoverWindow::Frame PopoverWindow::frameFor(const DesktopSession& desktop) {
+    return QGuiApplication::platformName() == QLatin1String("xcb") && desktop.composites()
                ? Frame::rounded
                : Frame::square;
 }

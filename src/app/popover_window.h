@@ -15,6 +15,7 @@ class QVBoxLayout;
 namespace torvel {
 
 class Coordinator;
+class DesktopSession;
 class LoginItem;
 class PopoverView;
 class SettingsStore;
@@ -43,13 +44,13 @@ public:
         // icon, in a translucent window: X11 with a compositing manager.
         rounded,
     };
-    // Asks the X server once; square on other platforms (Wayland
-    // compositors draw their own frames and shadows).
-    static Frame frameForPlatform();
+    // Rounded where Qt draws on X and the desktop composites; square on
+    // Qt's Wayland platform (compositors draw their own frames and shadows).
+    static Frame frameFor(const DesktopSession& desktop);
     static constexpr int cornerRadius = 10, shadowWidth = 12;
 
     PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
-                  Placement placement = placementForPlatform(), Frame frame = frameForPlatform());
+                  Placement placement = placementForPlatform(), Frame frame = Frame::square);
 
     Placement placement() const { return placement_; }
 

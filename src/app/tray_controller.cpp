@@ -2,6 +2,7 @@
 
 #include "app/popover_window.h"
 #include "core/coordinator.h"
+#include "platform/desktop_session.h"
 #include "platform/tray/status_notifier_item.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
@@ -39,12 +40,6 @@ constexpr int firstSeparator = 100;
 
 int modeEntry(TorvelMode mode) {
     return 1 + static_cast<int>(mode);
-}
-
-// Plasma's panels follow the colour scheme; GNOME's top bar and most
-// others do not say.
-bool panelFollowsScheme() {
-    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"));
 }
 
 // The mean colour of the four corners of `rect` on screen, which the icon
@@ -86,10 +81,11 @@ QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelv
 }
 
 TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator,
-                               LoginItem& loginItem)
+                               LoginItem& loginItem, const DesktopSession& desktop)
     : settings_(settings)
     , coordinator_(coordinator)
     , loginItem_(loginItem)
+    , desktop_(desktop)
     , follow_(this, [this] { refresh(); }) {
     follow_.observe(coordinator_.objectWillChange());
     follow_.observe(settings_.objectWillChange());
@@ -159,7 +155,7 @@ void TrayController::show(TrayHost host) {
                                              refresh();
                                          },
                                          [this](int steps) { coordinator_.nudge(steps); }});
-        panel_ = PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme()};
+        panel_ = PanelLook{std::nullopt, Theme::isDark(), desktop_.panelFollowsScheme()};
         refresh();
         if (item_->publish()) {
             return;
@@ -181,7 +177,7 @@ void TrayController::show(TrayHost host) {
                     popover().toggle(tray_->geometry(), QCursor::pos());
                 }
             });
-    panel_ = PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme()};
+    panel_ = PanelLook{std::nullopt, Theme::isDark(), desktop_.panelFollowsScheme()};
     refresh();
     tray_->show();
     // The tray embeds the icon a moment later; then its panel can be seen.
@@ -259,7 +255,9 @@ PopoverWindow& TrayController::popover() {
     // Built at the first click: most runs never open it, and building it
     // before the first tint would delay that tint.
     if (!popover_) {
-        popover_ = std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_);
+        popover_ = std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_,
+                                                   PopoverWindow::placementForPlatform(),
+                                                   PopoverWindow::frameFor(desktop_));
     }
     return *popover_;
 }

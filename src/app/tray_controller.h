@@ -20,6 +20,7 @@ class QWidget;
 namespace torvel {
 
 class Coordinator;
+class DesktopSession;
 class LoginItem;
 class PopoverWindow;
 class SettingsStore;
@@ -27,7 +28,9 @@ class StatusNotifierItem;
 
 class TrayController final : public QObject {
 public:
-    TrayController(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem);
+    // `desktop` answers the ink rule and the popover's frame.
+    TrayController(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
+                   const DesktopSession& desktop);
     ~TrayController() override;
 
     // Creates and shows the icon on the host the wait settled on.
@@ -57,6 +60,7 @@ private:
     SettingsStore& settings_;
     Coordinator& coordinator_;
     LoginItem& loginItem_;
+    const DesktopSession& desktop_;
     std::unique_ptr<PopoverWindow> popover_;
     std::unique_ptr<StatusNotifierItem> item_;
     std::unique_ptr<QMenu> menu_;

@@ -1,5 +1,7 @@
 #include "app/display_host.h"
+#include "app/host_registry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace torvel {
@@ -24,19 +26,19 @@ TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
 
     // Plasma: KWin's Night Color.
     auto plasma = wayland(W::noGammaControl);
-    plasma.nightLight = SessionFacts::NightLight::kwin;
+    plasma.nightLight = Kind::kwin;
     EXPECT_EQ(chooseDisplayHost(plasma).kind, Kind::kwin);
     EXPECT_EQ(chooseDisplayHost(plasma).qtPlatform, "wayland;xcb");
 
     // GNOME: its Night Light.
     auto gnomeSession = wayland(W::noGammaControl);
-    gnomeSession.nightLight = SessionFacts::NightLight::gnome;
+    gnomeSession.nightLight = Kind::gnome;
     EXPECT_EQ(chooseDisplayHost(gnomeSession).kind, Kind::gnome);
 
     // Neither: refused even with an Xwayland at hand, whose ramps no screen
     // shows.
     auto gnome = wayland(W::noGammaControl);
-    gnome.nightLight = SessionFacts::NightLight::none;
+    gnome.nightLight = std::nullopt;
     gnome.xDisplay = QStringLiteral(":0");
     gnome.x = X::usable;
     gnome.xIsXWayland = true;
@@ -88,6 +90,19 @@ TEST(DisplayHost, XSessionsUseRandrUnlessTheServerIsXwayland) {
     const auto nothing = chooseDisplayHost(SessionFacts{});
     EXPECT_EQ(nothing.kind, Kind::none);
     EXPECT_EQ(nothing.message, "no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)");
+}
+
+// Whatever the chooser can settle on opens a session; a host added to the
+// choice without its entry would start with nothing to drive.
+TEST(DisplayHost, EveryHostTheChoiceCanNameHasOneEntry) {
+    for (const Kind kind : {Kind::wayland, Kind::kwin, Kind::gnome, Kind::x11}) {
+        const auto entries = hostRegistry();
+        EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                                [kind](const HostEntry& e) { return e.kind == kind; }),
+                  1);
+        EXPECT_TRUE(openDesktopSession(DisplayHost{kind, {}, {}, {}}));
+    }
+    EXPECT_FALSE(openDesktopSession(DisplayHost{}));
 }
 
 } // namespace

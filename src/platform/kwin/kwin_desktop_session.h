@@ -1,0 +1,19 @@
+#pragma once
+// Plasma's Wayland session: KWin's Night Color through kwinrc, and a KWin
+// script of ours for the window in front.
+
+#include "platform/desktop_session.h"
+
+namespace torvel {
+
+class KWinDesktopSession final : public DesktopSession {
+public:
+    using DesktopSession::DesktopSession;
+    // Whether KWin's Night Color answers on the session bus.
+    static bool answers();
+    Result<std::unique_ptr<DisplayLayer>> createDisplayLayer(bool displayLocked) override;
+    std::unique_ptr<WindowWatcher> createWindowWatcher() override;
+    bool composites() const override { return true; }
+};
+
+} // namespace torvel
