@@ -44,10 +44,7 @@ void GammaService::installDisplayHook() {
         [this](const DisplayChange& change) { onReconfiguration(change); });
 }
 
-void GammaService::onReconfiguration(const DisplayChange& change) {
-    if (change.kind == DisplayChange::Kind::beginConfiguration) {
-        return;
-    }
+void GammaService::onReconfiguration(const DisplayChange&) {
     // Each notice schedules its own write; the write reads the value stored
     // when it runs, not the one stored now.
     mainQueue_.postAfter(reconfigurationDelay, [watch = self_.watch()] {

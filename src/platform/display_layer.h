@@ -21,10 +21,10 @@ namespace torvel {
 
 using DisplayId = std::uint32_t;
 
-// One reconfiguration notice. Hosts that announce a change before making it
-// send `beginConfiguration` first; the others send only what happened.
+// One reconfiguration notice, sent after the change: no Linux host
+// announces one before making it.
 struct DisplayChange {
-    enum class Kind { beginConfiguration, changed, added, removed };
+    enum class Kind { changed, added, removed };
     DisplayId display = 0;
     Kind kind = Kind::changed;
 };
