@@ -4,6 +4,8 @@
 #include "platform/kwin/kwin_log.h"
 #include "platform/runtime/runtime_dir.h"
 
+#include <cerrno>
+#include <cstring>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -190,9 +192,14 @@ void KWinWindowWatcher::start(std::function<void()> changed) {
         return;
     }
     d.scriptPath = folder + QStringLiteral("/kwin-front-window.js");
-    if (!replaceFile(d.scriptPath, scriptText(d.bus.baseService(), objectPath())) ||
-        !d.bus.registerVirtualObject(objectPath(), &d)) {
-        qCWarning(kwinLog) << "Cannot follow the window in front: the script has no place";
+    if (!replaceFile(d.scriptPath, scriptText(d.bus.baseService(), objectPath()))) {
+        qCWarning(kwinLog, "Cannot follow the window in front: %s cannot be written (%s)",
+                  qUtf8Printable(d.scriptPath), std::strerror(errno));
+        return;
+    }
+    if (!d.bus.registerVirtualObject(objectPath(), &d)) {
+        qCWarning(kwinLog, "Cannot follow the window in front: %s is taken on the bus",
+                  qUtf8Printable(objectPath()));
         return;
     }
     d.registered = true;
