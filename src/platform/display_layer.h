@@ -48,7 +48,10 @@ public:
     virtual void show(const ColorTarget& target) = 0;
 
     // Every display changed by this process returns to its own colour
-    // settings, as they were before the first change.
+    // settings, as they were before the first change; a layer does the same
+    // when it is destroyed. Hosts whose settings outlive our process (X
+    // servers, kwinrc, dconf) keep them on disk before the first change
+    // (HostStateGuard), so that the next start undoes a crash's tint.
     virtual void restoreColorSettings() = 0;
 
     // The handler hears every reconfiguration notice, on the main thread,
