@@ -24,6 +24,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -186,11 +187,7 @@ struct GnomeHost {
     GnomeHost() {
         static test::GnomeSession* shared = [] {
             auto* s = new test::GnomeSession;
-            const auto env = s->environment();
-            for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR",
-                                     "DBUS_SESSION_BUS_ADDRESS", "GSETTINGS_BACKEND"}) {
-                qputenv(name, env.value(QString::fromLatin1(name)).toUtf8());
-            }
+            s->enterThisProcess();
             // GIO raises SIGTERM in this process when the bus goes away.
             std::signal(SIGTERM, SIG_IGN);
             return s;
@@ -203,10 +200,11 @@ struct GnomeHost {
     }
     QString notReady() const { return session->error(); }
     std::unique_ptr<DisplayLayer> create() {
-        return test::valueOf(
-            GnomeDisplayLayer::create({.capture = runtime.file(QStringLiteral("gnome.json")),
-                                       .displayLocked = false,
-                                       .clock = {}}));
+        return test::valueOf(GnomeDisplayLayer::create(
+            {.capture = runtime.file(QStringLiteral("gnome.json")),
+             .displayLocked = false,
+             // Noon: the layer moves Night Light's window near its edges.
+             .clock = [] { return QDateTime(QDate(2026, 12, 7), QTime(12, 0)); }}));
     }
     QString record(const DisplayLayer& l) const {
         return static_cast<const GnomeDisplayLayer&>(l).captureFilePath();

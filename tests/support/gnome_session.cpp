@@ -82,6 +82,14 @@ GnomeSession::~GnomeSession() {
     bus_.reset();
 }
 
+void GnomeSession::enterThisProcess() const {
+    const auto env = environment();
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS", "GSETTINGS_BACKEND"}) {
+        qputenv(name, env.value(QString::fromLatin1(name)).toUtf8());
+    }
+}
+
 QProcessEnvironment GnomeSession::environment() const {
     auto env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());

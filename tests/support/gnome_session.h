@@ -30,6 +30,9 @@ public:
     static QString waylandDisplay() { return QStringLiteral("torvel-mutter"); }
     // The environment the session's own programs see.
     QProcessEnvironment environment() const;
+    // Puts this process in the session (its bus, config and runtime folders,
+    // and dconf), before its GIO first looks: GIO keeps what it saw.
+    void enterThisProcess() const;
 
     // A Night Light key through the gsettings tool, as GVariant text.
     QString get(const QString& key) const;

@@ -149,20 +149,18 @@ struct GnomeDisplayLayer::Impl {
         return all;
     }
 
-    void setTrouble(std::optional<QString> why) { trouble.set(std::move(why)); }
-
     // What should stand, compared with what does: writes only the difference.
     void enforce() {
         if (!wanted || heldByGnome()) {
             return;
         }
         if (const QStringList locked = lockedKeys(settings); !locked.isEmpty()) {
-            setTrouble(QStringLiteral("Night Light's settings are locked by the administrator "
-                                      "(%1)")
-                           .arg(locked.join(QStringLiteral(", "))));
+            trouble.set(QStringLiteral("Night Light's settings are locked by the administrator "
+                                       "(%1)")
+                            .arg(locked.join(QStringLiteral(", "))));
             return;
         }
-        setTrouble(std::nullopt);
+        trouble.set(std::nullopt);
         bool wrote = false;
         if (!g_settings_get_boolean(settings, enabledKey)) {
             g_settings_set_boolean(settings, enabledKey, TRUE);
@@ -192,7 +190,7 @@ struct GnomeDisplayLayer::Impl {
     void restore() {
         guard->restore();
         wanted.reset();
-        setTrouble(std::nullopt);
+        trouble.set(std::nullopt);
     }
 
     void disabledUntilTomorrowChanged(bool disabled) {

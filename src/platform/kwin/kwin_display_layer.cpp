@@ -179,18 +179,16 @@ struct KWinDisplayLayer::Impl {
 
     bool isInhibited() const { return inhibited && inhibited->value(); }
 
-    void setTrouble(std::optional<QString> why) { trouble.set(std::move(why)); }
-
     // kwinrc's bytes and where they live; a failure becomes the trouble.
     std::optional<std::pair<QString, ConfigText>> readNow() {
         const Result<QString> target = configTarget(kwinrc);
         if (!target) {
-            setTrouble(target.error());
+            trouble.set(target.error());
             return std::nullopt;
         }
         Result<ConfigText> config = readConfig(target.value());
         if (!config) {
-            setTrouble(config.error());
+            trouble.set(config.error());
             return std::nullopt;
         }
         return std::pair{target.value(), std::move(config.value())};
@@ -249,11 +247,11 @@ struct KWinDisplayLayer::Impl {
         const QString text = withGroupLines(before, group, lines);
         if (text != before) {
             if (const Result<void> done = writeConfig(config->first, text); !done) {
-                setTrouble(done.error());
+                trouble.set(done.error());
                 return;
             }
         }
-        setTrouble(std::nullopt);
+        trouble.set(std::nullopt);
         applied = kelvin;
         sinceWrite.start();
         announce(

@@ -73,7 +73,6 @@ struct WaylandDisplayLayer::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
-    std::function<void()> afterEvents;                // the layer looks at its trouble
     TroubleReport report{waylandLog, QStringLiteral("the compositor takes our colour again")};
 
     ~Impl() {
@@ -138,18 +137,26 @@ struct WaylandDisplayLayer::Impl {
             Qt::QueuedConnection);
     }
 
-    // On a later turn, never inside a caller's request: answers read in a
-    // round trip may have refused or given controls.
-    void lookAtTrouble() {
-        QMetaObject::invokeMethod(
-            &context,
-            [this] {
-                if (afterEvents) {
-                    afterEvents();
-                }
-            },
-            Qt::QueuedConnection);
+    std::optional<QString> troubleNow() const {
+        if (broken()) {
+            return QStringLiteral("the connection to the Wayland compositor broke");
+        }
+        if (!manager) {
+            return QStringLiteral("the compositor no longer offers gamma control");
+        }
+        // Outputs not asked yet, or given back by a restore, are no refusal.
+        if (outputs.empty() || std::any_of(outputs.begin(), outputs.end(), [](const auto& entry) {
+                return !entry.second->refused;
+            })) {
+            return std::nullopt;
+        }
+        return QStringLiteral("the compositor refused gamma control of every screen (another "
+                              "program may hold it)");
     }
+
+    // After the compositor's events or a round trip, whose answers may have
+    // refused or given controls; the report tells subscribers on a later turn.
+    void lookAtTrouble() { report.set(troubleNow()); }
 
     void flush() {
         if (!broken()) {
@@ -329,24 +336,10 @@ WaylandDisplayLayer::WaylandDisplayLayer(std::unique_ptr<Impl> impl)
     // A refusal or a withdrawal can arrive at any time, not only in answer
     // to one of our writes.
     impl_->report.tellOnChange([this] { notifyTrouble(); });
-    impl_->afterEvents = [this] { impl_->report.set(trouble()); };
 }
 
 std::optional<QString> WaylandDisplayLayer::trouble() const {
-    if (impl_->broken()) {
-        return QStringLiteral("the connection to the Wayland compositor broke");
-    }
-    if (!impl_->manager) {
-        return QStringLiteral("the compositor no longer offers gamma control");
-    }
-    // Outputs not asked yet, or given back by a restore, are no refusal.
-    if (impl_->outputs.empty() ||
-        std::any_of(impl_->outputs.begin(), impl_->outputs.end(),
-                    [](const auto& entry) { return !entry.second->refused; })) {
-        return std::nullopt;
-    }
-    return QStringLiteral("the compositor refused gamma control of every screen (another "
-                          "program may hold it)");
+    return impl_->troubleNow();
 }
 
 WaylandDisplayLayer::~WaylandDisplayLayer() = default;

@@ -35,11 +35,7 @@ class GnomeLayer : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         session = new GnomeSession;
-        const auto env = session->environment();
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS",
-                                 "GSETTINGS_BACKEND"}) {
-            qputenv(name, env.value(QString::fromLatin1(name)).toUtf8());
-        }
+        session->enterThisProcess();
     }
     static void TearDownTestSuite() {
         // GIO's session connection raises SIGTERM in this process when its
