@@ -1,5 +1,5 @@
 // Cost of one gamma write: tables built, displays listed, one set per display.
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "fakes/in_memory_display_layer.h"
 #include "fakes/manual_main_queue.h"
 #include "platform/qt/qt_main_queue.h"

@@ -5,7 +5,7 @@
 // when the app ends.
 
 #include "core/coordinator.h"
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/display_layer.h"
 #include "platform/location_service.h"
 #include "platform/login_item_service.h"

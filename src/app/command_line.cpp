@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "display/gamma_service.h"
+#include "color/kelvin.h"
 #include "settings/settings_store.h"
 #include "settings/torvel_mode.h"
 
@@ -82,10 +82,10 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
             return QStringLiteral("kelvin takes a whole number of Kelvin, such as 3400") +
                    usageHint();
         }
-        if (k < GammaService::minKelvin || k > GammaService::maxKelvin) {
+        if (k < minKelvin || k > maxKelvin) {
             return QStringLiteral("kelvin takes %1 to %2 K, not %3")
-                       .arg(GammaService::minKelvin)
-                       .arg(GammaService::maxKelvin)
+                       .arg(minKelvin)
+                       .arg(maxKelvin)
                        .arg(k) +
                    usageHint();
         }

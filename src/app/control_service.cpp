@@ -99,7 +99,7 @@ QVariantMap ControlService::schedule() const {
 }
 
 QString ControlService::status() const {
-    return coordinator_.state().status;
+    return coordinator_.state().report.status;
 }
 
 bool ControlService::tinted() const {
@@ -107,7 +107,7 @@ bool ControlService::tinted() const {
 }
 
 QString ControlService::trouble() const {
-    return coordinator_.state().trouble.value_or(QString());
+    return coordinator_.state().report.trouble.value_or(QString());
 }
 
 qlonglong ControlService::pausedUntil() const {
@@ -286,10 +286,10 @@ void ControlService::SetManualKelvin(qlonglong kelvin) {
         return;
     }
     // The slider's range: a colour outside it could be published but not shown.
-    if (kelvin < GammaService::minKelvin || kelvin > GammaService::maxKelvin) {
+    if (kelvin < minKelvin || kelvin > maxKelvin) {
         rejectArgument(QStringLiteral("the manual colour takes %1 to %2 K, not %3")
-                           .arg(GammaService::minKelvin)
-                           .arg(GammaService::maxKelvin)
+                           .arg(minKelvin)
+                           .arg(maxKelvin)
                            .arg(kelvin));
         return;
     }

@@ -5,7 +5,7 @@
 // pauses, inhibitions and the popover as methods. Key bindings, panel
 // modules and the command line all come in here.
 
-#include "core/refresh_after_notices.h"
+#include "base/refresh_after_notices.h"
 #include "settings/torvel_mode.h"
 
 #include <functional>

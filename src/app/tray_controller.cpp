@@ -329,7 +329,7 @@ void TrayController::refresh() {
         }
     }
     // The same line as the popover's header, so a pause shows here too.
-    const QString tip = tooltipText(state.status, state.kelvin, isOff);
+    const QString tip = tooltipText(state.report.status, state.kelvin, isOff);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
         if (item_) {

@@ -5,7 +5,7 @@
 // icon (XEmbed on X11).
 
 #include "app/menu_bar_icon.h"
-#include "core/refresh_after_notices.h"
+#include "base/refresh_after_notices.h"
 #include "platform/tray/tray_host_wait.h"
 #include "platform/tray/tray_menu.h"
 

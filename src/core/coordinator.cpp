@@ -107,19 +107,19 @@ void Coordinator::update() {
     // than they do, and views read it only after the update.
     assignPublished(objectWillChange_, kelvin_, decided.kelvin);
     state_ = std::move(decided);
-    state_.windowsUnseen = windowsWanted && !windowWatcher_;
-    state_.settingsUnsaved = !settings_.defaults().saveError().isEmpty();
+    state_.report.windowsUnseen = windowsWanted && !windowWatcher_;
+    state_.report.settingsUnsaved = !settings_.defaults().saveError().isEmpty();
     statusStale_ = true;
     gamma_.apply(state_.request);
     // After the write, which is where a layer finds out.
-    state_.trouble = state_.request && !state_.hold ? gamma_.trouble() : std::nullopt;
+    state_.report.trouble = state_.request && !state_.hold ? gamma_.trouble() : std::nullopt;
     wakeAt(state_.nextChange);
 }
 
 const TintState& Coordinator::state() const {
     if (statusStale_) {
         statusStale_ = false;
-        state_.status = statusLine(state_, state_.daySchedule);
+        state_.report.status = statusLine(state_, state_.daySchedule);
     }
     return state_;
 }
@@ -231,9 +231,7 @@ void Coordinator::nudge(int steps) {
         return;
     }
     const std::int64_t by = std::clamp(steps, -100, 100) * nudgeKelvin;
-    const auto moved = [by](std::int64_t kelvin) {
-        return std::clamp(kelvin + by, GammaService::minKelvin, GammaService::maxKelvin);
-    };
+    const auto moved = [by](std::int64_t kelvin) { return clampKelvin(kelvin + by); };
     if (now.mode == TorvelMode::manual) {
         settings_.setManualKelvin(moved(settings_.manualKelvin()));
         return;

@@ -4,10 +4,10 @@
 
 #include "base/lifetime_token.h"
 #include "base/observable.h"
+#include "core/gamma_service.h"
 #include "core/preview.h"
 #include "core/status_line.h"
-#include "core/tint_state.h"
-#include "display/gamma_service.h"
+#include "core/tint_decision.h"
 #include "platform/location_service.h"
 #include "platform/main_queue.h"
 #include "platform/system_events.h"
@@ -118,7 +118,7 @@ private:
     std::function<void()> weakUpdate();
 
     WillChangePublisher objectWillChange_;
-    std::int64_t kelvin_ = 6500;
+    std::int64_t kelvin_ = neutralKelvin;
     std::optional<Phase> phase_;
     QDateTime now_;
     std::optional<Preview> preview_;

@@ -27,8 +27,8 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
             return QStringLiteral("Paused by ") + state.hold->by;
         }
     }
-    if (state.trouble) {
-        return QStringLiteral("Not tinting: ") + *state.trouble;
+    if (state.report.trouble) {
+        return QStringLiteral("Not tinting: ") + *state.report.trouble;
     }
     if (state.mode == TorvelMode::manual) {
         return QStringLiteral("Fixed color");
@@ -66,10 +66,10 @@ QString statusLine(const TintState& state, const LightSchedule& schedule, const 
     const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
     QString line = modeLine(state, schedule, text);
     // Said where the user looks, rather than stepping aside never and silently.
-    if (state.windowsUnseen && state.mode != TorvelMode::off) {
+    if (state.report.windowsUnseen && state.mode != TorvelMode::off) {
         line += QStringLiteral(" \u00B7 pausing for apps does not work here");
     }
-    if (state.settingsUnsaved) {
+    if (state.report.settingsUnsaved) {
         line += QStringLiteral(" \u00B7 settings not saved");
     }
     return line;

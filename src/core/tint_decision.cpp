@@ -1,4 +1,5 @@
-#include "core/tint_state.h"
+#include "core/tint_decision.h"
+
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/sun_times.h"
@@ -108,13 +109,13 @@ TintState decideTint(const TintInputs& inputs) {
 
     if (s.hold) {
         s.phase.reset();
-        s.kelvin = 6500;
+        s.kelvin = neutralKelvin;
         // The host shows its own colours; ours stays asked for, to come back.
         s.request = s.hold->kind == Hold::Kind::host ? wanted : std::nullopt;
         // Held, nothing shown changes until a pause ends.
         s.nextChange = s.hold->kind == Hold::Kind::pause ? *s.hold->until : QDateTime();
     } else {
-        s.kelvin = wanted.value_or(6500);
+        s.kelvin = wanted.value_or(neutralKelvin);
         s.request = wanted;
         s.nextChange = change;
     }

@@ -1,7 +1,8 @@
 #pragma once
-// The one decision of what the screens show and why, as a pure function of
-// plain values, and the state it returns, which every view reads.
+// What the screens show and why: the state every view reads, as the
+// decision (tint_decision.h) leaves it and the coordinator completes it.
 
+#include "color/kelvin.h"
 #include "core/preview.h"
 #include "schedule/geo_point.h"
 #include "schedule/light_schedule.h"
@@ -53,18 +54,21 @@ enum class SunGap {
     noSun,   // no sunrise or no dusk there today (polar day or night)
 };
 
-// Everything the decision reads. The moment and the zone are given, so the
-// answer depends on nothing else.
-struct TintInputs {
-    QDateTime now;
-    QTimeZone zone;
-    TorvelMode mode = TorvelMode::automatic;
-    LightSchedule schedule;
-    std::int64_t manualKelvin = 3400;
-    std::optional<Preview> preview;
-    std::vector<Hold> holds; // in any order
-    ScheduleSource source = ScheduleSource::clock;
-    std::optional<Place> place; // read only with the sun
+// What the coordinator finds out around the decision, which the decision
+// itself cannot know.
+struct TintReport {
+    // Why the display layer cannot show what we ask (it refused, its file
+    // cannot be written), read after the write.
+    std::optional<QString> trouble;
+    // The user asked to step aside for windows in front, and this desktop
+    // shows no application the windows of others (GNOME's Wayland session).
+    bool windowsUnseen = false;
+    // The last change of a setting could not be saved (the log says why
+    // once); it holds for this run.
+    bool settingsUnsaved = false;
+    // The one status line, as the header, tooltip, bus and command line show it.
+    QString status;
+    friend bool operator==(const TintReport&, const TintReport&) = default;
 };
 
 struct TintState {
@@ -83,7 +87,7 @@ struct TintState {
     // colours back. A host's hold keeps our request in place, for when it ends.
     std::optional<std::int64_t> request;
     // Published: the mode's value (not clamped), or 6500 while off or held.
-    std::int64_t kelvin = 6500;
+    std::int64_t kelvin = neutralKelvin;
     // The schedule's phase in the auto mode, unless held.
     std::optional<Phase> phase;
     std::optional<Preview> preview;
@@ -94,27 +98,13 @@ struct TintState {
     // When the answer next changes by itself (a phase boundary, the next
     // ramp step, a pause's end, the sun's next day); invalid when it never does.
     QDateTime nextChange;
-    // Why the display layer cannot show what we ask (it refused, its file
-    // cannot be written), set by the coordinator after the decision.
-    std::optional<QString> trouble;
-    // The user asked to step aside for windows in front, and this desktop
-    // shows no application the windows of others (GNOME's Wayland session).
-    bool windowsUnseen = false;
-    // The last change of a setting could not be saved (the log says why
-    // once); it holds for this run.
-    bool settingsUnsaved = false;
-    // The one status line, as the header, tooltip, bus and command line show it.
-    QString status;
+    // What the coordinator adds after the decision, from the layer's write,
+    // the settings file and the watcher, and the line made from it all.
+    TintReport report;
 
     // Whether the screens show our colour now.
-    bool tinted() const { return mode != TorvelMode::off && !hold && !trouble; }
+    bool tinted() const { return mode != TorvelMode::off && !hold && !report.trouble; }
     friend bool operator==(const TintState&, const TintState&) = default;
 };
-
-// How often a ramp's colour is stepped (the coordinator's tick).
-inline constexpr qint64 rampStepSeconds = 30;
-
-// The decision; `status` is left empty (statusLine fills it).
-TintState decideTint(const TintInputs& inputs);
 
 } // namespace torvel

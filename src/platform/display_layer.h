@@ -8,6 +8,7 @@
 
 #include "base/observable.h"
 #include "color/channel_gains.h"
+#include "color/kelvin.h"
 #include "color/transfer_tables.h"
 
 #include <cstdint>
@@ -32,7 +33,7 @@ struct DisplayChange {
 // What every display should show: a colour temperature (already within the
 // gamma service's 1000..6500 K) and the channel gains it stands for.
 struct ColorTarget {
-    std::int64_t kelvin = 6500;
+    std::int64_t kelvin = neutralKelvin;
     ChannelGains gains;
     friend bool operator==(const ColorTarget&, const ColorTarget&) = default;
 };

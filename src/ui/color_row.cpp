@@ -1,6 +1,6 @@
 #include "ui/color_row.h"
 
-#include "display/gamma_service.h"
+#include "color/kelvin.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_measures.h"
 #include "ui/popover_text.h"
@@ -35,8 +35,7 @@ ColorRow::ColorRow(const QString& title, std::function<std::int64_t()> get,
     slider_ = new FlatSlider(
         Binding<double>{[this] { return static_cast<double>(get_()); },
                         [set = std::move(set)](const double& v) { set(truncatedKelvin(v)); }},
-        GammaService::minKelvin, GammaService::maxKelvin, GammaService::kelvinStep,
-        std::move(onEditingChanged));
+        minKelvin, maxKelvin, kelvinStep, std::move(onEditingChanged));
     slider_->setAccessibleName(title);
     slider_->setUnit(QStringLiteral("K"));
     column->addWidget(slider_);

@@ -174,7 +174,8 @@ void PopoverView::refresh() {
     buildSection();
     // Held, the header reads as in the off mode.
     const TintState& state = coordinator_.state();
-    header_->setState(state.tinted() ? std::optional(state.kelvin) : std::nullopt, state.status);
+    header_->setState(state.tinted() ? std::optional(state.kelvin) : std::nullopt,
+                      state.report.status);
     picker_->refresh();
     section_->refresh();
     loginSwitch_->refresh();

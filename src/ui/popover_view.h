@@ -9,7 +9,7 @@
 // "windDown", "windDownDetail", "day", "night") for tests and for
 // finding them from outside.
 
-#include "core/refresh_after_notices.h"
+#include "base/refresh_after_notices.h"
 #include "settings/torvel_mode.h"
 
 #include <functional>

@@ -223,9 +223,9 @@ TEST(Coordinator, APauseIsATemporaryOffThatEndsAtItsTimeOrAtAModeChange) {
 TEST(Coordinator, TheStateCarriesTheStatusLineWithAPause) {
     Rig r;
     r.coordinator.start();
-    EXPECT_TRUE(r.coordinator.state().status.startsWith("Daylight"));
+    EXPECT_TRUE(r.coordinator.state().report.status.startsWith("Daylight"));
     r.coordinator.pauseFor(3600);
-    EXPECT_TRUE(r.coordinator.state().status.startsWith("Paused until "));
+    EXPECT_TRUE(r.coordinator.state().report.status.startsWith("Paused until "));
     EXPECT_EQ(r.coordinator.pausedUntil(), r.clock.addSecs(3600)) << "by the coordinator's clock";
 }
 
@@ -237,14 +237,14 @@ TEST(Coordinator, ALayersTroubleShowsInTheStateUntilItClears) {
     r.display.setTrouble(QStringLiteral("kwinrc is not a regular file"));
     r.queue.runPosted();
     EXPECT_FALSE(r.coordinator.state().tinted());
-    EXPECT_EQ(r.coordinator.state().status, "Not tinting: kwinrc is not a regular file");
+    EXPECT_EQ(r.coordinator.state().report.status, "Not tinting: kwinrc is not a regular file");
     r.coordinator.pauseFor(3600);
-    EXPECT_TRUE(r.coordinator.state().status.startsWith("Paused until "));
+    EXPECT_TRUE(r.coordinator.state().report.status.startsWith("Paused until "));
     r.coordinator.resume();
     r.display.setTrouble(std::nullopt);
     r.queue.runPosted();
     EXPECT_TRUE(r.coordinator.state().tinted());
-    EXPECT_TRUE(r.coordinator.state().status.startsWith("Daylight"));
+    EXPECT_TRUE(r.coordinator.state().report.status.startsWith("Daylight"));
 }
 
 // A listed app, or a fullscreen window when chosen, in front is a hold
@@ -265,7 +265,7 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     watcher.bringToFront(gimp);
     r.queue.runPosted();
     EXPECT_FALSE(coordinator.state().tinted());
-    EXPECT_EQ(coordinator.state().status, "Paused for org.gimp.GIMP");
+    EXPECT_EQ(coordinator.state().report.status, "Paused for org.gimp.GIMP");
     EXPECT_EQ(coordinator.state().request, std::nullopt) << "the screens' own colours";
 
     watcher.bringToFront(video); // fullscreen, but not chosen
@@ -273,7 +273,7 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     EXPECT_TRUE(coordinator.state().tinted());
     r.settings.setPauseFullscreen(true);
     r.queue.runPosted();
-    EXPECT_EQ(coordinator.state().status, "Paused while mpv is fullscreen");
+    EXPECT_EQ(coordinator.state().report.status, "Paused while mpv is fullscreen");
     watcher.bringToFront(std::nullopt); // closed
     r.queue.runPosted();
     EXPECT_TRUE(coordinator.state().tinted());
@@ -293,20 +293,20 @@ TEST(Coordinator, WhatCannotWorkHereSaysSoInTheStatus) {
     r.settings.setPauseFullscreen(true);
     r.queue.runPosted();
     EXPECT_TRUE(
-        r.coordinator.state().status.endsWith(" \u00B7 pausing for apps does not work here"))
-        << r.coordinator.state().status.toStdString();
+        r.coordinator.state().report.status.endsWith(" \u00B7 pausing for apps does not work here"))
+        << r.coordinator.state().report.status.toStdString();
     EXPECT_TRUE(r.coordinator.state().tinted());
 
     QFile::remove(r.dir.file(QStringLiteral("torvelbar.conf")));
     ASSERT_TRUE(QDir().mkpath(r.dir.file(QStringLiteral("torvelbar.conf"))));
     r.settings.setManualKelvin(3000);
     r.queue.runPosted();
-    EXPECT_TRUE(r.coordinator.state().status.endsWith(" \u00B7 settings not saved"))
-        << r.coordinator.state().status.toStdString();
+    EXPECT_TRUE(r.coordinator.state().report.status.endsWith(" \u00B7 settings not saved"))
+        << r.coordinator.state().report.status.toStdString();
     QDir(r.dir.file(QStringLiteral("torvelbar.conf"))).removeRecursively();
     r.settings.setManualKelvin(3100);
     r.queue.runPosted();
-    EXPECT_FALSE(r.coordinator.state().status.contains(QStringLiteral("not saved")));
+    EXPECT_FALSE(r.coordinator.state().report.status.contains(QStringLiteral("not saved")));
 }
 
 TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) {

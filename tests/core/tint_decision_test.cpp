@@ -1,5 +1,5 @@
 #include "core/status_line.h"
-#include "core/tint_state.h"
+#include "core/tint_decision.h"
 #include "schedule/time_text.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 #include "platform/kwin/kwin_display_layer.h"
 
 #include "base/private_file.h"
+#include "color/kelvin.h"
 #include "platform/kwin/kconfig_group.h"
 #include "platform/kwin/kwin_log.h"
 #include "platform/kwin/kwinrc_guard.h"
@@ -405,7 +406,7 @@ void KWinDisplayLayer::giveBackAfter(std::int64_t ownerPid, const QString& kwinr
 }
 
 void KWinDisplayLayer::setTemperature(std::int64_t kelvin) {
-    kelvin = std::clamp(kelvin, minTemperature, maxTemperature);
+    kelvin = clampKelvin(kelvin);
     if (!impl_->guard->captureBeforeChange()) {
         return;
     }

@@ -17,10 +17,6 @@ namespace torvel {
 
 class KWinDisplayLayer final : public TemperatureDisplayLayer {
 public:
-    // KWin's own limits for a Night Color temperature.
-    static constexpr std::int64_t minTemperature = 1000;
-    static constexpr std::int64_t maxTemperature = 6500;
-
     // Where Night Color answers on the session bus.
     enum class Interface {
         none,

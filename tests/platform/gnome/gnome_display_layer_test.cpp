@@ -2,7 +2,7 @@
 // headless mutter, with a private bus and dconf: the keys it writes and
 // restores, read back through GSettings by the gsettings tool. The virtual
 // monitor has no CRTCs, so the colour on screen cannot be seen here.
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/gnome/gnome_display_layer.h"
 #include "platform/qt/qt_main_queue.h"
 #include "support/event_loop.h"

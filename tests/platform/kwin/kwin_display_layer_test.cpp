@@ -2,7 +2,7 @@
 // the user's own group comes back exactly, a change behind our back is
 // corrected, and a group left by a killed process is given back.
 #include "core/coordinator.h"
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "fakes/manual_system_events.h"
 #include "platform/kwin/kconfig_group.h"
 #include "platform/kwin/kwin_display_layer.h"

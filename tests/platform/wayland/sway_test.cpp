@@ -1,7 +1,7 @@
 // The Wayland layer against a real wlroots compositor: Debian's sway,
 // headless. Its headless outputs have no gamma ramps, so the compositor
 // refuses their controls; that refusal is what these tests see for real.
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/wayland/wlr_window_watcher.h"

@@ -1,7 +1,7 @@
 // The Wayland layer against our own compositor, which records every ramp
 // it is sent.
 #include "color/channel_gains.h"
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "support/event_loop.h"

@@ -1,6 +1,6 @@
 // The X11 layer against a real Xvfb, with ramps read back over RandR.
 #include "color/channel_gains.h"
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/display_key.h"
 #include "platform/x11/randr_probe.h"

@@ -1,6 +1,6 @@
 // Tints the display named by argv[1] to 2700 K, says so on stdout and waits
 // to be killed.
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/x11/x11_display_layer.h"
 

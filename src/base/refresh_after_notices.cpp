@@ -1,4 +1,4 @@
-#include "core/refresh_after_notices.h"
+#include "base/refresh_after_notices.h"
 
 #include <QTimer>
 

@@ -1,4 +1,4 @@
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 
 #include "color/channel_gains.h"
 
@@ -21,7 +21,7 @@ GammaService::~GammaService() = default;
 
 void GammaService::apply(std::optional<std::int64_t> kelvin) {
     if (kelvin) {
-        kelvin_ = std::clamp(*kelvin, minKelvin, maxKelvin);
+        kelvin_ = clampKelvin(*kelvin);
         write();
         return;
     }

@@ -5,6 +5,7 @@
 // display reconfiguration.
 
 #include "base/lifetime_token.h"
+#include "color/kelvin.h"
 #include "platform/display_layer.h"
 #include "platform/main_queue.h"
 
@@ -17,11 +18,6 @@ namespace torvel {
 
 class GammaService {
 public:
-    // What reaches the displays; the popover's colour sliders span the same
-    // range in steps of `kelvinStep`.
-    static constexpr std::int64_t minKelvin = 1000;
-    static constexpr std::int64_t maxKelvin = 6500;
-    static constexpr std::int64_t kelvinStep = 50;
     static constexpr std::chrono::milliseconds reconfigurationDelay{250};
 
     // Registers for reconfiguration notices and screen wake; writes nothing.
@@ -32,7 +28,7 @@ public:
     GammaService(const GammaService&) = delete;
     GammaService& operator=(const GammaService&) = delete;
 
-    // A value: clamp to 1000..6500 K, keep it, and write it to every online
+    // A value: clamp to minKelvin..maxKelvin, keep it, and write it to every online
     // display, on every call. Nothing: hand the displays back to their own
     // colour settings, once, on the change from tinted to untinted.
     void apply(std::optional<std::int64_t> kelvin);

@@ -1,5 +1,5 @@
 #include "color/channel_gains.h"
-#include "display/gamma_service.h"
+#include "core/gamma_service.h"
 #include "fakes/in_memory_display_layer.h"
 #include "fakes/manual_main_queue.h"
 
