@@ -1,54 +1,48 @@
 #pragma once
-// Which host a session gets, decided at start before any GUI exists: the
-// compositor's gamma control on Wayland, KWin's Night Color or GNOME's
-// Night Light where Plasma or GNOME offer no gamma control, RandR on a real
-// X server, and a clear refusal where tinting could not reach the screens.
-// The host's desktop session (host_registry.h) answers everything after.
+// Which host a session gets, decided at start before any GUI exists, from
+// the answers of the host registry's entries: the first that fits, or a
+// clear refusal where tinting could not reach the screens. The host's
+// desktop session answers everything after.
 
-#include <optional>
+#include "platform/host_entry.h"
+
 #include <QByteArray>
 #include <QString>
+#include <span>
+#include <vector>
 
 namespace torvel {
 
 struct DisplayHost {
-    enum class Kind { wayland, kwin, gnome, x11, none } kind = Kind::none;
-    QString message;       // for `none`: the one line the user reads
-    QByteArray qtPlatform; // QT_QPA_PLATFORM for the GUI
+    const HostEntry* entry = nullptr; // nothing: refused
+    QString message;                  // when refused: the one line the user reads
+    QByteArray qtPlatform;            // QT_QPA_PLATFORM for the GUI
     // Names the display however its variable is spelt: one TorvelBar may
     // run per user and display key.
     QString displayKey;
 };
 
-// What the session offers, as far as the probes could tell.
-struct SessionFacts {
-    QString waylandDisplay; // WAYLAND_DISPLAY; empty when not set
-    QString currentDesktop; // XDG_CURRENT_DESKTOP, for where a refusal points
-    enum class Wayland {
-        notTried,
-        usable,
-        noGammaControl,
-        noConnection
-    } wayland = Wayland::notTried;
-    QString waylandError;
-    // The first desktop night light that answered (in the host registry's
-    // order), asked only where gamma control is missing.
-    std::optional<DisplayHost::Kind> nightLight;
-
-    QString xDisplay; // DISPLAY; empty when not set
-    enum class X { notTried, usable, unusable } x = X::notTried;
-    QString xError;
-    bool xIsXWayland = false;
+// One entry's answer for this session.
+struct HostAnswer {
+    const HostEntry* entry = nullptr;
+    HostProbe probe;
 };
 
-// "wayland-" and the compositor socket's absolute path, made file-safe.
-QString waylandDisplayKey(const QString& waylandDisplay, const QString& runtimeDir);
+// Asks the entries in their order until one fits. A refusal ends the walk
+// for all but the entries that stand in for the one that refused.
+std::vector<HostAnswer> askHosts(std::span<const HostEntry* const> entries,
+                                 const HostEnvironment& environment);
 
-// The decision alone, on facts gathered elsewhere.
-DisplayHost chooseDisplayHost(const SessionFacts& facts);
+// The decision alone: the first that fits; else the first reason given,
+// pointed at the desktop's own setting when a stand-in for the refusing
+// host names the desktop the user is in.
+DisplayHost chooseDisplayHost(std::span<const HostAnswer> answers,
+                              const HostEnvironment& environment);
 
-// Gathers the facts from the environment, probing only what the decision
-// needs, and decides.
-DisplayHost detectDisplayHost();
+// The environment of this process.
+HostEnvironment hostEnvironment();
+
+// Asks the registry's entries about this process's session, and decides.
+DisplayHost detectDisplayHost(std::span<const HostEntry* const> entries);
 
 } // namespace torvel

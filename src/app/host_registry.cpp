@@ -5,38 +5,41 @@
 #include "platform/wayland/wlr_desktop_session.h"
 #include "platform/x11/x11_desktop_session.h"
 
+#include <cstring>
+
 namespace torvel {
 
-namespace {
-
-template <class Session> std::unique_ptr<DesktopSession> openSession(DesktopSession::Facts facts) {
-    return std::make_unique<Session>(std::move(facts));
-}
-
-using Kind = DisplayHost::Kind;
-
-// Night lights in the order they are asked: KWin first, since a Plasma
-// session may also run GNOME's settings daemon.
-constexpr HostEntry entries[] = {
-    {Kind::wayland, nullptr, openSession<WlrDesktopSession>},
-    {Kind::kwin, KWinDesktopSession::answers, openSession<KWinDesktopSession>},
-    {Kind::gnome, GnomeDesktopSession::answers, openSession<GnomeDesktopSession>},
-    {Kind::x11, nullptr, openSession<X11DesktopSession>},
-};
-
-} // namespace
-
-std::span<const HostEntry> hostRegistry() {
+std::span<const HostEntry* const> hostRegistry() {
+    // Night lights after the compositor they stand in for, KWin first,
+    // since a Plasma session may also run GNOME's settings daemon.
+    static const HostEntry* const entries[] = {
+        &wlrHostEntry(),
+        &kwinHostEntry(),
+        &gnomeHostEntry(),
+        &x11HostEntry(),
+    };
     return entries;
 }
 
-std::unique_ptr<DesktopSession> openDesktopSession(const DisplayHost& host) {
-    for (const HostEntry& entry : entries) {
-        if (entry.kind == host.kind) {
-            return entry.open({qEnvironmentVariable("XDG_CURRENT_DESKTOP")});
+const HostEntry* helperFor(int argc, char** argv, std::span<const HostEntry* const> entries) {
+    if (argc < 2) {
+        return nullptr;
+    }
+    for (const HostEntry* entry : entries) {
+        if (entry->helperArgument && entry->runHelper &&
+            std::strcmp(argv[1], entry->helperArgument) == 0) {
+            return entry;
         }
     }
     return nullptr;
+}
+
+std::unique_ptr<DesktopSession> openDesktopSession(const DisplayHost& host,
+                                                   const QString& qtPlatform) {
+    if (!host.entry) {
+        return nullptr;
+    }
+    return host.entry->open({qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qtPlatform});
 }
 
 } // namespace torvel

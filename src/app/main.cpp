@@ -1,7 +1,7 @@
-// The torvelbar executable: runs a command against the running app, or
-// picks the display layer the session allows, makes sure it is the only
-// instance, builds the host objects and the delegate, and runs the event
-// loop until it is told to end.
+// The torvelbar executable: runs a host's helper or a command against the
+// running app, or picks the host the session allows, makes sure it is the
+// only instance, builds the host objects and the delegate, and runs the
+// event loop until it is told to end.
 #include "app/app_delegate.h"
 #include "app/command_line.h"
 #include "app/control_client.h"
@@ -9,8 +9,6 @@
 #include "app/display_host.h"
 #include "app/host_registry.h"
 #include "app/tray_controller.h"
-#include "platform/kwin/kwin_display_layer.h"
-#include "platform/kwin/kwinrc_guard.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
@@ -24,11 +22,8 @@
 #include "ui/theme.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -39,16 +34,8 @@ int fail(const QString& message) {
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], torvel::kwinrcGuard::argument) == 0) {
-        torvel::kwinrcGuard::waitForOwnerToEnd();
-        QCoreApplication guard(argc, argv);
-        torvel::KWinDisplayLayer::giveBackAfter(std::atoll(argv[2]), QFile::decodeName(argv[3]),
-                                                QFile::decodeName(argv[4]));
-        return 0;
-    }
+// A command's exit status, or nothing when the app is to start.
+std::optional<int> runCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -67,28 +54,26 @@ int main(int argc, char** argv) {
         std::fputs("torvelbar " TORVEL_VERSION "\n", stdout);
         return 0;
     case torvel::Command::Kind::start:
-        break;
+        return std::nullopt;
     default: {
         QCoreApplication client(argc, argv);
         return torvel::runCommand(command);
     }
     }
+}
 
-    const torvel::DisplayHost host = torvel::detectDisplayHost();
-    if (host.kind == torvel::DisplayHost::Kind::none) {
-        return fail(host.message);
-    }
-
-    // One writer per user and display, decided before anything is tinted:
-    // whoever holds the lock runs, and a later start hands over to it.
+// One writer per user and display, decided before anything is tinted:
+// whoever holds the lock runs, and a later start hands over to it. An exit
+// status when this start is not the one to run.
+std::optional<int> takeInstanceLock(const QString& displayKey,
+                                    std::optional<torvel::InstanceLock>& lock) {
     const QString runtimeDir = torvel::privateRuntimeDir();
     if (runtimeDir.isEmpty()) {
         return fail(QStringLiteral("no private runtime folder (%1), so nothing would stop a second "
                                    "copy or undo a crash's tint; not starting")
                         .arg(torvel::runtimeDirProblem()));
     }
-    std::optional<torvel::InstanceLock> lock;
-    const QString lockPath = torvel::InstanceLock::pathFor(runtimeDir, host.displayKey);
+    const QString lockPath = torvel::InstanceLock::pathFor(runtimeDir, displayKey);
     if (torvel::InstanceLock::take(lockPath, lock) == torvel::InstanceLock::Outcome::unavailable) {
         return fail(QStringLiteral("cannot take the lock %1; not starting").arg(lockPath));
     }
@@ -100,49 +85,38 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    return std::nullopt;
+}
 
-    QApplication::setApplicationName(QStringLiteral("torvelbar"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TorvelBar"));
-    QApplication::setApplicationVersion(QStringLiteral(TORVEL_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("torvelbar"));
-    qputenv("QT_QPA_PLATFORM", host.qtPlatform);
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
-    torvel::installAccessibleApplication();
-
-    const std::unique_ptr<torvel::DesktopSession> session = torvel::openDesktopSession(host);
-    auto created = session->createDisplayLayer(/*displayLocked=*/true);
-    if (!created) {
-        return fail(created.error());
-    }
-    const std::unique_ptr<torvel::DisplayLayer> displayLayer = std::move(created.value());
-
+torvel::Preferences openPreferences() {
     const QString settingsPath = torvel::Preferences::defaultPath();
     if (settingsPath.isEmpty()) {
         std::fputs("torvelbar: neither HOME nor XDG_CONFIG_HOME is set; settings will not be "
                    "saved\n",
                    stderr);
     }
-    torvel::Preferences preferences(settingsPath);
+    return torvel::Preferences(settingsPath);
+}
+
+// The app on the chosen host, from the first tint to the end of the loop.
+int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, QApplication& app) {
+    torvel::Preferences preferences = openPreferences();
     torvel::QtMainQueue mainQueue;
     torvel::LinuxSystemEvents systemEvents;
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());
     // Asked only while the schedule follows the sun from no typed place.
     torvel::GeoClueLocation location;
     // Asked only while the user listed apps or chose fullscreen windows.
-    const std::unique_ptr<torvel::WindowWatcher> windows = session->createWindowWatcher();
-    torvel::AppDelegate delegate(torvel::AppHost{preferences,
-                                                 *displayLayer,
-                                                 mainQueue,
-                                                 systemEvents,
-                                                 autostart,
-                                                 {},
-                                                 {},
-                                                 &location,
-                                                 windows.get()});
-
+    const std::unique_ptr<torvel::WindowWatcher> windows = session.createWindowWatcher();
+    torvel::AppDelegate delegate(torvel::AppHost{.preferences = preferences,
+                                                 .display = displayLayer,
+                                                 .mainQueue = mainQueue,
+                                                 .systemEvents = systemEvents,
+                                                 .loginItemService = autostart,
+                                                 .locationService = &location,
+                                                 .windowWatcher = windows.get()});
     torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
-                                *session);
+                                session);
     // Key bindings, panels, scripts and later starts come in here. Without
     // a session bus (or with the name taken by a copy on another display)
     // there is no such way in, but the lock still keeps a second copy out.
@@ -150,7 +124,6 @@ int main(int argc, char** argv) {
                                    [&tray] { tray.openPopover(); });
     control.setStopping(&torvel::TerminationSignals::received);
     control.publish();
-
     // Colours resolve at paint time, so a theme change only needs a repaint.
     torvel::ColorSchemePortal colorScheme([&tray](std::optional<bool> prefersDark) {
         torvel::Theme::setDesktopPrefersDark(prefersDark);
@@ -159,7 +132,6 @@ int main(int argc, char** argv) {
         }
         tray.refreshIcon();
     });
-
     // Every normal end comes through here once: Quit, quit(), logout, signals.
     bool terminated = false;
     auto terminate = [&] {
@@ -170,13 +142,48 @@ int main(int argc, char** argv) {
     };
     QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
     torvel::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
-
     QTimer::singleShot(0, [&] {
         delegate.didFinishLaunching();
         torvel::whenTrayHostReady([&tray](torvel::TrayHost kind) { tray.show(kind); },
-                                  std::chrono::seconds(10), session->xembedTrayQuery());
+                                  std::chrono::seconds(10), session.xembedTrayQuery());
     });
-    const int status = app.exec();
+    const int status = QApplication::exec();
     terminate();
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (const torvel::HostEntry* helper = torvel::helperFor(argc, argv)) {
+        return helper->runHelper(argc, argv);
+    }
+    if (const auto status = runCommandLine(argc, argv)) {
+        return *status;
+    }
+    const torvel::DisplayHost host = torvel::detectDisplayHost(torvel::hostRegistry());
+    if (!host.entry) {
+        return fail(host.message);
+    }
+    std::optional<torvel::InstanceLock> lock;
+    if (const auto status = takeInstanceLock(host.displayKey, lock)) {
+        return *status;
+    }
+    QApplication::setApplicationName(QStringLiteral("torvelbar"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TorvelBar"));
+    QApplication::setApplicationVersion(QStringLiteral(TORVEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("torvelbar"));
+    qputenv("QT_QPA_PLATFORM", host.qtPlatform);
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    torvel::installAccessibleApplication();
+
+    const std::unique_ptr<torvel::DesktopSession> session =
+        torvel::openDesktopSession(host, QGuiApplication::platformName());
+    auto created = session->createDisplayLayer(/*displayLocked=*/true);
+    if (!created) {
+        return fail(created.error());
+    }
+    const std::unique_ptr<torvel::DisplayLayer> displayLayer = std::move(created.value());
+    return runApp(*session, *displayLayer, app);
 }

@@ -33,18 +33,6 @@ QAccessibleInterface* windowAccessible(const QString&, QObject* object) {
 
 } // namespace
 
-PopoverWindow::Placement PopoverWindow::placementForPlatform() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-               ? Placement::byCompositor
-               : Placement::nextToIcon;
-}
-
-PopoverWindow::Frame PopoverWindow::frameFor(const DesktopSession& desktop) {
-    return QGuiApplication::platformName() == QLatin1String("xcb") && desktop.composites()
-               ? Frame::rounded
-               : Frame::square;
-}
-
 PopoverWindow::PopoverWindow(SettingsStore& settings, Coordinator& coordinator,
                              LoginItem& loginItem, Placement placement, Frame frame)
     : QWidget(nullptr, (placement == Placement::nextToIcon ? Qt::Popup : Qt::Window) |

@@ -4,6 +4,8 @@
 // preview whenever it is hidden, so a previewed colour never stays on the
 // screens.
 
+#include "platform/desktop_session.h"
+
 #include <QElapsedTimer>
 #include <QMargins>
 #include <QWidget>
@@ -15,7 +17,6 @@ class QVBoxLayout;
 namespace torvel {
 
 class Coordinator;
-class DesktopSession;
 class LoginItem;
 class PopoverView;
 class SettingsStore;
@@ -24,33 +25,13 @@ class PopoverWindow final : public QWidget {
 public:
     static constexpr int popoverWidth = 300;
 
-    enum class Placement {
-        // A popup we place next to the icon and that closes on a click
-        // outside it: X11, where clients know global positions.
-        nextToIcon,
-        // A small undecorated window of fixed size that the compositor
-        // places (tiling compositors float fixed-size windows) and that
-        // closes when it loses focus: Wayland, where clients know none.
-        byCompositor,
-    };
-    // byCompositor on Qt's Wayland platform, nextToIcon elsewhere.
-    static Placement placementForPlatform();
-
-    enum class Frame {
-        // Square and edged by a hairline: nothing would blend a translucent
-        // window's corners with the desktop under them.
-        square,
-        // Rounded corners over a soft shadow on the sides away from the
-        // icon, in a translucent window: X11 with a compositing manager.
-        rounded,
-    };
-    // Rounded where Qt draws on X and the desktop composites; square on
-    // Qt's Wayland platform (compositors draw their own frames and shadows).
-    static Frame frameFor(const DesktopSession& desktop);
+    // How it is placed and framed is the desktop session's answer.
+    using Placement = PopoverPlacement;
+    using Frame = PopoverFrame;
     static constexpr int cornerRadius = 10, shadowWidth = 12;
 
     PopoverWindow(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
-                  Placement placement = placementForPlatform(), Frame frame = Frame::square);
+                  Placement placement = Placement::nextToIcon, Frame frame = Frame::square);
 
     Placement placement() const { return placement_; }
 

@@ -255,9 +255,9 @@ PopoverWindow& TrayController::popover() {
     // Built at the first click: most runs never open it, and building it
     // before the first tint would delay that tint.
     if (!popover_) {
-        popover_ = std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_,
-                                                   PopoverWindow::placementForPlatform(),
-                                                   PopoverWindow::frameFor(desktop_));
+        popover_ =
+            std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_,
+                                            desktop_.popoverPlacement(), desktop_.popoverFrame());
     }
     return *popover_;
 }

@@ -1,108 +1,204 @@
 #include "app/display_host.h"
 #include "app/host_registry.h"
+#include "fakes/plain_desktop_session.h"
+#include "platform/gnome/gnome_desktop_session.h"
+#include "platform/kwin/kwin_desktop_session.h"
+#include "platform/wayland/wlr_desktop_session.h"
+#include "platform/x11/x11_desktop_session.h"
 
 #include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
 
 namespace torvel {
 namespace {
 
-using W = SessionFacts::Wayland;
-using X = SessionFacts::X;
-using Kind = DisplayHost::Kind;
+using WlrProbe = WaylandDisplayLayer::Probe;
+using Server = X11DisplayLayer::Server;
 
-SessionFacts wayland(W w, QString error = {}) {
-    SessionFacts f;
-    f.waylandDisplay = QStringLiteral("wayland-1");
-    f.wayland = w;
-    f.waylandError = std::move(error);
-    return f;
-}
+// The registry's own entries, answering as the probes of a session would:
+// the chooser sees nothing else.
+struct Session {
+    HostEnvironment env{QStringLiteral("wayland-1"), {}, {}, QStringLiteral("/run/user/1000")};
+    std::vector<HostAnswer> answers;
+
+    Session& wayland(const Result<WlrProbe>& probed) {
+        answers.push_back({&wlrHostEntry(), wlrAnswer(probed, env.waylandDisplay)});
+        return *this;
+    }
+    Session& nightLights(const HostEntry* answering) {
+        for (const HostEntry* entry : {&kwinHostEntry(), &gnomeHostEntry()}) {
+            answers.push_back(
+                {entry, entry == answering ? HostProbe::fits() : HostProbe::notHere()});
+            if (entry == answering) {
+                break;
+            }
+        }
+        return *this;
+    }
+    Session& x(const Result<Server>& probed) {
+        env.xDisplay = QStringLiteral(":0");
+        answers.push_back({&x11HostEntry(), x11Answer(probed, env.xDisplay)});
+        return *this;
+    }
+    DisplayHost choose() const { return chooseDisplayHost(answers, env); }
+};
+
+const Result<Server> realX = Server::real;
+const Result<Server> xwayland = Server::xwayland;
 
 TEST(DisplayHost, WaylandSessionsUseTheCompositorOrSayWhyNot) {
-    const auto usable = chooseDisplayHost(wayland(W::usable));
-    EXPECT_EQ(usable.kind, Kind::wayland);
+    const auto usable = Session().wayland(WlrProbe::usable).choose();
+    EXPECT_EQ(usable.entry, &wlrHostEntry());
     EXPECT_EQ(usable.qtPlatform, "wayland;xcb");
+    EXPECT_EQ(usable.displayKey, "wayland-_run_user_1000_wayland-1");
 
     // Plasma: KWin's Night Color.
-    auto plasma = wayland(W::noGammaControl);
-    plasma.nightLight = Kind::kwin;
-    EXPECT_EQ(chooseDisplayHost(plasma).kind, Kind::kwin);
-    EXPECT_EQ(chooseDisplayHost(plasma).qtPlatform, "wayland;xcb");
+    const auto plasma = Session().wayland(WlrProbe::noGammaControl).nightLights(&kwinHostEntry());
+    EXPECT_EQ(plasma.choose().entry, &kwinHostEntry());
+    EXPECT_EQ(plasma.choose().qtPlatform, "wayland;xcb");
 
     // GNOME: its Night Light.
-    auto gnomeSession = wayland(W::noGammaControl);
-    gnomeSession.nightLight = Kind::gnome;
-    EXPECT_EQ(chooseDisplayHost(gnomeSession).kind, Kind::gnome);
+    EXPECT_EQ(
+        Session().wayland(WlrProbe::noGammaControl).nightLights(&gnomeHostEntry()).choose().entry,
+        &gnomeHostEntry());
 
-    // Neither: refused even with an Xwayland at hand, whose ramps no screen
-    // shows.
-    auto gnome = wayland(W::noGammaControl);
-    gnome.nightLight = std::nullopt;
-    gnome.xDisplay = QStringLiteral(":0");
-    gnome.x = X::usable;
-    gnome.xIsXWayland = true;
-    const auto refused = chooseDisplayHost(gnome);
-    EXPECT_EQ(refused.kind, Kind::none);
+    // Neither: refused, with the words of the entry for the desktop in use.
+    Session gnome = Session().wayland(WlrProbe::noGammaControl).nightLights(nullptr);
+    const auto refused = gnome.choose();
+    EXPECT_EQ(refused.entry, nullptr);
     EXPECT_TRUE(refused.message.startsWith(
         "this Wayland compositor offers no gamma control to applications, nor a night light "
         "that TorvelBar can drive; its own night-light setting does this job"));
     EXPECT_FALSE(refused.message.contains("GNOME")) << "no desktop named, none pointed at";
-    gnome.currentDesktop = QStringLiteral("KDE");
-    EXPECT_TRUE(chooseDisplayHost(gnome).message.endsWith(
+    gnome.env.currentDesktop = QStringLiteral("KDE");
+    EXPECT_TRUE(gnome.choose().message.endsWith(
         "(KDE: System Settings > Display and Monitor > Night Light)"));
-    gnome.currentDesktop = QStringLiteral("ubuntu:GNOME");
-    EXPECT_TRUE(
-        chooseDisplayHost(gnome).message.endsWith("(GNOME: Settings > Displays > Night Light)"));
+    gnome.env.currentDesktop = QStringLiteral("ubuntu:GNOME");
+    EXPECT_TRUE(gnome.choose().message.endsWith("(GNOME: Settings > Displays > Night Light)"));
 
-    const auto gone = chooseDisplayHost(wayland(W::noConnection, QStringLiteral("cannot connect")));
-    EXPECT_EQ(gone.kind, Kind::none);
+    const auto gone =
+        Session().wayland(Result<WlrProbe>::failure(QStringLiteral("cannot connect"))).choose();
+    EXPECT_EQ(gone.entry, nullptr);
     EXPECT_EQ(gone.message, "cannot connect");
 }
 
 TEST(DisplayHost, XSessionsUseRandrUnlessTheServerIsXwayland) {
-    SessionFacts x;
-    x.xDisplay = QStringLiteral(":0");
-    x.x = X::usable;
-    const auto real = chooseDisplayHost(x);
-    EXPECT_EQ(real.kind, Kind::x11);
+    Session x;
+    x.env.waylandDisplay.clear();
+    x.x(realX);
+    const auto real = x.choose();
+    EXPECT_EQ(real.entry, &x11HostEntry());
     EXPECT_EQ(real.qtPlatform, "xcb");
+    EXPECT_EQ(real.displayKey, "x11-0");
 
     // A WAYLAND_DISPLAY left behind in a plain X session does not stop it.
-    auto stale = x;
-    stale.waylandDisplay = QStringLiteral("wayland-0");
-    stale.wayland = W::noConnection;
-    EXPECT_EQ(chooseDisplayHost(stale).kind, Kind::x11);
+    EXPECT_EQ(Session()
+                  .wayland(Result<WlrProbe>::failure(QStringLiteral("gone")))
+                  .x(realX)
+                  .choose()
+                  .entry,
+              &x11HostEntry());
 
-    auto xwayland = x;
-    xwayland.xIsXWayland = true;
-    const auto hidden = chooseDisplayHost(xwayland);
-    EXPECT_EQ(hidden.kind, Kind::none);
-    EXPECT_TRUE(hidden.message.contains("Xwayland"));
-    stale.xIsXWayland = true;
-    EXPECT_EQ(chooseDisplayHost(stale).kind, Kind::none);
+    Session hidden;
+    hidden.env.waylandDisplay.clear();
+    EXPECT_EQ(hidden.x(xwayland).choose().entry, nullptr);
+    EXPECT_TRUE(hidden.choose().message.contains("Xwayland"));
+    EXPECT_EQ(Session()
+                  .wayland(Result<WlrProbe>::failure(QStringLiteral("gone")))
+                  .x(xwayland)
+                  .choose()
+                  .entry,
+              nullptr);
 
-    auto broken = x;
-    broken.x = X::unusable;
-    broken.xError = QStringLiteral("the X server :0 has no RandR extension");
-    EXPECT_EQ(chooseDisplayHost(broken).message, broken.xError);
+    Session broken;
+    broken.env.waylandDisplay.clear();
+    const QString why = QStringLiteral("the X server :0 has no RandR extension");
+    EXPECT_EQ(broken.x(Result<Server>::failure(why)).choose().message, why);
 
-    const auto nothing = chooseDisplayHost(SessionFacts{});
-    EXPECT_EQ(nothing.kind, Kind::none);
+    const auto nothing = chooseDisplayHost({}, HostEnvironment{});
+    EXPECT_EQ(nothing.entry, nullptr);
     EXPECT_EQ(nothing.message, "no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)");
 }
 
-// Whatever the chooser can settle on opens a session; a host added to the
-// choice without its entry would start with nothing to drive.
-TEST(DisplayHost, EveryHostTheChoiceCanNameHasOneEntry) {
-    for (const Kind kind : {Kind::wayland, Kind::kwin, Kind::gnome, Kind::x11}) {
-        const auto entries = hostRegistry();
-        EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
-                                [kind](const HostEntry& e) { return e.kind == kind; }),
-                  1);
-        EXPECT_TRUE(openDesktopSession(DisplayHost{kind, {}, {}, {}}));
+// A host the registry does not have, made up here: asked in its order,
+// chosen, its session placing the popover, and its refusal read as given.
+struct MadeUpHost {
+    static inline HostProbe answer;
+    static inline std::vector<std::string> asked;
+    static HostEntry entry(const char* name, const char* standsInFor = nullptr) {
+        return HostEntry{
+            .name = name,
+            .standsInFor = standsInFor,
+            .probe =
+                [](const HostEnvironment&) {
+                    asked.emplace_back("made-up");
+                    return answer;
+                },
+            .displayKey = [](const HostEnvironment& env) { return "made-up-" + env.xDisplay; },
+            .qtPlatform = "wayland",
+            .desktopName = "Made",
+            .ownSetting = "Made: Settings > Warmth",
+            .open = openSession<test::PlainDesktopSession>,
+        };
     }
-    EXPECT_FALSE(openDesktopSession(DisplayHost{}));
+};
+
+TEST(DisplayHost, AMadeUpHostIsAskedChosenPlacedAndRefusedByItsEntryAlone) {
+    const HostEntry madeUp = MadeUpHost::entry("made-up");
+    const HostEntry standIn = MadeUpHost::entry("stand-in", "made-up");
+    const HostEntry* const registry[] = {&madeUp, &standIn};
+    HostEnvironment env;
+    env.xDisplay = QStringLiteral("7");
+
+    MadeUpHost::answer = HostProbe::fits();
+    MadeUpHost::asked.clear();
+    const DisplayHost chosen = chooseDisplayHost(askHosts(registry, env), env);
+    EXPECT_EQ(chosen.entry, &madeUp);
+    EXPECT_EQ(chosen.displayKey, "made-up-7");
+    EXPECT_EQ(MadeUpHost::asked.size(), 1U) << "nothing after the first that fits";
+    const auto session = openDesktopSession(chosen, QString::fromLatin1(chosen.qtPlatform));
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->popoverPlacement(), PopoverPlacement::byCompositor);
+    EXPECT_EQ(session->popoverFrame(), PopoverFrame::square);
+
+    // Its refusal: its stand-in is asked (and refuses the same way here, so
+    // the first reason stands), pointed at the desktop's own setting.
+    MadeUpHost::answer = HostProbe::refuses(QStringLiteral("no warmth here"));
+    MadeUpHost::asked.clear();
+    env.currentDesktop = QStringLiteral("Made");
+    const DisplayHost refused = chooseDisplayHost(askHosts(registry, env), env);
+    EXPECT_EQ(refused.entry, nullptr);
+    EXPECT_EQ(refused.message, "no warmth here (Made: Settings > Warmth)");
+    EXPECT_EQ(MadeUpHost::asked.size(), 2U);
+
+    // Not its session: the stand-in is not asked.
+    MadeUpHost::answer = HostProbe::notHere();
+    MadeUpHost::asked.clear();
+    EXPECT_EQ(askHosts(registry, env).size(), 1U);
+}
+
+// Whatever the chooser can settle on opens a session; names are unique and
+// stand-ins name an entry before them; only KWin's runs a helper.
+TEST(DisplayHost, EveryRegistryEntryOpensASessionAndHelpersAreFoundByTheirArgument) {
+    std::set<std::string> names;
+    for (const HostEntry* entry : hostRegistry()) {
+        EXPECT_TRUE(names.insert(entry->name).second) << entry->name;
+        if (entry->standsInFor) {
+            EXPECT_TRUE(names.count(entry->standsInFor)) << entry->name;
+        }
+        EXPECT_TRUE(openDesktopSession(DisplayHost{entry, {}, {}, {}}, QStringLiteral("xcb")));
+    }
+    EXPECT_FALSE(openDesktopSession(DisplayHost{}, QStringLiteral("xcb")));
+
+    char program[] = "torvelbar", guard[] = "--guard-kwinrc", status[] = "status";
+    char* guardArgs[] = {program, guard};
+    char* statusArgs[] = {program, status};
+    EXPECT_EQ(helperFor(2, guardArgs), &kwinHostEntry());
+    EXPECT_EQ(helperFor(2, statusArgs), nullptr);
+    EXPECT_EQ(helperFor(1, guardArgs), nullptr);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/popover_window.h"
 #include "fakes/app_rig.h"
+#include "fakes/plain_desktop_session.h"
 #include "support/widget_part.h"
 #include "ui/color_row.h"
 #include "ui/flat_slider.h"
@@ -72,8 +73,9 @@ TEST(PopoverWindow, FromABottomPanelItGrowsUpwardAndStaysOnScreen) {
 TEST(PopoverWindow, OnWaylandTheCompositorPlacesItAndLosingFocusClosesIt) {
     test::AppRig r;
     r.coordinator.start();
-    EXPECT_EQ(PopoverWindow::placementForPlatform(), PopoverWindow::Placement::nextToIcon)
+    EXPECT_EQ(test::sessionOn("offscreen").popoverPlacement(), PopoverPlacement::nextToIcon)
         << "offscreen is not Wayland";
+    EXPECT_EQ(test::sessionOn("wayland").popoverPlacement(), PopoverPlacement::byCompositor);
     PopoverWindow window(r.settings, r.coordinator, r.loginItem,
                          PopoverWindow::Placement::byCompositor);
     EXPECT_EQ(window.windowType(), Qt::Window);

@@ -4,6 +4,7 @@
 // front.
 
 #include "platform/desktop_session.h"
+#include "platform/host_entry.h"
 
 namespace torvel {
 
@@ -16,5 +17,9 @@ public:
     std::unique_ptr<WindowWatcher> createWindowWatcher() override;
     bool composites() const override { return true; }
 };
+
+// The host where a Wayland compositor offers no gamma control and GNOME's
+// Night Light answers.
+const HostEntry& gnomeHostEntry();
 
 } // namespace torvel

@@ -3,6 +3,7 @@
 // script of ours for the window in front.
 
 #include "platform/desktop_session.h"
+#include "platform/host_entry.h"
 
 namespace torvel {
 
@@ -15,5 +16,9 @@ public:
     std::unique_ptr<WindowWatcher> createWindowWatcher() override;
     bool composites() const override { return true; }
 };
+
+// The host where a Wayland compositor offers no gamma control and KWin's
+// Night Color answers; it also runs the kwinrc guard process.
+const HostEntry& kwinHostEntry();
 
 } // namespace torvel

@@ -4,6 +4,8 @@
 // window in front.
 
 #include "platform/desktop_session.h"
+#include "platform/host_entry.h"
+#include "platform/wayland/wayland_display_layer.h"
 
 namespace torvel {
 
@@ -15,5 +17,11 @@ public:
     // A Wayland compositor draws every window through itself.
     bool composites() const override { return true; }
 };
+
+// The host: the compositor WAYLAND_DISPLAY names, when it offers gamma
+// control; without it, the session is a desktop night light's to take.
+const HostEntry& wlrHostEntry();
+// What the compositor's probe means for the choice of host.
+HostProbe wlrAnswer(const Result<WaylandDisplayLayer::Probe>& probed, const QString& socket);
 
 } // namespace torvel

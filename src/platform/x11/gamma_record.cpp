@@ -1,7 +1,7 @@
 #include "platform/x11/gamma_record.h"
 
 #include "platform/runtime/capture_file.h"
-#include "platform/x11/display_key.h"
+#include "platform/runtime/display_key.h"
 
 #include <cmath>
 #include <limits>

@@ -4,6 +4,8 @@
 // manager runs.
 
 #include "platform/desktop_session.h"
+#include "platform/host_entry.h"
+#include "platform/x11/x11_display_layer.h"
 
 namespace torvel {
 
@@ -15,5 +17,10 @@ public:
     std::function<bool()> xembedTrayQuery() const override;
     bool composites() const override;
 };
+
+// The host: the X server DISPLAY names, unless it is a compositor's Xwayland.
+const HostEntry& x11HostEntry();
+// What the server's probe means for the choice of host.
+HostProbe x11Answer(const Result<X11DisplayLayer::Server>& probed, const QString& display);
 
 } // namespace torvel

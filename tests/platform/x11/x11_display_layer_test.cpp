@@ -2,7 +2,7 @@
 #include "color/channel_gains.h"
 #include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
-#include "platform/x11/display_key.h"
+#include "platform/runtime/display_key.h"
 #include "platform/x11/randr_probe.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"

@@ -1,5 +1,6 @@
-#include "platform/x11/display_key.h"
+#include "platform/runtime/display_key.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 namespace torvel {
@@ -35,6 +36,12 @@ QString x11DisplayKey(const QString& display) {
     const QString number = QString::number(m.captured(2).toULongLong());
     return local.contains(host) ? QStringLiteral("x11-") + number
                                 : QStringLiteral("x11-%1-%2").arg(fileSafe(host), number);
+}
+
+QString waylandDisplayKey(const QString& waylandDisplay, const QString& runtimeDir) {
+    const QString path =
+        waylandDisplay.startsWith(u'/') ? waylandDisplay : runtimeDir + u'/' + waylandDisplay;
+    return QStringLiteral("wayland-") + fileSafe(QDir::cleanPath(path));
 }
 
 } // namespace torvel
