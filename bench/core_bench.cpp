@@ -36,7 +36,7 @@ BENCHMARK(coordinatorUpdate);
 void coordinatorUpdateWithTheSun(benchmark::State& state) {
     updateLoop(state, [](torvel::SettingsStore& settings) {
         settings.setScheduleSource(torvel::ScheduleSource::sun);
-        settings.setLocation(torvel::GeoPoint{59.91, 10.75});
+        static_cast<void>(settings.setLocation(torvel::GeoPoint{59.91, 10.75}));
     });
 }
 BENCHMARK(coordinatorUpdateWithTheSun);

@@ -62,7 +62,7 @@ void frontWindowToRamp(benchmark::State& state) {
     torvel::Preferences prefs(config.file(QStringLiteral("torvelbar.conf")));
     torvel::SettingsStore settings(prefs);
     settings.setMode(torvel::TorvelMode::manual);
-    settings.setPauseApps({QStringLiteral("mpv")});
+    static_cast<void>(settings.setPauseApps({QStringLiteral("mpv")}));
     torvel::QtMainQueue queue;
     torvel::GammaService gamma(*layer.value(), queue);
     torvel::ManualSystemEvents events;

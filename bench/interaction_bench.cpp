@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
     auto& x11 = created.value();
     CountingLayer display(*x11);
     Preferences prefs(dir.file(QStringLiteral("torvelbar.conf")));
+    prefs.setWriteDelay(std::chrono::milliseconds(500)); // as the app writes
     SettingsStore settings(prefs);
     QtMainQueue queue;
     GammaService gamma(display, queue);
@@ -140,7 +141,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    // 6. A full drag of the night slider, one step per ~2 pixels.
+    // 6. A full drag of the night slider, one step per ~2 pixels, over about
+    // two seconds as a hand would.
     window.toggle(QRect(), QPoint(400, 10));
     spinUntil([&] { return window.isVisible(); });
     FlatSlider& night = test::part<ColorRow>(window.view(), "night")->slider();
@@ -149,6 +151,8 @@ int main(int argc, char** argv) {
     int settingWrites = 0;
     auto counting = settings.objectWillChange().subscribe([&] { ++settingWrites; });
     const long tablesBefore = display.writes;
+    prefs.flush();
+    const int fileWritesBefore = prefs.fileWrites();
     const double cpuBefore = cpuMs();
     QElapsedTimer drag;
     drag.start();
@@ -160,21 +164,29 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     };
     send(QEvent::MouseButtonPress, 0);
+    const int moves = night.width() / 2 + 1;
     for (int x = 0; x <= night.width(); x += 2) {
         send(QEvent::MouseMove, x);
+        QElapsedTimer step;
+        step.start();
+        while (step.elapsed() < 2000 / moves) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
     }
     send(QEvent::MouseButtonRelease, night.width());
     QCoreApplication::processEvents();
+    prefs.flush();
     const double dragCpu = cpuMs() - cpuBefore;
+    const int fileWrites = prefs.fileWrites() - fileWritesBefore;
     (void)schedule;
 
     std::printf("{\"edit_median_ms\": %.4f, \"edit_p99_ms\": %.4f, \"steps\": %d, "
                 "\"open_first_ms\": %.2f, \"open_later_ms\": %.2f, "
                 "\"drag_cpu_ms\": %.1f, \"drag_wall_ms\": %.1f, \"drag_setting_writes\": %d, "
-                "\"drag_table_writes\": %ld, \"drag_repaints\": %ld}\n",
+                "\"drag_table_writes\": %ld, \"drag_repaints\": %ld, \"drag_file_writes\": %d}\n",
                 percentile(latencies, 0.5), percentile(latencies, 0.99), steps, opens.front(),
                 percentile(std::vector<double>(opens.begin() + 1, opens.end()), 0.5), dragCpu,
                 static_cast<double>(drag.elapsed()), settingWrites, display.writes - tablesBefore,
-                repaints.paints);
+                repaints.paints, fileWrites);
     return 0;
 }

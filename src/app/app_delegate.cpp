@@ -31,6 +31,8 @@ void AppDelegate::didFinishLaunching() {
 
 void AppDelegate::willTerminate() {
     gamma_.apply(std::nullopt);
+    // A change still waiting for its write goes to disk before the end.
+    host_.preferences.flush();
 }
 
 } // namespace torvel

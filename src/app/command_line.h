@@ -1,8 +1,7 @@
 #pragma once
 // What the command line asks for: start the app, or talk to the running
-// one (status, mode, kelvin, pause, resume, toggle, source, location,
-// pause-for). Parsing alone, so bad input is refused before anything is
-// touched.
+// one. Parsing alone, by the rows of the command table, so bad input is
+// refused before anything is touched.
 
 #include "schedule/geo_point.h"
 
@@ -32,6 +31,7 @@ struct Command {
     // pause-for's: add or remove `appId`, list, or set fullscreen to `on`.
     enum class PauseFor { add, remove, list, fullscreen };
     Kind kind = Kind::start;
+    QString topic;                    // help: the command asked about; empty: all
     bool json = false;                // status --json
     bool follow = false;              // status --follow
     QString mode;                     // mode: "auto", "manual" or "off"
@@ -56,6 +56,7 @@ QStringList withPauseApp(QStringList apps, const QString& id, bool add);
 // anything else, for no time at all, and for more seconds than 32 bits hold.
 std::optional<std::uint32_t> parseDuration(const QString& text);
 
-QString helpText();
+// The usage of every command, or of the one named `topic`.
+QString helpText(const QString& topic = {});
 
 } // namespace torvel

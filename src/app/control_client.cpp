@@ -1,7 +1,9 @@
 #include "app/control_client.h"
 
+#include "app/command_table.h"
 #include "app/control_service.h"
 #include "settings/settings_store.h"
+#include "torvelbar1_proxy.h"
 
 #include <csignal>
 #include <cstdio>
@@ -28,19 +30,7 @@ const QString service = QString::fromLatin1(ControlService::serviceName);
 const QString path = QString::fromLatin1(ControlService::objectPath);
 const QString interface = QString::fromLatin1(ControlService::interfaceName);
 
-// False when the line could not be written (a reader that went away).
-bool say(const QString& line, FILE* to = stdout) {
-    std::fputs((line + u'\n').toUtf8().constData(), to);
-    return std::fflush(to) == 0 && std::ferror(to) == 0;
-}
-
-QDBusMessage call(const QString& method, const QVariantList& args = {}) {
-    QDBusMessage m = QDBusMessage::createMethodCall(service, path, interface, method);
-    m.setArguments(args);
-    return QDBusConnection::sessionBus().call(m, QDBus::Block, 5000);
-}
-
-std::optional<QVariantMap> properties() {
+std::optional<QVariantMap> allProperties() {
     QDBusMessage m = QDBusMessage::createMethodCall(
         service, path, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
     m << interface;
@@ -56,19 +46,10 @@ bool running() {
     return bus.isConnected() && bus.interface() && bus.interface()->isServiceRegistered(service);
 }
 
-// pause-for list's lines: each app, then the fullscreen choice.
-QString pauseForList(const QStringList& apps, bool fullscreen) {
-    QString out;
-    for (const QString& id : apps) {
-        out += id + u'\n';
-    }
-    return out + QStringLiteral("fullscreen: ") +
-           (fullscreen ? QStringLiteral("on") : QStringLiteral("off"));
-}
-
-// The mode and the manual colour go to the settings file when nobody runs:
-// the next start uses them.
-int saveForNextStart(const Command& c) {
+// The change kept in the settings file for the next start, as the row
+// says; only what reached the file counts, as a change kept in this process
+// alone is lost when it ends.
+int saveForNextStart(const CommandRow& row, const Command& c) {
     Preferences preferences(Preferences::defaultPath(), {});
     if (preferences.path().isEmpty()) {
         say(QStringLiteral("torvelbar: TorvelBar is not running, and with neither HOME nor "
@@ -77,57 +58,20 @@ int saveForNextStart(const Command& c) {
         return 1;
     }
     SettingsStore settings(preferences);
-    QString done;
-    if (c.kind == Command::Kind::mode) {
-        settings.setMode(*modeFromRawValue(c.mode.toStdString()));
-        done = QStringLiteral("it will start in the %1 mode").arg(c.mode);
-    } else if (c.kind == Command::Kind::source) {
-        settings.setScheduleSource(*sourceFromRawValue(c.source.toStdString()));
-        done = QStringLiteral("its schedule will follow %1")
-                   .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
-                                                         : QStringLiteral("the clock"));
-    } else if (c.kind == Command::Kind::pauseFor) {
-        if (c.pauseFor == Command::PauseFor::list) {
-            say(pauseForList(settings.pauseApps(), settings.pauseFullscreen()));
-            return 0; // nothing to save
-        }
-        if (c.pauseFor == Command::PauseFor::fullscreen) {
-            settings.setPauseFullscreen(c.on);
-            done = c.on ? QStringLiteral("it will step aside for fullscreen windows")
-                        : QStringLiteral("fullscreen windows will not step it aside");
-        } else {
-            const QStringList apps =
-                withPauseApp(settings.pauseApps(), c.appId, c.pauseFor == Command::PauseFor::add);
-            if (apps.size() > SettingsStore::maxPauseApps) {
-                say(QStringLiteral("torvelbar: at most %1 app ids")
-                        .arg(SettingsStore::maxPauseApps),
-                    stderr);
-                return 2;
-            }
-            settings.setPauseApps(apps);
-            done = QStringLiteral("it will step aside for: %1")
-                       .arg(apps.isEmpty() ? QStringLiteral("no app")
-                                           : apps.join(QStringLiteral(", ")));
-        }
-    } else if (c.kind == Command::Kind::location) {
-        settings.setLocation(c.location);
-        done = c.location ? QStringLiteral("its location is now %1, %2")
-                                .arg(c.location->latitude)
-                                .arg(c.location->longitude)
-                          : QStringLiteral("it will find its location");
-    } else {
-        settings.setManualKelvin(c.kelvin);
-        done = QStringLiteral("its manual colour is now %1 K").arg(c.kelvin);
+    const Result<QString> done = row.saveForNextStart(c, settings);
+    if (!done) {
+        say(QStringLiteral("torvelbar: ") + done.error(), stderr);
+        return 2;
     }
-    // Only what reached the file counts: a change kept in this process alone
-    // is lost when it ends.
     if (!preferences.saveError().isEmpty()) {
         say(QStringLiteral("torvelbar: TorvelBar is not running, and nothing was saved: ") +
                 preferences.saveError(),
             stderr);
         return 1;
     }
-    say(QStringLiteral("TorvelBar is not running; ") + done);
+    if (!done.value().isEmpty()) {
+        say(QStringLiteral("TorvelBar is not running; ") + done.value());
+    }
     return 0;
 }
 
@@ -140,9 +84,10 @@ public Q_SLOTS:
     void changed(const QDBusMessage& message) { onChange(message); }
 };
 
-// A line now and one at every change, told by the app itself: nothing
-// polls. Ends when the app leaves the bus.
-int follow(bool json) {
+} // namespace
+
+// Told by the app itself: nothing polls.
+int followStatus(bool json) {
     // Listen first, then read: a change in between is heard, not lost.
     std::optional<QVariantMap> current;
     QString last;
@@ -186,7 +131,7 @@ int follow(bool json) {
                      QStringLiteral("PropertiesChanged"), &follower, SLOT(changed(QDBusMessage)))) {
         return 1;
     }
-    current = properties();
+    current = allProperties();
     if (!current) {
         return 1;
     }
@@ -196,8 +141,6 @@ int follow(bool json) {
     }
     return QCoreApplication::exec();
 }
-
-} // namespace
 
 QString statusText(const QVariantMap& p, bool json) {
     const bool tinted = p.value(QStringLiteral("Tinted")).toBool();
@@ -239,12 +182,43 @@ QString statusText(const QVariantMap& p, bool json) {
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
+bool say(const QString& line, FILE* to) {
+    std::fputs((line + u'\n').toUtf8().constData(), to);
+    return std::fflush(to) == 0 && std::ferror(to) == 0;
+}
+
+AppConnection::AppConnection()
+    : proxy_(std::make_unique<TorvelBar1Proxy>(service, path, QDBusConnection::sessionBus())) {
+    proxy_->setTimeout(5000);
+}
+
+AppConnection::~AppConnection() = default;
+
+std::optional<QVariantMap> AppConnection::properties() {
+    auto all = allProperties();
+    if (!all) {
+        say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
+    }
+    return all;
+}
+
+int AppConnection::finish(QDBusPendingCall call) {
+    call.waitForFinished();
+    if (!call.isError()) {
+        return 0;
+    }
+    say(QStringLiteral("torvelbar: ") + call.error().message(), stderr);
+    return call.error().type() == QDBusError::InvalidArgs ? 2 : 1;
+}
+
 int runCommand(const Command& c) {
-    using Kind = Command::Kind;
+    const CommandRow* row = commandOf(c.kind);
+    if (!row || !row->run) {
+        return 2;
+    }
     if (!running()) {
-        if (c.kind == Kind::mode || c.kind == Kind::kelvin || c.kind == Kind::source ||
-            c.kind == Kind::location || c.kind == Kind::pauseFor) {
-            return saveForNextStart(c);
+        if (row->saveForNextStart) {
+            return saveForNextStart(*row, c);
         }
         // Without a bus nobody can tell whether it runs: say which.
         say(QDBusConnection::sessionBus().isConnected()
@@ -255,68 +229,8 @@ int runCommand(const Command& c) {
             stderr);
         return 1;
     }
-    QDBusMessage reply;
-    switch (c.kind) {
-    case Kind::status:
-        if (c.follow) {
-            return follow(c.json);
-        }
-        if (const auto p = properties()) {
-            say(statusText(*p, c.json));
-            return 0;
-        }
-        say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
-        return 1;
-    case Kind::mode:
-        reply = call(QStringLiteral("SetMode"), {c.mode});
-        break;
-    case Kind::kelvin:
-        reply = call(QStringLiteral("SetManualKelvin"), {qlonglong(c.kelvin)});
-        break;
-    case Kind::pause:
-        reply = call(QStringLiteral("Pause"), {uint(c.seconds)});
-        break;
-    case Kind::resume:
-        reply = call(QStringLiteral("Resume"));
-        break;
-    case Kind::source:
-        reply = call(QStringLiteral("SetScheduleSource"), {c.source});
-        break;
-    case Kind::location:
-        reply = c.location ? call(QStringLiteral("SetLocation"),
-                                  {c.location->latitude, c.location->longitude})
-                           : call(QStringLiteral("ForgetLocation"));
-        break;
-    case Kind::toggle:
-        reply = call(QStringLiteral("Toggle"));
-        break;
-    case Kind::pauseFor: {
-        const auto p = properties();
-        if (!p) {
-            say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
-            return 1;
-        }
-        const QStringList apps = p->value(QStringLiteral("PauseApps")).toStringList();
-        if (c.pauseFor == Command::PauseFor::list) {
-            say(pauseForList(apps, p->value(QStringLiteral("PauseFullscreen")).toBool()));
-            return 0;
-        }
-        reply = c.pauseFor == Command::PauseFor::fullscreen
-                    ? call(QStringLiteral("SetPauseFullscreen"), {c.on})
-                    : call(QStringLiteral("SetPauseApps"),
-                           {withPauseApp(apps, c.appId, c.pauseFor == Command::PauseFor::add)});
-        break;
-    }
-    case Kind::start:
-    case Kind::help:
-    case Kind::version:
-        return 2;
-    }
-    if (reply.type() == QDBusMessage::ErrorMessage) {
-        say(QStringLiteral("torvelbar: ") + reply.errorMessage(), stderr);
-        return reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.InvalidArgs") ? 2 : 1;
-    }
-    return 0;
+    AppConnection app;
+    return row->run(c, app);
 }
 
 bool askToShowPopover(int waitMs) {

@@ -9,10 +9,32 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QMetaProperty>
 
 namespace torvel {
 
 namespace {
+
+// Every call from the bus passes here before its method: once the process
+// is stopping, calls still queued are refused at once and the loop is told
+// to quit, so a flood cannot hold up the end. The call's context is the
+// service's while it runs (QtDBus sets it on an adaptor's parent).
+class GuardedAdaptor final : public TorvelBar1Adaptor {
+public:
+    explicit GuardedAdaptor(ControlService* service)
+        : TorvelBar1Adaptor(service)
+        , service_(service) {}
+
+    int qt_metacall(QMetaObject::Call call, int id, void** arguments) override {
+        if (call == QMetaObject::InvokeMetaMethod && service_->refuseWhileStopping()) {
+            return -1; // answered: its error reply is sent
+        }
+        return TorvelBar1Adaptor::qt_metacall(call, id, arguments);
+    }
+
+private:
+    ControlService* service_;
+};
 
 QString phaseName(std::optional<Phase> phase) {
     if (!phase) {
@@ -39,7 +61,7 @@ ControlService::ControlService(SettingsStore& settings, Coordinator& coordinator
     , coordinator_(coordinator)
     , showPopover_(std::move(showPopover))
     , follow_(this, [this] { announceChanges(); }) {
-    new TorvelBar1Adaptor(this);
+    new GuardedAdaptor(this);
     // Every change of a setting ends in an update, so following the
     // coordinator alone announces each change once, after the update, with
     // values that agree.
@@ -124,9 +146,6 @@ QString ControlService::scheduleSource() const {
 }
 
 void ControlService::SetScheduleSource(const QString& name) {
-    if (refuseWhileStopping()) {
-        return;
-    }
     const auto source = sourceFromRawValue(name.toStdString());
     if (!source) {
         rejectArgument(QStringLiteral("unknown schedule source \"%1\" (clock or sun)").arg(name));
@@ -156,17 +175,7 @@ QVariantMap ControlService::location() const {
 }
 
 void ControlService::SetLocation(double latitude, double longitude) {
-    if (refuseWhileStopping()) {
-        return;
-    }
-    if (!isValidGeoPoint(latitude, longitude)) {
-        rejectArgument(QStringLiteral("a location is a latitude of -90 to 90 and a longitude of "
-                                      "-180 to 180 degrees, not %1, %2")
-                           .arg(latitude)
-                           .arg(longitude));
-        return;
-    }
-    settings_.setLocation(GeoPoint{latitude, longitude});
+    relay(settings_.setLocation(GeoPoint{latitude, longitude}));
 }
 
 QStringList ControlService::pauseApps() const {
@@ -178,53 +187,26 @@ bool ControlService::pauseFullscreen() const {
 }
 
 void ControlService::SetPauseApps(const QStringList& apps) {
-    if (refuseWhileStopping()) {
-        return;
-    }
-    if (apps.size() > SettingsStore::maxPauseApps) {
-        rejectArgument(QStringLiteral("at most %1 app ids, not %2")
-                           .arg(SettingsStore::maxPauseApps)
-                           .arg(apps.size()));
-        return;
-    }
-    for (const QString& id : apps) {
-        if (!SettingsStore::isValidAppId(id)) {
-            rejectArgument(QStringLiteral("an app id is 1 to 255 bytes long"));
-            return;
-        }
-    }
-    settings_.setPauseApps(apps);
+    relay(settings_.setPauseApps(apps));
 }
 
 void ControlService::SetPauseFullscreen(bool on) {
-    if (refuseWhileStopping()) {
-        return;
-    }
     settings_.setPauseFullscreen(on);
 }
 
 void ControlService::ForgetLocation() {
-    if (refuseWhileStopping()) {
-        return;
-    }
-    settings_.setLocation(std::nullopt);
+    relay(settings_.setLocation(std::nullopt));
 }
 
+// Every property of the interface, as its Q_PROPERTY reads it.
 QVariantMap ControlService::properties() const {
-    return {{QStringLiteral("Mode"), mode()},
-            {QStringLiteral("Kelvin"), kelvin()},
-            {QStringLiteral("Phase"), phase()},
-            {QStringLiteral("ManualKelvin"), manualKelvin()},
-            {QStringLiteral("Schedule"), schedule()},
-            {QStringLiteral("Status"), status()},
-            {QStringLiteral("Tinted"), tinted()},
-            {QStringLiteral("Trouble"), trouble()},
-            {QStringLiteral("PausedUntil"), pausedUntil()},
-            {QStringLiteral("Inhibited"), inhibited()},
-            {QStringLiteral("ScheduleSource"), scheduleSource()},
-            {QStringLiteral("Location"), location()},
-            {QStringLiteral("PauseApps"), pauseApps()},
-            {QStringLiteral("PauseFullscreen"), pauseFullscreen()}};
+    QVariantMap all;
+    const QMetaObject* meta = metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        all.insert(QString::fromLatin1(property.name()), property.read(this));
+    }
+    return all;
 }
 
 // Once per turn of the loop at most (the notices of a turn are gathered),
@@ -257,6 +239,12 @@ void ControlService::rejectArgument(const QString& message) {
     }
 }
 
+void ControlService::relay(const Result<void>& change) {
+    if (!change) {
+        rejectArgument(change.error());
+    }
+}
+
 bool ControlService::refuseWhileStopping() {
     if (!stopping_ || !stopping_()) {
         return false;
@@ -270,9 +258,6 @@ bool ControlService::refuseWhileStopping() {
 }
 
 void ControlService::SetMode(const QString& name) {
-    if (refuseWhileStopping()) {
-        return;
-    }
     const auto mode = modeFromRawValue(name.toStdString());
     if (!mode) {
         rejectArgument(QStringLiteral("unknown mode \"%1\" (auto, manual or off)").arg(name));
@@ -282,38 +267,18 @@ void ControlService::SetMode(const QString& name) {
 }
 
 void ControlService::SetManualKelvin(qlonglong kelvin) {
-    if (refuseWhileStopping()) {
-        return;
-    }
-    // The slider's range: a colour outside it could be published but not shown.
-    if (kelvin < minKelvin || kelvin > maxKelvin) {
-        rejectArgument(QStringLiteral("the manual colour takes %1 to %2 K, not %3")
-                           .arg(minKelvin)
-                           .arg(maxKelvin)
-                           .arg(kelvin));
-        return;
-    }
-    settings_.setManualKelvin(kelvin);
+    relay(settings_.set(setting::manualKelvin, std::int64_t{kelvin}));
 }
 
 void ControlService::Pause(uint seconds) {
-    if (refuseWhileStopping()) {
-        return;
-    }
     coordinator_.pauseFor(seconds);
 }
 
 void ControlService::Resume() {
-    if (refuseWhileStopping()) {
-        return;
-    }
     coordinator_.resume();
 }
 
 uint ControlService::Inhibit(const QString& reason) {
-    if (refuseWhileStopping()) {
-        return 0;
-    }
     if (!calledFromDBus()) {
         return 0; // an inhibition belongs to a caller on the bus, whose leaving ends it
     }
@@ -349,9 +314,6 @@ uint ControlService::Inhibit(const QString& reason) {
 }
 
 void ControlService::Uninhibit(uint cookie) {
-    if (refuseWhileStopping()) {
-        return;
-    }
     const auto holder = holders_.find(cookie);
     if (holder == holders_.end() || (calledFromDBus() && holder->second != message().service())) {
         rejectArgument(
@@ -381,16 +343,10 @@ void ControlService::forgetCaller(const QString& caller) {
 }
 
 void ControlService::Toggle() {
-    if (refuseWhileStopping()) {
-        return;
-    }
     coordinator_.toggle();
 }
 
 void ControlService::ShowPopover() {
-    if (refuseWhileStopping()) {
-        return;
-    }
     showPopover_();
 }
 

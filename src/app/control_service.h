@@ -6,6 +6,7 @@
 // modules and the command line all come in here.
 
 #include "base/refresh_after_notices.h"
+#include "base/result.h"
 #include "settings/torvel_mode.h"
 
 #include <functional>
@@ -59,6 +60,9 @@ public:
     // still queued are refused at once and the loop is told to quit, so a
     // flood cannot hold up the end (each change syncs the settings file).
     void setStopping(std::function<bool()> stopping) { stopping_ = std::move(stopping); }
+    // The guard every call passes first: true, with the caller's error
+    // reply sent and the loop told to quit, once the process is stopping.
+    bool refuseWhileStopping();
 
     QString mode() const;
     qlonglong kelvin() const;
@@ -96,7 +100,8 @@ private:
     QVariantMap properties() const;
     void announceChanges();
     void rejectArgument(const QString& message);
-    bool refuseWhileStopping();
+    // A change the store refused gets its words as InvalidArgs.
+    void relay(const Result<void>& change);
     void forgetCaller(const QString& caller);
 
     SettingsStore& settings_;

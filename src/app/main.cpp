@@ -48,7 +48,7 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     const torvel::Command command = std::get<torvel::Command>(parsed);
     switch (command.kind) {
     case torvel::Command::Kind::help:
-        std::fputs(torvel::helpText().toLocal8Bit().constData(), stdout);
+        std::fputs(torvel::helpText(command.topic).toLocal8Bit().constData(), stdout);
         return 0;
     case torvel::Command::Kind::version:
         std::fputs("torvelbar " TORVEL_VERSION "\n", stdout);
@@ -101,6 +101,8 @@ torvel::Preferences openPreferences() {
 // The app on the chosen host, from the first tint to the end of the loop.
 int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, QApplication& app) {
     torvel::Preferences preferences = openPreferences();
+    // A drag's steps reach the disk together, each within a second.
+    preferences.setWriteDelay(std::chrono::milliseconds(500));
     torvel::QtMainQueue mainQueue;
     torvel::LinuxSystemEvents systemEvents;
     torvel::XdgAutostartService autostart(QCoreApplication::applicationFilePath());

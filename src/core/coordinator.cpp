@@ -43,6 +43,9 @@ void Coordinator::start() {
     // for the next turn. Several changes in one turn give several updates.
     cancellables_.push_back(settings_.objectWillChange().subscribe(
         [this, update = weakUpdate()] { mainQueue_.post(update); }));
+    // A deferred write that failed (or succeeded again) shows in the status.
+    cancellables_.push_back(settings_.defaults().subscribeSaveState(
+        [this, update = weakUpdate()] { mainQueue_.post(update); }));
     // A host's hold is one of the holds the decision weighs.
     cancellables_.push_back(
         gamma_.subscribeHostHold([this, update = weakUpdate()] { mainQueue_.post(update); }));
@@ -166,7 +169,8 @@ void Coordinator::followLocation(bool wanted) {
     // store's notice brings the update.
     locationService_->start([watch = self_.watch()](GeoPoint at) {
         if (Coordinator* self = watch.get()) {
-            self->settings_.setLastKnownLocation(at);
+            // A point out of range is the service's fault: dropped.
+            static_cast<void>(self->settings_.setLastKnownLocation(at));
         }
     });
 }

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -176,6 +177,28 @@ bool Preferences::remove(const QString& key) {
     return change(key, std::nullopt);
 }
 
+Preferences::~Preferences() {
+    flush();
+}
+
+void Preferences::setWriteDelay(std::chrono::milliseconds delay) {
+    writeDelay_ = delay;
+    if (delay.count() > 0 && !writeTimer_) {
+        writeTimer_ = std::make_unique<QTimer>();
+        writeTimer_->setSingleShot(true);
+        QObject::connect(writeTimer_.get(), &QTimer::timeout, [this] { writeNow(); });
+    }
+}
+
+void Preferences::flush() {
+    if (writeTimer_) {
+        writeTimer_->stop();
+    }
+    if (!pending_.empty()) {
+        writeNow();
+    }
+}
+
 bool Preferences::change(const QString& key, std::optional<QString> value) {
     if (value) {
         ini_.setValue(key, *value);
@@ -183,7 +206,23 @@ bool Preferences::change(const QString& key, std::optional<QString> value) {
         ini_.remove(key);
     }
     pending_[key] = std::move(value);
-    return writeThrough();
+    if (writeDelay_.count() <= 0 || path_.isEmpty() || !unsaved_.isEmpty()) {
+        return writeNow();
+    }
+    // Not restarted by later changes: the first waits the delay at most.
+    if (!writeTimer_->isActive()) {
+        writeTimer_->start(writeDelay_);
+    }
+    return saveError_.isEmpty();
+}
+
+bool Preferences::writeNow() {
+    const bool wasFailing = !saveError_.isEmpty();
+    const bool saved = writeThrough();
+    if (saved == wasFailing) {
+        saveState_.send();
+    }
+    return saved;
 }
 
 bool Preferences::writeThrough() {
@@ -232,6 +271,7 @@ bool Preferences::writeThrough() {
         saved = replaceFile(target_, formatIni(now), mode_);
         const int error = errno;
         if (saved) {
+            ++fileWrites_;
             ini_ = std::move(now);
             pending_.clear();
             saveError_.clear();

@@ -18,14 +18,19 @@
 // - a FIFO, device or folder: not read; a write replaces the entry (a
 //   folder refuses), never writing through it.
 
+#include "base/observable.h"
 #include "settings/ini_text.h"
 
+#include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+
+class QTimer;
 
 namespace torvel {
 
@@ -44,8 +49,27 @@ public:
     // path keeps everything in memory. `log` hears, once each, why changes
     // are kept for this run only and why a save failed.
     explicit Preferences(const QString& path = defaultPath(), Log log = logToStderr);
+    // Writes what is still waiting.
+    ~Preferences();
     Preferences(const Preferences&) = delete;
     Preferences& operator=(const Preferences&) = delete;
+
+    // With a delay, changes reach the disk that long after the first one not
+    // yet written (on the Qt event loop), so a slider's drag writes the file
+    // a few times rather than at every step; every change is readable here
+    // at once either way. Zero, the default, writes each change at once.
+    void setWriteDelay(std::chrono::milliseconds delay);
+    // Writes the changes still waiting, now: at quit, and before anything
+    // relies on the file.
+    void flush();
+    // Whether changes are waiting for the delay to pass.
+    bool hasPendingChanges() const { return !pending_.empty(); }
+    // How often the file was replaced by this object (for measures).
+    int fileWrites() const { return fileWrites_; }
+    // The handler hears when saveError() changes, while the handle lives.
+    [[nodiscard]] Subscription subscribeSaveState(std::function<void()> handler) const {
+        return saveState_.subscribe(std::move(handler));
+    }
 
     const QString& path() const { return path_; }
     // Why no change is ever saved this run; empty when they are.
@@ -63,9 +87,10 @@ public:
     // "true" or "1" (any case) reads as true; anything else, or absence, as false.
     bool boolValue(const QString& key) const;
 
-    // Each stores the value and writes the file at once; false, with
-    // saveError() saying why, when it could not be saved. The value is still
-    // held here and goes to disk with the next write that succeeds.
+    // Each stores the value and writes the file (at once, or after the
+    // write delay); false, with saveError() saying why, when it could not be
+    // saved. The value is still held here and goes to disk with the next
+    // write that succeeds.
     bool setData(const QString& key, const QByteArray& value);
     bool setBool(const QString& key, bool value);
     // Removing an absent key touches nothing.
@@ -74,6 +99,7 @@ public:
 private:
     bool change(const QString& key, std::optional<QString> value);
     bool writeThrough();
+    bool writeNow();
     void say(const QString& line);
 
     QString path_;
@@ -86,6 +112,10 @@ private:
     IniText ini_;
     // Changes not yet on disk, applied again to the file as it is then.
     std::map<QString, std::optional<QString>> pending_;
+    std::chrono::milliseconds writeDelay_{0};
+    std::unique_ptr<QTimer> writeTimer_;
+    Notifier<> saveState_;
+    int fileWrites_ = 0;
 };
 
 } // namespace torvel

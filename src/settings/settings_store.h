@@ -1,17 +1,13 @@
 #pragma once
 // The settings the user controls, loaded once, published on every
-// assignment and written through to the preferences file at once.
+// assignment and written through to the preferences file, each by its row
+// of the setting table.
 
 #include "base/observable.h"
-#include "schedule/geo_point.h"
-#include "schedule/light_schedule.h"
+#include "base/result.h"
+#include "settings/migrations.h"
 #include "settings/preferences.h"
-#include "settings/torvel_mode.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <QStringList>
+#include "settings/setting_table.h"
 
 namespace torvel {
 
@@ -19,84 +15,90 @@ class SettingsStore {
 public:
     static constexpr TorvelMode defaultMode = TorvelMode::automatic;
     static constexpr std::int64_t defaultManualKelvin = 3400;
-    // Keys older releases wrote; removed at every start, in this order.
-    static constexpr std::array<const char*, 13> retiredKeys{
-        "keyframes",          "manualBrightness", "tint",         "temporaryOverride",
-        "syncWithEightSleep", "es.token",         "es.userID",    "es.expiresAt",
-        "es.lastNight",       "es.avg",           "es.anchorBed", "es.anchorWake",
-        "es.lastSync"};
+    static constexpr auto retiredKeys = torvel::retiredKeys;
 
-    // Loads the settings (defaults for anything absent or unreadable),
-    // migrates an older schedule and removes the retired keys. Cannot fail.
+    // Loads every setting (its default when absent or unreadable), migrates
+    // an older schedule and removes the retired keys. Cannot fail.
     explicit SettingsStore(Preferences& defaults);
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
-    TorvelMode mode() const { return mode_; }
-    const LightSchedule& schedule() const { return schedule_; }
-    std::int64_t manualKelvin() const { return manualKelvin_; }
-    ScheduleSource scheduleSource() const { return scheduleSource_; }
+    template <class T> const T& get(const Setting<T>& row) const { return values_.*row.field; }
+
+    // Announces the change, stores the value and saves it under the row's
+    // key (an equal value too where the row says so). A value the row
+    // refuses changes nothing, and the result says why in a caller's words.
+    template <class T> Result<void> set(const Setting<T>& row, const T& value) {
+        if (const QString why = refusalOf(row, value); !why.isEmpty()) {
+            return Result<void>::failure(why);
+        }
+        assign(row, value);
+        return Result<void>::success();
+    }
+
+    TorvelMode mode() const { return values_.mode; }
+    const LightSchedule& schedule() const { return values_.schedule; }
+    std::int64_t manualKelvin() const { return values_.manualKelvin; }
+    ScheduleSource scheduleSource() const { return values_.scheduleSource; }
     // The place the user set; nothing means "find it".
-    const std::optional<GeoPoint>& location() const { return location_; }
+    const std::optional<GeoPoint>& location() const { return values_.location; }
     // The last place the location service gave, for a start without it.
-    const std::optional<GeoPoint>& lastKnownLocation() const { return lastKnownLocation_; }
+    const std::optional<GeoPoint>& lastKnownLocation() const { return values_.lastKnownLocation; }
     // The apps whose window in front steps us aside, as the user gave them.
-    const QStringList& pauseApps() const { return pauseApps_; }
+    const QStringList& pauseApps() const { return values_.pauseApps; }
     // Whether any fullscreen window in front steps us aside.
-    bool pauseFullscreen() const { return pauseFullscreen_; }
+    bool pauseFullscreen() const { return values_.pauseFullscreen; }
 
-    // An app id the list may hold: 1 to 255 bytes of UTF-8.
-    static bool isValidAppId(const QString& id);
-    static constexpr qsizetype maxPauseApps = 100;
+    static bool isValidAppId(const QString& id) { return setting::isValidAppId(id); }
+    static constexpr qsizetype maxPauseApps = setting::maxPauseApps;
 
-    // Each announces the change, stores the value and saves it under its
-    // key, also when it equals the old one. Values are kept as given: the
+    // The editors' own assignments. The mode, the schedule and the manual
+    // colour are kept as given, also when equal to the old value: their
     // limits belong to the editors and the gamma service.
-    void setMode(TorvelMode mode);
-    void setSchedule(const LightSchedule& schedule);
-    void setManualKelvin(std::int64_t kelvin);
-    void setScheduleSource(ScheduleSource source);
-    // Nothing removes the key. A point out of range is refused, changing
-    // nothing: the callers check first and say why.
-    void setLocation(const std::optional<GeoPoint>& location);
-    void setLastKnownLocation(const GeoPoint& location);
-    // A list with an invalid id or over maxPauseApps ids is refused,
-    // changing nothing: the callers check first and say why.
-    void setPauseApps(const QStringList& apps);
-    void setPauseFullscreen(bool on);
+    void setMode(TorvelMode mode) { assign(setting::mode, mode); }
+    void setSchedule(const LightSchedule& schedule) { assign(setting::schedule, schedule); }
+    void setManualKelvin(std::int64_t kelvin) { assign(setting::manualKelvin, kelvin); }
+    void setScheduleSource(ScheduleSource source) { assign(setting::scheduleSource, source); }
+    // Nothing removes the key. A point out of range is refused.
+    Result<void> setLocation(const std::optional<GeoPoint>& location) {
+        return set(setting::location, location);
+    }
+    Result<void> setLastKnownLocation(const GeoPoint& location) {
+        return set(setting::lastKnownLocation, std::optional<GeoPoint>(location));
+    }
+    // A list with an invalid id or over maxPauseApps ids is refused.
+    Result<void> setPauseApps(const QStringList& apps) { return set(setting::pauseApps, apps); }
+    void setPauseFullscreen(bool on) { assign(setting::pauseFullscreen, on); }
 
     Preferences& defaults() { return defaults_; }
+    const Preferences& defaults() const { return defaults_; }
     const WillChangePublisher& objectWillChange() const { return objectWillChange_; }
 
-    // The schedule an older release's two anchor keys describe; the default
-    // schedule when they are absent or not whole numbers.
-    static LightSchedule scheduleFromEightSleepAnchors(const Preferences& defaults);
+    static LightSchedule scheduleFromEightSleepAnchors(const Preferences& defaults) {
+        return torvel::scheduleFromEightSleepAnchors(defaults);
+    }
 
 private:
-    void saveMode();
-    void saveSchedule();
-    void saveManualKelvin();
-    void removeRetiredKeys();
-    static std::optional<TorvelMode> readMode(const Preferences& defaults);
-    static std::optional<std::int64_t> readManualKelvin(const Preferences& defaults);
-    static std::optional<LightSchedule> readSchedule(const Preferences& defaults);
-    static std::optional<GeoPoint> readPoint(const Preferences& defaults, const QString& key);
+    template <class T> void assign(const Setting<T>& row, const T& value) {
+        if (!row.announcesEqual && values_.*row.field == value) {
+            return;
+        }
+        assignPublished(objectWillChange_, values_.*row.field, value);
+        save(row);
+    }
+    template <class T> void save(const Setting<T>& row) {
+        const QString key = QString::fromLatin1(row.key);
+        if (const auto stored = row.encode(values_.*row.field)) {
+            defaults_.setData(key, *stored);
+        } else {
+            defaults_.remove(key);
+        }
+    }
+    template <class T> void load(const Setting<T>& row);
 
     WillChangePublisher objectWillChange_;
-    TorvelMode mode_;
-    LightSchedule schedule_;
-    std::int64_t manualKelvin_;
-    ScheduleSource scheduleSource_ = ScheduleSource::clock;
-    std::optional<GeoPoint> location_;
-    std::optional<GeoPoint> lastKnownLocation_;
-    QStringList pauseApps_;
-    bool pauseFullscreen_ = false;
+    SettingsValues values_;
     Preferences& defaults_;
 };
-
-// A stored anchor as a whole number: an integer, a number without a
-// fractional part, or INI text that spells one (the file cannot tell the
-// two apart). Anything else, or a value beyond int64, is nothing.
-std::optional<std::int64_t> wholeNumber(const QVariant& value);
 
 } // namespace torvel

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/command_table.h"
 #include "app/control_client.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,27 @@ TEST(CommandLine, BadInputIsOneLineNamingTheProblem) {
     }
     const auto range = parseCommandLine({"kelvin", "99999999"});
     EXPECT_TRUE(std::get<QString>(range).startsWith("kelvin takes 1000 to 6500 K, not 99999999"));
+}
+
+// The help is the table's: every command in it, and each one's own help
+// asked for either way.
+TEST(CommandLine, HelpComesFromTheCommandTable) {
+    const QString all = helpText();
+    for (const CommandRow* row : commandTable()) {
+        EXPECT_TRUE(all.contains(QStringLiteral("  torvelbar ") + QLatin1String(row->name)))
+            << row->name;
+        for (const QStringList& asked :
+             {QStringList{QStringLiteral("help"), QLatin1String(row->name)},
+              QStringList{QLatin1String(row->name), QStringLiteral("--help")}}) {
+            const Command c = parsed(asked);
+            EXPECT_EQ(c.kind, Command::Kind::help);
+            EXPECT_EQ(c.topic, QLatin1String(row->name));
+        }
+        const QString one = helpText(QLatin1String(row->name));
+        EXPECT_TRUE(one.contains(QLatin1String(row->help).left(20))) << row->name;
+        EXPECT_FALSE(one.contains(QStringLiteral("torvelbar --help | --version")));
+    }
+    EXPECT_TRUE(std::holds_alternative<QString>(parseCommandLine({"help", "frob"})));
 }
 
 TEST(CommandLine, StatusLinesForPeopleAndForWaybar) {

@@ -259,7 +259,7 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     const FrontWindow gimp{{QStringLiteral("org.gimp.GIMP")}, false};
     const FrontWindow video{{QStringLiteral("mpv"), QStringLiteral("mpv")}, true};
 
-    r.settings.setPauseApps({QStringLiteral("GIMP")});
+    EXPECT_TRUE(r.settings.setPauseApps({QStringLiteral("GIMP")}));
     r.queue.runPosted();
     ASSERT_TRUE(watcher.running());
     watcher.bringToFront(gimp);
@@ -278,7 +278,7 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
     r.queue.runPosted();
     EXPECT_TRUE(coordinator.state().tinted());
 
-    r.settings.setPauseApps({});
+    EXPECT_TRUE(r.settings.setPauseApps({}));
     r.settings.setPauseFullscreen(false);
     r.queue.runPosted();
     EXPECT_FALSE(watcher.running()) << "stopped once neither is set";
@@ -448,14 +448,14 @@ TEST(Coordinator, TheSunsPlaceIsTheUsersThenTheServicesThenTheZones) {
     EXPECT_EQ(settings.lastKnownLocation(), (GeoPoint{-33.87, 151.21}))
         << "kept for offline starts";
 
-    settings.setLocation(GeoPoint{59.91, 10.75});
+    EXPECT_TRUE(settings.setLocation(GeoPoint{59.91, 10.75}));
     queue.runPosted();
     EXPECT_FALSE(located.running()) << "a place the user set needs no asking";
     EXPECT_EQ(coordinator.state().place->origin, Place::Origin::typed);
     EXPECT_EQ(coordinator.state().place->at, (GeoPoint{59.91, 10.75}));
 
     // A zone with a point stands in when nothing else is known.
-    settings.setLocation(std::nullopt);
+    EXPECT_TRUE(settings.setLocation(std::nullopt));
     Preferences fresh{dir.file(QStringLiteral("other.conf"))};
     SettingsStore plain{fresh};
     plain.setScheduleSource(ScheduleSource::sun);

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
+#include "support/event_loop.h"
 #include "support/temp_dir.h"
 
 #include <cstring>
@@ -43,9 +44,9 @@ TEST(SettingsStore, SunSourceAndPlacesRoundTripAndBadOnesReadAsNone) {
         EXPECT_EQ(store.scheduleSource(), ScheduleSource::clock);
         EXPECT_FALSE(store.location());
         store.setScheduleSource(ScheduleSource::sun);
-        store.setLocation(GeoPoint{59.91, 10.75});
-        store.setLocation(GeoPoint{91, 0}); // refused
-        store.setLastKnownLocation(GeoPoint{-33.87, 151.21});
+        EXPECT_TRUE(store.setLocation(GeoPoint{59.91, 10.75}));
+        EXPECT_FALSE(store.setLocation(GeoPoint{91, 0})); // refused
+        EXPECT_TRUE(store.setLastKnownLocation(GeoPoint{-33.87, 151.21}));
     }
     const QByteArray text = readFile(path);
     EXPECT_TRUE(text.contains(R"(scheduleSource=@ByteArray(\"sun\"))")) << text.constData();
@@ -55,7 +56,7 @@ TEST(SettingsStore, SunSourceAndPlacesRoundTripAndBadOnesReadAsNone) {
         EXPECT_EQ(store.scheduleSource(), ScheduleSource::sun);
         EXPECT_EQ(store.location(), (GeoPoint{59.91, 10.75}));
         EXPECT_EQ(store.lastKnownLocation(), (GeoPoint{-33.87, 151.21}));
-        store.setLocation(std::nullopt);
+        EXPECT_TRUE(store.setLocation(std::nullopt));
     }
     EXPECT_FALSE(readFile(path).contains("\nlocation="));
 
@@ -82,8 +83,8 @@ TEST(SettingsStore, PauseAppsAndFullscreenRoundTripAndBadOnesReadAsDefaults) {
     {
         Preferences prefs(path);
         SettingsStore store(prefs);
-        store.setPauseApps({QStringLiteral("mpv"), QStringLiteral("org.gimp.GIMP")});
-        store.setPauseApps({QStringLiteral("mpv"), QString()}); // refused
+        EXPECT_TRUE(store.setPauseApps({QStringLiteral("mpv"), QStringLiteral("org.gimp.GIMP")}));
+        EXPECT_FALSE(store.setPauseApps({QStringLiteral("mpv"), QString()})); // refused
         store.setPauseFullscreen(true);
     }
     Preferences prefs(path);
@@ -157,6 +158,43 @@ TEST(SettingsStore, AssignmentsAnnounceThenStoreAndWriteThroughAtOnce) {
     EXPECT_EQ(again.mode, TorvelMode::off);
     EXPECT_EQ(again.manualKelvin, -5);
     EXPECT_EQ(again.schedule, s);
+}
+
+// The app's writes wait a moment: a drag's steps reach the disk together,
+// each within the delay, a failure shows when it happens, and a flush (the
+// app's end) writes at once. Every change is readable at once meanwhile.
+TEST(SettingsStore, WithAWriteDelayADragWritesTheFileAFewTimesAndFlushWritesAtOnce) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    Preferences prefs(path);
+    prefs.setWriteDelay(std::chrono::milliseconds(100));
+    SettingsStore store(prefs);
+    int saveStates = 0;
+    auto heard = prefs.subscribeSaveState([&] { ++saveStates; });
+    const int before = prefs.fileWrites();
+
+    for (int i = 0; i < 40; ++i) { // 400 ms of a drag
+        store.setManualKelvin(2000 + i);
+        test::spinFor(10);
+    }
+    EXPECT_EQ(store.manualKelvin(), 2039);
+    ASSERT_TRUE(test::spinUntil([&] { return !prefs.hasPendingChanges(); }, 1000));
+    EXPECT_TRUE(readFile(path).contains("manualKelvin=@ByteArray(2039)"));
+    EXPECT_GE(prefs.fileWrites() - before, 2) << "the first did not wait for the drag's end";
+    EXPECT_LE(prefs.fileWrites() - before, 20) << "a few writes, not one a step";
+
+    store.setMode(TorvelMode::off);
+    EXPECT_FALSE(readFile(path).contains(R"(mode=@ByteArray(\"off\"))")) << "waits";
+    prefs.flush();
+    EXPECT_TRUE(readFile(path).contains(R"(mode=@ByteArray(\"off\"))")) << "at once";
+    EXPECT_EQ(saveStates, 0) << "nothing failed";
+
+    // A folder where the file would go: the deferred write fails, and says so.
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkdir(path));
+    store.setManualKelvin(2100);
+    ASSERT_TRUE(test::spinUntil([&] { return saveStates == 1; }, 1000));
+    EXPECT_FALSE(prefs.saveError().isEmpty());
 }
 
 TEST(SettingsStore, StoredValuesOfTheWrongFormReadAsDefaults) {

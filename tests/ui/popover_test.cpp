@@ -342,7 +342,7 @@ TEST(PopoverView, ScreenshotsInEveryModeAndAppearanceMatchTheReadme) {
         Rig r;
         r.clock = at(22, 10);
         r.settings.setScheduleSource(ScheduleSource::sun);
-        r.settings.setLocation(GeoPoint{59.91, 10.75});
+        EXPECT_TRUE(r.settings.setLocation(GeoPoint{59.91, 10.75}));
         r.coordinator.start();
         r.settle();
         auto* sun = part<FlatSwitch>(r.view, "followSun");

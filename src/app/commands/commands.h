@@ -1,0 +1,19 @@
+#pragma once
+// The rows of the command table, one file each.
+
+#include "app/command_table.h"
+
+namespace torvel::commands {
+
+extern const CommandRow status;
+extern const CommandRow mode;
+extern const CommandRow kelvin;
+extern const CommandRow source;
+extern const CommandRow location;
+extern const CommandRow pause;
+extern const CommandRow resume;
+extern const CommandRow pauseFor;
+extern const CommandRow toggle;
+extern const CommandRow help;
+
+} // namespace torvel::commands

@@ -1,0 +1,28 @@
+#include "app/commands/commands.h"
+#include "app/control_client.h"
+#include "settings/settings_store.h"
+
+namespace torvel::commands {
+
+const CommandRow mode{
+    .kind = Command::Kind::mode,
+    .name = "mode",
+    .arguments = "auto|manual|off",
+    .help = "the mode (saved for the next start when\nTorvelBar is not running)",
+    .parse =
+        [](const QStringList& arguments, Command& c) {
+            if (arguments.size() != 1 || !modeFromRawValue(arguments.front().toStdString())) {
+                return QStringLiteral("mode takes one of auto, manual, off");
+            }
+            c.mode = arguments.front();
+            return QString();
+        },
+    .run = [](const Command& c,
+              AppConnection& app) { return app.finish(app.proxy().SetMode(c.mode)); },
+    .saveForNextStart = [](const Command& c, SettingsStore& settings) -> Result<QString> {
+        settings.setMode(*modeFromRawValue(c.mode.toStdString()));
+        return QStringLiteral("it will start in the %1 mode").arg(c.mode);
+    },
+};
+
+} // namespace torvel::commands

@@ -1,0 +1,78 @@
+#include "settings/migrations.h"
+
+#include "schedule/day_math.h"
+
+#include <cmath>
+#include <limits>
+#include <QRegularExpression>
+
+namespace torvel {
+
+namespace {
+
+std::optional<std::int64_t> fromDouble(double v) {
+    // 2^63 is exactly representable; anything at or beyond it does not fit.
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(v) || std::trunc(v) != v || v >= limit || v < -limit) {
+        return std::nullopt;
+    }
+    return static_cast<std::int64_t>(v);
+}
+
+} // namespace
+
+std::optional<std::int64_t> wholeNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return value.toLongLong();
+    case QMetaType::UInt:
+    case QMetaType::ULongLong: {
+        const qulonglong v = value.toULongLong();
+        if (v > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(v);
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return fromDouble(value.toDouble());
+    case QMetaType::QString: {
+        // How QSettings spells an integer or a whole double in INI text.
+        static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.0*)?$"));
+        const QString text = value.toString().trimmed();
+        if (!number.match(text).hasMatch()) {
+            return std::nullopt;
+        }
+        const QString integral = text.section(QLatin1Char('.'), 0, 0);
+        bool ok = false;
+        const qlonglong v = integral.toLongLong(&ok);
+        if (!ok) {
+            return std::nullopt;
+        }
+        return v;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+LightSchedule scheduleFromEightSleepAnchors(const Preferences& defaults) {
+    LightSchedule schedule;
+    if (auto bed = wholeNumber(defaults.object(QStringLiteral("es.anchorBed")))) {
+        schedule.bedtime = wrapMinute(*bed);
+    }
+    if (auto wake = wholeNumber(defaults.object(QStringLiteral("es.anchorWake")))) {
+        schedule.wake = wrapMinute(*wake);
+    }
+    return schedule;
+}
+
+void removeRetiredKeys(Preferences& defaults) {
+    for (const char* key : retiredKeys) {
+        defaults.remove(QString::fromLatin1(key));
+    }
+}
+
+} // namespace torvel

@@ -1,0 +1,240 @@
+#include "settings/setting_table.h"
+
+#include "color/kelvin.h"
+#include "schedule/schedule_json.h"
+#include "settings/migrations.h"
+
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace torvel {
+
+namespace {
+
+using json = nlohmann::json;
+
+std::optional<json> parse(const QByteArray& data) {
+    auto parsed = json::parse(data.cbegin(), data.cend(), nullptr, false);
+    if (parsed.is_discarded()) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+QByteArray bytes(const json& value) {
+    return QByteArray::fromStdString(value.dump());
+}
+
+std::optional<std::string> readString(const QByteArray& data) {
+    const auto parsed = parse(data);
+    if (!parsed || !parsed->is_string()) {
+        return std::nullopt;
+    }
+    return parsed->get<std::string>();
+}
+
+std::optional<std::optional<GeoPoint>> readPoint(const QByteArray& data) {
+    const auto parsed = parse(data);
+    if (!parsed || !parsed->is_object()) {
+        return std::nullopt;
+    }
+    const auto lat = parsed->find("latitude");
+    const auto lon = parsed->find("longitude");
+    if (lat == parsed->end() || lon == parsed->end() || !lat->is_number() || !lon->is_number()) {
+        return std::nullopt;
+    }
+    const GeoPoint point{lat->get<double>(), lon->get<double>()};
+    if (!isValidGeoPoint(point.latitude, point.longitude)) {
+        return std::nullopt;
+    }
+    return std::optional<GeoPoint>(point);
+}
+
+std::optional<QByteArray> writePoint(const std::optional<GeoPoint>& point) {
+    if (!point) {
+        return std::nullopt;
+    }
+    json value;
+    value["latitude"] = point->latitude;
+    value["longitude"] = point->longitude;
+    return bytes(value);
+}
+
+QString pointRefusal(const std::optional<GeoPoint>& point) {
+    if (!point || isValidGeoPoint(point->latitude, point->longitude)) {
+        return {};
+    }
+    return QStringLiteral("is a latitude of -90 to 90 and a longitude of -180 to 180 degrees, "
+                          "not %1, %2")
+        .arg(point->latitude)
+        .arg(point->longitude);
+}
+
+} // namespace
+
+namespace setting {
+
+bool isValidAppId(const QString& id) {
+    const qsizetype size = id.toUtf8().size();
+    return size >= 1 && size <= 255;
+}
+
+const Setting<TorvelMode> mode{
+    .key = "mode",
+    .field = &SettingsValues::mode,
+    .fallback = TorvelMode::automatic,
+    .decode = [](const QByteArray& data) -> std::optional<TorvelMode> {
+        const auto raw = readString(data);
+        return raw ? modeFromRawValue(*raw) : std::nullopt;
+    },
+    .encode = [](const TorvelMode& value) -> std::optional<QByteArray> {
+        return bytes(std::string(rawValue(value)));
+    },
+};
+
+const Setting<LightSchedule> schedule{
+    .key = "schedule",
+    .field = &SettingsValues::schedule,
+    .fallback = LightSchedule{},
+    .decode =
+        [](const QByteArray& data) {
+            return decodeSchedule(
+                std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+        },
+    .encode = [](const LightSchedule& value) -> std::optional<QByteArray> {
+        return QByteArray::fromStdString(encodeSchedule(value));
+    },
+    .migrate = scheduleFromEightSleepAnchors,
+};
+
+const Setting<std::int64_t> manualKelvin{
+    .key = "manualKelvin",
+    .field = &SettingsValues::manualKelvin,
+    .fallback = 3400,
+    .decode = [](const QByteArray& data) -> std::optional<std::int64_t> {
+        const auto parsed = parse(data);
+        if (parsed && parsed->is_number_unsigned()) {
+            const auto v = parsed->get<std::uint64_t>();
+            if (v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+                return std::nullopt;
+            }
+            return static_cast<std::int64_t>(v);
+        }
+        if (parsed && parsed->is_number_integer()) {
+            return parsed->get<std::int64_t>();
+        }
+        return std::nullopt;
+    },
+    .encode = [](const std::int64_t& value) -> std::optional<QByteArray> {
+        return QByteArray::number(static_cast<qlonglong>(value));
+    },
+    // The sliders' range: a colour outside it could be published but not shown.
+    .refusal =
+        [](const std::int64_t& value) {
+            return isShownKelvin(value) ? QString()
+                                        : QStringLiteral("takes %1 to %2 K, not %3")
+                                              .arg(minKelvin)
+                                              .arg(maxKelvin)
+                                              .arg(value);
+        },
+    .noun = "the manual colour",
+};
+
+const Setting<ScheduleSource> scheduleSource{
+    .key = "scheduleSource",
+    .field = &SettingsValues::scheduleSource,
+    .fallback = ScheduleSource::clock,
+    .decode = [](const QByteArray& data) -> std::optional<ScheduleSource> {
+        const auto raw = readString(data);
+        return raw ? sourceFromRawValue(*raw) : std::nullopt;
+    },
+    .encode = [](const ScheduleSource& value) -> std::optional<QByteArray> {
+        return bytes(std::string(rawValue(value)));
+    },
+};
+
+const Setting<std::optional<GeoPoint>> location{
+    .key = "location",
+    .field = &SettingsValues::location,
+    .fallback = std::nullopt,
+    .decode = readPoint,
+    .encode = writePoint,
+    .refusal = pointRefusal,
+    .noun = "a location",
+};
+
+const Setting<std::optional<GeoPoint>> lastKnownLocation{
+    .key = "lastLocation",
+    .field = &SettingsValues::lastKnownLocation,
+    .fallback = std::nullopt,
+    .decode = readPoint,
+    .encode = writePoint,
+    .refusal = pointRefusal,
+    .noun = "a location",
+    // Each fix of an unchanged place would rewrite the file.
+    .announcesEqual = false,
+};
+
+const Setting<QStringList> pauseApps{
+    .key = "pauseApps",
+    .field = &SettingsValues::pauseApps,
+    .fallback = QStringList(),
+    .decode = [](const QByteArray& data) -> std::optional<QStringList> {
+        const auto parsed = parse(data);
+        if (!parsed || !parsed->is_array() ||
+            parsed->size() > static_cast<std::size_t>(maxPauseApps)) {
+            return std::nullopt;
+        }
+        QStringList apps;
+        for (const auto& item : *parsed) {
+            const QString id = item.is_string()
+                                   ? QString::fromStdString(item.get_ref<const std::string&>())
+                                   : QString();
+            if (!isValidAppId(id)) {
+                return std::nullopt; // one bad entry: the value is unreadable
+            }
+            apps << id;
+        }
+        return apps;
+    },
+    .encode = [](const QStringList& apps) -> std::optional<QByteArray> {
+        json list = json::array();
+        for (const QString& id : apps) {
+            list.push_back(id.toStdString());
+        }
+        return bytes(list);
+    },
+    .refusal =
+        [](const QStringList& apps) {
+            if (apps.size() > maxPauseApps) {
+                return QStringLiteral("at most %1 app ids, not %2")
+                    .arg(maxPauseApps)
+                    .arg(apps.size());
+            }
+            for (const QString& id : apps) {
+                if (!isValidAppId(id)) {
+                    return QStringLiteral("an app id is 1 to 255 bytes long");
+                }
+            }
+            return QString();
+        },
+};
+
+const Setting<bool> pauseFullscreen{
+    .key = "pauseFullscreen",
+    .field = &SettingsValues::pauseFullscreen,
+    .fallback = false,
+    .decode = [](const QByteArray& data) -> std::optional<bool> {
+        const auto parsed = parse(data);
+        if (!parsed || !parsed->is_boolean()) {
+            return std::nullopt;
+        }
+        return parsed->get<bool>();
+    },
+    .encode = [](const bool& on) -> std::optional<QByteArray> { return bytes(on); },
+};
+
+} // namespace setting
+
+} // namespace torvel
