@@ -15,10 +15,12 @@ namespace torvel {
 
 namespace {
 
-// Every call from the bus passes here before its method: once the process
+// Every call from the bus passes here around its method: once the process
 // is stopping, calls still queued are refused at once and the loop is told
-// to quit, so a flood cannot hold up the end. The call's context is the
-// service's while it runs (QtDBus sets it on an adaptor's parent).
+// to quit, so a flood cannot hold up the end; after a call, what it changed
+// is on disk before the caller hears back (a script may end the app next).
+// The call's context is the service's while it runs (QtDBus sets it on an
+// adaptor's parent).
 class GuardedAdaptor final : public TorvelBar1Adaptor {
 public:
     explicit GuardedAdaptor(ControlService* service)
@@ -29,7 +31,11 @@ public:
         if (call == QMetaObject::InvokeMetaMethod && service_->refuseWhileStopping()) {
             return -1; // answered: its error reply is sent
         }
-        return TorvelBar1Adaptor::qt_metacall(call, id, arguments);
+        const int result = TorvelBar1Adaptor::qt_metacall(call, id, arguments);
+        if (call == QMetaObject::InvokeMetaMethod) {
+            service_->settingsChanged();
+        }
+        return result;
     }
 
 private:
@@ -243,6 +249,10 @@ void ControlService::relay(const Result<void>& change) {
     if (!change) {
         rejectArgument(change.error());
     }
+}
+
+void ControlService::settingsChanged() {
+    settings_.defaults().flush();
 }
 
 bool ControlService::refuseWhileStopping() {

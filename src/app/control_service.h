@@ -63,6 +63,8 @@ public:
     // The guard every call passes first: true, with the caller's error
     // reply sent and the loop told to quit, once the process is stopping.
     bool refuseWhileStopping();
+    // After each call: the settings it changed are written at once.
+    void settingsChanged();
 
     QString mode() const;
     qlonglong kelvin() const;
