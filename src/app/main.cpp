@@ -8,7 +8,7 @@
 #include "app/control_service.h"
 #include "app/display_host.h"
 #include "app/host_registry.h"
-#include "app/tray_controller.h"
+#include "app/popover_window.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
@@ -16,8 +16,9 @@
 #include "platform/qt/qt_main_queue.h"
 #include "platform/runtime/instance_lock.h"
 #include "platform/runtime/runtime_dir.h"
-#include "platform/tray/tray_host_wait.h"
 #include "platform/xdg/xdg_autostart_service.h"
+#include "tray/tray_controller.h"
+#include "tray/tray_host_wait.h"
 #include "ui/accessible_application.h"
 #include "ui/theme.h"
 
@@ -117,8 +118,12 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
                                                  .loginItemService = autostart,
                                                  .locationService = &location,
                                                  .windowWatcher = windows.get()});
-    torvel::TrayController tray(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
+    torvel::LazyPopover popover(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
                                 session);
+    torvel::TrayController tray(
+        delegate.settings(), delegate.coordinator(), delegate.loginItem(), session,
+        {[&popover](const QRect& at, const QPoint& click) { popover.toggle(at, click); },
+         [&popover](const QRect& at, const QPoint& click) { popover.open(at, click); }});
     // Key bindings, panels, scripts and later starts come in here. Without
     // a session bus (or with the name taken by a copy on another display)
     // there is no such way in, but the lock still keeps a second copy out.

@@ -264,4 +264,28 @@ void PopoverWindow::paintFrame(QPainter& painter) const {
     painter.drawRoundedRect(panel, cornerRadius, cornerRadius);
 }
 
+LazyPopover::LazyPopover(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
+                         const DesktopSession& desktop)
+    : settings_(settings)
+    , coordinator_(coordinator)
+    , loginItem_(loginItem)
+    , desktop_(desktop) {}
+
+LazyPopover::~LazyPopover() = default;
+
+PopoverWindow& LazyPopover::window() {
+    if (!window_) {
+        window_ =
+            std::make_unique<PopoverWindow>(settings_, coordinator_, loginItem_,
+                                            desktop_.popoverPlacement(), desktop_.popoverFrame());
+    }
+    return *window_;
+}
+
+void LazyPopover::open(const QRect& anchor, const QPoint& clickPoint) {
+    if (!window().isVisible()) {
+        window().toggle(anchor, clickPoint);
+    }
+}
+
 } // namespace torvel

@@ -6,6 +6,7 @@
 
 #include "platform/desktop_session.h"
 
+#include <memory>
 #include <QElapsedTimer>
 #include <QMargins>
 #include <QWidget>
@@ -83,6 +84,28 @@ private:
     QVBoxLayout* layout_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* border_ = nullptr;
+};
+
+// The popover, built at the first click: most runs never open it, and
+// building it before the first tint would delay that tint.
+class LazyPopover {
+public:
+    LazyPopover(SettingsStore& settings, Coordinator& coordinator, LoginItem& loginItem,
+                const DesktopSession& desktop);
+    ~LazyPopover();
+    PopoverWindow& window();
+    void toggle(const QRect& anchor, const QPoint& clickPoint) {
+        window().toggle(anchor, clickPoint);
+    }
+    // Shows it unless it is showing.
+    void open(const QRect& anchor, const QPoint& clickPoint);
+
+private:
+    SettingsStore& settings_;
+    Coordinator& coordinator_;
+    LoginItem& loginItem_;
+    const DesktopSession& desktop_;
+    std::unique_ptr<PopoverWindow> window_;
 };
 
 } // namespace torvel

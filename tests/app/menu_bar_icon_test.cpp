@@ -1,5 +1,5 @@
-#include "app/menu_bar_icon.h"
-#include "app/tray_controller.h"
+#include "tray/menu_bar_icon.h"
+#include "tray/tray_controller.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
         for (const auto& [slot, goal] : goals) {
             for (const qreal dpr : {1.0, 2.0}) {
                 const int pixels = static_cast<int>(slot * dpr);
-                const QImage icon = trayIconImage(2700, TrayLook::tinted, slot, dpr, ink);
+                const QImage icon = menuBarIcon(2700, TrayLook::tinted, slot, dpr, ink);
                 ASSERT_EQ(icon.size(), QSize(pixels, pixels));
                 const auto layout = trayIconLayout(pixels, TrayLook::tinted);
                 ASSERT_TRUE(layout.digits);
@@ -75,7 +75,7 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
 TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
     const TrayInk ink = trayInkFor({});
     for (const std::int64_t kelvin : {std::int64_t{800}, std::int64_t{100000}, INT64_MIN}) {
-        const QImage icon = trayIconImage(kelvin, TrayLook::tinted, 22, 1.0, ink);
+        const QImage icon = menuBarIcon(kelvin, TrayLook::tinted, 22, 1.0, ink);
         // Nothing is cut at the edges: the outer ring is at most halo.
         for (int i = 0; i < icon.width(); ++i) {
             for (const QPoint p : {QPoint(i, 21), QPoint(0, i), QPoint(21, i)}) {

@@ -1,12 +1,12 @@
 // The built torvelbar's tray icon as panels see it: on trayer (XEmbed) at
 // once and legible on light and dark panels, and as a StatusNotifierItem
 // with its title, tooltip, icon sizes and menu to a watcher that comes late.
-#include "app/menu_bar_icon.h"
 #include "platform/x11/randr_probe.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
 #include "support/status_notifier_host.h"
 #include "support/xvfb_server.h"
+#include "tray/menu_bar_icon.h"
 #include "x11_desktop.h"
 
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "app/menu_bar_icon.h"
+#include "tray/menu_bar_icon.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,7 +143,7 @@ TrayIconLayout trayIconLayout(int p, TrayLook look) {
             QRect(inner.left(), top, inner.width(), inner.bottom() + 1 - top)};
 }
 
-QImage trayIconImage(std::int64_t kelvin, TrayLook look, int slot, qreal dpr, const TrayInk& ink) {
+QImage menuBarIcon(std::int64_t kelvin, TrayLook look, int slot, qreal dpr, const TrayInk& ink) {
     const qreal ratio = dpr > 0 ? dpr : 1.0;
     const int p = std::max(static_cast<int>(std::lround(slot * ratio)), 1);
     const TrayIconLayout layout = trayIconLayout(p, look);
@@ -171,11 +171,11 @@ QIcon trayIcon(std::int64_t kelvin, TrayLook look, qreal dpr, const TrayInk& ink
     QIcon icon;
     if (slot > 0) {
         // The slot is known: the one image that fills it is all that is shown.
-        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, look, slot, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(menuBarIcon(kelvin, look, slot, dpr, ink)));
         return icon;
     }
     for (const int size : traySlotSizes) {
-        icon.addPixmap(QPixmap::fromImage(trayIconImage(kelvin, look, size, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(menuBarIcon(kelvin, look, size, dpr, ink)));
     }
     return icon;
 }

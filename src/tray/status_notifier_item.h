@@ -4,7 +4,7 @@
 // executable in both its Title and its Id and puts the whole tooltip in the
 // title; hosts (Plasma, waybar, GNOME's AppIndicator extension) show those.
 
-#include "platform/tray/tray_menu.h"
+#include "tray/tray_menu.h"
 
 #include <functional>
 #include <memory>

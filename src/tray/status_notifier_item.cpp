@@ -1,6 +1,6 @@
-#include "platform/tray/status_notifier_item.h"
+#include "tray/status_notifier_item.h"
 
-#include "platform/tray/status_notifier_adaptors.h"
+#include "tray/status_notifier_adaptors.h"
 
 #include <cstdlib>
 #include <QCoreApplication>

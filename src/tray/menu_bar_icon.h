@@ -3,7 +3,7 @@
 // in hundreds of Kelvin, laid out for the square slot a Linux tray gives an
 // icon (16 to 48 pixels), in an ink that reads on the panel behind it.
 
-#include "app/tray_symbols.h"
+#include "tray/tray_symbols.h"
 
 #include <cstdint>
 #include <optional>
@@ -55,8 +55,8 @@ struct TrayIconLayout {
 TrayIconLayout trayIconLayout(int pixels, TrayLook look);
 
 // One square image of `slot` logical pixels at `devicePixelRatio`.
-QImage trayIconImage(std::int64_t kelvin, TrayLook look, int slot, qreal devicePixelRatio,
-                     const TrayInk& ink);
+QImage menuBarIcon(std::int64_t kelvin, TrayLook look, int slot, qreal devicePixelRatio,
+                   const TrayInk& ink);
 
 // The image at `slot` when the host's slot is known; otherwise at every slot
 // size trays use, so the host picks an exact one rather than scaling another.

@@ -1,4 +1,4 @@
-#include "platform/tray/tray_host_wait.h"
+#include "tray/tray_host_wait.h"
 
 #include <memory>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "app/tray_symbols.h"
+#include "tray/tray_symbols.h"
 
 #include <algorithm>
 #include <cmath>
