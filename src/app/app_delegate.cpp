@@ -31,8 +31,9 @@ void AppDelegate::didFinishLaunching() {
 
 void AppDelegate::willTerminate() {
     gamma_.apply(std::nullopt);
-    // A change still waiting for its write goes to disk before the end.
-    host_.preferences.flush();
+    // A change still waiting for its write goes to disk before the end,
+    // waiting a moment for another writer's lock if it must.
+    host_.preferences.flush(2000);
 }
 
 } // namespace torvel

@@ -1,5 +1,6 @@
 #include "app/control_service.h"
 
+#include "app/command_line.h"
 #include "core/coordinator.h"
 #include "settings/settings_store.h"
 #include "torvelbar1_adaptor.h"
@@ -194,6 +195,22 @@ bool ControlService::pauseFullscreen() const {
 
 void ControlService::SetPauseApps(const QStringList& apps) {
     relay(settings_.setPauseApps(apps));
+}
+
+void ControlService::AddPauseApp(const QString& app) {
+    changePauseApp(app, true);
+}
+
+void ControlService::RemovePauseApp(const QString& app) {
+    changePauseApp(app, false);
+}
+
+void ControlService::changePauseApp(const QString& app, bool add) {
+    if (!setting::isValidAppId(app)) {
+        rejectArgument(QStringLiteral("an app id is 1 to 255 bytes long"));
+        return;
+    }
+    relay(settings_.setPauseApps(withPauseApp(settings_.pauseApps(), app, add)));
 }
 
 void ControlService::SetPauseFullscreen(bool on) {

@@ -93,6 +93,8 @@ public Q_SLOTS:
     void SetScheduleSource(const QString& source);
     void SetLocation(double latitude, double longitude);
     void SetPauseApps(const QStringList& apps);
+    void AddPauseApp(const QString& app);
+    void RemovePauseApp(const QString& app);
     void SetPauseFullscreen(bool on);
     void ForgetLocation();
     void ShowPopover();
@@ -104,6 +106,7 @@ private:
     void rejectArgument(const QString& message);
     // A change the store refused gets its words as InvalidArgs.
     void relay(const Result<void>& change);
+    void changePauseApp(const QString& app, bool add);
     void forgetCaller(const QString& caller);
 
     SettingsStore& settings_;

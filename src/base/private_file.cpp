@@ -36,11 +36,29 @@ QByteArray leftoverName(const QString& path) {
 
 } // namespace
 
-void removeLeftoverOfReplace(const QString& path) {
-    if (!path.isEmpty() &&
-        pathKind(QFile::decodeName(leftoverName(path))) == PathKind::regularFile) {
-        ::unlink(leftoverName(path).constData());
+QString removeLeftoverOfReplace(const QString& path) {
+    if (path.isEmpty()) {
+        return {};
     }
+    const QByteArray leftover = leftoverName(path);
+    switch (pathKind(QFile::decodeName(leftover))) {
+    case PathKind::missing:
+        return {};
+    case PathKind::regularFile:
+        ::unlink(leftover.constData());
+        return {};
+    case PathKind::other:
+        break;
+    }
+    struct stat st {};
+    if (::lstat(leftover.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        if (::rmdir(leftover.constData()) == 0) {
+            return {};
+        }
+        return QStringLiteral("%1 is a folder that is not empty, in the way of every save")
+            .arg(QFile::decodeName(leftover));
+    }
+    return {}; // a link or a FIFO: the replace unlinks it before its own link
 }
 
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxSize) {

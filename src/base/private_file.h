@@ -26,7 +26,10 @@ PathKind pathKind(const QString& path);
 bool replaceFile(const QString& path, const QByteArray& contents, int mode = 0600);
 
 // A writer killed in the instant between naming the new file and renaming
-// it leaves `<path>.new`; this removes it (a regular file only).
-void removeLeftoverOfReplace(const QString& path);
+// it leaves `<path>.new`; this removes it, and an empty folder of that name
+// that would block every replace. Call it holding the writers' lock: the
+// name is another writer's between its link and its rename. What stands in
+// the way and cannot be removed, in words; empty when nothing does.
+QString removeLeftoverOfReplace(const QString& path);
 
 } // namespace torvel

@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace torvel {
 
@@ -25,23 +26,36 @@ namespace {
 constexpr qint64 maxFileSize = qint64{1024} * 1024;
 
 // Holds an exclusive lock on a folder for a read-modify-write of a file in
-// it; gives up after two seconds (someone holding it forever must not hang
-// us) and then goes on without.
+// it, waiting `waitMs` at most (someone holding it forever must not hang
+// us): then it is not held, and the write waits for a later try.
 class FolderLock {
 public:
-    explicit FolderLock(const QString& folder)
+    FolderLock(const QString& folder, int waitMs)
         : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        for (int tries = 0; fd_ && tries < 200; ++tries) {
+        for (int waited = 0; fd_; waited += 10) {
             if (::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0) {
+                held_ = true;
+                return;
+            }
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                held_ = true; // a folder that cannot be locked (NFS): as before, go on
+                return;
+            }
+            if (waited >= waitMs) {
                 return;
             }
             QThread::msleep(10);
         }
     }
+    bool held() const { return held_; }
 
 private:
     UniqueFd fd_; // closing it releases the lock
+    bool held_ = false;
 };
+
+// How soon the app tries again when another writer holds the lock.
+constexpr std::chrono::milliseconds lockedRetry{1000};
 
 // Why a regular file cannot be ours to read; empty when it can.
 QString unreadable(const QString& path) {
@@ -106,7 +120,11 @@ Preferences::Preferences(const QString& path, Log log)
         }
     }
     if (!target_.isEmpty()) {
-        removeLeftoverOfReplace(target_);
+        // Only under the writers' lock: between another writer's link and its
+        // rename, the leftover's name is that writer's file. Not waited for.
+        if (const FolderLock lock(QFileInfo(target_).absolutePath(), 0); lock.held()) {
+            removeLeftoverOfReplace(target_);
+        }
         if (pathKind(target_) == PathKind::regularFile) {
             if (const QString why = unreadable(target_); !why.isEmpty()) {
                 unsaved_ = why; // never replaced: what is in it is the user's
@@ -184,22 +202,28 @@ Preferences::~Preferences() {
 void Preferences::setWriteDelay(std::chrono::milliseconds delay) {
     writeDelay_ = delay;
     if (delay.count() > 0 && !writeTimer_) {
+        lockWaitMs_ = 0; // the loop never waits on another writer
         writeTimer_ = std::make_unique<QTimer>();
         writeTimer_->setSingleShot(true);
         QObject::connect(writeTimer_.get(), &QTimer::timeout, [this] { writeNow(); });
     }
 }
 
-void Preferences::flush() {
+void Preferences::flush(std::optional<int> lockWaitMs) {
     if (writeTimer_) {
         writeTimer_->stop();
     }
     if (!pending_.empty()) {
+        const int usual = std::exchange(lockWaitMs_, lockWaitMs.value_or(lockWaitMs_));
         writeNow();
+        lockWaitMs_ = usual;
     }
 }
 
 bool Preferences::change(const QString& key, std::optional<QString> value) {
+    if (ini_.value(key) == value && !pending_.count(key)) {
+        return saveError_.isEmpty(); // the file already says so: nothing to write
+    }
     if (value) {
         ini_.setValue(key, *value);
     } else {
@@ -214,6 +238,24 @@ bool Preferences::change(const QString& key, std::optional<QString> value) {
         writeTimer_->start(writeDelay_);
     }
     return saveError_.isEmpty();
+}
+
+bool Preferences::modify(const QString& key, const Change& edit) {
+    if (path_.isEmpty() || !unsaved_.isEmpty()) {
+        // No file to read under a lock: this run's value is the one there is.
+        const auto raw = ini_.value(key);
+        if (const auto next = edit(raw ? iniByteArray(*raw) : std::nullopt)) {
+            change(key, *next ? std::optional(iniByteArrayText(**next)) : std::nullopt);
+        }
+        return writeNow();
+    }
+    if (writeTimer_) {
+        writeTimer_->stop();
+    }
+    modifiers_.emplace_back(key, edit);
+    const bool saved = writeNow();
+    modifiers_.clear();
+    return saved;
 }
 
 bool Preferences::writeNow() {
@@ -242,7 +284,23 @@ bool Preferences::writeThrough() {
     {
         // The file as it is now, with our changes on it: another writer's
         // change since we read it stays.
-        const FolderLock lock(folder);
+        const FolderLock lock(folder, lockWaitMs_);
+        if (!lock.held()) {
+            saveError_ = QStringLiteral("another program holds the lock on the settings folder %1")
+                             .arg(folder);
+            if (writeTimer_) {
+                say(saveError_ + QStringLiteral("; the change is kept and saved when it lets go"));
+                writeTimer_->start(lockedRetry);
+            } else {
+                say(saveError_ + QStringLiteral("; nothing was saved"));
+            }
+            return false;
+        }
+        if (const QString blocked = removeLeftoverOfReplace(target_); !blocked.isEmpty()) {
+            saveError_ = QStringLiteral("the settings could not be saved: ") + blocked;
+            say(saveError_ + QStringLiteral("; the change is kept for this run"));
+            return false;
+        }
         IniText now = ini_;
         const PathKind kind = pathKind(target_);
         if (kind == PathKind::regularFile) {
@@ -260,6 +318,13 @@ bool Preferences::writeThrough() {
         } else if (kind == PathKind::missing) {
             now = IniText{};
         }
+        for (const auto& [key, modifier] : modifiers_) {
+            const auto raw = now.value(key);
+            if (const auto next = modifier(raw ? iniByteArray(*raw) : std::nullopt)) {
+                pending_[key] = *next ? std::optional(iniByteArrayText(**next)) : std::nullopt;
+            }
+        }
+        modifiers_.clear();
         for (const auto& [key, value] : pending_) {
             if (value) {
                 now.setValue(key, *value);

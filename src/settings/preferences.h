@@ -29,6 +29,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
+#include <utility>
+#include <vector>
 
 class QTimer;
 
@@ -60,8 +62,9 @@ public:
     // at once either way. Zero, the default, writes each change at once.
     void setWriteDelay(std::chrono::milliseconds delay);
     // Writes the changes still waiting, now: at quit, and before anything
-    // relies on the file.
-    void flush();
+    // relies on the file. `lockWaitMs`: how long to wait for another
+    // writer's lock this time (the app's end may wait; its loop never does).
+    void flush(std::optional<int> lockWaitMs = std::nullopt);
     // Whether changes are waiting for the delay to pass.
     bool hasPendingChanges() const { return !pending_.empty(); }
     // How often the file was replaced by this object (for measures).
@@ -96,6 +99,15 @@ public:
     // Removing an absent key touches nothing.
     bool remove(const QString& key);
 
+    // What a key's value becomes, from the value the file holds at the
+    // moment of the write: nothing leaves it; an empty inner value removes it.
+    using Change = std::function<std::optional<std::optional<QByteArray>>(
+        const std::optional<QByteArray>& stored)>;
+    // A read-modify-write of one key under the folder's lock, at once, so two
+    // writers that each add to a list both keep their addition. False, with
+    // saveError(), when it could not be saved.
+    bool modify(const QString& key, const Change& edit);
+
 private:
     bool change(const QString& key, std::optional<QString> value);
     bool writeThrough();
@@ -112,7 +124,12 @@ private:
     IniText ini_;
     // Changes not yet on disk, applied again to the file as it is then.
     std::map<QString, std::optional<QString>> pending_;
+    // Read-modify-writes, applied to the file as it is read under the lock.
+    std::vector<std::pair<QString, Change>> modifiers_;
     std::chrono::milliseconds writeDelay_{0};
+    // How long a write waits for another writer's lock on the folder: a
+    // command's two seconds; nothing in the app, which tries again later.
+    int lockWaitMs_ = 2000;
     std::unique_ptr<QTimer> writeTimer_;
     Notifier<> saveState_;
     int fileWrites_ = 0;

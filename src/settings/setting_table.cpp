@@ -152,6 +152,7 @@ const Setting<ScheduleSource> scheduleSource{
     .encode = [](const ScheduleSource& value) -> std::optional<QByteArray> {
         return bytes(std::string(rawValue(value)));
     },
+    .announcesEqual = false,
 };
 
 const Setting<std::optional<GeoPoint>> location{
@@ -162,6 +163,7 @@ const Setting<std::optional<GeoPoint>> location{
     .encode = writePoint,
     .refusal = pointRefusal,
     .noun = "a location",
+    .announcesEqual = false,
 };
 
 const Setting<std::optional<GeoPoint>> lastKnownLocation{
@@ -219,6 +221,7 @@ const Setting<QStringList> pauseApps{
             }
             return QString();
         },
+    .announcesEqual = false,
 };
 
 const Setting<bool> pauseFullscreen{
@@ -233,6 +236,7 @@ const Setting<bool> pauseFullscreen{
         return parsed->get<bool>();
     },
     .encode = [](const bool& on) -> std::optional<QByteArray> { return bytes(on); },
+    .announcesEqual = false,
 };
 
 } // namespace setting

@@ -9,6 +9,9 @@
 #include "settings/preferences.h"
 #include "settings/setting_table.h"
 
+#include <functional>
+#include <optional>
+
 namespace torvel {
 
 class SettingsStore {
@@ -33,6 +36,35 @@ public:
             return Result<void>::failure(why);
         }
         assign(row, value);
+        return Result<void>::success();
+    }
+
+    // A read-modify-write of the setting in the file itself, under its
+    // folder's lock, at once: `change` gets the value the file holds then
+    // (another writer's addition included) and returns the new one. For a
+    // process that is not the app (the command line); refused as set() is.
+    template <class T>
+    Result<void> update(const Setting<T>& row, const std::function<T(T)>& change) {
+        QString refused;
+        std::optional<T> updated;
+        defaults_.modify(QString::fromLatin1(row.key),
+                         [&](const std::optional<QByteArray>& stored)
+                             -> std::optional<std::optional<QByteArray>> {
+                             auto current = stored ? row.decode(*stored) : std::nullopt;
+                             T next = change(current ? *std::move(current) : row.fallback);
+                             refused = refusalOf(row, next);
+                             if (!refused.isEmpty()) {
+                                 return std::nullopt;
+                             }
+                             updated = next;
+                             return row.encode(next);
+                         });
+        if (!refused.isEmpty()) {
+            return Result<void>::failure(refused);
+        }
+        if (updated) {
+            assignPublished(objectWillChange_, values_.*row.field, *std::move(updated));
+        }
         return Result<void>::success();
     }
 

@@ -417,6 +417,51 @@ TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
 // Under a real window manager: a listed app's window in front, or any
 // fullscreen one when chosen, gives the screens their own colours, and
 // switching away, leaving fullscreen or closing tints again.
+// Writers at once, offline and to the running app: none loses another's
+// change, and every one that says it is done is.
+TEST_F(Control, CommandsAtOnceEachKeepTheirChange) {
+    const auto together = [&](const std::function<QStringList(int)>& args) {
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (int i = 0; i < 6; ++i) {
+            running.push_back(std::make_unique<QProcess>());
+            desktop.start(*running.back(), QStringLiteral(TORVELBAR_EXECUTABLE), args(i));
+        }
+        int failed = 0;
+        for (auto& p : running) {
+            p->waitForFinished(10000);
+            failed += p->exitCode() != 0 ? 1 : 0;
+        }
+        return failed;
+    };
+    const auto add = [](int i) {
+        return QStringList{QStringLiteral("pause-for"), QStringLiteral("add"),
+                           QStringLiteral("app%1").arg(i)};
+    };
+    const auto listed = [&] {
+        return cli({QStringLiteral("pause-for"), QStringLiteral("list")}).second.split(u'\n');
+    };
+    EXPECT_EQ(together(add), 0);
+    EXPECT_EQ(listed().size(), 7) << listed().join(u',').toStdString(); // six and "fullscreen"
+    for (int round = 0; round < 5; ++round) {
+        EXPECT_EQ(together([](int i) {
+                      return QStringList{QStringLiteral("kelvin"), QString::number(2000 + i)};
+                  }),
+                  0);
+    }
+    startApp();
+    EXPECT_EQ(together([](int i) {
+                  return QStringList{QStringLiteral("pause-for"), QStringLiteral("remove"),
+                                     QStringLiteral("app%1").arg(i)};
+              }),
+              0);
+    EXPECT_EQ(together([](int i) {
+                  return QStringList{QStringLiteral("pause-for"), QStringLiteral("add"),
+                                     QStringLiteral("other%1").arg(i)};
+              }),
+              0);
+    EXPECT_EQ(property(QStringLiteral("PauseApps")).toStringList().size(), 6);
+}
+
 TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
     if (test::toolsMissing({"openbox", "wmctrl", "xmessage"})) {
         return;

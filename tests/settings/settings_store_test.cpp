@@ -4,10 +4,13 @@
 #include "support/temp_dir.h"
 
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -458,6 +461,76 @@ TEST(Preferences, AFullDiskIsAFailureThatSaysWhy) {
             << "kept for the run";
     }
     ::umount(QFile::encodeName(mount).constData());
+}
+
+// Another program holding the folder's lock: the app's loop never waits on
+// it (the change is kept, shown as not saved, and written once it is let
+// go); a command waits two seconds at most, then fails saying why.
+TEST(Preferences, ALockHeldElsewhereNeverStallsTheAppAndFailsACommandInTime) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    auto holdLock = [&] {
+        const int fd = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+        EXPECT_EQ(::flock(fd, LOCK_EX), 0);
+        return fd;
+    };
+    int held = holdLock();
+    {
+        Preferences app(path, {});
+        app.setWriteDelay(std::chrono::milliseconds(10));
+        QElapsedTimer took;
+        took.start();
+        app.setData(QStringLiteral("k"), "v");
+        app.flush();
+        EXPECT_LT(took.elapsed(), 1000) << "no wait in the loop";
+        EXPECT_TRUE(app.saveError().contains(QStringLiteral("lock")))
+            << app.saveError().toStdString();
+        EXPECT_EQ(app.data(QStringLiteral("k")), QByteArray("v"));
+        ::close(held);
+        ASSERT_TRUE(test::spinUntil([&] { return app.saveError().isEmpty(); }, 3000));
+        EXPECT_TRUE(readFile(path).contains("k=@ByteArray(v)"));
+    }
+    held = holdLock();
+    Preferences command(path, {});
+    EXPECT_FALSE(command.setData(QStringLiteral("k"), "w"));
+    EXPECT_TRUE(command.saveError().contains(QStringLiteral("lock")));
+    EXPECT_TRUE(readFile(path).contains("k=@ByteArray(v)"));
+    ::close(held);
+}
+
+// A value the file already holds writes nothing; what a killed writer left
+// beside the file goes only under the lock (another writer's new file has
+// that name for a moment), and an empty folder of that name too; a full
+// one is reported, never written through.
+TEST(Preferences, NoWriteForAnUnchangedValueAndLeftoversOnlyUnderTheLock) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    const QString leftover = path + QStringLiteral(".new");
+    {
+        Preferences prefs(path, {});
+        SettingsStore store(prefs);
+        const int before = prefs.fileWrites();
+        for (int i = 0; i < 5; ++i) {
+            store.setPauseFullscreen(true);
+            store.setMode(TorvelMode::manual);
+        }
+        EXPECT_EQ(prefs.fileWrites() - before, 2);
+    }
+    writeFile(leftover, "half");
+    const int held = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    { Preferences prefs(path, {}); }
+    EXPECT_TRUE(QFileInfo::exists(leftover)) << "another writer's, for all it knows";
+    ::close(held);
+    { Preferences prefs(path, {}); }
+    EXPECT_FALSE(QFileInfo::exists(leftover));
+
+    ASSERT_TRUE(QDir().mkdir(leftover));
+    Preferences prefs(path, {});
+    EXPECT_TRUE(prefs.setData(QStringLiteral("a"), "1")) << prefs.saveError().toStdString();
+    ASSERT_TRUE(QDir().mkpath(leftover + QStringLiteral("/inside")));
+    EXPECT_FALSE(prefs.setData(QStringLiteral("a"), "2"));
+    EXPECT_TRUE(prefs.saveError().contains(leftover)) << prefs.saveError().toStdString();
 }
 
 TEST(Preferences, BooleansAndForeignTypes) {

@@ -55,20 +55,25 @@ const CommandRow pauseFor{
         },
     .run =
         [](const Command& c, AppConnection& app) {
-            if (c.pauseFor == Command::PauseFor::fullscreen) {
+            switch (c.pauseFor) {
+            case Command::PauseFor::fullscreen:
                 return app.finish(app.proxy().SetPauseFullscreen(c.on));
+            // One step in the app: a read here and a write of the whole list
+            // would lose another caller's change in between.
+            case Command::PauseFor::add:
+                return app.finish(app.proxy().AddPauseApp(c.appId));
+            case Command::PauseFor::remove:
+                return app.finish(app.proxy().RemovePauseApp(c.appId));
+            case Command::PauseFor::list:
+                break;
             }
             const auto properties = app.properties();
             if (!properties) {
                 return 1;
             }
-            const QStringList apps = properties->value(QStringLiteral("PauseApps")).toStringList();
-            if (c.pauseFor == Command::PauseFor::list) {
-                say(listed(apps, properties->value(QStringLiteral("PauseFullscreen")).toBool()));
-                return 0;
-            }
-            return app.finish(app.proxy().SetPauseApps(
-                withPauseApp(apps, c.appId, c.pauseFor == Command::PauseFor::add)));
+            say(listed(properties->value(QStringLiteral("PauseApps")).toStringList(),
+                       properties->value(QStringLiteral("PauseFullscreen")).toBool()));
+            return 0;
         },
     .saveForNextStart = [](const Command& c, SettingsStore& settings) -> Result<QString> {
         switch (c.pauseFor) {
@@ -83,11 +88,16 @@ const CommandRow pauseFor{
         case Command::PauseFor::remove:
             break;
         }
-        const QStringList apps =
-            withPauseApp(settings.pauseApps(), c.appId, c.pauseFor == Command::PauseFor::add);
-        if (auto set = settings.setPauseApps(apps); !set) {
+        // Under the folder's lock, from the list the file holds then: several
+        // at once each keep theirs.
+        const bool add = c.pauseFor == Command::PauseFor::add;
+        if (auto set = settings.update<QStringList>(
+                setting::pauseApps,
+                [&](QStringList apps) { return withPauseApp(std::move(apps), c.appId, add); });
+            !set) {
             return Result<QString>::failure(set.error());
         }
+        const QStringList& apps = settings.pauseApps();
         return QStringLiteral("it will step aside for: %1")
             .arg(apps.isEmpty() ? QStringLiteral("no app") : apps.join(QStringLiteral(", ")));
     },
