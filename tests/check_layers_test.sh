@@ -7,12 +7,12 @@ tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 mkdir -p "$tree/docs" "$tree/src/core" "$tree/src/app" "$tree/tests/core"
 cp "$source/docs/architecture.md" "$tree/docs/"
-echo '#include <tray/tray_controller.h>' >"$tree/src/core/planted.cpp"
-: >"$tree/src/tray/tray_controller.h"
+echo '#include <app/popover_window.h>' >"$tree/src/core/planted.cpp"
+: >"$tree/src/app/popover_window.h"
 echo '#include <QWidget>' >"$tree/tests/core/planted_test.cpp"
 if out=$(TORVEL_LAYERS_ROOT=$tree python3 "$script" "$build" 2>&1); then
     echo "check-layers passed a planted tree: $out"
     exit 1
 fi
-echo "$out" | grep -q 'src/core/planted.cpp:1: tray/tray_controller.h (core may not include app)'
+echo "$out" | grep -q 'src/core/planted.cpp:1: app/popover_window.h (core may not include app)'
 echo "$out" | grep -q 'tests/core/planted_test.cpp:1: QWidget (Qt Widgets only in tests of src/ui and src/app)'
