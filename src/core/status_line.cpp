@@ -1,5 +1,6 @@
 #include "core/status_line.h"
 
+#include "base/shown_text.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
 
@@ -11,20 +12,21 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
     if (state.mode == TorvelMode::off) {
         return QStringLiteral("Screen colors are unchanged");
     }
-    // In the tinting modes a hold says why nothing shows.
+    // In the tinting modes a hold says why nothing shows, in words that
+    // came from outside: a window's class, a program's reason, the host's.
     if (state.hold) {
+        const QString by = shownText(state.hold->by);
         switch (state.hold->kind) {
         case Hold::Kind::pause:
             return QStringLiteral("Paused until ") + text(static_cast<std::int64_t>(minuteOfDay(
                                                          state.hold->until.value_or(state.now))));
         case Hold::Kind::app:
-            return QStringLiteral("Paused for ") + state.hold->by;
+            return QStringLiteral("Paused for ") + by;
         case Hold::Kind::fullscreen:
-            return QStringLiteral("Paused while ") + state.hold->by +
-                   QStringLiteral(" is fullscreen");
+            return QStringLiteral("Paused while ") + by + QStringLiteral(" is fullscreen");
         case Hold::Kind::inhibition:
         case Hold::Kind::host:
-            return QStringLiteral("Paused by ") + state.hold->by;
+            return QStringLiteral("Paused by ") + by;
         }
     }
     if (state.report.trouble) {

@@ -1,5 +1,6 @@
 #include "ui/schedule_section.h"
 
+#include "base/shown_text.h"
 #include "core/coordinator.h"
 #include "schedule/time_text.h"
 #include "settings/settings_store.h"
@@ -140,7 +141,7 @@ QString placeText(const TintState& state) {
         where = QStringLiteral("at your location");
         break;
     case Place::Origin::zone:
-        where = QStringLiteral("in ") + state.place->name;
+        where = QStringLiteral("in ") + shownText(state.place->name);
         break;
     }
     return state.sunGap == SunGap::noSun

@@ -5,6 +5,7 @@
 #include "platform/x11/randr_probe.h"
 #include "settings/settings_file.h"
 #include "support/event_loop.h"
+#include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 #include "x11_desktop.h"
 
@@ -168,10 +169,21 @@ TEST(TorvelbarGuard, ARuntimeFolderThatIsNotPrivateStopsTheStartAndAMissingOneSt
     Desktop d(s.x);
     writeSettings(d, "manual");
     d.environment().insert(QStringLiteral("TMPDIR"), temp.path());
+    d.environment().insert(QStringLiteral("XDG_CACHE_HOME"), temp.file(QStringLiteral("cache")));
     d.environment().remove(QStringLiteral("XDG_RUNTIME_DIR"));
 
-    // Someone made the fallback folder first, open to all.
-    const QString fallback = temp.file(QStringLiteral("torvelbar-runtime-%1").arg(::getuid()));
+    // Another user's folder (or link) at the temp folder's old fallback
+    // name stops nothing: the fallback is in the user's own cache.
+    const QString taken = temp.file(QStringLiteral("torvelbar-runtime-%1").arg(::getuid()));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), taken));
+    QProcess started;
+    d.start(started, executable, {});
+    ASSERT_TRUE(s.eventuallyTinted()) << started.readAllStandardError().toStdString();
+    stop(started);
+    ASSERT_TRUE(s.eventuallyCalibrated());
+
+    // The fallback folder made open to all is not private: refused.
+    const QString fallback = temp.file(QStringLiteral("cache/torvelbar/runtime"));
     ASSERT_TRUE(QDir().mkpath(fallback));
     ::chmod(QFile::encodeName(fallback).constData(), 0777);
     QProcess refused;
@@ -286,6 +298,46 @@ TEST(TorvelbarGuard, WithoutAHomeNothingIsSaved) {
         EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/.config/autostart/torvelbar.desktop")));
     }
     EXPECT_TRUE(s.eventuallyCalibrated());
+}
+
+// The kwinrc guard run by hand or by another program touches nothing: any
+// file but the layer's own kwinrc and record, a pid that is not a number,
+// a live process's pid (here the test's, its parent) and record.
+TEST(TorvelbarGuard, TheKwinrcGuardActsOnlyForItsOwnDeadApp) {
+    Screen s;
+    Desktop d(s.x);
+    test::TempDir home;
+    const QString notes = home.file(QStringLiteral("notes.ini"));
+    const QString data = home.file(QStringLiteral("data.json"));
+    const QString kwinrc = d.configDir() + QStringLiteral("/kwinrc");
+    const QString record = d.runtimeDir() + QStringLiteral("/torvelbar/kwin-night-color.json");
+    QDir().mkpath(d.runtimeDir() + QStringLiteral("/torvelbar"));
+    ::chmod(QFile::encodeName(d.runtimeDir() + QStringLiteral("/torvelbar")).constData(), 0700);
+    const QByteArray kwinText = "[NightColor]\nActive=true\nMode=Constant\n";
+    const QByteArray mine = QByteArray::number(::getpid());
+    const QByteArray recordText =
+        "{\"pid\":" + mine + ",\"state\":{\"fileExisted\":false,\"group\":null}}";
+    for (const auto& [path, text] :
+         {std::pair{notes, QByteArray("[a]\nb=1\n")}, std::pair{data, QByteArray("{\"pid\":-1}")},
+          std::pair{kwinrc, kwinText}, std::pair{record, recordText}}) {
+        test::writeFile(path, text);
+    }
+    const auto guard = [&](const QStringList& args) {
+        QProcess p;
+        d.start(p, executable, QStringList{QStringLiteral("--guard-kwinrc")} + args);
+        p.closeWriteChannel();
+        EXPECT_TRUE(p.waitForFinished(5000)) << args.join(u' ').toStdString();
+        return p.exitCode();
+    };
+    EXPECT_EQ(guard({QString::fromLatin1(mine), notes, data}), 2);
+    EXPECT_EQ(guard({QStringLiteral("abc"), kwinrc, record}), 2);
+    EXPECT_EQ(guard({QStringLiteral("4242"), kwinrc, record}), 2) << "not its parent";
+    EXPECT_EQ(guard({QString::fromLatin1(mine), kwinrc}), 2);
+    EXPECT_EQ(guard({QString::fromLatin1(mine), kwinrc, record}), 0) << "its parent lives on";
+    EXPECT_EQ(test::readFile(notes), "[a]\nb=1\n");
+    EXPECT_EQ(test::readFile(data), "{\"pid\":-1}");
+    EXPECT_EQ(test::readFile(kwinrc), kwinText);
+    EXPECT_EQ(test::readFile(record), recordText);
 }
 
 } // namespace

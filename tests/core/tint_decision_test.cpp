@@ -213,6 +213,14 @@ TEST(StatusLine, EveryRuleIn24And12HourLocales) {
               "Paused by KWin for another program");
     EXPECT_EQ(line(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), paused, de),
               "Screen colors are unchanged");
+    // A window's class is data: no escape sequence or bidi override reaches
+    // a terminal, a tooltip or the bus through the line.
+    const Hold hostile{Hold::Kind::app,
+                       QStringLiteral("x") + QChar(0) +
+                           QStringLiteral("\x1b]2;PWNED\x07\x1b[2J\u202e\u0085.mpv"),
+                       std::nullopt};
+    EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), hostile, de),
+              "Paused for x]2;PWNED[2J.mpv");
 
     // The wind-down start: cut to the awake span, a full day when bedtime is wake.
     const LightSchedule longRamp{1410, 450, 1000, 6500, 2700};

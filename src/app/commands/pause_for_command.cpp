@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/shown_text.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -10,7 +11,7 @@ namespace {
 QString listed(const QStringList& apps, bool fullscreen) {
     QString out;
     for (const QString& id : apps) {
-        out += id + u'\n';
+        out += shownText(id) + u'\n'; // one a line, whatever the bus was given
     }
     return out + QStringLiteral("fullscreen: ") +
            (fullscreen ? QStringLiteral("on") : QStringLiteral("off"));

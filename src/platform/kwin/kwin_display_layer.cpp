@@ -355,13 +355,8 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
         return Result<std::unique_ptr<KWinDisplayLayer>>::failure(
             QStringLiteral("KWin's Night Color does not answer on the session bus"));
     }
-    impl->kwinrc = options.kwinrc.isEmpty()
-                       ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                             QStringLiteral("/kwinrc")
-                       : options.kwinrc;
-    impl->makeGuard(options.capture.isEmpty()
-                        ? CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"))
-                        : options.capture,
+    impl->kwinrc = options.kwinrc.isEmpty() ? defaultKwinrc() : options.kwinrc;
+    impl->makeGuard(options.capture.isEmpty() ? defaultRecordPath() : options.capture,
                     options.displayLocked);
     impl->guard->replayLeftover();
     const Where where = whereOf(impl->interface);
@@ -430,6 +425,20 @@ std::optional<QString> KWinDisplayLayer::hostHold() const {
         return QStringLiteral("KWin for another program");
     }
     return std::nullopt;
+}
+
+QString KWinDisplayLayer::defaultKwinrc() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/kwinrc");
+}
+
+QString KWinDisplayLayer::defaultRecordPath() {
+    return CaptureFile::pathFor(QStringLiteral("kwin-night-color.json"));
+}
+
+bool KWinDisplayLayer::isRecordOf(const QString& path, std::int64_t ownerPid) {
+    const auto record = CaptureFile(path).load();
+    return record && record->pid == ownerPid && Original::fromJson(record->state).has_value();
 }
 
 QString KWinDisplayLayer::kwinrcPath() const {

@@ -64,6 +64,13 @@ public:
     static void giveBackAfter(std::int64_t ownerPid, const QString& kwinrc, const QString& capture);
 
     QString kwinrcPath() const;
+    // Where the layer keeps kwinrc and its record when the options leave
+    // them empty; the guard process acts on these and nothing else.
+    static QString defaultKwinrc();
+    static QString defaultRecordPath();
+    // Whether the record at `path` is one the guard may give back: it reads
+    // in full as a record of ours, and is `ownerPid`'s.
+    static bool isRecordOf(const QString& path, std::int64_t ownerPid);
     QString captureFilePath() const;
 
     struct Impl;

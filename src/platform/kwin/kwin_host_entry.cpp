@@ -3,26 +3,78 @@
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/runtime/display_key.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <unistd.h>
 
 namespace torvel {
 
 namespace {
 
-// `torvelbar --guard-kwinrc <pid> <kwinrc> <record>`, started by the layer.
+// A process id as the layer writes it: decimal digits, above zero.
+std::optional<pid_t> processId(const char* text) {
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text, &end, 10);
+    if (errno != 0 || end == text || *end != '\0' || *text < '0' || *text > '9' || value <= 0 ||
+        value > std::numeric_limits<pid_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(value);
+}
+
+// `torvelbar --guard-kwinrc <pid> <kwinrc> <record>`, started by the layer
+// of the app whose pid it is. Anything else, run by hand or by another
+// program, touches nothing: a pid that is not its parent's (a live app's
+// record must not be given back under it), another kwinrc or record than
+// the layer's own. It ends when its app has, whatever state the session
+// bus is in.
 int runKwinrcGuard(int argc, char** argv) {
-    if (argc != 5) {
-        std::fputs("torvelbar: --guard-kwinrc takes a process id, kwinrc and a record\n", stderr);
+    const auto refuse = [](const char* why) {
+        std::fprintf(stderr, "torvelbar: --guard-kwinrc: %s; nothing touched\n", why);
         return 2;
+    };
+    if (argc != 5) {
+        return refuse("it takes a process id, kwinrc and a record");
+    }
+    const auto owner = processId(argv[2]);
+    if (!owner || *owner != ::getppid()) {
+        return refuse("the process id is not of the app that started it");
+    }
+    // Descriptors the app inherited and passed on (a test's pipes, a
+    // server's -displayfd) are not ours to hold open.
+    ::close_range(3, ~0U, 0);
+    const QString kwinrc = QFile::decodeName(argv[3]);
+    const QString record = QFile::decodeName(argv[4]);
+    if (QDir::cleanPath(kwinrc) != QDir::cleanPath(KWinDisplayLayer::defaultKwinrc()) ||
+        record.isEmpty() ||
+        QDir::cleanPath(record) != QDir::cleanPath(KWinDisplayLayer::defaultRecordPath())) {
+        return refuse("kwinrc or the record is not the one the app keeps");
     }
     kwinrcGuard::waitForOwnerToEnd();
+    // Standard input can end while its owner lives (closed by hand): only
+    // an owner that is gone is acted for.
+    if (::getppid() == *owner && ::kill(*owner, 0) == 0) {
+        return 0;
+    }
+    if (!KWinDisplayLayer::isRecordOf(record, *owner)) {
+        return 0; // given back already, a newer start's own, or not a whole record
+    }
+    // The file comes back first; telling KWin goes over the session bus,
+    // which may be gone or stuck at a logout: bounded, and the end skips
+    // every destructor that could wait on QtDBus's thread.
+    ::alarm(10);
     QCoreApplication guard(argc, argv);
-    KWinDisplayLayer::giveBackAfter(std::atoll(argv[2]), QFile::decodeName(argv[3]),
-                                    QFile::decodeName(argv[4]));
-    return 0;
+    KWinDisplayLayer::giveBackAfter(*owner, kwinrc, record);
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtGlobal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,8 +53,21 @@ Resolved resolve() {
         }
         return {{}, QStringLiteral("%1 is not a private folder of this user").arg(dir)};
     }
-    const QString fallback =
-        QDir::tempPath() + QStringLiteral("/torvelbar-runtime-%1").arg(::getuid());
+    // Not a guessable name in the temp folder, which another user could take
+    // first: a folder in the user's own cache, which only the user can make.
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || !QDir::isAbsolutePath(cache)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty()) {
+            return {{}, QStringLiteral("XDG_RUNTIME_DIR, XDG_CACHE_HOME and HOME are all unset")};
+        }
+        cache = home + QStringLiteral("/.cache");
+    }
+    const QString parent = cache + QStringLiteral("/torvelbar");
+    if (!QFileInfo::exists(parent) && QDir().mkpath(parent)) {
+        ::chmod(QFile::encodeName(parent).constData(), 0700);
+    }
+    const QString fallback = parent + QStringLiteral("/runtime");
     if (makePrivateFolder(fallback)) {
         return {fallback, {}};
     }
