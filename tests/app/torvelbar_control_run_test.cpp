@@ -5,6 +5,7 @@
 #include "support/event_loop.h"
 #include "support/private_bus.h"
 #include "support/ramp_match.h"
+#include "support/temp_dir.h"
 #include "support/xvfb_server.h"
 #include "x11_desktop.h"
 
@@ -22,6 +23,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 namespace torvel {
 namespace {
@@ -417,6 +420,33 @@ TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
 // Under a real window manager: a listed app's window in front, or any
 // fullscreen one when chosen, gives the screens their own colours, and
 // switching away, leaving fullscreen or closing tints again.
+// A system bus that takes the connection and never answers (a stopped
+// daemon) holds up neither the tint nor the bus name: they come as fast
+// as without it, and the app answers.
+TEST_F(Control, ASilentSystemBusHoldsNothingUp) {
+    test::TempDir dir;
+    const QByteArray socketPath = QFile::encodeName(dir.file(QStringLiteral("system")));
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un where{};
+    where.sun_family = AF_UNIX;
+    std::memcpy(where.sun_path, socketPath.constData(),
+                static_cast<std::size_t>(socketPath.size()));
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&where), sizeof where), 0);
+    ASSERT_EQ(::listen(silent, 16), 0);
+    desktop.environment().insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                                 QStringLiteral("unix:path=") + QFile::decodeName(socketPath));
+    QElapsedTimer took;
+    took.start();
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(spinUntil([&] { return client.interface()->isServiceRegistered(service); }, 5000))
+        << "no bus name " << took.elapsed() << " ms after the start";
+    std::cout << "[     NOTE ] bus name after " << took.elapsed() << " ms\n";
+    EXPECT_TRUE(spinUntil([&] { return !(probe.ramps(crtc) == untinted); }, 3000)) << "tinted";
+    EXPECT_EQ(cli({QStringLiteral("mode"), QStringLiteral("manual")}).first, 0);
+    EXPECT_TRUE(showing(3400));
+    ::close(silent);
+}
+
 // Writers at once, offline and to the running app: none loses another's
 // change, and every one that says it is done is.
 TEST_F(Control, CommandsAtOnceEachKeepTheirChange) {

@@ -1,5 +1,7 @@
 #include "platform/linux/geoclue_location.h"
 
+#include "platform/linux/system_bus.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -30,9 +32,6 @@ GeoClueLocation::GeoClueLocation(std::optional<QDBusConnection> bus, unsigned ac
     , accuracy_(accuracy) {}
 
 QDBusConnection& GeoClueLocation::bus() {
-    if (!bus_) {
-        bus_ = QDBusConnection::systemBus();
-    }
     return *bus_;
 }
 
@@ -44,6 +43,17 @@ GeoClueLocation::~GeoClueLocation() {
 // asking the user, never holds up the main loop.
 void GeoClueLocation::start(std::function<void(GeoPoint)> onFix) {
     onFix_ = std::move(onFix);
+    if (!bus_) {
+        // The system bus once it answers (system_bus.h); asked again then,
+        // unless stopped meanwhile.
+        SystemBus::whenReady(this, [this](QDBusConnection bus) {
+            bus_ = std::move(bus);
+            if (onFix_) {
+                start(onFix_);
+            }
+        });
+        return;
+    }
     if (asking_ || !client_.isEmpty() || !bus().isConnected()) {
         return;
     }

@@ -2,16 +2,26 @@
 
 #include "platform/linux/clock_set_watch.h"
 #include "platform/linux/logind_sleep_watch.h"
+#include "platform/linux/system_bus.h"
 #include "platform/linux/time_zone_watch.h"
 
 namespace torvel {
 
-LinuxSystemEvents::LinuxSystemEvents(QDBusConnection systemBus, const QString& zoneFolder)
-    : sleep_(std::make_unique<LogindSleepWatch>([this] { notify(SystemNotice::machineWoke); },
-                                                std::move(systemBus)))
-    , clock_(std::make_unique<ClockSetWatch>([this] { notify(SystemNotice::clockSet); }))
+LinuxSystemEvents::LinuxSystemEvents(std::optional<QDBusConnection> systemBus,
+                                     const QString& zoneFolder)
+    : clock_(std::make_unique<ClockSetWatch>([this] { notify(SystemNotice::clockSet); }))
     , zone_(std::make_unique<TimeZoneWatch>([this] { notify(SystemNotice::timeZoneChanged); },
-                                            zoneFolder)) {}
+                                            zoneFolder)) {
+    auto watchSleep = [this](QDBusConnection bus) {
+        sleep_ = std::make_unique<LogindSleepWatch>([this] { notify(SystemNotice::machineWoke); },
+                                                    std::move(bus));
+    };
+    if (systemBus) {
+        watchSleep(*std::move(systemBus));
+    } else {
+        SystemBus::whenReady(&context_, watchSleep);
+    }
+}
 
 LinuxSystemEvents::~LinuxSystemEvents() = default;
 

@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <QDBusConnection>
+#include <QObject>
 #include <QString>
 #include <vector>
 
@@ -19,7 +21,9 @@ class TimeZoneWatch;
 class LinuxSystemEvents final : public SystemEvents {
 public:
     // The defaults are the real sources; tests pass a private bus and folder.
-    explicit LinuxSystemEvents(QDBusConnection systemBus = QDBusConnection::systemBus(),
+    // The system bus is reached off the start path (system_bus.h): resume
+    // notices begin once it answers.
+    explicit LinuxSystemEvents(std::optional<QDBusConnection> systemBus = std::nullopt,
                                const QString& zoneFolder = QStringLiteral("/etc"));
     ~LinuxSystemEvents() override;
 
@@ -29,6 +33,7 @@ private:
     void notify(SystemNotice notice);
 
     std::vector<std::pair<SystemNotice, std::function<void()>>> handlers_;
+    QObject context_; // bounds the wait for the system bus
     std::unique_ptr<LogindSleepWatch> sleep_;
     std::unique_ptr<ClockSetWatch> clock_;
     std::unique_ptr<TimeZoneWatch> zone_;

@@ -1,6 +1,7 @@
 #include "platform/linux/clock_set_watch.h"
 #include "platform/linux/linux_system_events.h"
 #include "platform/linux/logind_sleep_watch.h"
+#include "platform/linux/system_bus.h"
 #include "platform/linux/time_zone_watch.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
@@ -11,10 +12,13 @@
 #include <gtest/gtest.h>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <sys/socket.h>
 #include <sys/timerfd.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace torvel {
@@ -104,6 +108,30 @@ TEST(LogindSleepWatch, NoBusMeansNoSourceAndNoFailure) {
     LinuxSystemEvents events(nowhere, QStringLiteral("/nonexistent"));
     events.observe(SystemNotice::machineWoke, [] {});
     QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
+}
+
+// A socket that takes the connection and never answers (a stopped bus
+// daemon) is told apart from a bus that answers, within the bound.
+TEST(SystemBus, ASilentBusIsToldApartFromOneThatAnswersWithinTheBound) {
+    test::TempDir dir;
+    const QByteArray path = QFile::encodeName(dir.file(QStringLiteral("silent")));
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un where{};
+    where.sun_family = AF_UNIX;
+    std::memcpy(where.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&where), sizeof where), 0);
+    ASSERT_EQ(::listen(silent, 4), 0); // connections wait in the queue, unanswered
+    QElapsedTimer took;
+    took.start();
+    EXPECT_FALSE(SystemBus::answers(QStringLiteral("unix:path=") + QFile::decodeName(path),
+                                    std::chrono::milliseconds(300)));
+    EXPECT_LT(took.elapsed(), 3000);
+    EXPECT_FALSE(SystemBus::answers(QStringLiteral("unix:path=/nonexistent/bus"),
+                                    std::chrono::milliseconds(300)));
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.running());
+    EXPECT_TRUE(SystemBus::answers(bus.address(), std::chrono::milliseconds(3000)));
+    ::close(silent);
 }
 
 TEST(TimeZoneWatch, ReplacingTheLinkBySymlinkAndRenameIsOneNoticeAndOthersAreIgnored) {
