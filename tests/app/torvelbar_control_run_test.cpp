@@ -10,7 +10,9 @@
 #include "x11_desktop.h"
 
 #include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <QDateTime>
@@ -25,6 +27,8 @@
 #include <QStandardPaths>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
+#include <xcb/xcb.h>
 
 namespace torvel {
 namespace {
@@ -445,6 +449,84 @@ TEST_F(Control, ASilentSystemBusHoldsNothingUp) {
     EXPECT_EQ(cli({QStringLiteral("mode"), QStringLiteral("manual")}).first, 0);
     EXPECT_TRUE(showing(3400));
     ::close(silent);
+}
+
+// A client changing the root's _NET_ACTIVE_WINDOW and a window's
+// _NET_WM_STATE as fast as it can, while the app watches windows: its loop
+// keeps answering the bus, and its memory stays where it was.
+TEST_F(Control, AnXEventFloodNeverStarvesTheLoop) {
+    startApp();
+    ASSERT_EQ(
+        cli({QStringLiteral("pause-for"), QStringLiteral("add"), QStringLiteral("mpv")}).first, 0);
+    const auto rssAnonKb = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(app.processId()));
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("RssAnon:")) {
+                return line.mid(8).trimmed().split(' ').front().toLong();
+            }
+        }
+        return 0L;
+    };
+    ASSERT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
+    const long before = rssAnonKb();
+
+    std::atomic<bool> stop = false;
+    std::atomic<long> sent = 0;
+    std::thread flood([&] {
+        xcb_connection_t* c = xcb_connect(x.display().toLocal8Bit().constData(), nullptr);
+        xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        const auto atom = [&](const char* name) {
+            auto* r = xcb_intern_atom_reply(
+                c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+            const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+            std::free(r);
+            return a;
+        };
+        const xcb_atom_t activeAtom = atom("_NET_ACTIVE_WINDOW");
+        const xcb_atom_t stateAtom = atom("_NET_WM_STATE");
+        const xcb_atom_t fullscreen = atom("_NET_WM_STATE_FULLSCREEN");
+        xcb_window_t windows[2];
+        for (xcb_window_t& w : windows) {
+            w = xcb_generate_id(c);
+            xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 0, 0, 10, 10, 0,
+                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
+                                8, "mpv\0mpv\0");
+        }
+        for (long i = 0; i < 300000 && !stop; ++i) {
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, screen->root, activeAtom, XCB_ATOM_WINDOW,
+                                32, 1, &windows[i % 2]);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, windows[i % 2], stateAtom, XCB_ATOM_ATOM,
+                                32, i % 3 == 0 ? 1 : 0, &fullscreen);
+            if (i % 1000 == 0) {
+                xcb_flush(c);
+                sent = i;
+            }
+        }
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+        xcb_disconnect(c);
+    });
+    // Asked throughout the flood, each answer waited for a second at most.
+    int answered = 0, asked = 0;
+    QElapsedTimer flooding;
+    flooding.start();
+    while (flooding.elapsed() < 4000) {
+        QDBusMessage m = QDBusMessage::createMethodCall(
+            service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+            QStringLiteral("Get"));
+        m << iface << QStringLiteral("Status");
+        ++asked;
+        answered += client.call(m, QDBus::Block, 1000).type() == QDBusMessage::ReplyMessage ? 1 : 0;
+    }
+    stop = true;
+    flood.join();
+    std::cout << "[     NOTE ] " << sent << " changes sent, " << answered << " of " << asked
+              << " questions answered within a second\n";
+    EXPECT_GT(sent, 1000) << "a flood it was";
+    EXPECT_EQ(answered, asked);
+    EXPECT_LT(rssAnonKb() - before, 8 * 1024) << "RssAnon grew from " << before << " kB";
+    EXPECT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
 }
 
 // Writers at once, offline and to the running app: none loses another's

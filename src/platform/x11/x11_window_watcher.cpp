@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <utility>
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 namespace torvel {
 
@@ -19,11 +21,8 @@ xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
     return atom;
 }
 
-// A property's value, at most `longs` 32-bit units of it; empty when absent.
-QByteArray property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, xcb_atom_t type,
-                    uint32_t longs, uint8_t* format = nullptr) {
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, longs), nullptr);
+// A property reply's value; empty when absent. Frees the reply.
+QByteArray value(xcb_get_property_reply_t* reply, uint8_t* format = nullptr) {
     QByteArray out;
     if (reply) {
         out = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
@@ -36,8 +35,27 @@ QByteArray property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t name, x
     return out;
 }
 
+// The reply to `cookie` if it has come, without waiting: true when it has
+// (`reply` may then be null, for an error).
+bool replyCame(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
+               xcb_get_property_reply_t*& reply) {
+    void* got = nullptr;
+    xcb_generic_error_t* error = nullptr;
+    if (xcb_poll_for_reply(c, cookie.sequence, &got, &error) == 0) {
+        return false;
+    }
+    std::free(error);
+    reply = static_cast<xcb_get_property_reply_t*>(got);
+    return true;
+}
+
 } // namespace
 
+// Never waits on the server in the loop: a client changing the properties
+// as fast as it can (hundreds of thousands of notices) would keep each
+// read waiting behind its flood. Notices only mark what is out of date;
+// one question each is in flight at a time, sent together and answered on
+// a later turn; notices that arrive meanwhile are folded into the next.
 struct X11WindowWatcher::Impl {
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = XCB_WINDOW_NONE;
@@ -47,9 +65,16 @@ struct X11WindowWatcher::Impl {
     std::optional<FrontWindow> front;
     std::function<void()> changed;
     std::unique_ptr<QSocketNotifier> notifier;
+    bool activeStale = true, frontStale = true;
+    std::optional<xcb_get_property_cookie_t> activeAsked;
+    // The active window's class and state, asked of `frontOf`.
+    std::optional<std::pair<xcb_get_property_cookie_t, xcb_get_property_cookie_t>> frontAsked;
+    xcb_window_t frontOf = XCB_WINDOW_NONE;
+    xcb_generic_event_t* held = nullptr; // taken from xcb's queue, not yet looked at
 
     ~Impl() {
         notifier.reset();
+        std::free(held);
         if (connection) {
             xcb_disconnect(connection);
         }
@@ -59,33 +84,65 @@ struct X11WindowWatcher::Impl {
         xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &mask);
     }
 
-    // Follows the window the manager names active; true when that changed.
-    void readActive() {
-        const QByteArray value = property(connection, root, activeAtom, XCB_ATOM_WINDOW, 1);
-        xcb_window_t now = XCB_WINDOW_NONE;
-        if (value.size() == sizeof now) {
-            std::memcpy(&now, value.constData(), sizeof now);
+    void ask() {
+        if (activeStale && !activeAsked) {
+            activeStale = false;
+            activeAsked = xcb_get_property(connection, 0, root, activeAtom, XCB_ATOM_WINDOW, 0, 1);
         }
-        if (now == active) {
+        if (activeAsked || !frontStale || frontAsked) {
+            return; // the front is asked of the window the manager names now
+        }
+        frontStale = false;
+        if (active == XCB_WINDOW_NONE) {
+            setFront(std::nullopt);
             return;
         }
-        if (active != XCB_WINDOW_NONE) {
-            watch(active, XCB_EVENT_MASK_NO_EVENT); // only our own selection goes
+        frontOf = active;
+        frontAsked = std::pair{
+            xcb_get_property(connection, 0, active, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
+            xcb_get_property(connection, 0, active, stateAtom, XCB_ATOM_ATOM, 0, 64)};
+    }
+
+    void collect() {
+        xcb_get_property_reply_t* reply = nullptr;
+        if (activeAsked && replyCame(connection, *activeAsked, reply)) {
+            activeAsked.reset();
+            const QByteArray now = value(reply);
+            xcb_window_t window = XCB_WINDOW_NONE;
+            if (now.size() == sizeof window) {
+                std::memcpy(&window, now.constData(), sizeof window);
+            }
+            if (window != active) {
+                if (active != XCB_WINDOW_NONE) {
+                    watch(active, XCB_EVENT_MASK_NO_EVENT); // only our own selection goes
+                }
+                active = window;
+                if (active != XCB_WINDOW_NONE) {
+                    watch(active, XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+                }
+                frontStale = true;
+            }
         }
-        active = now;
-        if (active != XCB_WINDOW_NONE) {
-            watch(active, XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY);
+        // Replies come in order: once the second is there, so is the first.
+        xcb_get_property_reply_t* states = nullptr;
+        if (frontAsked && replyCame(connection, frontAsked->second, states)) {
+            xcb_get_property_reply_t* names = nullptr;
+            replyCame(connection, frontAsked->first, names);
+            frontAsked.reset();
+            if (frontOf == active) {
+                setFront(readFront(value(names), states));
+            } else {
+                std::free(names);
+                std::free(states);
+            }
         }
     }
 
-    std::optional<FrontWindow> readFront() const {
-        if (active == XCB_WINDOW_NONE) {
-            return std::nullopt;
-        }
+    std::optional<FrontWindow> readFront(const QByteArray& classes,
+                                         xcb_get_property_reply_t* stateReply) const {
         FrontWindow window;
         // WM_CLASS: the instance, then the class, each ending in a NUL.
-        const QList<QByteArray> names =
-            property(connection, active, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 256).split('\0');
+        const QList<QByteArray> names = classes.split('\0');
         for (qsizetype i = std::min<qsizetype>(names.size(), 2) - 1; i >= 0; --i) {
             const QString name = QString::fromLocal8Bit(names[i]);
             if (!name.isEmpty() && !window.appIds.contains(name)) {
@@ -93,8 +150,7 @@ struct X11WindowWatcher::Impl {
             }
         }
         uint8_t format = 0;
-        const QByteArray states =
-            property(connection, active, stateAtom, XCB_ATOM_ATOM, 64, &format);
+        const QByteArray states = value(stateReply, &format);
         if (format == 32) {
             for (qsizetype i = 0; i + 4 <= states.size(); i += 4) {
                 xcb_atom_t atom = XCB_ATOM_NONE;
@@ -105,11 +161,7 @@ struct X11WindowWatcher::Impl {
         return window;
     }
 
-    void refresh(bool activeMoved) {
-        if (activeMoved) {
-            readActive();
-        }
-        auto now = readFront();
+    void setFront(std::optional<FrontWindow> now) {
         if (now != front) {
             front = std::move(now);
             if (changed) {
@@ -118,33 +170,38 @@ struct X11WindowWatcher::Impl {
         }
     }
 
+    // What has arrived, and only that, once per turn of the loop.
     void dispatch() {
-        bool moved = false, reread = false;
-        while (xcb_generic_event_t* e = xcb_poll_for_event(connection)) {
+        xcb_generic_event_t* e =
+            held ? std::exchange(held, nullptr) : xcb_poll_for_event(connection);
+        for (; e; e = xcb_poll_for_queued_event(connection)) {
             const uint8_t type = e->response_type & 0x7f;
             if (type == XCB_PROPERTY_NOTIFY) {
                 const auto* p = reinterpret_cast<xcb_property_notify_event_t*>(e);
                 if (p->window == root && p->atom == activeAtom) {
-                    moved = true;
+                    activeStale = true;
                 } else if (p->window == active &&
                            (p->atom == stateAtom || p->atom == XCB_ATOM_WM_CLASS)) {
-                    reread = true;
+                    frontStale = true;
                 }
             } else if (type == XCB_DESTROY_NOTIFY &&
                        reinterpret_cast<xcb_destroy_notify_event_t*>(e)->window == active) {
                 active = XCB_WINDOW_NONE;
-                reread = true;
+                frontStale = true;
             }
             std::free(e);
-            if (moved || reread) {
-                // Each read waits on replies, which may bring more events.
-                refresh(std::exchange(moved, false));
-                reread = false;
-            }
         }
+        collect();
+        ask();
         xcb_flush(connection);
         if (xcb_connection_has_error(connection)) {
             notifier.reset(); // the server is gone: nothing more will come
+            return;
+        }
+        // Events that came in with the replies wait in xcb's queue, where the
+        // socket's notifier cannot see them: the next turn looks.
+        if ((held = xcb_poll_for_queued_event(connection))) {
+            QTimer::singleShot(0, notifier.get(), [this] { dispatch(); });
         }
     }
 };
@@ -177,8 +234,7 @@ void X11WindowWatcher::start(std::function<void()> changed) {
     impl->stateAtom = internAtom(impl->connection, "_NET_WM_STATE");
     impl->fullscreenAtom = internAtom(impl->connection, "_NET_WM_STATE_FULLSCREEN");
     impl->watch(impl->root, XCB_EVENT_MASK_PROPERTY_CHANGE);
-    impl->readActive();
-    impl->front = impl->readFront();
+    impl->ask();
     xcb_flush(impl->connection);
     impl->notifier = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(impl->connection),
                                                        QSocketNotifier::Read);
