@@ -5,12 +5,14 @@
 #include "settings/settings_store.h"
 #include "torvelbar1_adaptor.h"
 
+#include <malloc.h>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QMetaProperty>
+#include <QTimer>
 
 namespace torvel {
 
@@ -29,7 +31,8 @@ public:
         , service_(service) {}
 
     int qt_metacall(QMetaObject::Call call, int id, void** arguments) override {
-        if (call == QMetaObject::InvokeMetaMethod && service_->refuseWhileStopping()) {
+        if (call == QMetaObject::InvokeMetaMethod &&
+            (service_->refuseWhileStopping() || service_->refuseOversized())) {
             return -1; // answered: its error reply is sent
         }
         const int result = TorvelBar1Adaptor::qt_metacall(call, id, arguments);
@@ -266,6 +269,46 @@ void ControlService::relay(const Result<void>& change) {
     if (!change) {
         rejectArgument(change.error());
     }
+}
+
+namespace {
+
+// What a call's arguments take in memory, near enough: our interface takes
+// strings, lists of them and numbers.
+qsizetype argumentBytes(const QVariantList& arguments) {
+    qsizetype bytes = 0;
+    for (const QVariant& argument : arguments) {
+        if (argument.typeId() == QMetaType::QString) {
+            bytes += argument.toString().size() * 2;
+        } else if (argument.typeId() == QMetaType::QStringList) {
+            for (const QString& item : argument.toStringList()) {
+                bytes += item.size() * 2 + 16;
+            }
+        } else {
+            bytes += 16;
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool ControlService::refuseOversized() {
+    if (!calledFromDBus()) {
+        return false;
+    }
+    const qsizetype bytes = argumentBytes(message().arguments());
+    if (bytes <= maxArgumentBytes) {
+        return false;
+    }
+    sendErrorReply(QDBusError::InvalidArgs,
+                   QStringLiteral("%1 KiB of arguments is more than TorvelBar takes (%2 KiB)")
+                       .arg(bytes / 1024)
+                       .arg(maxArgumentBytes / 1024));
+    // The call's copies go once it has been answered; then the heap's top
+    // is given back to the system instead of staying with us for good.
+    QTimer::singleShot(0, this, [] { ::malloc_trim(0); });
+    return true;
 }
 
 void ControlService::settingsChanged() {

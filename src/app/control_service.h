@@ -63,6 +63,10 @@ public:
     // The guard every call passes first: true, with the caller's error
     // reply sent and the loop told to quit, once the process is stopping.
     bool refuseWhileStopping();
+    // Arguments beyond any the interface needs (a 10 MB mode) are refused
+    // before the method sees them; true, with the error reply sent.
+    bool refuseOversized();
+    static constexpr qsizetype maxArgumentBytes = 256 * 1024;
     // After each call: the settings it changed are written at once.
     void settingsChanged();
 

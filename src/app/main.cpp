@@ -23,6 +23,7 @@
 #include "ui/theme.h"
 
 #include <cstdio>
+#include <malloc.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
@@ -162,6 +163,10 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
 } // namespace
 
 int main(int argc, char** argv) {
+    // A large block (a caller's 10 MB argument, on QtDBus's thread) is mapped
+    // on its own and goes back to the system when freed; glibc's moving
+    // threshold would otherwise keep it in a thread's heap for good.
+    ::mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     if (const torvel::HostEntry* helper = torvel::helperFor(argc, argv)) {
         return helper->runHelper(argc, argv);
     }

@@ -81,6 +81,17 @@ protected:
     bool untintedNow() {
         return spinUntil([&] { return probe.ramps(crtc) == untinted; }, 3000);
     }
+    // The app's private memory now, in kB.
+    long rssAnonKb() {
+        QFile status(QStringLiteral("/proc/%1/status").arg(app.processId()));
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("RssAnon:")) {
+                return line.mid(8).trimmed().split(' ').front().toLong();
+            }
+        }
+        return 0;
+    }
     // Runs the command line against this session; its exit code and output.
     std::pair<int, QString> cli(const QStringList& args) {
         QProcess p;
@@ -458,16 +469,6 @@ TEST_F(Control, AnXEventFloodNeverStarvesTheLoop) {
     startApp();
     ASSERT_EQ(
         cli({QStringLiteral("pause-for"), QStringLiteral("add"), QStringLiteral("mpv")}).first, 0);
-    const auto rssAnonKb = [&] {
-        QFile status(QStringLiteral("/proc/%1/status").arg(app.processId()));
-        status.open(QIODevice::ReadOnly);
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("RssAnon:")) {
-                return line.mid(8).trimmed().split(' ').front().toLong();
-            }
-        }
-        return 0L;
-    };
     ASSERT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
     const long before = rssAnonKb();
 
@@ -527,6 +528,24 @@ TEST_F(Control, AnXEventFloodNeverStarvesTheLoop) {
     EXPECT_EQ(answered, asked);
     EXPECT_LT(rssAnonKb() - before, 8 * 1024) << "RssAnon grew from " << before << " kB";
     EXPECT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
+}
+
+// A caller's 10 MB argument is refused before any method copies it again,
+// and the memory it took is given back.
+TEST_F(Control, AnOversizedArgumentIsRefusedAndItsMemoryGivenBack) {
+    startApp();
+    ASSERT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
+    const long before = rssAnonKb();
+    for (const QString& method : {QStringLiteral("SetMode"), QStringLiteral("Inhibit")}) {
+        const QDBusMessage reply = call(method, {QString(10 * 1024 * 1024, u'x')});
+        EXPECT_EQ(reply.errorName(), QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+        EXPECT_LT(reply.errorMessage().size(), 200);
+    }
+    EXPECT_FALSE(property(QStringLiteral("Inhibited")).toBool());
+    test::spinFor(300);
+    std::cout << "[     NOTE ] RssAnon " << before << " kB before, " << rssAnonKb()
+              << " kB after\n";
+    EXPECT_LT(rssAnonKb() - before, 16 * 1024);
 }
 
 // Writers at once, offline and to the running app: none loses another's
