@@ -29,6 +29,15 @@ std::optional<std::uint32_t> parseDuration(const QString& text) {
     return static_cast<std::uint32_t>(seconds);
 }
 
+std::optional<std::int64_t> parseClock(const QString& text) {
+    static const QRegularExpression form(QStringLiteral("^([01]?[0-9]|2[0-3]):([0-5][0-9])$"));
+    const auto m = form.match(text);
+    if (!m.hasMatch()) {
+        return std::nullopt;
+    }
+    return m.captured(1).toLongLong() * 60 + m.captured(2).toLongLong();
+}
+
 std::variant<Command, QString> parseCommandLine(const QStringList& args) {
     Command c;
     if (args.isEmpty()) {
@@ -104,7 +113,7 @@ QString helpText(const QString& topic) {
         return QStringLiteral("Usage:\n") + usage(*row) + exits;
     }
     QString text = QStringLiteral("Usage: torvelbar [COMMAND]\n"
-                                  "Warms the colour of every display by the time of day.\n"
+                                  "Warms the color of every display by the time of day.\n"
                                   "\n"
                                   "  torvelbar                      start, or open the running "
                                   "one's popover\n");

@@ -26,7 +26,12 @@ struct Command {
         toggle,
         source,
         location,
-        pauseFor
+        pauseFor,
+        bedtime,
+        wake,
+        windDown,
+        dayKelvin,
+        nightKelvin,
     };
     // pause-for's: add or remove `appId`, list, or set fullscreen to `on`.
     enum class PauseFor { add, remove, list, fullscreen };
@@ -40,8 +45,9 @@ struct Command {
     QString source;                   // source: "clock" or "sun"
     std::optional<GeoPoint> location; // location: nothing = "auto"
     PauseFor pauseFor = PauseFor::list;
-    QString appId;   // pause-for add/remove
-    bool on = false; // pause-for fullscreen
+    QString appId;          // pause-for add/remove
+    bool on = false;        // pause-for fullscreen
+    std::int64_t value = 0; // a schedule field: minutes, or Kelvin
 };
 
 // The arguments after the program's name. A string is the one line that
@@ -55,6 +61,9 @@ QStringList withPauseApp(QStringList apps, const QString& id, bool add);
 // "30m", "2h", "1h30m", "90s", or a bare number of minutes; nothing for
 // anything else, for no time at all, and for more seconds than 32 bits hold.
 std::optional<std::uint32_t> parseDuration(const QString& text);
+
+// "7:30", "07:30", "23:59": the minute of the day; nothing for anything else.
+std::optional<std::int64_t> parseClock(const QString& text);
 
 // The usage of every command, or of the one named `topic`.
 QString helpText(const QString& topic = {});

@@ -340,6 +340,12 @@ void ControlService::SetManualKelvin(qlonglong kelvin) {
     relay(settings_.set(setting::manualKelvin, std::int64_t{kelvin}));
 }
 
+void ControlService::SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong windDown,
+                                 qlonglong dayKelvin, qlonglong nightKelvin) {
+    relay(settings_.set(setting::schedule,
+                        LightSchedule{bedtime, wake, windDown, dayKelvin, nightKelvin}));
+}
+
 void ControlService::Pause(uint seconds) {
     coordinator_.pauseFor(seconds);
 }

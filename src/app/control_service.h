@@ -89,6 +89,8 @@ public Q_SLOTS:
     // NOLINTBEGIN(readability-identifier-naming): the names on the bus
     void SetMode(const QString& mode);
     void SetManualKelvin(qlonglong kelvin);
+    void SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong windDown, qlonglong dayKelvin,
+                     qlonglong nightKelvin);
     void Pause(uint seconds);
     void Resume();
     uint Inhibit(const QString& reason);

@@ -105,6 +105,32 @@ const Setting<LightSchedule> schedule{
     .encode = [](const LightSchedule& value) -> std::optional<QByteArray> {
         return QByteArray::fromStdString(encodeSchedule(value));
     },
+    // What the editors offer: whole days' minutes, a wind-down of at most
+    // half a day, the colours a screen is shown.
+    .refusal =
+        [](const LightSchedule& s) {
+            const auto minute = [](std::int64_t m) { return m >= 0 && m < 1440; };
+            if (!minute(s.bedtime) || !minute(s.wake)) {
+                return QStringLiteral(
+                           "takes a bedtime and a wake time of 00:00 to 23:59, not %1 and "
+                           "%2 minutes after midnight")
+                    .arg(s.bedtime)
+                    .arg(s.wake);
+            }
+            if (s.windDown < 0 || s.windDown > 720) {
+                return QStringLiteral("takes a wind-down of 0 to 12 hours, not %1 minutes")
+                    .arg(s.windDown);
+            }
+            if (!isShownKelvin(s.dayKelvin) || !isShownKelvin(s.nightKelvin)) {
+                return QStringLiteral("takes day and night colors of %1 to %2 K, not %3 and %4 K")
+                    .arg(minKelvin)
+                    .arg(maxKelvin)
+                    .arg(s.dayKelvin)
+                    .arg(s.nightKelvin);
+            }
+            return QString();
+        },
+    .noun = "the schedule",
     .migrate = scheduleFromEightSleepAnchors,
 };
 
@@ -138,7 +164,7 @@ const Setting<std::int64_t> manualKelvin{
                                               .arg(maxKelvin)
                                               .arg(value);
         },
-    .noun = "the manual colour",
+    .noun = "the manual color",
 };
 
 const Setting<ScheduleSource> scheduleSource{

@@ -25,6 +25,13 @@ TEST(CommandLine, CommandsAndDurations) {
     EXPECT_EQ(parsed({"kelvin", "6500"}).kelvin, 6500) << "the slider's range, ends included";
     EXPECT_EQ(parsed({"pause"}).seconds, 0u) << "until the wake time";
     EXPECT_EQ(parsed({"pause", "1h30m"}).seconds, 5400u);
+    EXPECT_EQ(parsed({"mode", "schedule"}).mode, "auto") << "the popover's word";
+    EXPECT_EQ(parsed({"bedtime", "7:05"}).value, 425);
+    EXPECT_EQ(parsed({"wake", "23:59"}).value, 1439);
+    EXPECT_EQ(parsed({"wind-down", "1h30m"}).value, 90);
+    EXPECT_EQ(parsed({"wind-down", "0"}).value, 0) << "no wind-down at all";
+    EXPECT_EQ(parsed({"wind-down", "12h"}).value, 720);
+    EXPECT_EQ(parsed({"night-kelvin", "1000"}).value, 1000);
     EXPECT_EQ(parseDuration("30m"), 1800u);
     EXPECT_EQ(parseDuration("2h"), 7200u);
     EXPECT_EQ(parseDuration("45"), 2700u) << "a bare number counts minutes";
@@ -47,7 +54,14 @@ TEST(CommandLine, BadInputIsOneLineNamingTheProblem) {
                                {"kelvin", "999"},
                                {"kelvin", "6501"},
                                {"kelvin", "-5"},
-                               {"kelvin", "99999999"}};
+                               {"kelvin", "99999999"},
+                               {"bedtime", "24:00"},
+                               {"bedtime", "7"},
+                               {"wake", "7:60"},
+                               {"wind-down", "12h1m"},
+                               {"wind-down", "90s"},
+                               {"day-kelvin", "6501"},
+                               {"night-kelvin", "warm"}};
     for (const QStringList& args : bad) {
         const auto result = parseCommandLine(args);
         ASSERT_TRUE(std::holds_alternative<QString>(result)) << args.join(' ').toStdString();

@@ -28,6 +28,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
+#include <tuple>
 #include <xcb/xcb.h>
 
 namespace torvel {
@@ -546,6 +547,43 @@ TEST_F(Control, AnOversizedArgumentIsRefusedAndItsMemoryGivenBack) {
     std::cout << "[     NOTE ] RssAnon " << before << " kB before, " << rssAnonKb()
               << " kB after\n";
     EXPECT_LT(rssAnonKb() - before, 16 * 1024);
+}
+
+// The whole schedule from outside: each field by its command, offline and
+// to the running app, and at once through SetSchedule; bad values change
+// nothing.
+TEST_F(Control, TheWholeScheduleIsScriptable) {
+    const auto set = [&](const char* command, const char* value) {
+        return cli({QString::fromLatin1(command), QString::fromLatin1(value)}).first;
+    };
+    EXPECT_EQ(set("bedtime", "23:00"), 0);
+    EXPECT_EQ(set("wind-down", "2h"), 0);
+    EXPECT_EQ(set("bedtime", "24:00"), 2);
+    startApp();
+    const auto schedule = [&] {
+        return qdbus_cast<QVariantMap>(property(QStringLiteral("Schedule")));
+    };
+    EXPECT_EQ(schedule().value(QStringLiteral("bedtime")).toLongLong(), 1380) << "kept offline";
+    EXPECT_EQ(schedule().value(QStringLiteral("windDown")).toLongLong(), 120);
+    EXPECT_EQ(set("wake", "6:45"), 0);
+    EXPECT_EQ(set("day-kelvin", "6000"), 0);
+    EXPECT_EQ(set("night-kelvin", "999"), 2);
+    EXPECT_TRUE(spinUntil([&] { return schedule().value(QStringLiteral("wake")) == 405; }, 2000));
+    EXPECT_EQ(schedule().value(QStringLiteral("dayKelvin")).toLongLong(), 6000);
+    EXPECT_EQ(schedule().value(QStringLiteral("bedtime")).toLongLong(), 1380) << "the rest kept";
+    const auto setSchedule = [&](qlonglong bed, qlonglong wake, qlonglong ramp) {
+        return call(QStringLiteral("SetSchedule"),
+                    {bed, wake, ramp, qlonglong(6500), qlonglong(2700)});
+    };
+    EXPECT_EQ(setSchedule(1320, 420, 60).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(
+        spinUntil([&] { return schedule().value(QStringLiteral("bedtime")) == 1320; }, 2000));
+    for (const auto& bad : {std::tuple{1440LL, 420LL, 60LL}, std::tuple{1320LL, -1LL, 60LL},
+                            std::tuple{1320LL, 420LL, 721LL}}) {
+        EXPECT_EQ(setSchedule(std::get<0>(bad), std::get<1>(bad), std::get<2>(bad)).errorName(),
+                  QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    }
+    EXPECT_EQ(schedule().value(QStringLiteral("windDown")).toLongLong(), 60);
 }
 
 // Writers at once, offline and to the running app: none loses another's

@@ -13,6 +13,11 @@ extern const CommandRow location;
 extern const CommandRow pause;
 extern const CommandRow resume;
 extern const CommandRow pauseFor;
+extern const CommandRow bedtime;
+extern const CommandRow wake;
+extern const CommandRow windDown;
+extern const CommandRow dayKelvin;
+extern const CommandRow nightKelvin;
 extern const CommandRow toggle;
 extern const CommandRow help;
 

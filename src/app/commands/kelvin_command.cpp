@@ -8,7 +8,7 @@ const CommandRow kelvin{
     .kind = Command::Kind::kelvin,
     .name = "kelvin",
     .arguments = "K",
-    .help = "the manual colour, likewise",
+    .help = "the manual color, likewise",
     .parse =
         [](const QStringList& arguments, Command& c) {
             bool ok = false;
@@ -29,7 +29,7 @@ const CommandRow kelvin{
         if (auto set = settings.set(setting::manualKelvin, c.kelvin); !set) {
             return Result<QString>::failure(set.error());
         }
-        return QStringLiteral("its manual colour is now %1 K").arg(c.kelvin);
+        return QStringLiteral("its manual color is now %1 K").arg(c.kelvin);
     },
 };
 

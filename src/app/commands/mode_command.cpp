@@ -11,10 +11,14 @@ const CommandRow mode{
     .help = "the mode (saved for the next start when\nTorvelBar is not running)",
     .parse =
         [](const QStringList& arguments, Command& c) {
-            if (arguments.size() != 1 || !modeFromRawValue(arguments.front().toStdString())) {
-                return QStringLiteral("mode takes one of auto, manual, off");
+            // "schedule" is the popover's word for auto.
+            const QString asked = arguments.value(0) == QLatin1String("schedule")
+                                      ? QStringLiteral("auto")
+                                      : arguments.value(0);
+            if (arguments.size() != 1 || !modeFromRawValue(asked.toStdString())) {
+                return QStringLiteral("mode takes one of auto (or schedule), manual, off");
             }
-            c.mode = arguments.front();
+            c.mode = asked;
             return QString();
         },
     .run = [](const Command& c,

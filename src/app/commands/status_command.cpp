@@ -7,7 +7,7 @@ const CommandRow status{
     .kind = Command::Kind::status,
     .name = "status",
     .arguments = "[--json] [--follow]",
-    .help = "the status line and the colour; --json prints\n"
+    .help = "the status line and the color; --json prints\n"
             "one object a line (with waybar's text, tooltip,\n"
             "class and alt); --follow prints a line at every\n"
             "change",
