@@ -18,7 +18,9 @@
 #include <cstdio>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QMouseEvent>
+#include <QTimer>
 #include <sys/resource.h>
 
 namespace {
@@ -167,11 +169,10 @@ int main(int argc, char** argv) {
     const int moves = night.width() / 2 + 1;
     for (int x = 0; x <= night.width(); x += 2) {
         send(QEvent::MouseMove, x);
-        QElapsedTimer step;
-        step.start();
-        while (step.elapsed() < 2000 / moves) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
+        // Asleep in the loop between steps, as the app is between a hand's moves.
+        QEventLoop between;
+        QTimer::singleShot(2000 / moves, &between, &QEventLoop::quit);
+        between.exec();
     }
     send(QEvent::MouseButtonRelease, night.width());
     QCoreApplication::processEvents();
