@@ -347,7 +347,23 @@ void ControlService::SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong wi
 }
 
 void ControlService::Pause(uint seconds) {
+    if (const QString why = pauseRefusal(seconds); !why.isEmpty()) {
+        rejectArgument(why);
+        return;
+    }
     coordinator_.pauseFor(seconds);
+}
+
+QString ControlService::pauseRefusal(std::uint32_t seconds) const {
+    if (settings_.mode() == TorvelMode::off) {
+        return QStringLiteral("the tint is off: there is nothing to pause");
+    }
+    if (seconds > Coordinator::maxPauseSeconds) {
+        return QStringLiteral("a pause lasts at most 24 hours (%1 s), not %2 s")
+            .arg(Coordinator::maxPauseSeconds)
+            .arg(seconds);
+    }
+    return {};
 }
 
 void ControlService::Resume() {

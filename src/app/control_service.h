@@ -113,6 +113,8 @@ private:
     // A change the store refused gets its words as InvalidArgs.
     void relay(const Result<void>& change);
     void changePauseApp(const QString& app, bool add);
+    // Why a pause of `seconds` (0: until the wake) cannot be had now.
+    QString pauseRefusal(std::uint32_t seconds) const;
     void forgetCaller(const QString& caller);
 
     SettingsStore& settings_;

@@ -82,6 +82,8 @@ public:
     void pause(const QDateTime& until);
     // For `seconds` from the coordinator's clock; 0: until the next wake.
     void pauseFor(std::uint32_t seconds);
+    // The longest pause anyone may ask for.
+    static constexpr std::uint32_t maxPauseSeconds = 24 * 3600;
     void resume();
     // Off if tinting, else back to the mode before off; a pause ends instead.
     void toggle();

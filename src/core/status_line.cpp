@@ -4,6 +4,8 @@
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
 
+#include <QLocale>
+
 namespace torvel {
 
 namespace {
@@ -17,9 +19,17 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
     if (state.hold) {
         const QString by = shownText(state.hold->by);
         switch (state.hold->kind) {
-        case Hold::Kind::pause:
-            return QStringLiteral("Paused until ") + text(static_cast<std::int64_t>(minuteOfDay(
-                                                         state.hold->until.value_or(state.now))));
+        case Hold::Kind::pause: {
+            const QDateTime until = state.hold->until.value_or(state.now);
+            QString when = text(static_cast<std::int64_t>(minuteOfDay(until)));
+            // One that ends after the next midnight says its day.
+            if (const QDate day = until.toLocalTime().date();
+                day != state.now.toLocalTime().date()) {
+                when =
+                    QLocale::system().dayName(day.dayOfWeek(), QLocale::ShortFormat) + u' ' + when;
+            }
+            return QStringLiteral("Paused until ") + when;
+        }
         case Hold::Kind::app:
             return QStringLiteral("Paused for ") + by;
         case Hold::Kind::fullscreen:

@@ -549,6 +549,25 @@ TEST_F(Control, AnOversizedArgumentIsRefusedAndItsMemoryGivenBack) {
     EXPECT_LT(rssAnonKb() - before, 16 * 1024);
 }
 
+// A pause lasts a day at most, and the off mode has nothing to pause: the
+// command line and the bus refuse both alike, changing nothing.
+TEST_F(Control, PausesAreBoundedAndRefusedWhileOff) {
+    startApp();
+    call(QStringLiteral("SetMode"), {QStringLiteral("manual")});
+    ASSERT_TRUE(showing(3400));
+    EXPECT_EQ(cli({QStringLiteral("pause"), QStringLiteral("25h")}).first, 2);
+    const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+    const QDBusMessage tooLong = call(QStringLiteral("Pause"), {uint(86401)});
+    EXPECT_EQ(tooLong.errorName(), invalid);
+    EXPECT_TRUE(tooLong.errorMessage().contains(QStringLiteral("24 hours")));
+    EXPECT_EQ(call(QStringLiteral("Pause"), {uint(86400)}).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(untintedNow());
+    call(QStringLiteral("SetMode"), {QStringLiteral("off")});
+    EXPECT_EQ(call(QStringLiteral("Pause"), {uint(60)}).errorName(), invalid);
+    EXPECT_EQ(cli({QStringLiteral("pause")}).first, 2);
+    EXPECT_EQ(property(QStringLiteral("PausedUntil")).toLongLong(), 0);
+}
+
 // The whole schedule from outside: each field by its command, offline and
 // to the running app, and at once through SetSchedule; bad values change
 // nothing.

@@ -207,6 +207,10 @@ TEST(StatusLine, EveryRuleIn24And12HourLocales) {
     const Hold paused{Hold::Kind::pause, {}, at(7, 30)};
     EXPECT_EQ(line(TorvelMode::automatic, s, Preview::day, Phase::night, at(1, 0), paused, de),
               "Paused until 07:30");
+    const Hold overMidnight{Hold::Kind::pause, {}, at(7, 30, 8)};
+    EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(23, 0), overMidnight, de),
+              "Paused until Tue 07:30")
+        << "its day, past midnight";
     EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), mpv, de),
               "Paused by mpv");
     EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), kwin, de),

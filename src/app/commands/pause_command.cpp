@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "core/coordinator.h"
 
 namespace torvel::commands {
 
@@ -18,6 +19,10 @@ const CommandRow pause{
                 if (!seconds) {
                     return QStringLiteral(
                                "cannot read the duration \"%1\" (such as 30s, 30m, 2h, 1h30m)")
+                        .arg(arguments.front());
+                }
+                if (*seconds > Coordinator::maxPauseSeconds) {
+                    return QStringLiteral("a pause lasts at most 24h, not %1")
                         .arg(arguments.front());
                 }
                 c.seconds = *seconds;
