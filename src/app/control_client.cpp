@@ -173,6 +173,7 @@ QString statusText(const QVariantMap& p, bool json) {
         {QStringLiteral("tinted"), tinted},
         {QStringLiteral("trouble"), trouble},
         {QStringLiteral("pausedUntil"), pausedUntil},
+        {QStringLiteral("settingsSaved"), p.value(QStringLiteral("SettingsSaved"), true).toBool()},
         {QStringLiteral("status"), status},
         {QStringLiteral("text"), text},
         {QStringLiteral("tooltip"), QStringLiteral("TorvelBar: ") + status},

@@ -312,7 +312,16 @@ bool ControlService::refuseOversized() {
 }
 
 void ControlService::settingsChanged() {
-    settings_.defaults().flush();
+    // In effect, but not kept: the caller is told, and exits 1 on it.
+    if (!settings_.defaults().flush() && calledFromDBus()) {
+        sendErrorReply(QStringLiteral("org.torvelbar.TorvelBar1.Error.NotSaved"),
+                       QStringLiteral("the change is in effect but not saved: ") +
+                           settings_.defaults().saveError());
+    }
+}
+
+bool ControlService::settingsSaved() const {
+    return settings_.defaults().saveError().isEmpty();
 }
 
 bool ControlService::refuseWhileStopping() {

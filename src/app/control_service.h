@@ -40,6 +40,7 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(QVariantMap Location READ location)
     Q_PROPERTY(QStringList PauseApps READ pauseApps)
     Q_PROPERTY(bool PauseFullscreen READ pauseFullscreen)
+    Q_PROPERTY(bool SettingsSaved READ settingsSaved)
 
 public:
     static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
@@ -83,6 +84,7 @@ public:
     QString scheduleSource() const;
     QStringList pauseApps() const;
     bool pauseFullscreen() const;
+    bool settingsSaved() const;
     QVariantMap location() const;
 
 public Q_SLOTS:

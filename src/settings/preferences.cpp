@@ -209,15 +209,17 @@ void Preferences::setWriteDelay(std::chrono::milliseconds delay) {
     }
 }
 
-void Preferences::flush(std::optional<int> lockWaitMs) {
+bool Preferences::flush(std::optional<int> lockWaitMs) {
     if (writeTimer_) {
         writeTimer_->stop();
     }
-    if (!pending_.empty()) {
-        const int usual = std::exchange(lockWaitMs_, lockWaitMs.value_or(lockWaitMs_));
-        writeNow();
-        lockWaitMs_ = usual;
+    if (pending_.empty()) {
+        return true;
     }
+    const int usual = std::exchange(lockWaitMs_, lockWaitMs.value_or(lockWaitMs_));
+    const bool saved = writeNow();
+    lockWaitMs_ = usual;
+    return saved;
 }
 
 bool Preferences::change(const QString& key, std::optional<QString> value) {

@@ -64,7 +64,8 @@ public:
     // Writes the changes still waiting, now: at quit, and before anything
     // relies on the file. `lockWaitMs`: how long to wait for another
     // writer's lock this time (the app's end may wait; its loop never does).
-    void flush(std::optional<int> lockWaitMs = std::nullopt);
+    // False when changes were waiting and could not be written (saveError()).
+    bool flush(std::optional<int> lockWaitMs = std::nullopt);
     // Whether changes are waiting for the delay to pass.
     bool hasPendingChanges() const { return !pending_.empty(); }
     // How often the file was replaced by this object (for measures).

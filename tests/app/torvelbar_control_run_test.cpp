@@ -20,6 +20,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusReply>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
@@ -547,6 +548,33 @@ TEST_F(Control, AnOversizedArgumentIsRefusedAndItsMemoryGivenBack) {
     std::cout << "[     NOTE ] RssAnon " << before << " kB before, " << rssAnonKb()
               << " kB after\n";
     EXPECT_LT(rssAnonKb() - before, 16 * 1024);
+}
+
+// A change the app could not save: in effect, but the command exits 1 with
+// the reason, and the status says so until a change is saved again.
+TEST_F(Control, AChangeThatCannotBeSavedFailsTheCommandAndShows) {
+    startApp();
+    call(QStringLiteral("SetMode"), {QStringLiteral("manual")});
+    ASSERT_TRUE(showing(3400));
+    const QString blocker =
+        desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf.new/inside");
+    ASSERT_TRUE(QDir().mkpath(blocker));
+    const auto [code, said] = cli({QStringLiteral("kelvin"), QStringLiteral("3000")});
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(said.contains(QStringLiteral("not saved"))) << said.toStdString();
+    EXPECT_TRUE(showing(3000)) << "in effect all the same";
+    const auto saved = [&] {
+        return QJsonDocument::fromJson(
+                   cli({QStringLiteral("status"), QStringLiteral("--json")}).second.toUtf8())
+            .object()
+            .value(QStringLiteral("settingsSaved"))
+            .toBool();
+    };
+    EXPECT_FALSE(saved());
+    EXPECT_TRUE(property(QStringLiteral("Status")).toString().endsWith("settings not saved"));
+    QDir(desktop.configDir() + QStringLiteral("/torvelbar/torvelbar.conf.new")).removeRecursively();
+    EXPECT_EQ(cli({QStringLiteral("kelvin"), QStringLiteral("3100")}).first, 0);
+    EXPECT_TRUE(saved());
 }
 
 // A pause lasts a day at most, and the off mode has nothing to pause: the
