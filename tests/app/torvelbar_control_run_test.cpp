@@ -528,7 +528,9 @@ TEST_F(Control, AnXEventFloodNeverStarvesTheLoop) {
               << " questions answered within a second\n";
     EXPECT_GT(sent, 1000) << "a flood it was";
     EXPECT_EQ(answered, asked);
+#if !defined(__SANITIZE_ADDRESS__) // its allocator keeps what is freed, by design
     EXPECT_LT(rssAnonKb() - before, 8 * 1024) << "RssAnon grew from " << before << " kB";
+#endif
     EXPECT_TRUE(spinUntil([&] { return property(QStringLiteral("Status")).isValid(); }, 3000));
 }
 
@@ -547,7 +549,9 @@ TEST_F(Control, AnOversizedArgumentIsRefusedAndItsMemoryGivenBack) {
     test::spinFor(300);
     std::cout << "[     NOTE ] RssAnon " << before << " kB before, " << rssAnonKb()
               << " kB after\n";
+#if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(rssAnonKb() - before, 16 * 1024);
+#endif
 }
 
 // A change the app could not save: in effect, but the command exits 1 with
