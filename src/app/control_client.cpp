@@ -84,13 +84,31 @@ public Q_SLOTS:
     void changed(const QDBusMessage& message) { onChange(message); }
 };
 
+// What a waybar module shows while the app is not running.
+QString notRunningJson() {
+    const QJsonObject o{
+        {QStringLiteral("text"), QStringLiteral("not running")},
+        {QStringLiteral("tooltip"), QStringLiteral("TorvelBar is not running")},
+        {QStringLiteral("class"), QStringLiteral("not-running")},
+        {QStringLiteral("alt"), QStringLiteral("not-running")},
+    };
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
 } // namespace
 
 // Told by the app itself: nothing polls.
 int followStatus(bool json) {
-    // Listen first, then read: a change in between is heard, not lost.
     std::optional<QVariantMap> current;
     QString last;
+    const auto print = [&](const QString& line) {
+        if (line != last) {
+            last = line;
+            if (!say(line)) {
+                QCoreApplication::exit(1);
+            }
+        }
+    };
     ChangeFollower follower;
     follower.onChange = [&](const QDBusMessage& m) {
         if (!current || m.arguments().size() < 2 || m.arguments().at(0).toString() != interface) {
@@ -101,12 +119,7 @@ int followStatus(bool json) {
             current->insert(it.key(), it.value());
         }
         // A change of a property the line does not show prints nothing.
-        if (const QString line = statusText(*current, json); line != last) {
-            last = line;
-            if (!say(line)) {
-                QCoreApplication::exit(1);
-            }
-        }
+        print(statusText(*current, json));
     };
     // A reader that goes away (a panel reloading its module) ends us at once,
     // not at the next change: the write end of a pipe reports it. (A socket
@@ -124,20 +137,32 @@ int followStatus(bool json) {
         });
     }
     QDBusConnection bus = QDBusConnection::sessionBus();
-    QDBusServiceWatcher gone(service, bus, QDBusServiceWatcher::WatchForUnregistration);
-    QObject::connect(&gone, &QDBusServiceWatcher::serviceUnregistered, qApp,
-                     &QCoreApplication::quit);
+    // Listen first, then read: a change in between is heard, not lost. The
+    // app not running yet is a state a panel shows: a line says so, and the
+    // app is followed from the moment it appears, until it leaves.
     if (!bus.connect(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
                      QStringLiteral("PropertiesChanged"), &follower, SLOT(changed(QDBusMessage)))) {
         return 1;
     }
-    current = allProperties();
-    if (!current) {
-        return 1;
-    }
-    last = statusText(*current, json);
-    if (!say(last)) {
-        return 1;
+    const auto notRunning = [&] {
+        current.reset();
+        print(json ? notRunningJson() : QStringLiteral("TorvelBar is not running"));
+    };
+    const auto appeared = [&] {
+        if ((current = allProperties())) {
+            print(statusText(*current, json));
+        } else {
+            notRunning();
+        }
+    };
+    QDBusServiceWatcher watcher(service, bus, QDBusServiceWatcher::WatchForOwnerChange);
+    QObject::connect(&watcher, &QDBusServiceWatcher::serviceRegistered, qApp, appeared);
+    QObject::connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, qApp,
+                     &QCoreApplication::quit);
+    if (bus.interface()->isServiceRegistered(service)) {
+        appeared();
+    } else {
+        notRunning();
     }
     return QCoreApplication::exec();
 }
@@ -216,6 +241,11 @@ int runCommand(const Command& c) {
     const CommandRow* row = commandOf(c.kind);
     if (!row || !row->run) {
         return 2;
+    }
+    // A follower waits for the app, and follows it across restarts.
+    if (c.kind == Command::Kind::status && c.follow &&
+        QDBusConnection::sessionBus().isConnected()) {
+        return followStatus(c.json);
     }
     if (!running()) {
         if (row->saveForNextStart) {

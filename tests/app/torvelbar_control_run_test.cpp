@@ -754,6 +754,15 @@ TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
 }
 
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
+    // A follower started before the app says it is not running, then
+    // follows it once it appears.
+    QProcess early;
+    desktop.start(early, QStringLiteral(TORVELBAR_EXECUTABLE),
+                  {QStringLiteral("status"), QStringLiteral("--json"), QStringLiteral("--follow")});
+    ASSERT_TRUE(early.waitForReadyRead(5000));
+    EXPECT_EQ(QJsonDocument::fromJson(early.readLine()).object().value("class").toString(),
+              QStringLiteral("not-running"));
+
     // Nobody runs: the mode and the colour are saved for the next start.
     auto [code, out] = cli({QStringLiteral("mode"), QStringLiteral("manual")});
     EXPECT_EQ(code, 0) << out.toStdString();
@@ -777,6 +786,8 @@ TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
             p.readAllStandardError().startsWith("torvelbar: the session bus cannot be reached"));
     }
     EXPECT_TRUE(showing(3300)) << "the next start used them";
+    ASSERT_TRUE(spinUntil([&] { return early.canReadLine(); }, 5000));
+    EXPECT_TRUE(early.readLine().contains("\"text\":\"3300K\"")) << "followed once it appeared";
     std::tie(code, out) = cli({QStringLiteral("status")});
     EXPECT_EQ(out, QStringLiteral("Fixed color \u00B7 3300 K"));
 
