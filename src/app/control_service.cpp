@@ -197,7 +197,14 @@ bool ControlService::pauseFullscreen() const {
 }
 
 void ControlService::SetPauseApps(const QStringList& apps) {
-    relay(settings_.setPauseApps(apps));
+    // Ids that differ only in case match the same windows: the first stands.
+    QStringList folded;
+    for (const QString& id : apps) {
+        if (!folded.contains(id, Qt::CaseInsensitive)) {
+            folded << id;
+        }
+    }
+    relay(settings_.setPauseApps(folded));
 }
 
 void ControlService::AddPauseApp(const QString& app) {
@@ -210,7 +217,7 @@ void ControlService::RemovePauseApp(const QString& app) {
 
 void ControlService::changePauseApp(const QString& app, bool add) {
     if (!setting::isValidAppId(app)) {
-        rejectArgument(QStringLiteral("an app id is 1 to 255 bytes long"));
+        rejectArgument(QStringLiteral("an app id is one line of 1 to 255 bytes"));
         return;
     }
     relay(settings_.setPauseApps(withPauseApp(settings_.pauseApps(), app, add)));

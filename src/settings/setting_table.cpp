@@ -4,6 +4,7 @@
 #include "schedule/schedule_json.h"
 #include "settings/migrations.h"
 
+#include <algorithm>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -77,7 +78,11 @@ namespace setting {
 
 bool isValidAppId(const QString& id) {
     const qsizetype size = id.toUtf8().size();
-    return size >= 1 && size <= 255;
+    // One line of something: a window's class or app id never holds a
+    // control character, and a blank one matches nothing.
+    return size >= 1 && size <= 255 && !id.trimmed().isEmpty() &&
+           std::none_of(id.begin(), id.end(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 const Setting<TorvelMode> mode{
@@ -242,7 +247,7 @@ const Setting<QStringList> pauseApps{
             }
             for (const QString& id : apps) {
                 if (!isValidAppId(id)) {
-                    return QStringLiteral("an app id is 1 to 255 bytes long");
+                    return QStringLiteral("an app id is one line of 1 to 255 bytes");
                 }
             }
             return QString();

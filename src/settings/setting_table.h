@@ -62,7 +62,8 @@ extern const Setting<std::optional<GeoPoint>> lastKnownLocation;
 extern const Setting<QStringList> pauseApps;
 extern const Setting<bool> pauseFullscreen;
 
-// An app id the list may hold: 1 to 255 bytes of UTF-8.
+// An app id the list may hold: one line of 1 to 255 bytes of UTF-8, not
+// blank.
 bool isValidAppId(const QString& id);
 inline constexpr qsizetype maxPauseApps = 100;
 } // namespace setting

@@ -701,6 +701,15 @@ TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
     }
     EXPECT_EQ(call(QStringLiteral("SetPauseApps"), {many}).errorName(),
               QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    for (const QString& bad : {QStringLiteral("two\nlines"), QStringLiteral("   ")}) {
+        EXPECT_EQ(call(QStringLiteral("SetPauseApps"), {QStringList{bad}}).errorName(),
+                  QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    }
+    ASSERT_EQ(
+        call(QStringLiteral("SetPauseApps"),
+             {QStringList{QStringLiteral("mpv"), QStringLiteral("MPV"), QStringLiteral("mpv")}})
+            .type(),
+        QDBusMessage::ReplyMessage);
     EXPECT_EQ(cli({QStringLiteral("pause-for"), QStringLiteral("list")}).second,
               QStringLiteral("mpv\nfullscreen: off"));
 

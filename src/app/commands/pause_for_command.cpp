@@ -33,7 +33,7 @@ const CommandRow pauseFor{
             if ((action == QLatin1String("add") || action == QLatin1String("remove")) &&
                 arguments.size() == 2) {
                 if (!setting::isValidAppId(arguments.at(1))) {
-                    return QStringLiteral("an app id is 1 to 255 bytes long");
+                    return QStringLiteral("an app id is one line of 1 to 255 bytes");
                 }
                 c.pauseFor = action == QLatin1String("add") ? Command::PauseFor::add
                                                             : Command::PauseFor::remove;
