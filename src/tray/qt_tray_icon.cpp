@@ -81,10 +81,7 @@ public:
 
     bool show() override {
         tray_.show();
-        // The tray embeds the icon a moment later; then its panel can be seen.
-        for (const int ms : {100, 400, 1500}) {
-            QTimer::singleShot(ms, this, [this] { lookAtPanel(); });
-        }
+        lookAfterEmbedding();
         return true;
     }
 
@@ -138,6 +135,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A tray that goes away takes Qt's icon window with it; the one that
+        // comes next (a restarted panel, another one) gets a new window, at
+        // its own size and on its own panel: it is looked at as at a start.
+        // Only while there is no window is every window's showing heard.
+        if (watched == wheelWatched_ && event->type() == QEvent::Destroy) {
+            wheelWatched_ = nullptr;
+            qApp->installEventFilter(this);
+        } else if (!wheelWatched_ && event->type() == QEvent::Show &&
+                   watched->objectName() == QLatin1String("QSystemTrayIconSys")) {
+            qApp->removeEventFilter(this);
+            panel_.background.reset();
+            lookAfterEmbedding();
+        }
         if (watched == wheelWatched_ && event->type() == QEvent::Wheel) {
             wheelRest_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
             // Whole notches; a touchpad's small steps add up to one.
@@ -151,6 +161,13 @@ protected:
     }
 
 private:
+    // The tray embeds the icon a moment later; then its panel can be seen.
+    void lookAfterEmbedding() {
+        for (const int ms : {100, 400, 1500}) {
+            QTimer::singleShot(ms, this, [this] { lookAtPanel(); });
+        }
+    }
+
     void lookAtPanel() {
         QWidget* window = iconWindow();
         if (window && window != wheelWatched_) {

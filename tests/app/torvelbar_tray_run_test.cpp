@@ -100,6 +100,42 @@ TEST(TorvelbarTray, AnXEmbedTrayGetsALegibleIconAtOnceOnLightAndDarkPanels) {
     }
 }
 
+// A panel restarted at another height and colour embeds the icon again:
+// it takes the new slot's size and the new panel's ink, as at a start.
+TEST(TorvelbarTray, AnXEmbedTrayRestartedElsewhereGetsTheIconAtItsNewSizeAndInk) {
+    if (toolsMissing()) {
+        return;
+    }
+    test::XvfbServer x(1, {}, QStringLiteral("640x200x24"));
+    ASSERT_TRUE(x.running());
+    Desktop desktop(x);
+    QProcess tray;
+    ASSERT_TRUE(desktop.startTray(tray, 22, false));
+    QProcess app;
+    desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(desktop.waitForIcon().isValid());
+    test::spinFor(2000); // past the looks that follow the first embedding
+    tray.kill();
+    tray.waitForFinished();
+    ASSERT_TRUE(desktop.startTray(tray, 48, true));
+    test::RandrProbe probe(x.display());
+    const QColor panel = colorOf(probe.pixels(110, 24, 1, 1).at(0));
+    QRect icon;
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            icon = desktop.waitForIcon();
+            return icon.height() >= 40 && icon.width() >= icon.height() &&
+                   inkHeight(probe, icon, panel, 0.5) >= 16;
+        },
+        5000))
+        << "digits " << inkHeight(probe, icon, panel, 0.5) << " px tall in a " << icon.width()
+        << "x" << icon.height() << " slot";
+    app.terminate();
+    app.waitForFinished(5000);
+    tray.kill();
+    tray.waitForFinished();
+}
+
 // A wheel notch over Qt's XEmbed icon moves the colour showing by 100 K.
 TEST(TorvelbarTray, TheWheelOverAnXEmbedIconWarmsOrCoolsTheScreens) {
     if (toolsMissing()) {
