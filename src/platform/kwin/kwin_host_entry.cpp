@@ -60,8 +60,13 @@ int runKwinrcGuard(int argc, char** argv) {
     }
     kwinrcGuard::waitForOwnerToEnd();
     // Standard input can end while its owner lives (closed by hand): only
-    // an owner that is gone is acted for.
-    if (::getppid() == *owner && ::kill(*owner, 0) == 0) {
+    // an owner that is gone is acted for. An ending process closes its files
+    // a moment before its children pass to another parent: that moment is
+    // waited for, boundedly.
+    for (int waited = 0; ::getppid() == *owner && waited < 2000; waited += 10) {
+        ::usleep(10'000);
+    }
+    if (::getppid() == *owner) {
         return 0;
     }
     if (!KWinDisplayLayer::isRecordOf(record, *owner)) {
