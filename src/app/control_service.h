@@ -67,7 +67,7 @@ public:
     // Arguments beyond any the interface needs (a 10 MB mode) are refused
     // before the method sees them; true, with the error reply sent.
     bool refuseOversized();
-    static constexpr qsizetype maxArgumentBytes = 256 * 1024;
+    static constexpr qsizetype maxArgumentBytes = qsizetype{256} * 1024;
     // After each call: the settings it changed are written at once.
     void settingsChanged();
 

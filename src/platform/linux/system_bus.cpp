@@ -154,7 +154,7 @@ void SystemBus::whenReady(QObject* context, std::function<void(QDBusConnection)>
             g.waiting.emplace_back(context, std::move(ready));
             return;
         case Gate::State::idle:
-            g.waiting.emplace_back(context, std::move(ready));
+            g.waiting.emplace_back(context, ready); // copied: the path below may call it
             g.state = Gate::State::probing;
             break;
         case Gate::State::ready:
