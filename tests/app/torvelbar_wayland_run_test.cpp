@@ -322,7 +322,7 @@ TEST(TorvelbarWayland, AnXwaylandServerIsRefusedAndARealXServerIsNot) {
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_EQ(p.readAllStandardError().trimmed(),
               QStringLiteral("torvelbar: the X server %1 is a Wayland compositor's Xwayland, whose "
-                             "colours reach no screen; start torvelbar with WAYLAND_DISPLAY set")
+                             "colors reach no screen; start torvelbar with WAYLAND_DISPLAY set")
                   .arg(display)
                   .toUtf8());
     xwayland.terminate();

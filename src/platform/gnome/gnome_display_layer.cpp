@@ -113,7 +113,7 @@ struct GnomeDisplayLayer::Impl {
     std::optional<HostStateGuard<QJsonObject>> guard;
     std::optional<std::int64_t> wanted; // the temperature we stand for
     // Why Night Light cannot take our colour.
-    TroubleReport trouble{gnomeLog, QStringLiteral("Night Light takes our colour again")};
+    TroubleReport trouble{gnomeLog, QStringLiteral("Night Light takes our color again")};
     // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
     std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;

@@ -174,7 +174,7 @@ struct KWinDisplayLayer::Impl {
     std::unique_ptr<BusFlag> inhibited;
     std::function<void()> hostHoldChanged;
     // Why our colour cannot reach KWin.
-    TroubleReport trouble{kwinLog, QStringLiteral("kwinrc takes our colour again")};
+    TroubleReport trouble{kwinLog, QStringLiteral("kwinrc takes our color again")};
     QObject context; // queued notices and the watcher die with the layer
     std::unique_ptr<QDBusServiceWatcher> kwinGone;
 

@@ -73,7 +73,7 @@ struct WaylandDisplayLayer::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
-    TroubleReport report{waylandLog, QStringLiteral("the compositor takes our colour again")};
+    TroubleReport report{waylandLog, QStringLiteral("the compositor takes our color again")};
 
     ~Impl() {
         notifier.reset();

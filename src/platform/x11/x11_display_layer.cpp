@@ -73,7 +73,7 @@ struct X11DisplayLayer::Impl {
     // CRTCs that take no gamma ramp (size 0, or one the server would not
     // report), until the configuration changes.
     std::set<xcb_randr_crtc_t> refusing;
-    TroubleReport trouble{x11Log, QStringLiteral("the X server takes our colour again")};
+    TroubleReport trouble{x11Log, QStringLiteral("the X server takes our color again")};
 
     // The active CRTCs and their gamma sizes, asked for once and kept until a
     // RandR notice says the configuration changed: a tick's write then needs

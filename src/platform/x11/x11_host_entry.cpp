@@ -13,7 +13,7 @@ HostProbe x11Answer(const Result<X11DisplayLayer::Server>& probed, const QString
     }
     if (probed.value() == X11DisplayLayer::Server::xwayland) {
         return HostProbe::refuses(QStringLiteral("the X server %1 is a Wayland compositor's "
-                                                 "Xwayland, whose colours reach no screen; start "
+                                                 "Xwayland, whose colors reach no screen; start "
                                                  "torvelbar with WAYLAND_DISPLAY set")
                                       .arg(display));
     }

@@ -45,7 +45,7 @@ QString XdgAutostartService::entryText() const {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=TorvelBar\n"
-                          "Comment=Warms the colour of the screens by the time of day\n"
+                          "Comment=Warms the color of the screens by the time of day\n"
                           "TryExec=%1\n"
                           "Exec=%2\n"
                           "Icon=torvelbar\n"
