@@ -3,11 +3,12 @@
 // torvelbar watches the window in front; meanwhile measures how long a
 // property read over D-Bus waits for an answer. Prints one JSON object.
 // Usage: x_flood [changes]
+#include "support/x_flood.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,19 +16,6 @@
 #include <QTimer>
 #include <thread>
 #include <vector>
-#include <xcb/xcb.h>
-
-namespace {
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    auto* reply = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return a;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -35,28 +23,10 @@ int main(int argc, char** argv) {
     std::atomic<bool> done = false;
     QElapsedTimer clock;
     clock.start();
+    std::atomic<bool> stopped = false;
+    std::atomic<long> sent = 0;
     std::thread flood([&] {
-        xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-        xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-        const xcb_atom_t active = atom(c, "_NET_ACTIVE_WINDOW");
-        const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-        const xcb_atom_t fullscreen = atom(c, "_NET_WM_STATE_FULLSCREEN");
-        xcb_window_t windows[2];
-        for (xcb_window_t& w : windows) {
-            w = xcb_generate_id(c);
-            xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 0, 0, 10, 10, 0,
-                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                                8, "mpv\0mpv\0");
-        }
-        for (long i = 0; i < changes; ++i) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, screen->root, active, XCB_ATOM_WINDOW, 32,
-                                1, &windows[i % 2]);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, windows[i % 2], state, XCB_ATOM_ATOM, 32,
-                                i % 3 == 0 ? 1 : 0, &fullscreen);
-        }
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-        xcb_disconnect(c);
+        torvel::test::floodFrontWindow({}, changes, stopped, sent);
         done = true;
     });
     std::vector<double> waits;

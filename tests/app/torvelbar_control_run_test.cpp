@@ -5,7 +5,8 @@
 #include "support/event_loop.h"
 #include "support/private_bus.h"
 #include "support/ramp_match.h"
-#include "support/temp_dir.h"
+#include "support/silent_socket.h"
+#include "support/x_flood.h"
 #include "support/xvfb_server.h"
 #include "x11_desktop.h"
 
@@ -26,11 +27,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
 #include <tuple>
-#include <xcb/xcb.h>
 
 namespace torvel {
 namespace {
@@ -441,17 +439,9 @@ TEST_F(Control, TheSunsSourceAndPlaceThroughTheCommandLineAndTheBus) {
 // daemon) holds up neither the tint nor the bus name: they come as fast
 // as without it, and the app answers.
 TEST_F(Control, ASilentSystemBusHoldsNothingUp) {
-    test::TempDir dir;
-    const QByteArray socketPath = QFile::encodeName(dir.file(QStringLiteral("system")));
-    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un where{};
-    where.sun_family = AF_UNIX;
-    std::memcpy(where.sun_path, socketPath.constData(),
-                static_cast<std::size_t>(socketPath.size()));
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&where), sizeof where), 0);
-    ASSERT_EQ(::listen(silent, 16), 0);
-    desktop.environment().insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
-                                 QStringLiteral("unix:path=") + QFile::decodeName(socketPath));
+    test::SilentSocket silent;
+    ASSERT_TRUE(silent.listening());
+    desktop.environment().insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), silent.address());
     QElapsedTimer took;
     took.start();
     desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
@@ -461,7 +451,6 @@ TEST_F(Control, ASilentSystemBusHoldsNothingUp) {
     EXPECT_TRUE(spinUntil([&] { return !(probe.ramps(crtc) == untinted); }, 3000)) << "tinted";
     EXPECT_EQ(cli({QStringLiteral("mode"), QStringLiteral("manual")}).first, 0);
     EXPECT_TRUE(showing(3400));
-    ::close(silent);
 }
 
 // A client changing the root's _NET_ACTIVE_WINDOW and a window's
@@ -476,40 +465,8 @@ TEST_F(Control, AnXEventFloodNeverStarvesTheLoop) {
 
     std::atomic<bool> stop = false;
     std::atomic<long> sent = 0;
-    std::thread flood([&] {
-        xcb_connection_t* c = xcb_connect(x.display().toLocal8Bit().constData(), nullptr);
-        xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-        const auto atom = [&](const char* name) {
-            auto* r = xcb_intern_atom_reply(
-                c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-            const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
-            std::free(r);
-            return a;
-        };
-        const xcb_atom_t activeAtom = atom("_NET_ACTIVE_WINDOW");
-        const xcb_atom_t stateAtom = atom("_NET_WM_STATE");
-        const xcb_atom_t fullscreen = atom("_NET_WM_STATE_FULLSCREEN");
-        xcb_window_t windows[2];
-        for (xcb_window_t& w : windows) {
-            w = xcb_generate_id(c);
-            xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, 0, 0, 10, 10, 0,
-                              XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 8,
-                                8, "mpv\0mpv\0");
-        }
-        for (long i = 0; i < 300000 && !stop; ++i) {
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, screen->root, activeAtom, XCB_ATOM_WINDOW,
-                                32, 1, &windows[i % 2]);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, windows[i % 2], stateAtom, XCB_ATOM_ATOM,
-                                32, i % 3 == 0 ? 1 : 0, &fullscreen);
-            if (i % 1000 == 0) {
-                xcb_flush(c);
-                sent = i;
-            }
-        }
-        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-        xcb_disconnect(c);
-    });
+    std::thread flood(
+        [&] { test::floodFrontWindow(x.display().toLocal8Bit(), 300000, stop, sent); });
     // Asked throughout the flood, each answer waited for a second at most.
     int answered = 0, asked = 0;
     QElapsedTimer flooding;

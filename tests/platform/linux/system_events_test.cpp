@@ -5,6 +5,7 @@
 #include "platform/linux/time_zone_watch.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
+#include "support/silent_socket.h"
 #include "support/temp_dir.h"
 
 #include <cerrno>
@@ -16,9 +17,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <sys/socket.h>
 #include <sys/timerfd.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace torvel {
@@ -113,25 +112,17 @@ TEST(LogindSleepWatch, NoBusMeansNoSourceAndNoFailure) {
 // A socket that takes the connection and never answers (a stopped bus
 // daemon) is told apart from a bus that answers, within the bound.
 TEST(SystemBus, ASilentBusIsToldApartFromOneThatAnswersWithinTheBound) {
-    test::TempDir dir;
-    const QByteArray path = QFile::encodeName(dir.file(QStringLiteral("silent")));
-    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un where{};
-    where.sun_family = AF_UNIX;
-    std::memcpy(where.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&where), sizeof where), 0);
-    ASSERT_EQ(::listen(silent, 4), 0); // connections wait in the queue, unanswered
+    test::SilentSocket silent;
+    ASSERT_TRUE(silent.listening());
     QElapsedTimer took;
     took.start();
-    EXPECT_FALSE(SystemBus::answers(QStringLiteral("unix:path=") + QFile::decodeName(path),
-                                    std::chrono::milliseconds(300)));
+    EXPECT_FALSE(SystemBus::answers(silent.address(), std::chrono::milliseconds(300)));
     EXPECT_LT(took.elapsed(), 3000);
     EXPECT_FALSE(SystemBus::answers(QStringLiteral("unix:path=/nonexistent/bus"),
                                     std::chrono::milliseconds(300)));
     test::PrivateBus bus;
     ASSERT_TRUE(bus.running());
     EXPECT_TRUE(SystemBus::answers(bus.address(), std::chrono::milliseconds(3000)));
-    ::close(silent);
 }
 
 TEST(TimeZoneWatch, ReplacingTheLinkBySymlinkAndRenameIsOneNoticeAndOthersAreIgnored) {
