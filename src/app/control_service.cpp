@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "core/coordinator.h"
+#include "schedule/schedule_json.h"
 #include "settings/settings_store.h"
 #include "torvelbar1_adaptor.h"
 
@@ -360,6 +361,19 @@ void ControlService::SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong wi
                                  qlonglong dayKelvin, qlonglong nightKelvin) {
     relay(settings_.set(setting::schedule,
                         LightSchedule{bedtime, wake, windDown, dayKelvin, nightKelvin}));
+}
+
+void ControlService::SetScheduleField(const QString& field, qlonglong value) {
+    const auto member = scheduleMember(field.toStdString());
+    if (!member) {
+        rejectArgument(QStringLiteral("unknown schedule field \"%1\" (bedtime, wake, windDown, "
+                                      "dayKelvin or nightKelvin)")
+                           .arg(field.left(64)));
+        return;
+    }
+    LightSchedule changed = settings_.schedule();
+    changed.** member = value;
+    relay(settings_.set(setting::schedule, changed));
 }
 
 void ControlService::Pause(uint seconds) {

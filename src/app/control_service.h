@@ -93,6 +93,7 @@ public Q_SLOTS:
     void SetManualKelvin(qlonglong kelvin);
     void SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong windDown, qlonglong dayKelvin,
                      qlonglong nightKelvin);
+    void SetScheduleField(const QString& field, qlonglong value);
     void Pause(uint seconds);
     void Resume();
     uint Inhibit(const QString& reason);

@@ -20,6 +20,19 @@ constexpr std::array<std::pair<const char*, Field>, 5> members{{
     {"nightKelvin", &LightSchedule::nightKelvin},
 }};
 
+} // namespace
+
+std::optional<Field> scheduleMember(std::string_view name) {
+    for (const auto& [member, field] : members) {
+        if (name == member) {
+            return field;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
 std::optional<std::int64_t> int64Of(const nlohmann::json& value) {
     if (value.is_number_unsigned()) {
         const auto u = value.get<std::uint64_t>();

@@ -17,4 +17,8 @@ std::string encodeSchedule(const LightSchedule& schedule);
 // When `error` is given it receives a short reason on failure.
 std::optional<LightSchedule> decodeSchedule(std::string_view json, std::string* error = nullptr);
 
+// The field a member of that object names ("bedtime", "windDown"...);
+// nothing for any other name.
+std::optional<std::int64_t LightSchedule::*> scheduleMember(std::string_view name);
+
 } // namespace torvel

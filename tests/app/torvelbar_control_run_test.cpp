@@ -586,12 +586,30 @@ TEST_F(Control, TheWholeScheduleIsScriptable) {
     EXPECT_EQ(setSchedule(1320, 420, 60).type(), QDBusMessage::ReplyMessage);
     EXPECT_TRUE(
         spinUntil([&] { return schedule().value(QStringLiteral("bedtime")) == 1320; }, 2000));
+    const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
     for (const auto& bad : {std::tuple{1440LL, 420LL, 60LL}, std::tuple{1320LL, -1LL, 60LL},
                             std::tuple{1320LL, 420LL, 721LL}}) {
         EXPECT_EQ(setSchedule(std::get<0>(bad), std::get<1>(bad), std::get<2>(bad)).errorName(),
-                  QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+                  invalid);
     }
     EXPECT_EQ(schedule().value(QStringLiteral("windDown")).toLongLong(), 60);
+    EXPECT_EQ(call(QStringLiteral("SetScheduleField"), {QStringLiteral("lunch"), qlonglong(720)})
+                  .errorName(),
+              invalid);
+
+    // Two values set at once both stand: each is one step in the app.
+    QProcess bed, wake;
+    desktop.start(bed, QStringLiteral(TORVELBAR_EXECUTABLE),
+                  {QStringLiteral("bedtime"), QStringLiteral("21:00")});
+    desktop.start(wake, QStringLiteral(TORVELBAR_EXECUTABLE),
+                  {QStringLiteral("wake"), QStringLiteral("5:00")});
+    EXPECT_TRUE(bed.waitForFinished(10000) && wake.waitForFinished(10000));
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return schedule().value(QStringLiteral("bedtime")) == 1260 &&
+                   schedule().value(QStringLiteral("wake")) == 300;
+        },
+        2000));
 }
 
 // Writers at once, offline and to the running app: none loses another's

@@ -1,23 +1,24 @@
 #include "app/commands/schedule_field.h"
 
 #include "app/control_client.h"
+#include "schedule/schedule_json.h"
 #include "schedule/time_text.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
 
-std::int64_t LightSchedule::*scheduleField(Command::Kind kind) {
+const char* scheduleFieldName(Command::Kind kind) {
     switch (kind) {
     case Command::Kind::bedtime:
-        return &LightSchedule::bedtime;
+        return "bedtime";
     case Command::Kind::wake:
-        return &LightSchedule::wake;
+        return "wake";
     case Command::Kind::windDown:
-        return &LightSchedule::windDown;
+        return "windDown";
     case Command::Kind::dayKelvin:
-        return &LightSchedule::dayKelvin;
+        return "dayKelvin";
     default:
-        return &LightSchedule::nightKelvin;
+        return "nightKelvin";
     }
 }
 
@@ -57,25 +58,15 @@ QString parseScheduleKelvin(const QStringList& arguments, Command& c) {
     return {};
 }
 
+// One step in the app: a read here and a write of the whole schedule would
+// lose another caller's change in between.
 int runScheduleField(const Command& c, AppConnection& app) {
-    const auto properties = app.properties();
-    if (!properties) {
-        return 1;
-    }
-    const QVariantMap now = qdbus_cast<QVariantMap>(properties->value(QStringLiteral("Schedule")));
-    LightSchedule s;
-    s.bedtime = now.value(QStringLiteral("bedtime")).toLongLong();
-    s.wake = now.value(QStringLiteral("wake")).toLongLong();
-    s.windDown = now.value(QStringLiteral("windDown")).toLongLong();
-    s.dayKelvin = now.value(QStringLiteral("dayKelvin")).toLongLong();
-    s.nightKelvin = now.value(QStringLiteral("nightKelvin")).toLongLong();
-    s.*scheduleField(c.kind) = c.value;
     return app.finish(
-        app.proxy().SetSchedule(s.bedtime, s.wake, s.windDown, s.dayKelvin, s.nightKelvin));
+        app.proxy().SetScheduleField(QLatin1String(scheduleFieldName(c.kind)), c.value));
 }
 
 Result<QString> saveScheduleField(const Command& c, SettingsStore& settings) {
-    const auto field = scheduleField(c.kind);
+    const auto field = *scheduleMember(scheduleFieldName(c.kind));
     if (auto set = settings.update<LightSchedule>(setting::schedule,
                                                   [&](LightSchedule s) {
                                                       s.*field = c.value;

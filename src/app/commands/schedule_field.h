@@ -8,8 +8,9 @@
 
 namespace torvel::commands {
 
-// The field a command of `kind` sets.
-std::int64_t LightSchedule::*scheduleField(Command::Kind kind);
+// The name of the field a command of `kind` sets, as the schedule's JSON
+// form and the bus name it.
+const char* scheduleFieldName(Command::Kind kind);
 
 // Parsers of a field's one argument, into the command's value.
 QString parseScheduleClock(const QStringList& arguments, Command& command);
