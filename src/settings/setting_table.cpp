@@ -186,28 +186,24 @@ const Setting<ScheduleSource> scheduleSource{
     .announcesEqual = false,
 };
 
-const Setting<std::optional<GeoPoint>> location{
-    .key = "location",
-    .field = &SettingsValues::location,
-    .fallback = std::nullopt,
-    .decode = readPoint,
-    .encode = writePoint,
-    .refusal = pointRefusal,
-    .noun = "a location",
-    .announcesEqual = false,
-};
+// A place, stored as {"latitude": ..., "longitude": ...}; announced only
+// when it changes (each fix of an unchanged place would rewrite the file).
+Setting<std::optional<GeoPoint>> pointSetting(const char* key,
+                                              std::optional<GeoPoint> SettingsValues::*field) {
+    return {.key = key,
+            .field = field,
+            .fallback = std::nullopt,
+            .decode = readPoint,
+            .encode = writePoint,
+            .refusal = pointRefusal,
+            .noun = "a location",
+            .announcesEqual = false};
+}
 
-const Setting<std::optional<GeoPoint>> lastKnownLocation{
-    .key = "lastLocation",
-    .field = &SettingsValues::lastKnownLocation,
-    .fallback = std::nullopt,
-    .decode = readPoint,
-    .encode = writePoint,
-    .refusal = pointRefusal,
-    .noun = "a location",
-    // Each fix of an unchanged place would rewrite the file.
-    .announcesEqual = false,
-};
+const Setting<std::optional<GeoPoint>> location =
+    pointSetting("location", &SettingsValues::location);
+const Setting<std::optional<GeoPoint>> lastKnownLocation =
+    pointSetting("lastLocation", &SettingsValues::lastKnownLocation);
 
 const Setting<QStringList> pauseApps{
     .key = "pauseApps",
