@@ -36,6 +36,8 @@ public:
         daemon_.waitForFinished();
     }
     bool running() const { return !address_.isEmpty(); }
+    // The daemon's process, for a test that stops it (SIGSTOP).
+    qint64 pid() const { return daemon_.processId(); }
     const QString& address() const { return address_; }
     QDBusConnection connect(const QString& name) {
         names_ << name;

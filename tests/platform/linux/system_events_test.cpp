@@ -9,6 +9,7 @@
 #include "support/temp_dir.h"
 
 #include <cerrno>
+#include <csignal>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <QDBusConnection>
@@ -123,6 +124,10 @@ TEST(SystemBus, ASilentBusIsToldApartFromOneThatAnswersWithinTheBound) {
     test::PrivateBus bus;
     ASSERT_TRUE(bus.running());
     EXPECT_TRUE(SystemBus::answers(bus.address(), std::chrono::milliseconds(3000)));
+    // A real daemon, stopped: its socket still takes connections.
+    ::kill(static_cast<pid_t>(bus.pid()), SIGSTOP);
+    EXPECT_FALSE(SystemBus::answers(bus.address(), std::chrono::milliseconds(300)));
+    ::kill(static_cast<pid_t>(bus.pid()), SIGCONT);
 }
 
 TEST(TimeZoneWatch, ReplacingTheLinkBySymlinkAndRenameIsOneNoticeAndOthersAreIgnored) {
