@@ -302,7 +302,8 @@ TEST(TorvelbarGuard, WithoutAHomeNothingIsSaved) {
 
 // The kwinrc guard run by hand or by another program touches nothing: any
 // file but the layer's own kwinrc and record, a pid that is not a number,
-// a live process's pid (here the test's, its parent) and record.
+// a live process's pid (its parent's or a stranger's) and record. An app
+// gone before its guard looked has its own record given back.
 TEST(TorvelbarGuard, TheKwinrcGuardActsOnlyForItsOwnDeadApp) {
     Screen s;
     Desktop d(s.x);
@@ -315,8 +316,7 @@ TEST(TorvelbarGuard, TheKwinrcGuardActsOnlyForItsOwnDeadApp) {
     ::chmod(QFile::encodeName(d.runtimeDir() + QStringLiteral("/torvelbar")).constData(), 0700);
     const QByteArray kwinText = "[NightColor]\nActive=true\nMode=Constant\n";
     const QByteArray mine = QByteArray::number(::getpid());
-    const QByteArray recordText =
-        "{\"pid\":" + mine + ",\"state\":{\"fileExisted\":false,\"group\":null}}";
+    const QByteArray recordText = "{\"pid\":" + mine + ",\"fileExisted\":false,\"group\":null}";
     for (const auto& [path, text] :
          {std::pair{notes, QByteArray("[a]\nb=1\n")}, std::pair{data, QByteArray("{\"pid\":-1}")},
           std::pair{kwinrc, kwinText}, std::pair{record, recordText}}) {
@@ -331,13 +331,28 @@ TEST(TorvelbarGuard, TheKwinrcGuardActsOnlyForItsOwnDeadApp) {
     };
     EXPECT_EQ(guard({QString::fromLatin1(mine), notes, data}), 2);
     EXPECT_EQ(guard({QStringLiteral("abc"), kwinrc, record}), 2);
-    EXPECT_EQ(guard({QStringLiteral("4242"), kwinrc, record}), 2) << "not its parent";
+    QProcess stranger, ended;
+    stranger.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ended.start(QStringLiteral("true"));
+    ASSERT_TRUE(stranger.waitForStarted() && ended.waitForStarted());
+    const QString live = QString::number(stranger.processId());
+    const QString gone = QString::number(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    EXPECT_EQ(guard({live, kwinrc, record}), 2) << "alive, and not its parent";
+    EXPECT_EQ(guard({gone, kwinrc, record}), 0) << "gone, but not the record's";
+    stranger.kill();
+    stranger.waitForFinished();
     EXPECT_EQ(guard({QString::fromLatin1(mine), kwinrc}), 2);
     EXPECT_EQ(guard({QString::fromLatin1(mine), kwinrc, record}), 0) << "its parent lives on";
     EXPECT_EQ(test::readFile(notes), "[a]\nb=1\n");
     EXPECT_EQ(test::readFile(data), "{\"pid\":-1}");
     EXPECT_EQ(test::readFile(kwinrc), kwinText);
     EXPECT_EQ(test::readFile(record), recordText);
+
+    test::writeFile(record, QByteArray(recordText).replace(mine, gone.toLatin1()));
+    EXPECT_EQ(guard({gone, kwinrc, record}), 0);
+    EXPECT_FALSE(QFileInfo::exists(kwinrc)) << "the user had none";
+    EXPECT_FALSE(QFileInfo::exists(record));
 }
 
 } // namespace

@@ -30,12 +30,30 @@ std::optional<pid_t> processId(const char* text) {
     return static_cast<pid_t>(value);
 }
 
+// An ended process not yet reaped by its parent still answers kill():
+// its state in /proc says it is gone.
+bool isAlive(pid_t pid) {
+    if (::kill(pid, 0) != 0 && errno == ESRCH) {
+        return false;
+    }
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray text = stat.read(4096);
+    const qsizetype end = text.lastIndexOf(')');
+    const char state = end >= 0 && end + 2 < text.size() ? text.at(end + 2) : '?';
+    return state != 'Z' && state != 'X';
+}
+
 // `torvelbar --guard-kwinrc <pid> <kwinrc> <record>`, started by the layer
 // of the app whose pid it is. Anything else, run by hand or by another
-// program, touches nothing: a pid that is not its parent's (a live app's
-// record must not be given back under it), another kwinrc or record than
-// the layer's own. It ends when its app has, whatever state the session
-// bus is in.
+// program, touches nothing: the pid of a live process that is not its
+// parent (a live app's record must not be given back under it), another
+// kwinrc or record than the layer's own. An app can end before its guard
+// has even looked (KWin crashing just after the first tint, on a busy
+// machine): a gone owner's own record is given back, as its next start
+// would. It ends when its app has, whatever state the session bus is in.
 int runKwinrcGuard(int argc, char** argv) {
     const auto refuse = [](const char* why) {
         std::fprintf(stderr, "torvelbar: --guard-kwinrc: %s; nothing touched\n", why);
@@ -45,9 +63,12 @@ int runKwinrcGuard(int argc, char** argv) {
         return refuse("it takes a process id, kwinrc and a record");
     }
     const auto owner = processId(argv[2]);
-    if (!owner || *owner != ::getppid()) {
+    if (!owner || (*owner != ::getppid() && isAlive(*owner))) {
         return refuse("the process id is not of the app that started it");
     }
+    // A standard error closed with the app must not end us before the file
+    // is back.
+    std::signal(SIGPIPE, SIG_IGN);
     // Descriptors the app inherited and passed on (a test's pipes, a
     // server's -displayfd) are not ours to hold open.
     ::close_range(3, ~0U, 0);
