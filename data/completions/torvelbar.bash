@@ -1,0 +1,24 @@
+# bash completion for torvelbar                              -*- shell-script -*-
+
+_torvelbar() {
+    local cur=${COMP_WORDS[COMP_CWORD]}
+    local commands="status mode kelvin bedtime wake wind-down day-kelvin night-kelvin
+        source location pause resume pause-for toggle help"
+    local words=()
+    if [[ $COMP_CWORD -eq 1 ]]; then
+        words=($commands --help --version)
+    else
+        case "${COMP_WORDS[1]}:$COMP_CWORD" in
+        status:*) words=(--json --follow --help) ;;
+        mode:2) words=(auto schedule manual off) ;;
+        source:2) words=(clock sun) ;;
+        location:2) words=(auto) ;;
+        pause-for:2) words=(add remove fullscreen list) ;;
+        pause-for:3) [[ ${COMP_WORDS[2]} == fullscreen ]] && words=(on off) ;;
+        help:2) words=($commands) ;;
+        *:2) words=(--help) ;;
+        esac
+    fi
+    COMPREPLY=($(compgen -W "${words[*]}" -- "$cur"))
+}
+complete -F _torvelbar torvelbar
