@@ -1,5 +1,6 @@
 #include "tray/tray_host_wait.h"
 
+#include <cstdio>
 #include <memory>
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -27,6 +28,11 @@ void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::millise
         later(TrayHost::statusNotifier);
         return;
     }
+    if (!xembedTrayPresent && !hasBus) {
+        std::fputs("torvelbar: no session bus and no X server: no tray icon can be shown\n",
+                   stderr);
+        return;
+    }
     if (!hasBus || (xembedTrayPresent && xembedTrayPresent())) {
         later(TrayHost::qtTray);
         return;
@@ -46,8 +52,8 @@ void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::millise
     };
     QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, watcher,
                      [fire] { fire(TrayHost::statusNotifier); });
-    QTimer::singleShot(maxWait, watcher, [fire] { fire(TrayHost::qtTray); });
     if (xembedTrayPresent) {
+        QTimer::singleShot(maxWait, watcher, [fire] { fire(TrayHost::qtTray); });
         auto* poll = new QTimer(watcher);
         QObject::connect(poll, &QTimer::timeout, watcher, [fire, xembedTrayPresent] {
             if (xembedTrayPresent()) {
@@ -55,6 +61,11 @@ void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::millise
             }
         });
         poll->start(xembedPoll);
+    } else {
+        QTimer::singleShot(maxWait, watcher, [] {
+            std::fputs("torvelbar: no panel with a tray yet; the icon appears when one starts\n",
+                       stderr);
+        });
     }
 }
 

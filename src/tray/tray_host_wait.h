@@ -18,8 +18,11 @@ enum class TrayHost {
 // Calls `ready` on the main thread: at once when a watcher is registered,
 // when `xembedTrayPresent` says an XEmbed tray is there, or when there is
 // no session bus; otherwise as soon as either appears, and after `maxWait`
-// at the latest. `xembedTrayPresent` may be empty (no X server); while
-// waiting it is asked four times a second, and never afterwards.
+// at the latest. While waiting `xembedTrayPresent` is asked four times a
+// second, and never afterwards. Empty, it says no XEmbed tray can ever be
+// there (no X server): then only a watcher is waited for, however long it
+// takes (a panel started at any later time), with no timer at all, and
+// without a session bus `ready` is never called.
 void whenTrayHostReady(std::function<void(TrayHost)> ready, std::chrono::milliseconds maxWait,
                        const std::function<bool()>& xembedTrayPresent);
 

@@ -9,6 +9,7 @@
 #include "support/midday_zone.h"
 #include "support/private_bus.h"
 #include "support/result_value.h"
+#include "support/status_notifier_host.h"
 #include "support/sway_server.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
@@ -109,6 +110,40 @@ TEST(TorvelbarWayland, ACompositorWithoutGammaControlGetsAClearRefusal) {
               QStringLiteral("torvelbar: cannot connect to the Wayland compositor %1")
                   .arg(nowhere)
                   .toUtf8());
+}
+
+// Where no XEmbed tray can be, the icon waits for a panel's watcher
+// however late it comes, instead of falling back to Qt's (XEmbed) icon,
+// which cannot show there; meanwhile it says once that it waits.
+TEST(TorvelbarWayland, TheIconWaitsForAPanelHoweverLateItComes) {
+    test::TempDir runtime, config;
+    test::TestCompositor compositor(true);
+    compositor.addOutput(256);
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.running());
+    auto env = waylandSession(compositor.socket(), runtime, config);
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    QProcess app;
+    app.setProcessEnvironment(env);
+    app.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});
+    ASSERT_TRUE(app.waitForStarted());
+    QByteArray said;
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            said += app.readAllStandardError();
+            return said.contains("no panel with a tray yet");
+        },
+        20000))
+        << said.toStdString();
+    test::spinFor(500);
+    said += app.readAllStandardError();
+    EXPECT_FALSE(said.contains("systemTrayWindowChanged")) << said.toStdString();
+
+    test::StatusNotifierHost host(bus.connect(QStringLiteral("host")));
+    ASSERT_TRUE(host.start());
+    EXPECT_TRUE(spinUntil([&] { return !host.items().isEmpty(); }, 5000));
+    app.terminate();
+    EXPECT_TRUE(app.waitForFinished(10000));
 }
 
 // Weston, like GNOME's and Plasma's compositors, gives clients no gamma
