@@ -103,6 +103,11 @@ void FlatSwitch::paintEvent(QPaintEvent*) {
     const QRectF track(0, 0, trackWidth, trackHeight);
     fillRounded(painter, track, trackHeight / 2.0,
                 mix(Style::surface().resolve(), Style::accent().resolve(), position_));
+    // Off, the track's edge makes it stand out from the background; it fades
+    // as the accent comes in.
+    QColor edge = Style::controlBorder().resolve();
+    edge.setAlphaF(static_cast<float>(1 - position_));
+    strokeInside(painter, track, trackHeight / 2.0, 1.0, edge);
     const QRectF knob(knobCenterX() - knobSize / 2.0, knobPadding, knobSize, knobSize);
     fillRounded(painter, knob, knobSize / 2.0, Qt::white);
     // The ring fades out as the switch turns on.

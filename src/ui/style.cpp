@@ -32,6 +32,10 @@ const DynamicColor& Style::hairline() {
     static const DynamicColor c{grey(0.0, 0.09), grey(1.0, 0.10)};
     return c;
 }
+const DynamicColor& Style::controlBorder() {
+    static const DynamicColor c{grey(0.55), grey(0.45)};
+    return c;
+}
 const DynamicColor& Style::knobBorder() {
     static const DynamicColor c{grey(0.0, 0.18), grey(0.0, 0.35)};
     return c;

@@ -16,6 +16,9 @@ struct Style {
     static const DynamicColor& surface();
     static const DynamicColor& raised();
     static const DynamicColor& hairline();
+    // The edge of a control that would otherwise barely stand out (an off
+    // switch's track, a white or empty swatch): 3:1 against the background.
+    static const DynamicColor& controlBorder();
     static const DynamicColor& knobBorder();
 };
 

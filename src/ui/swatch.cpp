@@ -21,7 +21,8 @@ void paintSwatch(QPainter& painter, const QRectF& square, std::optional<std::int
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
     painter.drawEllipse(square);
-    QPen ring(Style::hairline().resolve(), 1.0);
+    // A white (6500 K) or empty swatch would otherwise melt into the background.
+    QPen ring(Style::controlBorder().resolve(), 1.0);
     ring.setCapStyle(Qt::FlatCap);
     ring.setJoinStyle(Qt::MiterJoin);
     ring.setMiterLimit(10);

@@ -8,6 +8,7 @@
 #include "ui/style.h"
 #include "ui/swatch.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
@@ -38,7 +39,27 @@ struct ThemeGuard {
     ~ThemeGuard() { Theme::setDesktopPrefersDark(std::nullopt); }
 };
 
+// WCAG's contrast ratio of two opaque colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a), y = luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
 TEST(Style, ColoursInBothAppearances) {
+    for (const bool dark : {false, true}) {
+        ThemeGuard theme(dark);
+        // An off switch's track and a white or empty swatch show by their edge.
+        EXPECT_GE(contrast(Style::controlBorder().resolve(), Style::background().resolve()), 3.0)
+            << (dark ? "dark" : "light");
+        EXPECT_GE(contrast(Style::controlBorder().resolve(), Style::surface().resolve()), 2.5);
+    }
     {
         ThemeGuard light(false);
         EXPECT_EQ(Style::background().resolve(), QColor::fromRgbF(0.975, 0.975, 0.975));
