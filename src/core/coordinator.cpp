@@ -122,7 +122,10 @@ void Coordinator::update() {
 const TintState& Coordinator::state() const {
     if (statusStale_) {
         statusStale_ = false;
-        state_.report.status = statusLine(state_, state_.daySchedule);
+        StatusParts parts = statusParts(state_, state_.daySchedule);
+        state_.report.status = parts.line();
+        state_.report.headline = std::move(parts.headline);
+        state_.report.notes = std::move(parts.notes);
     }
     return state_;
 }

@@ -34,7 +34,8 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
             return QStringLiteral("Paused for ") + by;
         case Hold::Kind::fullscreen:
             return QStringLiteral("Paused while ") + by + QStringLiteral(" is fullscreen");
-        case Hold::Kind::inhibition:
+        case Hold::Kind::inhibition: // the caller's reason, in its words
+            return QStringLiteral("Paused: ") + by;
         case Hold::Kind::host:
             return QStringLiteral("Paused by ") + by;
         }
@@ -51,40 +52,54 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
     if (state.preview == Preview::night) {
         return QStringLiteral("Previewing the night color");
     }
-    // With the sun but without its times, the clock's times stand, and say why.
-    QString gap;
-    if (state.sunGap == SunGap::noSun) {
-        gap = QStringLiteral(" \u00B7 no sunrise or dusk today");
-    } else if (state.sunGap == SunGap::noPlace) {
-        gap = QStringLiteral(" \u00B7 no location for the sun");
-    }
     switch (state.phase.value_or(Phase::day)) {
     case Phase::windDown:
         return QStringLiteral("Winding down \u00B7 bedtime in ") +
-               countdownString(minuteOfDay(state.now), schedule.bedtime) + gap;
+               countdownString(minuteOfDay(state.now), schedule.bedtime);
     case Phase::night:
-        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake) + gap;
+        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake);
     case Phase::morning:
-        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake) + gap;
+        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake);
     case Phase::day:
         break;
     }
-    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule)) + gap;
+    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule));
 }
 
 } // namespace
 
-QString statusLine(const TintState& state, const LightSchedule& schedule, const ClockText& clock) {
+QString StatusParts::line() const {
+    return notes.isEmpty() ? headline : headline + QStringLiteral(" \u00B7 ") + notes;
+}
+
+StatusParts statusParts(const TintState& state, const LightSchedule& schedule,
+                        const ClockText& clock) {
     const ClockText text = clock ? clock : ClockText([](std::int64_t m) { return clockString(m); });
-    QString line = modeLine(state, schedule, text);
+    StatusParts parts{modeLine(state, schedule, text), {}};
+    QStringList notes;
+    // With the sun but without its times, the clock's times stand, and say
+    // why; not while a hold or trouble is what the line says.
+    if (state.mode == TorvelMode::automatic && !state.hold && !state.report.trouble &&
+        !state.preview) {
+        if (state.sunGap == SunGap::noSun) {
+            notes << QStringLiteral("no sunrise or dusk today");
+        } else if (state.sunGap == SunGap::noPlace) {
+            notes << QStringLiteral("no location for the sun");
+        }
+    }
     // Said where the user looks, rather than stepping aside never and silently.
     if (state.report.windowsUnseen && state.mode != TorvelMode::off) {
-        line += QStringLiteral(" \u00B7 pausing for apps does not work here");
+        notes << QStringLiteral("pausing for apps does not work here");
     }
     if (state.report.settingsUnsaved) {
-        line += QStringLiteral(" \u00B7 settings not saved");
+        notes << QStringLiteral("settings not saved");
     }
-    return line;
+    parts.notes = notes.join(QStringLiteral(" \u00B7 "));
+    return parts;
+}
+
+QString statusLine(const TintState& state, const LightSchedule& schedule, const ClockText& clock) {
+    return statusParts(state, schedule, clock).line();
 }
 
 } // namespace torvel

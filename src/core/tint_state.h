@@ -68,6 +68,11 @@ struct TintReport {
     bool settingsUnsaved = false;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
+    // The same in its two parts, for the popover's two lines: what happens
+    // (the line's start) and the notes after it ("settings not saved"),
+    // joined with " \u00B7 "; empty when there are none.
+    QString headline;
+    QString notes;
     friend bool operator==(const TintReport&, const TintReport&) = default;
 };
 

@@ -71,7 +71,7 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
                   }
               })
     , layout_(new QVBoxLayout(this))
-    , header_(new PopoverHeader) {
+    , header_(new PopoverHeader([this] { coordinator_.resume(); })) {
     setFixedWidth(m::viewWidth);
     layout_->setContentsMargins(m::padding, m::padding, m::padding, m::padding);
     layout_->setSpacing(0);
@@ -172,10 +172,15 @@ void PopoverView::restoreTabOrder() {
 void PopoverView::refresh() {
     stale_ = false;
     buildSection();
-    // Held, the header reads as in the off mode.
+    // Held, the header says so in the tinting modes, and a pause of ours
+    // can be ended from it.
     const TintState& state = coordinator_.state();
-    header_->setState(state.tinted() ? std::optional(state.kelvin) : std::nullopt,
-                      state.report.status);
+    const bool held = state.hold && state.mode != TorvelMode::off;
+    header_->setState({.kelvin = state.tinted() ? std::optional(state.kelvin) : std::nullopt,
+                       .held = held,
+                       .resumable = held && state.hold->kind == Hold::Kind::pause,
+                       .status = state.report.headline,
+                       .notes = state.report.notes});
     picker_->refresh();
     section_->refresh();
     loginSwitch_->refresh();

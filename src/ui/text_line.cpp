@@ -49,17 +49,70 @@ void TextLine::setText(const QString& text) {
     text_ = text;
     setAccessibleName(text);
     refreshToolTip();
+    refreshHeight();
     updateGeometry();
+    update();
+}
+
+void TextLine::setMaxLines(int lines) {
+    maxLines_ = std::max(lines, 1);
+    refreshHeight();
     update();
 }
 
 void TextLine::resizeEvent(QResizeEvent*) {
     refreshToolTip();
+    refreshHeight();
+}
+
+QStringList TextLine::shownLines() const {
+    const QFontMetricsF metrics(font());
+    const qreal room = width();
+    QStringList lines;
+    if (maxLines_ > 1 && metrics.horizontalAdvance(text_) > room) {
+        const QStringList words = text_.split(u' ', Qt::SkipEmptyParts);
+        QString line;
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const QString longer = line.isEmpty() ? words[i] : line + u' ' + words[i];
+            if (line.isEmpty() || metrics.horizontalAdvance(longer) <= room) {
+                line = longer;
+                continue;
+            }
+            lines << line;
+            if (lines.size() == maxLines_ - 1) {
+                line = words.mid(i).join(u' '); // the rest, elided below
+                break;
+            }
+            line = words[i];
+        }
+        lines << line;
+    } else {
+        lines << text_;
+    }
+    for (QString& line : lines) {
+        line = metrics.elidedText(line, Qt::ElideRight, room);
+    }
+    return lines;
 }
 
 void TextLine::refreshToolTip() {
-    const bool cut = QFontMetricsF(font()).horizontalAdvance(text_) > width();
+    const QStringList shown = shownLines();
+    const bool cut = shown.last().endsWith(QChar(0x2026)) && !text_.endsWith(QChar(0x2026));
     setToolTip(cut ? text_ : QString());
+}
+
+int TextLine::lineStep() const {
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing()));
+}
+
+void TextLine::refreshHeight() {
+    if (maxLines_ == 1) {
+        return;
+    }
+    const auto extra = static_cast<int>(shownLines().size()) - 1;
+    if (const int height = sizeHint().height() + extra * lineStep(); height != this->height()) {
+        setFixedHeight(height);
+    }
 }
 
 int TextLine::baseline() const {
@@ -90,8 +143,11 @@ void TextLine::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(tone_ == TextTone::secondary ? secondaryLabel() : primaryLabel());
     const QFontMetricsF metrics(font());
-    const QString shown = metrics.elidedText(text_, Qt::ElideRight, width());
-    painter.drawText(QPointF(0, baselineOffset_ + std::ceil(metrics.ascent())), shown);
+    qreal baseline = baselineOffset_ + std::ceil(metrics.ascent());
+    for (const QString& line : shownLines()) {
+        painter.drawText(QPointF(0, baseline), line);
+        baseline += lineStep();
+    }
 }
 
 } // namespace torvel

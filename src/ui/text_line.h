@@ -1,10 +1,12 @@
 #pragma once
 // One line of text in the application font at a pixel size and weight, in
 // the primary or secondary label colour resolved at paint time; elided
-// when it does not fit.
+// when it does not fit. It may wrap at spaces onto a few lines instead,
+// growing as it does.
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace torvel {
@@ -24,6 +26,10 @@ public:
     // Moves the text down by `pixels` (the widget grows by as much), so a
     // smaller text sits on a larger one's baseline when both are top-aligned.
     void setBaselineOffset(int pixels);
+    // Wraps at spaces onto at most `lines` lines, the last elided.
+    void setMaxLines(int lines);
+    // The lines as drawn at the current width.
+    QStringList shownLines() const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -34,7 +40,10 @@ protected:
 private:
     // A line cut short shows the whole of it on hover.
     void refreshToolTip();
+    void refreshHeight();
+    int lineStep() const;
     QString text_;
+    int maxLines_ = 1;
     TextTone tone_;
     int baselineOffset_ = 0;
 };

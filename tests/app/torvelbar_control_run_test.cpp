@@ -159,7 +159,7 @@ TEST_F(Control, EveryMethodAndPropertyThroughTheBus) {
         EXPECT_NE(reply.arguments().value(0).toUInt(), 0u);
         EXPECT_TRUE(untintedNow());
         EXPECT_TRUE(property(QStringLiteral("Inhibited")).toBool());
-        EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Paused by mpv"));
+        EXPECT_EQ(property(QStringLiteral("Status")).toString(), QStringLiteral("Paused: mpv"));
         QDBusConnection::disconnectFromBus(QStringLiteral("player"));
     }
     EXPECT_TRUE(showing(3000)) << "the tint returns when the inhibitor leaves";
@@ -244,7 +244,7 @@ TEST_F(Control, InhibitionsBelongToTheirCallerAndAreBounded) {
     const QDBusMessage status = client.call(get, QDBus::Block, 1000);
     ASSERT_EQ(status.type(), QDBusMessage::ReplyMessage) << "answers within 1 s";
     EXPECT_EQ(qdbus_cast<QDBusVariant>(status.arguments().value(0)).variant().toString(),
-              QStringLiteral("Paused by ") + QString(200, u'r'))
+              QStringLiteral("Paused: ") + QString(200, u'r'))
         << "the reason is cut to 200 characters";
     flood.clear();
     player = QDBusConnection(QStringLiteral("none")); // the last reference: leave the bus

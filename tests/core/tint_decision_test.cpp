@@ -212,7 +212,7 @@ TEST(StatusLine, EveryRuleIn24And12HourLocales) {
               "Paused until Tue 07:30")
         << "its day, past midnight";
     EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), mpv, de),
-              "Paused by mpv");
+              "Paused: mpv");
     EXPECT_EQ(line(TorvelMode::manual, s, std::nullopt, std::nullopt, at(1, 0), kwin, de),
               "Paused by KWin for another program");
     EXPECT_EQ(line(TorvelMode::off, s, std::nullopt, std::nullopt, at(1, 0), paused, de),

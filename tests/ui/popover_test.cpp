@@ -223,6 +223,57 @@ TEST(PopoverView, LayoutInEachMode) {
     EXPECT_EQ(part<PopoverHeader>(r.view, "header")->statusText(), "Fixed color");
 }
 
+// Held, the header says so and why, whole; a pause of ours ends from it,
+// another program's inhibition does not; notes keep a line of their own.
+TEST(PopoverView, AHoldReadsAsPausedWithItsWholeReasonAndOursResumes) {
+    Rig r;
+    r.settings.setMode(TorvelMode::manual);
+    r.settings.setManualKelvin(3400);
+    r.coordinator.start();
+    r.settle();
+    auto* header = part<PopoverHeader>(r.view, "header");
+    const int oneLine = header->height();
+    EXPECT_FALSE(header->resumeButton()->isVisibleTo(header));
+
+    r.coordinator.pauseFor(3600);
+    r.settle();
+    EXPECT_EQ(header->titleText(), "Paused");
+    EXPECT_EQ(header->statusText(), QStringLiteral("Paused until ") + clockString(13 * 60));
+    ASSERT_TRUE(header->resumeButton()->isVisibleTo(header));
+    header->resumeButton()->click();
+    r.settle();
+    EXPECT_EQ(header->titleText(), "3400");
+    EXPECT_FALSE(r.coordinator.pausedUntil());
+
+    const QString reason = QStringLiteral("Watching a film in the living room with the family");
+    const std::uint32_t cookie = r.coordinator.inhibit(reason);
+    r.settle();
+    EXPECT_EQ(header->titleText(), "Paused");
+    EXPECT_FALSE(header->resumeButton()->isVisibleTo(header)) << "not ours to end";
+    TextLine* status = nullptr;
+    for (QWidget* w : header->findChildren<QWidget*>()) {
+        if (auto* line = dynamic_cast<TextLine*>(w); line && line->text().startsWith("Paused:")) {
+            status = line;
+        }
+    }
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->shownLines().join(u' '), QStringLiteral("Paused: ") + reason)
+        << "on two lines, nothing cut";
+    EXPECT_GT(header->height(), oneLine);
+    r.coordinator.uninhibit(cookie);
+
+    // A settings file that cannot be written is a note under the status.
+    QFile::remove(r.prefs.path());
+    ASSERT_TRUE(QDir().mkdir(r.prefs.path()));
+    r.settings.setManualKelvin(3300);
+    r.prefs.flush();
+    r.coordinator.update();
+    r.settle();
+    EXPECT_EQ(header->statusText(), "Fixed color");
+    EXPECT_EQ(header->notesText(), "settings not saved");
+    EXPECT_EQ(r.coordinator.state().report.status, "Fixed color \u00B7 settings not saved");
+}
+
 // Hidden, the view does no work on notices (the tick's among them); shown
 // again, it reads everything at once.
 TEST(PopoverView, AHiddenViewCatchesUpWhenShown) {
