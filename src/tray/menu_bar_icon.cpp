@@ -12,6 +12,9 @@ namespace torvel {
 
 namespace {
 
+// The attention mark's colour: a red that reads on light and dark panels.
+const QColor attentionRed(0xe5, 0x3e, 0x3e);
+
 // Below this many device pixels a symbol beside the number would leave the
 // digits too small to read: the number stands alone.
 constexpr int symbolFromPixels = 20;
@@ -143,7 +146,9 @@ TrayIconLayout trayIconLayout(int p, TrayLook look) {
             QRect(inner.left(), top, inner.width(), inner.bottom() + 1 - top)};
 }
 
-QImage menuBarIcon(std::int64_t kelvin, TrayLook look, int slot, qreal dpr, const TrayInk& ink) {
+QImage menuBarIcon(const TrayPicture& picture, int slot, qreal dpr, const TrayInk& ink) {
+    const std::int64_t kelvin = picture.kelvin;
+    const TrayLook look = picture.look;
     const qreal ratio = dpr > 0 ? dpr : 1.0;
     const int p = std::max(static_cast<int>(std::lround(slot * ratio)), 1);
     const TrayIconLayout layout = trayIconLayout(p, look);
@@ -161,21 +166,38 @@ QImage menuBarIcon(std::int64_t kelvin, TrayLook look, int slot, qreal dpr, cons
         if (layout.digits) {
             painter.fillPath(fittedDigits(menuBarText(kelvin), *layout.digits), ink.ink);
         }
+        if (picture.attention) {
+            // Beside a symbol there is room for a gap around the dot; the
+            // number alone fills the slot, and a smaller dot sits on it
+            // rather than cutting a digit away.
+            const bool roomy = layout.symbol.has_value();
+            const qreal d = roomy ? std::max(6.0, p * 0.32) : std::max(4.0, p * 0.26);
+            const QRectF dot(p - d, 0, d, d);
+            painter.setPen(Qt::NoPen);
+            if (roomy) {
+                const qreal gap = std::max(1.0, p / 24.0);
+                painter.setCompositionMode(QPainter::CompositionMode_Clear);
+                painter.drawEllipse(dot.adjusted(-gap, -gap, gap, gap));
+                painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            }
+            painter.setBrush(attentionRed);
+            painter.drawEllipse(dot);
+        }
     }
     QImage image = withHalo(inked, ink.halo);
     image.setDevicePixelRatio(ratio);
     return image;
 }
 
-QIcon trayIcon(std::int64_t kelvin, TrayLook look, qreal dpr, const TrayInk& ink, int slot) {
+QIcon trayIcon(const TrayPicture& picture, qreal dpr, const TrayInk& ink, int slot) {
     QIcon icon;
     if (slot > 0) {
         // The slot is known: the one image that fills it is all that is shown.
-        icon.addPixmap(QPixmap::fromImage(menuBarIcon(kelvin, look, slot, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(menuBarIcon(picture, slot, dpr, ink)));
         return icon;
     }
     for (const int size : traySlotSizes) {
-        icon.addPixmap(QPixmap::fromImage(menuBarIcon(kelvin, look, size, dpr, ink)));
+        icon.addPixmap(QPixmap::fromImage(menuBarIcon(picture, size, dpr, ink)));
     }
     return icon;
 }

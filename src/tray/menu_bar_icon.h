@@ -54,13 +54,15 @@ struct TrayIconLayout {
 // Off and paused show the symbol alone, larger.
 TrayIconLayout trayIconLayout(int pixels, TrayLook look);
 
-// One square image of `slot` logical pixels at `devicePixelRatio`.
-QImage menuBarIcon(std::int64_t kelvin, TrayLook look, int slot, qreal devicePixelRatio,
+// One square image of `slot` logical pixels at `devicePixelRatio`; the
+// attention mark is a red dot in the top right corner, cut clear of the
+// glyphs.
+QImage menuBarIcon(const TrayPicture& picture, int slot, qreal devicePixelRatio,
                    const TrayInk& ink);
 
 // The image at `slot` when the host's slot is known; otherwise at every slot
 // size trays use, so the host picks an exact one rather than scaling another.
-QIcon trayIcon(std::int64_t kelvin, TrayLook look, qreal devicePixelRatio, const TrayInk& ink,
+QIcon trayIcon(const TrayPicture& picture, qreal devicePixelRatio, const TrayInk& ink,
                int slot = 0);
 
 inline constexpr int traySlotSizes[] = {16, 22, 24, 32, 48};

@@ -85,16 +85,21 @@ public:
         return true;
     }
 
-    void setImage(std::int64_t kelvin, TrayLook look) override {
-        shown_ = {kelvin, look};
+    void setImage(const TrayPicture& picture) override {
+        shown_ = picture;
         const qreal dpr = qApp->primaryScreen() ? qApp->primaryScreen()->devicePixelRatio() : 1.0;
-        const Key key{menuBarText(kelvin), traySymbolFor(kelvin, look), look, dpr, slot_,
+        const Key key{menuBarText(picture.kelvin),
+                      traySymbolFor(picture.kelvin, picture.look),
+                      picture.look,
+                      picture.attention,
+                      dpr,
+                      slot_,
                       trayInkFor(panel_)};
         if (key == last_) {
             return;
         }
         last_ = key;
-        tray_.setIcon(trayIcon(kelvin, look, dpr, key.ink, slot_));
+        tray_.setIcon(trayIcon(picture, dpr, key.ink, slot_));
     }
 
     void setToolTip(const QString& title, const QString& text) override {
@@ -179,7 +184,7 @@ private:
             panel_.background = panelBehind(tray_.geometry());
         }
         if (shown_) {
-            setImage(shown_->first, shown_->second);
+            setImage(*shown_);
         }
     }
 
@@ -203,6 +208,7 @@ private:
         QString text;
         TraySymbol symbol;
         TrayLook look;
+        bool attention;
         qreal dpr;
         int slot;
         TrayInk ink;
@@ -216,7 +222,7 @@ private:
     QObject* wheelWatched_ = nullptr;
     int wheelRest_ = 0; // wheel delta short of a notch
     std::optional<Key> last_;
-    std::optional<std::pair<std::int64_t, TrayLook>> shown_;
+    std::optional<TrayPicture> shown_;
 };
 
 } // namespace

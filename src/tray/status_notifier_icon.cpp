@@ -25,18 +25,19 @@ public:
 
     bool show() override { return item_.publish(); }
 
-    void setImage(std::int64_t kelvin, TrayLook look) override {
+    void setImage(const TrayPicture& picture) override {
         const TrayInk ink =
             trayInkFor(PanelLook{std::nullopt, Theme::isDark(), panelFollowsScheme_});
-        const Key key{menuBarText(kelvin), traySymbolFor(kelvin, look), look, ink};
-        shown_ = {kelvin, look};
+        const Key key{menuBarText(picture.kelvin), traySymbolFor(picture.kelvin, picture.look),
+                      picture.look, picture.attention, ink};
+        shown_ = picture;
         if (key == last_) {
             return;
         }
         last_ = key;
         QList<QImage> images;
         for (const int slot : traySlotSizes) {
-            images << menuBarIcon(kelvin, look, slot, 1.0, ink);
+            images << menuBarIcon(picture, slot, 1.0, ink);
         }
         item_.setIcon(images);
     }
@@ -49,7 +50,7 @@ public:
 
     void refreshLook() override {
         if (shown_) {
-            setImage(shown_->first, shown_->second);
+            setImage(*shown_);
         }
     }
 
@@ -58,13 +59,14 @@ private:
         QString text;
         TraySymbol symbol;
         TrayLook look;
+        bool attention;
         TrayInk ink;
         bool operator==(const Key&) const = default;
     };
     bool panelFollowsScheme_;
     StatusNotifierItem item_;
     std::optional<Key> last_;
-    std::optional<std::pair<std::int64_t, TrayLook>> shown_;
+    std::optional<TrayPicture> shown_;
 };
 
 } // namespace

@@ -158,7 +158,9 @@ void TrayController::refresh() {
     const TrayLook look = state.mode == TorvelMode::off ? TrayLook::off
                           : isOff                       ? TrayLook::paused
                                                         : TrayLook::tinted;
-    icon_->setImage(state.kelvin, look);
+    // Unsaved settings, or a colour that cannot reach the screens, show.
+    icon_->setImage(
+        {state.kelvin, look, state.report.settingsUnsaved || state.report.trouble.has_value()});
     // The same line as the popover's header, so a pause shows here too.
     const QString tip = tooltipText(state.report.status, state.kelvin, isOff);
     if (tip != lastToolTip_) {

@@ -35,7 +35,7 @@ public:
     virtual bool show() = 0;
     // What the image shows; redrawn only when it, the ink or the slot
     // changes.
-    virtual void setImage(std::int64_t kelvin, TrayLook look) = 0;
+    virtual void setImage(const TrayPicture& picture) = 0;
     // Sent only when changed.
     virtual void setToolTip(const QString& title, const QString& text) = 0;
     virtual void setMenu(const TrayMenu& menu) = 0;

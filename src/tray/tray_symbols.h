@@ -13,6 +13,15 @@ enum class TraySymbol { circleSlash, pauseCircle, sunMax, sunHaze, sunset, moon,
 // tinting mode, or the off mode.
 enum class TrayLook { tinted, paused, off };
 
+// What the tray image shows: the colour, the look, and whether a mark asks
+// for attention (settings not saved, or the colour cannot reach the screens).
+struct TrayPicture {
+    std::int64_t kelvin = 6500;
+    TrayLook look = TrayLook::tinted;
+    bool attention = false;
+    friend bool operator==(const TrayPicture&, const TrayPicture&) = default;
+};
+
 // The symbol that stands for a colour temperature; off, then a hold, win.
 TraySymbol traySymbolFor(std::int64_t kelvin, TrayLook look);
 

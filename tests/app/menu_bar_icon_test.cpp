@@ -58,7 +58,7 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
         for (const auto& [slot, goal] : goals) {
             for (const qreal dpr : {1.0, 2.0}) {
                 const int pixels = static_cast<int>(slot * dpr);
-                const QImage icon = menuBarIcon(2700, TrayLook::tinted, slot, dpr, ink);
+                const QImage icon = menuBarIcon({2700, TrayLook::tinted}, slot, dpr, ink);
                 ASSERT_EQ(icon.size(), QSize(pixels, pixels));
                 const auto layout = trayIconLayout(pixels, TrayLook::tinted);
                 ASSERT_TRUE(layout.digits);
@@ -72,10 +72,42 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
     }
 }
 
+// The attention mark: red, in the top right quarter, clear of the glyphs,
+// in every slot and look; nothing red without it.
+TEST(MenuBarIcon, TheAttentionMarkShowsInEverySlotAndLook) {
+    const auto reds = [](const QImage& image, bool topRightOnly) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                const bool red = c.alpha() > 200 && c.red() > 180 && c.green() < 120;
+                const bool corner = x >= image.width() / 2 && y < image.height() / 2;
+                n += red && (!topRightOnly || corner) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    for (const TrayInk& ink :
+         {trayInkFor({}), trayInkFor(PanelLook{QColor(Qt::white), {}, false})}) {
+        for (const int slot : traySlotSizes) {
+            for (const TrayLook look : {TrayLook::tinted, TrayLook::paused, TrayLook::off}) {
+                for (const qreal dpr : {1.0, 2.0}) {
+                    const QImage marked = menuBarIcon({2700, look, true}, slot, dpr, ink);
+                    const QImage plain = menuBarIcon({2700, look, false}, slot, dpr, ink);
+                    const int pixels = static_cast<int>(slot * dpr);
+                    EXPECT_GE(reds(marked, true), pixels * pixels / 40) << slot << "x" << dpr;
+                    EXPECT_EQ(reds(marked, false), reds(marked, true)) << "only in the corner";
+                    EXPECT_EQ(reds(plain, false), 0);
+                }
+            }
+        }
+    }
+}
+
 TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
     const TrayInk ink = trayInkFor({});
     for (const std::int64_t kelvin : {std::int64_t{800}, std::int64_t{100000}, INT64_MIN}) {
-        const QImage icon = menuBarIcon(kelvin, TrayLook::tinted, 22, 1.0, ink);
+        const QImage icon = menuBarIcon({kelvin, TrayLook::tinted}, 22, 1.0, ink);
         // Nothing is cut at the edges: the outer ring is at most halo.
         for (int i = 0; i < icon.width(); ++i) {
             for (const QPoint p : {QPoint(i, 21), QPoint(0, i), QPoint(21, i)}) {

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
                 painter.drawText(QRect(4, y, label, cell), Qt::AlignVCenter,
                                  QStringLiteral("%1 px x%2").arg(slot).arg(dpr));
                 for (std::size_t i = 0; i < values.size(); ++i) {
-                    QImage image = menuBarIcon(values[i].first, values[i].second, slot, dpr, ink);
+                    QImage image = menuBarIcon({values[i].first, values[i].second}, slot, dpr, ink);
                     image.setDevicePixelRatio(1); // shown at its real pixel size
                     painter.drawImage(label + static_cast<int>(i) * cell +
                                           (cell - image.width()) / 2,
