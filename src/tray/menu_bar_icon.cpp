@@ -57,9 +57,9 @@ QPainterPath fittedDigits(const QString& text, const QRect& box) {
     return t.map(path);
 }
 
-// A ring of `haloOpacity` around every inked pixel, one pixel wide, under
-// the ink.
-QImage withHalo(const QImage& inked, const QColor& halo) {
+// A ring of `opacity` around every inked pixel, `radius` pixels wide,
+// under the ink.
+QImage withHalo(const QImage& inked, const QColor& halo, int radius, qreal opacity) {
     const int w = inked.width(), h = inked.height();
     QImage out(inked.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
@@ -70,12 +70,12 @@ QImage withHalo(const QImage& inked, const QColor& halo) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
             int around = 0;
-            for (int ny = std::max(y - 1, 0); ny <= std::min(y + 1, h - 1); ++ny) {
-                for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, w - 1); ++nx) {
+            for (int ny = std::max(y - radius, 0); ny <= std::min(y + radius, h - 1); ++ny) {
+                for (int nx = std::max(x - radius, 0); nx <= std::min(x + radius, w - 1); ++nx) {
                     around = std::max(around, alphaAt(nx, ny));
                 }
             }
-            const int a = static_cast<int>(std::lround(around * haloOpacity * halo.alphaF()));
+            const int a = static_cast<int>(std::lround(around * opacity * halo.alphaF()));
             line[x] = qPremultiply(qRgba(halo.red(), halo.green(), halo.blue(), a));
         }
     }
@@ -117,14 +117,18 @@ double relativeLuminance(const QColor& color) {
 
 TrayInk trayInkFor(const PanelLook& look) {
     bool light = true;
+    bool known = true;
     if (look.background) {
         const double bg = relativeLuminance(*look.background);
         light =
             contrast(bg, relativeLuminance(lightInk)) >= contrast(bg, relativeLuminance(darkInk));
     } else if (look.panelFollowsScheme && look.prefersDark) {
         light = *look.prefersDark;
+    } else {
+        known = false;
     }
-    return light ? TrayInk{lightInk, QColor(0, 0, 0)} : TrayInk{darkInk, QColor(0xff, 0xff, 0xff)};
+    return light ? TrayInk{lightInk, QColor(0, 0, 0), !known}
+                 : TrayInk{darkInk, QColor(0xff, 0xff, 0xff), !known};
 }
 
 TrayIconLayout trayIconLayout(int p, TrayLook look) {
@@ -184,7 +188,9 @@ QImage menuBarIcon(const TrayPicture& picture, int slot, qreal dpr, const TrayIn
             painter.drawEllipse(dot);
         }
     }
-    QImage image = withHalo(inked, ink.halo);
+    // An outline grows with the slot: a pixel, two from 36 device pixels.
+    const int radius = ink.outlined ? std::max(1, static_cast<int>(std::lround(p / 24.0))) : 1;
+    QImage image = withHalo(inked, ink.halo, radius, ink.outlined ? 1.0 : haloOpacity);
     image.setDevicePixelRatio(ratio);
     return image;
 }

@@ -22,6 +22,10 @@ QString menuBarText(std::int64_t kelvin);
 struct TrayInk {
     QColor ink;
     QColor halo;
+    // Where nothing says what is behind the icon, the halo is an outline:
+    // opaque, and wider in larger slots, so the glyphs read on light and
+    // dark panels alike.
+    bool outlined = false;
     friend bool operator==(const TrayInk&, const TrayInk&) = default;
 };
 
@@ -40,7 +44,7 @@ struct PanelLook {
 // The measured background decides; else a panel that follows the colour
 // scheme; else light ink, since the panels that host StatusNotifierItems
 // without telling their colour (GNOME's top bar, waybar, most others) are
-// dark, and the halo carries the rest.
+// dark, outlined for the light ones (Xfce's by default).
 TrayInk trayInkFor(const PanelLook& look);
 
 // WCAG relative luminance, 0 (black) to 1 (white).

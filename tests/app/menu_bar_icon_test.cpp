@@ -104,6 +104,39 @@ TEST(MenuBarIcon, TheAttentionMarkShowsInEverySlotAndLook) {
     }
 }
 
+// Where the panel is unknown (a StatusNotifierItem host other than
+// Plasma), the glyphs' outline carries them on a light panel as their
+// light ink does on a dark one: most of what is drawn stands out at 3:1.
+TEST(MenuBarIcon, OnAnUnknownPanelTheIconReadsOnLightAndDark) {
+    const auto ratio = [](const QColor& a, const QColor& b) {
+        const double x = relativeLuminance(a), y = relativeLuminance(b);
+        return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+    };
+    for (const TrayInk& ink : {trayInkFor({}), trayInkFor(PanelLook{{}, true, false})}) {
+        EXPECT_TRUE(ink.outlined);
+        for (const QColor panel : {QColor(0xf0, 0xf0, 0xf0), QColor(0x20, 0x20, 0x20)}) {
+            for (const int slot : traySlotSizes) {
+                const QImage icon = menuBarIcon({2700, TrayLook::tinted}, slot, 1.0, ink);
+                QImage shown(icon.size(), QImage::Format_ARGB32);
+                shown.fill(panel);
+                QPainter(&shown).drawImage(0, 0, icon);
+                int drawn = 0, standing = 0;
+                for (int y = 0; y < icon.height(); ++y) {
+                    for (int x = 0; x < icon.width(); ++x) {
+                        if (icon.pixelColor(x, y).alpha() > 128) {
+                            ++drawn;
+                            standing += ratio(shown.pixelColor(x, y), panel) >= 3.0 ? 1 : 0;
+                        }
+                    }
+                }
+                EXPECT_GE(standing, drawn * 0.4) << slot << " on " << panel.name().toStdString();
+            }
+        }
+    }
+    EXPECT_FALSE(trayInkFor(PanelLook{QColor(0xf0, 0xf0, 0xf0), {}, false}).outlined)
+        << "a measured panel needs no outline";
+}
+
 TEST(MenuBarIcon, LongNumbersFitAndOffShowsOnlyTheSymbol) {
     const TrayInk ink = trayInkFor({});
     for (const std::int64_t kelvin : {std::int64_t{800}, std::int64_t{100000}, INT64_MIN}) {
