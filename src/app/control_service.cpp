@@ -11,7 +11,9 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusServiceWatcher>
+#include <QFile>
 #include <QMetaProperty>
 #include <QTimer>
 
@@ -400,6 +402,25 @@ void ControlService::Resume() {
     coordinator_.resume();
 }
 
+namespace {
+
+// The name of the program behind a bus name (its /proc comm), where the bus
+// says which process it is; nothing otherwise.
+QString programOf(const QString& busName) {
+    const QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    const QDBusReply<uint> pid = bus ? bus->servicePid(busName) : QDBusReply<uint>();
+    if (!pid.isValid() || pid.value() == 0) {
+        return {};
+    }
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid.value()));
+    if (!comm.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(comm.read(64)).trimmed();
+}
+
+} // namespace
+
 uint ControlService::Inhibit(const QString& reason) {
     if (!calledFromDBus()) {
         return 0; // an inhibition belongs to a caller on the bus, whose leaving ends it
@@ -429,7 +450,7 @@ uint ControlService::Inhibit(const QString& reason) {
             return 0; // nobody is left to read the answer
         }
     }
-    const uint cookie = coordinator_.inhibit(reason);
+    const uint cookie = coordinator_.inhibit(reason, programOf(caller));
     mine.insert(cookie);
     holders_.emplace(cookie, caller);
     return cookie;

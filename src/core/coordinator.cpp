@@ -70,7 +70,7 @@ std::vector<Hold> Coordinator::holds() const {
     }
     // The oldest speaks for all of them.
     if (const auto oldest = oldestInhibition()) {
-        held.push_back({Hold::Kind::inhibition, oldest->reason, std::nullopt});
+        held.push_back({Hold::Kind::inhibition, oldest->reason, std::nullopt, oldest->caller});
     }
     if (watchingWindows_) {
         if (auto front = frontWindowHold(windowWatcher_->front(), settings_.pauseApps(),
@@ -249,7 +249,7 @@ void Coordinator::nudge(int steps) {
     settings_.setSchedule(schedule);
 }
 
-std::uint32_t Coordinator::inhibit(const QString& reason) {
+std::uint32_t Coordinator::inhibit(const QString& reason, const QString& caller) {
     std::uint32_t cookie = 0;
     while (cookie == 0 || inhibitionAges_.contains(cookie)) {
         cookie = QRandomGenerator::system()->generate();
@@ -260,7 +260,7 @@ std::uint32_t Coordinator::inhibit(const QString& reason) {
     }
     objectWillChange_.send();
     const std::uint64_t age = nextInhibitionAge_++;
-    inhibitions_.emplace(age, Inhibition{cookie, reason.left(length)});
+    inhibitions_.emplace(age, Inhibition{cookie, reason.left(length), caller.left(64)});
     inhibitionAges_.emplace(cookie, age);
     update();
     return cookie;

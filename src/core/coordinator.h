@@ -34,6 +34,7 @@ public:
     struct Inhibition {
         std::uint32_t cookie;
         QString reason;
+        QString caller; // the program's name, where known
         friend bool operator==(const Inhibition&, const Inhibition&) = default;
     };
     using Clock = std::function<QDateTime()>;
@@ -106,7 +107,8 @@ public:
     // Holds the tint off until the cookie is given back; any number may be
     // held, each costing O(log n). Cookies are random and never 0, so a
     // caller cannot guess another's. Each updates at once.
-    std::uint32_t inhibit(const QString& reason);
+    // `caller` names the program that asks, where known, for the tooltip.
+    std::uint32_t inhibit(const QString& reason, const QString& caller = {});
     // False, changing nothing, for a cookie not held.
     bool uninhibit(std::uint32_t cookie);
     std::size_t inhibitionCount() const { return inhibitions_.size(); }

@@ -31,6 +31,8 @@ struct Hold {
     Kind kind = Kind::pause;
     QString by;
     std::optional<QDateTime> until;
+    // The program that asked, where known (an inhibition's caller).
+    QString caller = {};
     friend bool operator==(const Hold&, const Hold&) = default;
 };
 

@@ -1,5 +1,6 @@
 #include "tray/tray_controller.h"
 
+#include "base/shown_text.h"
 #include "core/coordinator.h"
 #include "platform/desktop_session.h"
 #include "settings/login_item.h"
@@ -33,7 +34,11 @@ int modeEntry(TorvelMode mode) {
 
 } // namespace
 
-QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff) {
+QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff,
+                                    const QString& caller) {
+    if (!caller.isEmpty()) {
+        return QStringLiteral("%1 (asked by %2)").arg(statusLine, shownText(caller));
+    }
     if (isOff) {
         return statusLine;
     }
@@ -162,7 +167,9 @@ void TrayController::refresh() {
     icon_->setImage(
         {state.kelvin, look, state.report.settingsUnsaved || state.report.trouble.has_value()});
     // The same line as the popover's header, so a pause shows here too.
-    const QString tip = tooltipText(state.report.status, state.kelvin, isOff);
+    const QString caller =
+        state.hold && state.mode != TorvelMode::off ? state.hold->caller : QString();
+    const QString tip = tooltipText(state.report.status, state.kelvin, isOff, caller);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
         icon_->setToolTip(appTitle, tip);

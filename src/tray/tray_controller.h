@@ -41,9 +41,11 @@ public:
     // Looks at the panel again and redraws (after a theme change).
     void refreshIcon();
 
-    // The tooltip under the title "TorvelBar": the status line, and the
-    // colour unless the tint is off.
-    static QString tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff);
+    // The tooltip under the title "TorvelBar": the status line, the program
+    // that holds the colour off where known, and the colour unless the
+    // tint is off.
+    static QString tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff,
+                               const QString& caller = {});
     // The menu's entries as they stand.
     TrayMenu menuEntries() const;
 

@@ -174,6 +174,10 @@ TEST(TrayController, TooltipText) {
               QStringLiteral("Night until 7:30 \u00B7 2700 K"));
     EXPECT_EQ(TrayController::tooltipText(QStringLiteral("Off"), 6500, true),
               QStringLiteral("Off"));
+    EXPECT_EQ(TrayController::tooltipText(QStringLiteral("Paused: Watching a film"), 6500, true,
+                                          QStringLiteral("mpv\u202E")),
+              QStringLiteral("Paused: Watching a film (asked by mpv)"))
+        << "the caller's name, as data";
 }
 
 } // namespace

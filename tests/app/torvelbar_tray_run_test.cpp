@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QFile>
@@ -192,6 +193,22 @@ TEST(TorvelbarTray, AWatcherThatComesLateGetsTheItemWithItsTitleTooltipIconsAndM
     const auto [title, text] = host.toolTip(item);
     EXPECT_EQ(title, QStringLiteral("TorvelBar"));
     EXPECT_TRUE(text.endsWith(QStringLiteral(" K"))) << text.toStdString();
+    {
+        // An inhibition's reason, and in the tooltip the program that asked.
+        QDBusConnection player = bus.connect(QStringLiteral("player"));
+        QDBusMessage inhibit = QDBusMessage::createMethodCall(
+            QStringLiteral("org.torvelbar.TorvelBar"), QStringLiteral("/org/torvelbar/TorvelBar"),
+            QStringLiteral("org.torvelbar.TorvelBar1"), QStringLiteral("Inhibit"));
+        inhibit << QStringLiteral("Watching a film");
+        ASSERT_EQ(player.call(inhibit).type(), QDBusMessage::ReplyMessage);
+        QFile comm(QStringLiteral("/proc/self/comm"));
+        ASSERT_TRUE(comm.open(QIODevice::ReadOnly));
+        const QString me = QString::fromUtf8(comm.readAll()).trimmed();
+        const QString wanted = QStringLiteral("Paused: Watching a film (asked by %1)").arg(me);
+        EXPECT_TRUE(spinUntil([&] { return host.toolTip(item).second == wanted; }, 3000))
+            << host.toolTip(item).second.toStdString();
+        QDBusConnection::disconnectFromBus(QStringLiteral("player"));
+    }
 
     const auto menu = host.menu(item);
     QStringList labels;
