@@ -40,6 +40,7 @@ TextLine::TextLine(int pixelSize, QFont::Weight weight, TextTone tone, const QSt
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setFixedHeight(sizeHint().height());
     setAccessibleName(text);
+    relayout();
 }
 
 void TextLine::setText(const QString& text) {
@@ -48,24 +49,22 @@ void TextLine::setText(const QString& text) {
     }
     text_ = text;
     setAccessibleName(text);
-    refreshToolTip();
-    refreshHeight();
+    relayout();
     updateGeometry();
     update();
 }
 
 void TextLine::setMaxLines(int lines) {
     maxLines_ = std::max(lines, 1);
-    refreshHeight();
+    relayout();
     update();
 }
 
 void TextLine::resizeEvent(QResizeEvent*) {
-    refreshToolTip();
-    refreshHeight();
+    relayout();
 }
 
-QStringList TextLine::shownLines() const {
+QStringList TextLine::wrapped() const {
     const QFontMetricsF metrics(font());
     const qreal room = width();
     QStringList lines;
@@ -95,24 +94,21 @@ QStringList TextLine::shownLines() const {
     return lines;
 }
 
-void TextLine::refreshToolTip() {
-    const QStringList shown = shownLines();
-    const bool cut = shown.last().endsWith(QChar(0x2026)) && !text_.endsWith(QChar(0x2026));
+void TextLine::relayout() {
+    lines_ = wrapped();
+    const bool cut = lines_.last().endsWith(QChar(0x2026)) && !text_.endsWith(QChar(0x2026));
     setToolTip(cut ? text_ : QString());
+    if (maxLines_ == 1) {
+        return;
+    }
+    const auto extra = static_cast<int>(lines_.size()) - 1;
+    if (const int height = sizeHint().height() + extra * lineStep(); height != this->height()) {
+        setFixedHeight(height);
+    }
 }
 
 int TextLine::lineStep() const {
     return static_cast<int>(std::ceil(QFontMetricsF(font()).lineSpacing()));
-}
-
-void TextLine::refreshHeight() {
-    if (maxLines_ == 1) {
-        return;
-    }
-    const auto extra = static_cast<int>(shownLines().size()) - 1;
-    if (const int height = sizeHint().height() + extra * lineStep(); height != this->height()) {
-        setFixedHeight(height);
-    }
 }
 
 int TextLine::baseline() const {
@@ -144,7 +140,7 @@ void TextLine::paintEvent(QPaintEvent*) {
     painter.setPen(tone_ == TextTone::secondary ? secondaryLabel() : primaryLabel());
     const QFontMetricsF metrics(font());
     qreal baseline = baselineOffset_ + std::ceil(metrics.ascent());
-    for (const QString& line : shownLines()) {
+    for (const QString& line : lines_) {
         painter.drawText(QPointF(0, baseline), line);
         baseline += lineStep();
     }

@@ -29,7 +29,7 @@ public:
     // Wraps at spaces onto at most `lines` lines, the last elided.
     void setMaxLines(int lines);
     // The lines as drawn at the current width.
-    QStringList shownLines() const;
+    const QStringList& shownLines() const { return lines_; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -38,12 +38,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A line cut short shows the whole of it on hover.
-    void refreshToolTip();
-    void refreshHeight();
+    // Lays the text out at the width (the lines, the height) and gives a
+    // text cut short a tooltip with the whole of it.
+    void relayout();
+    QStringList wrapped() const;
     int lineStep() const;
     QString text_;
     int maxLines_ = 1;
+    QStringList lines_;
     TextTone tone_;
     int baselineOffset_ = 0;
 };
