@@ -47,6 +47,7 @@ PopoverHeader::PopoverHeader(std::function<void()> resume, QWidget* parent)
     auto* texts = new QVBoxLayout;
     texts->setSpacing(m::titleToStatus);
     texts->addLayout(title);
+    status_->setObjectName(QStringLiteral("status"));
     status_->setFixedWidth(m::statusWidth);
     status_->setMaxLines(2);
     texts->addWidget(status_);

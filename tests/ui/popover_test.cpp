@@ -250,14 +250,8 @@ TEST(PopoverView, AHoldReadsAsPausedWithItsWholeReasonAndOursResumes) {
     r.settle();
     EXPECT_EQ(header->titleText(), "Paused");
     EXPECT_FALSE(header->resumeButton()->isVisibleTo(header)) << "not ours to end";
-    TextLine* status = nullptr;
-    for (QWidget* w : header->findChildren<QWidget*>()) {
-        if (auto* line = dynamic_cast<TextLine*>(w); line && line->text().startsWith("Paused:")) {
-            status = line;
-        }
-    }
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(status->shownLines().join(u' '), QStringLiteral("Paused: ") + reason)
+    EXPECT_EQ(part<TextLine>(*header, "status")->shownLines().join(u' '),
+              QStringLiteral("Paused: ") + reason)
         << "on two lines, nothing cut";
     EXPECT_GT(header->height(), oneLine);
     r.coordinator.uninhibit(cookie);
