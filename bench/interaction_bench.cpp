@@ -36,6 +36,8 @@ public:
               [this](const DisplayChange& c) { notifyReconfiguration(c); }))
         , forwardWake_(real.subscribeScreensWake([this] { notifyScreensWake(); })) {}
     std::vector<DisplayId> onlineDisplays() override { return real_.onlineDisplays(); }
+    DisplayName nameOf(DisplayId d) override { return real_.nameOf(d); }
+    void releaseDisplay(DisplayId d) override { real_.releaseDisplay(d); }
     void setTransferTable(DisplayId d, std::span<const float> r, std::span<const float> g,
                           std::span<const float> b) override {
         ++writes;

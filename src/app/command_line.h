@@ -32,6 +32,8 @@ struct Command {
         windDown,
         dayKelvin,
         nightKelvin,
+        displays,
+        display,
     };
     // pause-for's: add or remove `appId`, list, or set fullscreen to `on`.
     enum class PauseFor { add, remove, list, fullscreen };
@@ -45,9 +47,12 @@ struct Command {
     QString source;                   // source: "clock" or "sun"
     std::optional<GeoPoint> location; // location: nothing = "auto"
     PauseFor pauseFor = PauseFor::list;
-    QString appId;          // pause-for add/remove
-    bool on = false;        // pause-for fullscreen
-    std::int64_t value = 0; // a schedule field: minutes, or Kelvin
+    QString appId;               // pause-for add/remove
+    bool on = false;             // pause-for fullscreen
+    std::int64_t value = 0;      // a schedule field: minutes, or Kelvin
+    QString displayId;           // display: its id or connector
+    std::optional<bool> tint;    // display ID on|off
+    std::optional<int> strength; // display ID strength N
 };
 
 // The arguments after the program's name. A string is the one line that

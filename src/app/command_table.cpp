@@ -12,7 +12,8 @@ std::span<const CommandRow* const> commandTable() {
         &commands::status,   &commands::mode,     &commands::kelvin,    &commands::bedtime,
         &commands::wake,     &commands::windDown, &commands::dayKelvin, &commands::nightKelvin,
         &commands::source,   &commands::location, &commands::pause,     &commands::resume,
-        &commands::pauseFor, &commands::toggle,   &commands::help,
+        &commands::pauseFor, &commands::toggle,   &commands::displays,  &commands::display,
+        &commands::help,
     };
     return rows;
 }

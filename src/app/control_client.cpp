@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QJsonDocument>
@@ -215,6 +216,7 @@ bool say(const QString& line, FILE* to) {
 
 AppConnection::AppConnection()
     : proxy_(std::make_unique<TorvelBar1Proxy>(service, path, QDBusConnection::sessionBus())) {
+    qDBusRegisterMetaType<QList<QVariantMap>>();
     proxy_->setTimeout(5000);
 }
 

@@ -11,6 +11,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QFile>
@@ -74,11 +75,13 @@ ControlService::ControlService(SettingsStore& settings, Coordinator& coordinator
     , coordinator_(coordinator)
     , showPopover_(std::move(showPopover))
     , follow_(this, [this] { announceChanges(); }) {
+    qDBusRegisterMetaType<QList<QVariantMap>>();
     new GuardedAdaptor(this);
     // Every change of a setting ends in an update, so following the
     // coordinator alone announces each change once, after the update, with
     // values that agree.
     follow_.observe(coordinator_.objectWillChange());
+    follow_.observe(coordinator_.displaysWillChange());
 }
 
 ControlService::~ControlService() {
@@ -228,6 +231,31 @@ void ControlService::changePauseApp(const QString& app, bool add) {
 
 void ControlService::SetPauseFullscreen(bool on) {
     settings_.setPauseFullscreen(on);
+}
+
+QList<QVariantMap> ControlService::displays() const {
+    QList<QVariantMap> out;
+    for (const DisplayReport& d : coordinator_.displays()) {
+        out.push_back({{QStringLiteral("id"), d.name.key},
+                       {QStringLiteral("connector"), d.name.connector},
+                       {QStringLiteral("name"), d.name.model},
+                       {QStringLiteral("tint"), d.options.tint},
+                       {QStringLiteral("strength"), d.options.strength},
+                       {QStringLiteral("tinted"), d.tinted}});
+    }
+    return out;
+}
+
+void ControlService::SetDisplay(const QString& id, bool tint, int strength) {
+    // A connected display's connector stands for its id, which is what a
+    // choice is kept under: it then follows the monitor to another port.
+    QString key = id;
+    for (const DisplayReport& d : coordinator_.displays()) {
+        if (d.name.connector == id && !d.name.key.isEmpty()) {
+            key = d.name.key;
+        }
+    }
+    relay(settings_.setDisplay(key, {tint, strength}));
 }
 
 void ControlService::ForgetLocation() {

@@ -41,6 +41,7 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(QStringList PauseApps READ pauseApps)
     Q_PROPERTY(bool PauseFullscreen READ pauseFullscreen)
     Q_PROPERTY(bool SettingsSaved READ settingsSaved)
+    Q_PROPERTY(QList<QVariantMap> Displays READ displays)
 
 public:
     static constexpr const char* serviceName = "org.torvelbar.TorvelBar";
@@ -86,6 +87,7 @@ public:
     bool pauseFullscreen() const;
     bool settingsSaved() const;
     QVariantMap location() const;
+    QList<QVariantMap> displays() const;
 
 public Q_SLOTS:
     // NOLINTBEGIN(readability-identifier-naming): the names on the bus
@@ -105,6 +107,7 @@ public Q_SLOTS:
     void AddPauseApp(const QString& app);
     void RemovePauseApp(const QString& app);
     void SetPauseFullscreen(bool on);
+    void SetDisplay(const QString& id, bool tint, int strength);
     void ForgetLocation();
     void ShowPopover();
     // NOLINTEND(readability-identifier-naming)

@@ -4,6 +4,7 @@
 // the bus. Control characters would be commands to a terminal, and bidi
 // overrides would make a line read as something else; both go.
 
+#include <QList>
 #include <QString>
 
 namespace torvel {

@@ -49,6 +49,9 @@ void Coordinator::start() {
     // A host's hold is one of the holds the decision weighs.
     cancellables_.push_back(
         gamma_.subscribeHostHold([this, update = weakUpdate()] { mainQueue_.post(update); }));
+    // A display plugged in may be one the user left untinted.
+    cancellables_.push_back(gamma_.displaysWillChange().subscribe(
+        [this, update = weakUpdate()] { mainQueue_.post(update); }));
     // So does a layer's trouble, which a write may have just found.
     cancellables_.push_back(
         gamma_.subscribeTrouble([this, update = weakUpdate()] { mainQueue_.post(update); }));
@@ -113,7 +116,16 @@ void Coordinator::update() {
     state_.report.windowsUnseen = windowsWanted && !windowWatcher_;
     state_.report.settingsUnsaved = !settings_.defaults().saveError().isEmpty();
     statusStale_ = true;
-    gamma_.apply(state_.request);
+    const DisplayOptionsMap& displays = settings_.displays().options;
+    gamma_.apply(state_.request, displays);
+    // Asking the host for names costs a question: only once someone chose.
+    if (!displays.empty()) {
+        for (const DisplayReport& display : gamma_.displayReports()) {
+            if (!display.options.tint) {
+                state_.report.displaysLeftAlone << display.name.model;
+            }
+        }
+    }
     // After the write, which is where a layer finds out.
     state_.report.trouble = state_.request && !state_.hold ? gamma_.trouble() : std::nullopt;
     wakeAt(state_.nextChange);

@@ -77,6 +77,11 @@ public:
     // burst of updates in one turn formats it once.
     const TintState& state() const;
 
+    // Each display the host tints on its own, and how (none where the host
+    // takes one colour for all); told before it changes.
+    std::vector<DisplayReport> displays() { return gamma_.displayReports(); }
+    const WillChangePublisher& displaysWillChange() const { return gamma_.displaysWillChange(); }
+
     // A pause is a temporary off: the stored mode stays, the displays get
     // their own colours back until `until`, a resume, a change of mode or
     // the end of the process. Each updates at once.

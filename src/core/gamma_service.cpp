@@ -19,7 +19,11 @@ GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
 
 GammaService::~GammaService() = default;
 
-void GammaService::apply(std::optional<std::int64_t> kelvin) {
+void GammaService::apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays) {
+    if (displays != displays_) {
+        displaysWillChange_.send();
+        displays_ = displays;
+    }
     if (kelvin) {
         kelvin_ = clampKelvin(*kelvin);
         write();
@@ -32,11 +36,20 @@ void GammaService::apply(std::optional<std::int64_t> kelvin) {
     display_.restoreColorSettings();
 }
 
+std::vector<DisplayReport> GammaService::displayReports() {
+    std::vector<DisplayReport> out;
+    for (DisplayName& name : display_.namedDisplays()) {
+        const DisplayOptions options = optionsFor(displays_, name);
+        out.push_back({std::move(name), options, kelvin_.has_value() && options.tint});
+    }
+    return out;
+}
+
 void GammaService::write() {
     if (!kelvin_) {
         return;
     }
-    display_.show({*kelvin_, ChannelGains(*kelvin_)});
+    display_.show({*kelvin_, ChannelGains(*kelvin_), displays_});
 }
 
 void GammaService::installDisplayHook() {
@@ -49,6 +62,7 @@ void GammaService::onReconfiguration(const DisplayChange&) {
     // when it runs, not the one stored now.
     mainQueue_.postAfter(reconfigurationDelay, [watch = self_.watch()] {
         if (GammaService* self = watch.get()) {
+            self->displaysWillChange_.send();
             self->write();
         }
     });

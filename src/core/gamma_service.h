@@ -16,6 +16,14 @@
 
 namespace torvel {
 
+// One display the host tints on its own, and how.
+struct DisplayReport {
+    DisplayName name;
+    DisplayOptions options;
+    bool tinted = false; // it shows our colour now
+    friend bool operator==(const DisplayReport&, const DisplayReport&) = default;
+};
+
 class GammaService {
 public:
     static constexpr std::chrono::milliseconds reconfigurationDelay{250};
@@ -29,9 +37,17 @@ public:
     GammaService& operator=(const GammaService&) = delete;
 
     // A value: clamp to minKelvin..maxKelvin, keep it, and write it to every online
-    // display, on every call. Nothing: hand the displays back to their own
-    // colour settings, once, on the change from tinted to untinted.
-    void apply(std::optional<std::int64_t> kelvin);
+    // display, on every call, each display as `displays` says. Nothing: hand
+    // the displays back to their own colour settings, once, on the change
+    // from tinted to untinted.
+    void apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays = {});
+
+    // The displays the host tints one by one (none where it takes one
+    // colour for all), with the options each takes.
+    std::vector<DisplayReport> displayReports();
+    // Before the displays or their options change (a display plugged in or
+    // out, a choice made), for views of displayReports().
+    const WillChangePublisher& displaysWillChange() const { return displaysWillChange_; }
 
     // The value applied to the displays, or nothing when untinted.
     std::optional<std::int64_t> kelvin() const { return kelvin_; }
@@ -56,6 +72,8 @@ private:
     DisplayLayer& display_;
     MainQueue& mainQueue_;
     std::optional<std::int64_t> kelvin_;
+    DisplayOptionsMap displays_;
+    WillChangePublisher displaysWillChange_;
     // Scheduled writes hold this weakly, so one that outlives the service does nothing.
     LifetimeToken<GammaService> self_{this};
     Subscription reconfiguration_;

@@ -91,6 +91,10 @@ StatusParts statusParts(const TintState& state, const LightSchedule& schedule,
     if (state.report.windowsUnseen && state.mode != TorvelMode::off) {
         notes << QStringLiteral("pausing for apps does not work here");
     }
+    if (!state.report.displaysLeftAlone.isEmpty() && state.request && !state.hold) {
+        notes << QStringLiteral("%1 left as it is")
+                     .arg(state.report.displaysLeftAlone.join(QStringLiteral(", ")));
+    }
     if (state.report.settingsUnsaved) {
         notes << QStringLiteral("settings not saved");
     }

@@ -12,6 +12,7 @@
 #include <optional>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QTimeZone>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct TintReport {
     // The last change of a setting could not be saved (the log says why
     // once); it holds for this run.
     bool settingsUnsaved = false;
+    // The displays the user chose to leave untinted, by their readable
+    // names, while some others are tinted.
+    QStringList displaysLeftAlone;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
     // The same in its two parts, for the popover's two lines: what happens

@@ -8,11 +8,13 @@
 
 #include "base/observable.h"
 #include "color/channel_gains.h"
+#include "color/display_strength.h"
 #include "color/kelvin.h"
 #include "color/transfer_tables.h"
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <QString>
 #include <span>
@@ -30,11 +32,47 @@ struct DisplayChange {
     Kind kind = Kind::changed;
 };
 
+// What a display is called. `key` names the same monitor wherever and
+// whenever it is plugged in (its EDID's maker, product and serial) and is
+// the connector where nothing better is known; `connector` is the port
+// ("DP-1", "DUMMY0"); `model` is for people (the EDID's name, else the
+// connector).
+struct DisplayName {
+    QString key;
+    QString connector;
+    QString model;
+    friend bool operator==(const DisplayName&, const DisplayName&) = default;
+};
+
+// How one display takes the tint, as its user chose.
+struct DisplayOptions {
+    // False: the display is never touched (not read, written or restored).
+    bool tint = true;
+    // Its share of the shift from neutral white, 0..100 (kelvinAtStrength).
+    int strength = fullStrength;
+    friend bool operator==(const DisplayOptions&, const DisplayOptions&) = default;
+};
+
+// Each display's options by its key or its connector; the key wins. A
+// display named in neither takes the defaults.
+using DisplayOptionsMap = std::map<QString, DisplayOptions>;
+inline DisplayOptions optionsFor(const DisplayOptionsMap& map, const DisplayName& name) {
+    for (const QString* id : {&name.key, &name.connector}) {
+        if (const auto found = map.find(*id); !id->isEmpty() && found != map.end()) {
+            return found->second;
+        }
+    }
+    return {};
+}
+
 // What every display should show: a colour temperature (already within the
-// gamma service's 1000..6500 K) and the channel gains it stands for.
+// gamma service's 1000..6500 K) and the channel gains it stands for, and
+// the displays that take it otherwise. Hosts with one colour for all their
+// displays have no display of their own to apply `displays` to.
 struct ColorTarget {
     std::int64_t kelvin = neutralKelvin;
     ChannelGains gains;
+    DisplayOptionsMap displays;
     friend bool operator==(const ColorTarget&, const ColorTarget&) = default;
 };
 
@@ -54,6 +92,10 @@ public:
     // servers, kwinrc, dconf) keep them on disk before the first change
     // (HostStateGuard), so that the next start undoes a crash's tint.
     virtual void restoreColorSettings() = 0;
+
+    // The displays this host tints one by one, by name; empty for a host that
+    // takes one colour for all (nothing to choose per display).
+    virtual std::vector<DisplayName> namedDisplays() { return {}; }
 
     // The handler hears every reconfiguration notice, on the main thread,
     // while the returned handle lives. Changes made through this layer never
@@ -106,19 +148,48 @@ private:
 };
 
 // Hosts with a colour transfer table per display: the gains become tables,
-// one set per online display.
+// one set per online display, at that display's strength; a display left
+// out is handed back its own colours.
 class TableDisplayLayer : public DisplayLayer {
 public:
     void show(const ColorTarget& target) final {
         const TransferTables tables = buildTransferTables(target.gains);
         for (const DisplayId id : onlineDisplays()) {
-            setTransferTable(id, tables.red, tables.green, tables.blue);
+            // Names cost the host a question: asked only when someone chose.
+            const DisplayOptions options = target.displays.empty()
+                                               ? DisplayOptions{}
+                                               : optionsFor(target.displays, nameOf(id));
+            if (!options.tint) {
+                releaseDisplay(id);
+            } else if (options.strength >= fullStrength) {
+                setTransferTable(id, tables.red, tables.green, tables.blue);
+            } else {
+                const TransferTables weaker = buildTransferTables(
+                    ChannelGains(kelvinAtStrength(target.kelvin, options.strength)));
+                setTransferTable(id, weaker.red, weaker.green, weaker.blue);
+            }
         }
+    }
+
+    std::vector<DisplayName> namedDisplays() final {
+        std::vector<DisplayName> out;
+        for (const DisplayId id : onlineDisplays()) {
+            out.push_back(nameOf(id));
+        }
+        return out;
     }
 
     // The online displays, in the host's order. Never fails; a host error
     // counts as no displays.
     virtual std::vector<DisplayId> onlineDisplays() = 0;
+
+    // The display's names; the key is its connector where the host knows
+    // nothing better, and all three are empty for one it cannot name.
+    virtual DisplayName nameOf(DisplayId display) = 0;
+
+    // The display goes back to its own colours if this process changed it,
+    // and is not read until the next setTransferTable.
+    virtual void releaseDisplay(DisplayId display) = 0;
 
     // Maps each channel of the display through its table (entries 0..1, all
     // three of one size) until replaced or restored. The result is not

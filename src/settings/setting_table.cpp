@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <QJsonDocument>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -263,6 +264,35 @@ const Setting<bool> pauseFullscreen{
         return parsed->get<bool>();
     },
     .encode = [](const bool& on) -> std::optional<QByteArray> { return bytes(on); },
+    .announcesEqual = false,
+};
+
+const Setting<DisplaySettings> displays{
+    .key = "displays",
+    .field = &SettingsValues::displays,
+    .fallback = DisplaySettings{},
+    .decode = [](const QByteArray& data) -> std::optional<DisplaySettings> {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(data, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            return std::nullopt;
+        }
+        return displaySettingsFrom(document.object());
+    },
+    .encode = [](const DisplaySettings& value) -> std::optional<QByteArray> {
+        if (value.stored.isEmpty()) {
+            return std::nullopt;
+        }
+        return QJsonDocument(value.stored).toJson(QJsonDocument::Compact);
+    },
+    .refusal =
+        [](const DisplaySettings& value) {
+            return value.stored.size() > maxDisplays
+                       ? QStringLiteral("at most %1 displays, not %2")
+                             .arg(maxDisplays)
+                             .arg(value.stored.size())
+                       : QString();
+        },
     .announcesEqual = false,
 };
 

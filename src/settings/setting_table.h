@@ -6,6 +6,7 @@
 
 #include "schedule/geo_point.h"
 #include "schedule/light_schedule.h"
+#include "settings/display_settings.h"
 #include "settings/preferences.h"
 #include "settings/torvel_mode.h"
 
@@ -27,6 +28,7 @@ struct SettingsValues {
     std::optional<GeoPoint> lastKnownLocation;
     QStringList pauseApps;
     bool pauseFullscreen = false;
+    DisplaySettings displays;
 };
 
 template <class T> struct Setting {
@@ -61,11 +63,13 @@ extern const Setting<std::optional<GeoPoint>> location;
 extern const Setting<std::optional<GeoPoint>> lastKnownLocation;
 extern const Setting<QStringList> pauseApps;
 extern const Setting<bool> pauseFullscreen;
+extern const Setting<DisplaySettings> displays;
 
 // An app id the list may hold: one line of 1 to 255 bytes of UTF-8, not
 // blank.
 bool isValidAppId(const QString& id);
 inline constexpr qsizetype maxPauseApps = 100;
+inline constexpr qsizetype maxDisplays = 64;
 } // namespace setting
 
 // Calls `visit` with every row, in the order they are loaded.
@@ -75,6 +79,7 @@ template <class Visit> void forEachSetting(Visit&& visit) {
     visit(setting::scheduleSource);
     visit(setting::pauseApps);
     visit(setting::pauseFullscreen);
+    visit(setting::displays);
     visit(setting::location);
     visit(setting::lastKnownLocation);
     visit(setting::schedule); // last: its migration reads keys the others never touch

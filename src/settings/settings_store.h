@@ -101,6 +101,15 @@ public:
     // A list with an invalid id or over maxPauseApps ids is refused.
     Result<void> setPauseApps(const QStringList& apps) { return set(setting::pauseApps, apps); }
     void setPauseFullscreen(bool on) { assign(setting::pauseFullscreen, on); }
+    // Each display's own choices (see DisplaySettings).
+    const DisplaySettings& displays() const { return values_.displays; }
+    // One display's choices; bad ones are refused.
+    Result<void> setDisplay(const QString& id, const DisplayOptions& options) {
+        if (const QString why = displayRefusal(id, options); !why.isEmpty()) {
+            return Result<void>::failure(why);
+        }
+        return set(setting::displays, withDisplay(values_.displays, id, options));
+    }
 
     Preferences& defaults() { return defaults_; }
     const Preferences& defaults() const { return defaults_; }

@@ -1,3 +1,4 @@
+#include "color/display_strength.h"
 #include "color/ramp_resample.h"
 
 #include <cmath>
@@ -36,4 +37,45 @@ TEST(ResampleRamp, ClampsAndHandlesDegenerateSizes) {
     EXPECT_TRUE(resampleRamp(ramp(1), 0).empty());
     EXPECT_EQ(resampleRamp(ramp(1), 1), std::vector<std::uint16_t>{0});
     EXPECT_EQ(resampleRamp({}, 3), (std::vector<std::uint16_t>{0, 0, 0}));
+}
+
+TEST(ComposeRamp, ADisplaysOwnCurveIsReadAtTheTintedInput) {
+    using torvel::composeRamp;
+    // A straight curve gives the table itself.
+    std::vector<std::uint16_t> straight(1024);
+    for (std::size_t i = 0; i < straight.size(); ++i) {
+        straight[i] = static_cast<std::uint16_t>(std::lround(i * 65535.0 / 1023.0));
+    }
+    const auto plain = resampleRamp(ramp(0.6), 1024);
+    const auto through = composeRamp(ramp(0.6), straight, 1024);
+    for (std::size_t j = 0; j < plain.size(); ++j) {
+        ASSERT_NEAR(through[j], plain[j], 1) << j;
+    }
+    // own(gain * x), not gain * own(x): a curve that lifts the shadows
+    // (x^0.5) read at half the input is 0.707 at the top, not 0.5.
+    std::vector<std::uint16_t> lifted(256);
+    for (std::size_t i = 0; i < lifted.size(); ++i) {
+        lifted[i] = static_cast<std::uint16_t>(std::lround(std::sqrt(i / 255.0) * 65535));
+    }
+    const auto out = composeRamp(ramp(0.5), lifted, 256);
+    EXPECT_NEAR(out[255], std::sqrt(0.5) * 65535, 300);
+    EXPECT_EQ(out[0], 0);
+    // A table beyond 0..1 reads the curve's ends.
+    EXPECT_EQ(composeRamp(std::vector<float>{-1.0f, 2.0f}, lifted, 2),
+              (std::vector<std::uint16_t>{0, 65535}));
+}
+
+TEST(KelvinAtStrength, TheShareIsTakenInMired) {
+    using torvel::kelvinAtStrength;
+    struct Case {
+        std::int64_t kelvin;
+        int strength;
+        std::int64_t expected;
+    };
+    // 1e6/6500 = 153.8 mired, 1e6/2000 = 500: halfway is 326.9 mired, 3059 K.
+    for (const Case c : {Case{2000, 100, 2000}, Case{2000, 0, 6500}, Case{2000, 50, 3059},
+                         Case{3400, 120, 3400}, Case{3400, -5, 6500}, Case{6500, 30, 6500}}) {
+        EXPECT_EQ(kelvinAtStrength(c.kelvin, c.strength), c.expected)
+            << c.kelvin << " K at " << c.strength;
+    }
 }

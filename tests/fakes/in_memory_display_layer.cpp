@@ -19,4 +19,12 @@ void InMemoryDisplayLayer::setTransferTable(DisplayId display, std::span<const f
         Tables{{red.begin(), red.end()}, {green.begin(), green.end()}, {blue.begin(), blue.end()}};
 }
 
+DisplayName InMemoryDisplayLayer::nameOf(DisplayId display) {
+    if (const auto found = names.find(display); found != names.end()) {
+        return found->second;
+    }
+    const QString connector = QStringLiteral("DISPLAY%1").arg(display);
+    return {connector, connector, connector};
+}
+
 } // namespace torvel

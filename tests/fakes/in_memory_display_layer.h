@@ -50,9 +50,13 @@ public:
     std::vector<DisplayId> onlineDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
+    // "DISPLAY<id>", or the name a test gave.
+    DisplayName nameOf(DisplayId display) override;
+    void releaseDisplay(DisplayId display) override { lastTables.erase(display); }
 
     // Test controls.
     void setDisplays(std::vector<DisplayId> displays) { displays_ = std::move(displays); }
+    std::map<DisplayId, DisplayName> names;
 
     // What happened.
     int listQueries = 0;

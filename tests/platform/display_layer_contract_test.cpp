@@ -38,7 +38,7 @@ bool eventually(const std::function<bool()>& condition) {
 }
 
 ColorTarget targetOf(std::int64_t kelvin) {
-    return ColorTarget{kelvin, ChannelGains(kelvin)};
+    return ColorTarget{kelvin, ChannelGains(kelvin), {}};
 }
 
 // Each host: how to make a layer, what it shows, and how it can fail.
@@ -95,7 +95,8 @@ struct X11Host {
         return static_cast<const X11DisplayLayer&>(l).captureFilePath();
     }
     bool shows(std::int64_t kelvin) {
-        return eventually([&] { return test::matchesGains(probe->ramps(crtc), kelvin); });
+        return eventually(
+            [&] { return test::matchesGainsThrough(probe->ramps(crtc), own, kelvin); });
     }
     bool showsOwn() {
         return eventually([&] { return probe->ramps(crtc) == own; });

@@ -1,3 +1,4 @@
+#include "settings/ini_text.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
 #include "support/event_loop.h"
@@ -108,6 +109,49 @@ TEST(SettingsStore, PauseAppsAndFullscreenRoundTripAndBadOnesReadAsDefaults) {
         EXPECT_TRUE(read.pauseApps().isEmpty()) << ini;
         EXPECT_FALSE(read.pauseFullscreen()) << ini;
     }
+}
+
+TEST(SettingsStore, EachDisplaysChoicesRoundTripAndABadEntryIsKeptAsWritten) {
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("t.conf"));
+    // One entry of every kind: good, at the defaults, unreadable, not an object.
+    writeFile(path,
+              "[General]\ndisplays=" +
+                  iniByteArrayText(R"({"DEL-A0F2-7MT":{"strength":40},"DP-2":{"tint":false,"x":1},)"
+                                   R"("HDMI-1":{"tint":"no"},"eDP-1":7,"TV":{"strength":101}})")
+                      .toUtf8() +
+                  "\n");
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        const DisplayOptionsMap& options = store.displays().options;
+        EXPECT_EQ(options.size(), 2u);
+        EXPECT_EQ(options.at(QStringLiteral("DEL-A0F2-7MT")), (DisplayOptions{true, 40}));
+        EXPECT_EQ(options.at(QStringLiteral("DP-2")), (DisplayOptions{false, 100}));
+        // The key wins over the connector; a display named by neither takes the defaults.
+        EXPECT_EQ(optionsFor(options, {QStringLiteral("DEL-A0F2-7MT"), QStringLiteral("DP-2"), {}}),
+                  (DisplayOptions{true, 40}));
+        EXPECT_EQ(optionsFor(options, {QStringLiteral("X"), QStringLiteral("HDMI-1"), {}}),
+                  DisplayOptions{});
+
+        EXPECT_FALSE(store.setDisplay(QStringLiteral("DP-1"), {true, 120}));
+        EXPECT_FALSE(store.setDisplay(QStringLiteral(" "), {true, 50}));
+        EXPECT_TRUE(store.setDisplay(QStringLiteral("DP-1"), {true, 70}));
+        EXPECT_TRUE(store.setDisplay(QStringLiteral("DP-2"), {true, 100})); // keeps its "x"
+        EXPECT_TRUE(store.setDisplay(QStringLiteral("DEL-A0F2-7MT"), {}));  // back to none
+    }
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    const QJsonObject& stored = store.displays().stored;
+    EXPECT_EQ(stored.value(QStringLiteral("DP-1")).toObject().value(QStringLiteral("strength")),
+              70);
+    EXPECT_EQ(stored.value(QStringLiteral("DP-2")).toObject().value(QStringLiteral("x")), 1);
+    EXPECT_FALSE(stored.contains(QStringLiteral("DEL-A0F2-7MT")));
+    EXPECT_EQ(stored.value(QStringLiteral("HDMI-1")).toObject().value(QStringLiteral("tint")),
+              QStringLiteral("no"))
+        << "an entry that does not read stays as written";
+    EXPECT_EQ(stored.value(QStringLiteral("eDP-1")), 7);
+    EXPECT_EQ(store.displays().options.size(), 1u);
 }
 
 TEST(SettingsStore, FreshFileGivesDefaultsAndStoresOnlyTheSchedule) {

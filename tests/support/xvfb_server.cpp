@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <sys/wait.h>
@@ -24,6 +27,20 @@ XvfbServer::XvfbServer(int screens, QStringList extraArgs, const QString& geomet
         error_ = "Xvfb is not installed (Debian package xvfb)";
         return;
     }
+    QStringList args{"-nolisten", "tcp", "-noreset"};
+    for (int i = 0; i < screens; ++i) {
+        args << "-screen" << QString::number(i) << geometry;
+    }
+    start({xvfb, args + extraArgs});
+}
+
+XvfbServer::XvfbServer(const Program& program) {
+    if (!program.path.isEmpty()) {
+        start(program);
+    }
+}
+
+void XvfbServer::start(const Program& program) {
     int fds[2];
     if (::pipe(fds) != 0) {
         error_ = "pipe failed";
@@ -31,12 +48,8 @@ XvfbServer::XvfbServer(int screens, QStringList extraArgs, const QString& geomet
     }
     // Xvfb picks a free display number itself and writes it to -displayfd
     // once it accepts connections, so there is no race and no polling.
-    QStringList args{"-displayfd", QString::number(fds[1]), "-nolisten", "tcp", "-noreset"};
-    for (int i = 0; i < screens; ++i) {
-        args << "-screen" << QString::number(i) << geometry;
-    }
-    args << extraArgs;
-    std::vector<QByteArray> storage{xvfb.toLocal8Bit()};
+    const QStringList args = QStringList{"-displayfd", QString::number(fds[1])} + program.args;
+    std::vector<QByteArray> storage{program.path.toLocal8Bit()};
     for (const auto& a : args) {
         storage.push_back(a.toLocal8Bit());
     }
@@ -75,7 +88,7 @@ XvfbServer::XvfbServer(int screens, QStringList extraArgs, const QString& geomet
     ::close(fds[0]);
     number = number.trimmed();
     if (number.isEmpty()) {
-        error_ = "Xvfb did not start";
+        error_ = QFileInfo(program.path).fileName() + " did not start";
         return;
     }
     display_ = ":" + QString::fromLatin1(number);
@@ -110,6 +123,98 @@ int XvfbServer::runClient(const QString& program, const QStringList& args) const
         return -1;
     }
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+namespace {
+
+// A desktop wider than two monitors side by side, with no hardware.
+constexpr char dummyConfig[] = R"(Section "Device"
+    Identifier "dummy"
+    Driver "dummy"
+    VideoRam 256000
+EndSection
+Section "Monitor"
+    Identifier "monitor"
+    HorizSync 5.0 - 1000.0
+    VertRefresh 5.0 - 200.0
+EndSection
+Section "Screen"
+    Identifier "screen"
+    Device "dummy"
+    Monitor "monitor"
+    DefaultDepth 24
+    SubSection "Display"
+        Depth 24
+        Virtual 3840 1200
+    EndSubSection
+EndSection
+)";
+
+QString dummyDriver() {
+    for (const char* dir : {"/usr/lib/xorg/modules/drivers", "/usr/lib64/xorg/modules/drivers"}) {
+        if (QFile::exists(QString::fromLatin1(dir) + QStringLiteral("/dummy_drv.so"))) {
+            return QString::fromLatin1(dir);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QString XorgDummyServer::unavailable() {
+    if (QStandardPaths::findExecutable("Xorg").isEmpty() || dummyDriver().isEmpty()) {
+        return QStringLiteral("Xorg's dummy driver is not installed (Debian packages "
+                              "xserver-xorg-core, xserver-xorg-video-dummy)");
+    }
+    if (::geteuid() != 0) {
+        return QStringLiteral("Xorg runs only as root here");
+    }
+    return {};
+}
+
+QString XorgDummyServer::folder() {
+    return QDir::tempPath() + QStringLiteral("/torvel-xorg-%1").arg(::getpid());
+}
+
+XorgDummyServer::Program XorgDummyServer::program() {
+    const QString dir = folder();
+    QDir().mkpath(dir);
+    QFile config(dir + QStringLiteral("/dummy.conf"));
+    if (config.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        config.write(dummyConfig);
+    }
+    return {QStandardPaths::findExecutable("Xorg"),
+            {"-noreset", "-nolisten", "tcp", "-config", config.fileName(), "-configdir",
+             dir + QStringLiteral("/none"), "-logfile", dir + QStringLiteral("/Xorg.log"),
+             "-novtswitch", "-sharevts"}};
+}
+
+XorgDummyServer::XorgDummyServer(int outputs)
+    : XvfbServer(unavailable().isEmpty() ? program() : Program{}) {
+    if (!unavailable().isEmpty()) {
+        error_ = unavailable();
+        return;
+    }
+    for (int i = 1; running() && i < outputs; ++i) {
+        const QString name = QStringLiteral("DUMMY%1").arg(i);
+        runClient("xrandr", {"--addmode", name, "1024x768"});
+        if (runClient("xrandr", {"--output", name, "--mode", "1024x768", "--right-of",
+                                 QStringLiteral("DUMMY%1").arg(i - 1)}) != 0) {
+            crash();
+            error_ = QStringLiteral("xrandr could not switch %1 on").arg(name);
+        }
+    }
+}
+
+XorgDummyServer::~XorgDummyServer() {
+    QDir(folder()).removeRecursively(); // the server has read its file
+}
+
+bool XorgDummyServer::replug(int output) const {
+    const QString name = QStringLiteral("DUMMY%1").arg(output);
+    return runClient("xrandr", {"--output", name, "--off"}) == 0 &&
+           runClient("xrandr", {"--output", name, "--mode", "1024x768", "--right-of",
+                                QStringLiteral("DUMMY%1").arg(output - 1)}) == 0;
 }
 
 } // namespace torvel::test

@@ -30,10 +30,37 @@ public:
     // Runs a client program against this display and returns its exit code.
     int runClient(const QString& program, const QStringList& args) const;
 
-private:
+protected:
+    struct Program {
+        QString path;
+        QStringList args;
+    };
+    // Starts `program`, given -displayfd: a server that writes its display
+    // number there once it takes connections.
+    // Nothing starts for an empty path.
+    explicit XvfbServer(const Program& program);
+    void start(const Program& program);
+
     pid_t pid_ = -1;
     QString display_;
     QString error_;
+};
+
+// Xorg with its dummy driver, as root only: `outputs` active outputs
+// (DUMMY0, DUMMY1, ... side by side), each on a CRTC of its own with its
+// own gamma ramps, as several monitors of one desktop are.
+class XorgDummyServer : public XvfbServer {
+public:
+    explicit XorgDummyServer(int outputs = 2);
+    ~XorgDummyServer();
+    // Why it cannot run here; empty when it can.
+    static QString unavailable();
+    // Switches the output off and on again, as a cable pulled and plugged.
+    bool replug(int output) const;
+
+private:
+    static QString folder();
+    static Program program();
 };
 
 } // namespace torvel::test

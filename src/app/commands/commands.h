@@ -19,6 +19,8 @@ extern const CommandRow windDown;
 extern const CommandRow dayKelvin;
 extern const CommandRow nightKelvin;
 extern const CommandRow toggle;
+extern const CommandRow displays;
+extern const CommandRow display;
 extern const CommandRow help;
 
 } // namespace torvel::commands

@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_display_layer.h"
 
+#include "base/shown_text.h"
 #include "color/ramp_resample.h"
 #include "gamma-control-client.h"
 #include "platform/runtime/trouble_report.h"
@@ -11,6 +12,7 @@
 #include <QLoggingCategory>
 #include <QObject>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <unistd.h>
 #include <wayland-client.h>
 
@@ -26,8 +28,9 @@ Q_LOGGING_CATEGORY(waylandLog, "torvelbar.wayland", QtWarningMsg)
 // the size decides an allocation and the file we send.
 constexpr std::uint32_t maxGammaSize = 65536;
 
-// wl_output version 3 adds `release`, which frees the compositor's side.
-constexpr std::uint32_t outputVersion = 3;
+// wl_output version 3 adds `release`, which frees the compositor's side;
+// version 4 the output's name (its connector) and description.
+constexpr std::uint32_t outputVersion = 4;
 
 struct Connection {
     wl_display* display = nullptr;
@@ -48,6 +51,23 @@ wl_display* connectTo(const QString& socketName) {
     return wl_display_connect(name.isEmpty() ? nullptr : name.constData());
 }
 
+// sway and its kin describe an output as "Maker Model Serial (DP-1)": that
+// text without the connector names the monitor wherever it is plugged in.
+DisplayName outputDisplayName(const QString& connector, const QString& description,
+                              const QString& make, const QString& model) {
+    QString key = description;
+    if (const QString suffix = QStringLiteral(" (%1)").arg(connector);
+        !connector.isEmpty() && key.endsWith(suffix)) {
+        key.chop(suffix.size());
+    }
+    const bool modelKnown = !model.isEmpty() && model != u"Unknown";
+    const QString readable = modelKnown ? QStringList{make, model}.join(u' ').trimmed() : connector;
+    if (key.isEmpty()) {
+        key = connector.isEmpty() ? readable : connector;
+    }
+    return {key, connector, readable.isEmpty() ? key : readable};
+}
+
 QString describe(const QString& socketName) {
     return socketName.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : socketName;
 }
@@ -62,6 +82,8 @@ struct WaylandDisplayLayer::Impl {
         zwlr_gamma_control_v1* control = nullptr;
         std::uint32_t gammaSize = 0; // 0 until the compositor says
         bool refused = false;        // failed since the last reconfiguration
+        bool released = false;       // handed back for good, until the next write
+        QString connector, description, make, model;
     };
 
     Connection connection;
@@ -188,7 +210,7 @@ struct WaylandDisplayLayer::Impl {
         bool asked = false;
         for (auto& [name, output] : outputs) {
             Output& o = *output;
-            if (o.control || o.refused || !o.output) {
+            if (o.control || o.refused || o.released || !o.output) {
                 continue;
             }
             o.control = zwlr_gamma_control_manager_v1_get_gamma_control(manager, o.output);
@@ -209,6 +231,7 @@ struct WaylandDisplayLayer::Impl {
             o->name = name;
             o->output = static_cast<wl_output*>(wl_registry_bind(
                 registry, name, &wl_output_interface, std::min(version, outputVersion)));
+            wl_output_add_listener(o->output, &outputListener, o.get());
             outputs[name] = std::move(o);
             forgiveRefusals();
             post(name, DisplayChange::Kind::added);
@@ -256,6 +279,33 @@ struct WaylandDisplayLayer::Impl {
         o.refused = true;
         o.impl->flush();
     }
+
+    static void onGeometry(void* data, wl_output*, std::int32_t, std::int32_t, std::int32_t,
+                           std::int32_t, std::int32_t, const char* make, const char* model,
+                           std::int32_t) {
+        auto& o = *static_cast<Output*>(data);
+        o.make = shownText(QString::fromUtf8(make)).trimmed();
+        o.model = shownText(QString::fromUtf8(model)).trimmed();
+    }
+    static void onName(void* data, wl_output*, const char* name) {
+        static_cast<Output*>(data)->connector = shownText(QString::fromUtf8(name));
+    }
+    static void onDescription(void* data, wl_output*, const char* description) {
+        static_cast<Output*>(data)->description = shownText(QString::fromUtf8(description));
+    }
+    static void onMode(void*, wl_output*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t) {
+    }
+    static void onDone(void*, wl_output*) {}
+    static void onScale(void*, wl_output*, std::int32_t) {}
+
+    static constexpr wl_output_listener outputListener{
+        .geometry = &Impl::onGeometry,
+        .mode = &Impl::onMode,
+        .done = &Impl::onDone,
+        .scale = &Impl::onScale,
+        .name = &Impl::onName,
+        .description = &Impl::onDescription,
+    };
 
     static constexpr zwlr_gamma_control_v1_listener controlListener{
         .gamma_size = &Impl::onGammaSize,
@@ -351,11 +401,30 @@ std::vector<DisplayId> WaylandDisplayLayer::onlineDisplays() {
         return ids;
     }
     for (const auto& [name, output] : impl_->outputs) {
-        if (output->control && output->gammaSize != 0) {
+        if ((output->control && output->gammaSize != 0) || output->released) {
             ids.push_back(name);
         }
     }
     return ids;
+}
+
+DisplayName WaylandDisplayLayer::nameOf(DisplayId display) {
+    const auto it = impl_->outputs.find(display);
+    if (it == impl_->outputs.end()) {
+        return {};
+    }
+    return outputDisplayName(it->second->connector, it->second->description, it->second->make,
+                             it->second->model);
+}
+
+void WaylandDisplayLayer::releaseDisplay(DisplayId display) {
+    const auto it = impl_->outputs.find(display);
+    if (it == impl_->outputs.end() || it->second->released) {
+        return;
+    }
+    Impl::dropControl(*it->second); // the compositor gives the output its own ramps
+    it->second->released = true;
+    impl_->flush();
 }
 
 void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const float> red,
@@ -365,7 +434,11 @@ void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const fl
     if (impl_->broken() || it == impl_->outputs.end()) {
         return;
     }
-    const Impl::Output& o = *it->second;
+    Impl::Output& o = *it->second;
+    if (o.released) {
+        o.released = false;
+        impl_->takeControls();
+    }
     if (!o.control || o.gammaSize == 0) {
         return;
     }
@@ -384,6 +457,7 @@ void WaylandDisplayLayer::setTransferTable(DisplayId display, std::span<const fl
 void WaylandDisplayLayer::restoreColorSettings() {
     for (auto& [name, output] : impl_->outputs) {
         Impl::dropControl(*output);
+        output->released = false;
     }
     impl_->flush();
 }

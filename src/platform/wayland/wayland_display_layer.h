@@ -38,6 +38,13 @@ public:
     std::vector<DisplayId> onlineDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
+    // The output's connector (wl_output 4's name) and, as its key, the
+    // compositor's description of it without the connector. The protocol
+    // cannot read an output's ramps, so a calibration loaded there is the
+    // compositor's business, not ours.
+    DisplayName nameOf(DisplayId display) override;
+    // Destroys the output's control, and takes none until it is written.
+    void releaseDisplay(DisplayId display) override;
     // Destroys the gamma controls, which makes the compositor restore the
     // outputs; the next listing takes new ones.
     void restoreColorSettings() override;

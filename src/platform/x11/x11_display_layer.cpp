@@ -1,8 +1,10 @@
 #include "platform/x11/x11_display_layer.h"
 
+#include "base/shown_text.h"
 #include "color/ramp_resample.h"
 #include "platform/runtime/host_state_guard.h"
 #include "platform/runtime/trouble_report.h"
+#include "platform/x11/edid_name.h"
 #include "platform/x11/gamma_record.h"
 
 #include <algorithm>
@@ -50,6 +52,42 @@ std::vector<std::uint16_t> identityRamp(std::uint32_t size) {
     return out;
 }
 
+// Zeros, which some servers (Xvfb among them) report for ramps nobody set,
+// stand for the straight ramp: handing those back would black the screen.
+CapturedRamps ownRamps(CapturedRamps ramps) {
+    if (allZero(ramps)) {
+        ramps.red = ramps.green = ramps.blue =
+            identityRamp(static_cast<std::uint32_t>(ramps.red.size()));
+    }
+    return ramps;
+}
+
+bool sameRamps(const CapturedRamps& a, const CapturedRamps& b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+// Straight to within a 256th: X servers start CRTCs at i << 8 (a top of
+// 65280), which is no calibration.
+bool isStraight(const std::vector<std::uint16_t>& ramp) {
+    const auto straight = identityRamp(static_cast<std::uint32_t>(ramp.size()));
+    for (std::size_t i = 0; i < ramp.size(); ++i) {
+        if (std::abs(int{ramp[i]} - int{straight[i]}) > 256) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A table through the CRTC's own curve; with a straight curve, exactly the
+// table resampled.
+std::vector<std::uint16_t> rampFor(std::span<const float> table,
+                                   const std::vector<std::uint16_t>& own, std::uint32_t size) {
+    if (own.size() != size || isStraight(own)) {
+        return resampleRamp(table, size);
+    }
+    return composeRamp(table, own, size);
+}
+
 } // namespace
 
 struct X11DisplayLayer::Impl {
@@ -80,10 +118,15 @@ struct X11DisplayLayer::Impl {
     // no reply from the server, so it never waits on it.
     std::optional<std::vector<xcb_randr_crtc_t>> knownCrtcs;
     std::map<xcb_randr_crtc_t, std::uint32_t> knownGammaSizes;
+    std::map<xcb_randr_crtc_t, DisplayName> knownNames;
+    // What this process last sent each CRTC: a read-back that differs means
+    // another program (a calibration loader) set new ramps meanwhile.
+    std::map<xcb_randr_crtc_t, CapturedRamps> lastWritten;
 
     void forgetConfiguration() {
         knownCrtcs.reset();
         knownGammaSizes.clear();
+        knownNames.clear();
         refusing.clear();
     }
 
@@ -186,18 +229,11 @@ struct X11DisplayLayer::Impl {
         return size;
     }
 
-    // Keeps the CRTC's ramps from before our first change, on disk before the
-    // change is sent. False when they cannot be read.
-    bool capture(xcb_randr_crtc_t crtc, std::uint32_t size) {
-        const CapturedGamma* kept = guard->kept() ? &*guard->kept() : nullptr;
-        if (kept && std::any_of(kept->begin(), kept->end(),
-                                [crtc](const CapturedRamps& r) { return r.crtc == crtc; })) {
-            return true;
-        }
+    std::optional<CapturedRamps> readRamps(xcb_randr_crtc_t crtc, std::uint32_t size) {
         auto r = reply(xcb_randr_get_crtc_gamma_reply(
             connection, xcb_randr_get_crtc_gamma(connection, crtc), nullptr));
         if (!r || r->size != size) {
-            return false;
+            return std::nullopt;
         }
         CapturedRamps ramps;
         ramps.crtc = crtc;
@@ -207,15 +243,122 @@ struct X11DisplayLayer::Impl {
         ramps.red.assign(red, red + size);
         ramps.green.assign(green, green + size);
         ramps.blue.assign(blue, blue + size);
-        if (allZero(ramps)) {
-            // Some servers (Xvfb among them) report zeros for a CRTC whose
-            // ramps nobody set; handing those back would black the screen.
-            ramps.red = ramps.green = ramps.blue = identityRamp(size);
+        return ramps;
+    }
+
+    const CapturedRamps* keptRamps(xcb_randr_crtc_t crtc) const {
+        if (!guard->kept()) {
+            return nullptr;
         }
-        CapturedGamma all = kept ? *kept : CapturedGamma{};
-        all.push_back(std::move(ramps));
+        const auto& all = *guard->kept();
+        const auto found = std::find_if(all.begin(), all.end(),
+                                        [crtc](const CapturedRamps& r) { return r.crtc == crtc; });
+        return found == all.end() ? nullptr : &*found;
+    }
+
+    // The CRTC's own ramps from now on (on disk before any change is sent),
+    // in place of any kept before.
+    void keepOwn(CapturedRamps ramps) {
+        CapturedGamma all = guard->kept() ? *guard->kept() : CapturedGamma{};
+        std::erase_if(all, [&](const CapturedRamps& r) { return r.crtc == ramps.crtc; });
+        all.push_back(ownRamps(std::move(ramps)));
         guard->keep(std::move(all));
-        return true;
+    }
+
+    // The CRTC's own ramps: those from before our first change, or those
+    // another program set since our last write. Nothing when they cannot be
+    // read.
+    const CapturedRamps* capture(xcb_randr_crtc_t crtc, std::uint32_t size) {
+        const CapturedRamps* kept = keptRamps(crtc);
+        const auto written = lastWritten.find(crtc);
+        if (kept && written == lastWritten.end()) {
+            return kept;
+        }
+        auto now = readRamps(crtc, size);
+        if (!now) {
+            return nullptr;
+        }
+        if (kept && sameRamps(*now, written->second)) {
+            return kept;
+        }
+        if (kept) {
+            qCInfo(x11Log) << "CRTC" << crtc << "was given new ramps by another program;"
+                           << "they are its own from now on";
+        }
+        lastWritten.erase(crtc);
+        keepOwn(std::move(*now));
+        return keptRamps(crtc);
+    }
+
+    // Hands one CRTC its own ramps back and stops keeping them.
+    void release(xcb_randr_crtc_t crtc) {
+        const CapturedRamps* kept = keptRamps(crtc);
+        lastWritten.erase(crtc);
+        if (!kept || broken()) {
+            return;
+        }
+        writeRamps(*kept);
+        xcb_flush(connection);
+        CapturedGamma rest = *guard->kept();
+        std::erase_if(rest, [crtc](const CapturedRamps& r) { return r.crtc == crtc; });
+        guard->keep(std::move(rest));
+        if (guard->kept()->empty()) {
+            guard->restore(); // nothing left to keep: the record goes
+        }
+    }
+
+    // The CRTC's outputs' first name, and the monitor's own from its EDID.
+    DisplayName nameOf(xcb_randr_crtc_t crtc) {
+        if (const auto known = knownNames.find(crtc); known != knownNames.end()) {
+            return known->second;
+        }
+        DisplayName name;
+        auto info = reply(xcb_randr_get_crtc_info_reply(
+            connection, xcb_randr_get_crtc_info(connection, crtc, XCB_CURRENT_TIME), nullptr));
+        if (info && info->num_outputs > 0) {
+            const xcb_randr_output_t output = xcb_randr_get_crtc_info_outputs(info.get())[0];
+            name = outputName(output);
+        }
+        queuePending();
+        if (!broken()) {
+            knownNames[crtc] = name;
+        }
+        return name;
+    }
+
+    DisplayName outputName(xcb_randr_output_t output) {
+        auto info = reply(xcb_randr_get_output_info_reply(
+            connection, xcb_randr_get_output_info(connection, output, XCB_CURRENT_TIME), nullptr));
+        if (!info) {
+            return {};
+        }
+        const QString connector = shownConnector(info.get());
+        static constexpr char edidAtom[] = "EDID";
+        auto atom = reply(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, sizeof edidAtom - 1, edidAtom), nullptr));
+        if (atom && atom->atom != XCB_NONE) {
+            // 128 32-bit units: the base block and three extensions.
+            auto property = reply(xcb_randr_get_output_property_reply(
+                connection,
+                xcb_randr_get_output_property(connection, output, atom->atom, XCB_ATOM_ANY, 0, 128,
+                                              0, 0),
+                nullptr));
+            if (property && property->format == 8) {
+                const std::span<const std::uint8_t> bytes(
+                    xcb_randr_get_output_property_data(property.get()),
+                    static_cast<std::size_t>(
+                        xcb_randr_get_output_property_data_length(property.get())));
+                if (auto fromEdid = edidDisplayName(bytes, connector)) {
+                    return *fromEdid;
+                }
+            }
+        }
+        return {connector, connector, connector};
+    }
+
+    static QString shownConnector(xcb_randr_get_output_info_reply_t* info) {
+        const auto* bytes = reinterpret_cast<const char*>(xcb_randr_get_output_info_name(info));
+        return shownText(QString::fromUtf8(bytes, xcb_randr_get_output_info_name_length(info)));
     }
 
     void writeRamps(const CapturedRamps& r) {
@@ -244,6 +387,7 @@ struct X11DisplayLayer::Impl {
     }
 
     void restore() {
+        lastWritten.clear();
         if (broken()) {
             guard->forget(); // the record stays for the next start
             return;
@@ -473,18 +617,28 @@ void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float>
         return;
     }
     const std::uint32_t size = impl_->gammaSize(display);
-    const bool refused = size == 0 || size > maxGammaSize || !impl_->capture(display, size);
-    impl_->lookAtRefusals(display, refused);
-    if (refused) {
+    const CapturedRamps* own =
+        size == 0 || size > maxGammaSize ? nullptr : impl_->capture(display, size);
+    impl_->lookAtRefusals(display, own == nullptr);
+    if (!own) {
         impl_->queuePending();
         return;
     }
-    const auto r = resampleRamp(red, size);
-    const auto g = resampleRamp(green, size);
-    const auto b = resampleRamp(blue, size);
-    xcb_randr_set_crtc_gamma(impl_->connection, display, static_cast<std::uint16_t>(size), r.data(),
-                             g.data(), b.data());
+    CapturedRamps sent{display, rampFor(red, own->red, size), rampFor(green, own->green, size),
+                       rampFor(blue, own->blue, size)};
+    xcb_randr_set_crtc_gamma(impl_->connection, display, static_cast<std::uint16_t>(size),
+                             sent.red.data(), sent.green.data(), sent.blue.data());
     xcb_flush(impl_->connection);
+    impl_->lastWritten[display] = std::move(sent);
+    impl_->queuePending();
+}
+
+DisplayName X11DisplayLayer::nameOf(DisplayId display) {
+    return impl_->broken() ? DisplayName{} : impl_->nameOf(display);
+}
+
+void X11DisplayLayer::releaseDisplay(DisplayId display) {
+    impl_->release(display);
     impl_->queuePending();
 }
 

@@ -32,8 +32,14 @@ public:
     ~X11DisplayLayer() override;
 
     std::vector<DisplayId> onlineDisplays() override;
+    // The tables go through the CRTC's own ramps (a calibration a loader
+    // put there) rather than replacing them; ramps another program sets
+    // while we tint become the CRTC's own, and a restore gives them back.
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
+    // The CRTC's first output: its connector, and the monitor's EDID names.
+    DisplayName nameOf(DisplayId display) override;
+    void releaseDisplay(DisplayId display) override;
     void restoreColorSettings() override;
     // A broken connection, or every screen refusing a gamma ramp.
     std::optional<QString> trouble() const override;

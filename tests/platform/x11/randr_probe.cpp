@@ -41,6 +41,38 @@ std::vector<std::uint32_t> RandrProbe::pixels(int x, int y, int width, int heigh
     return out;
 }
 
+bool RandrProbe::setEdid(const QString& connector, const std::vector<std::uint8_t>& edid) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(impl_->c)).data->root;
+    auto* res = xcb_randr_get_screen_resources_current_reply(
+        impl_->c, xcb_randr_get_screen_resources_current(impl_->c, root), nullptr);
+    if (!res) {
+        return false;
+    }
+    auto* atom = xcb_intern_atom_reply(impl_->c, xcb_intern_atom(impl_->c, 0, 4, "EDID"), nullptr);
+    bool done = false;
+    const auto* outputs = xcb_randr_get_screen_resources_current_outputs(res);
+    for (int i = 0; atom && i < xcb_randr_get_screen_resources_current_outputs_length(res); ++i) {
+        auto* info = xcb_randr_get_output_info_reply(
+            impl_->c, xcb_randr_get_output_info(impl_->c, outputs[i], res->config_timestamp),
+            nullptr);
+        const QString name = info ? QString::fromLatin1(reinterpret_cast<const char*>(
+                                                            xcb_randr_get_output_info_name(info)),
+                                                        xcb_randr_get_output_info_name_length(info))
+                                  : QString();
+        std::free(info);
+        if (name == connector) {
+            xcb_randr_change_output_property(impl_->c, outputs[i], atom->atom, XCB_ATOM_INTEGER, 8,
+                                             XCB_PROP_MODE_REPLACE,
+                                             static_cast<std::uint32_t>(edid.size()), edid.data());
+            std::free(xcb_get_input_focus_reply(impl_->c, xcb_get_input_focus(impl_->c), nullptr));
+            done = true;
+        }
+    }
+    std::free(atom);
+    std::free(res);
+    return done;
+}
+
 RandrProbe::~RandrProbe() {
     xcb_disconnect(impl_->c);
     delete impl_;

@@ -24,6 +24,9 @@ public:
     std::vector<std::uint32_t> activeCrtcs();
     Ramps ramps(std::uint32_t crtc);
     void setRamps(std::uint32_t crtc, const Ramps& ramps);
+    // Gives the output named `connector` an EDID property, as a monitor's
+    // driver would; false when there is no such output.
+    bool setEdid(const QString& connector, const std::vector<std::uint8_t>& edid);
 
     // The screen's pixels in a rectangle of the first screen, as 0xRRGGBB
     // row by row; empty when the server refuses.

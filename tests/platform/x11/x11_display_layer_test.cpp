@@ -1,8 +1,10 @@
 // The X11 layer against a real Xvfb, with ramps read back over RandR.
 #include "color/channel_gains.h"
+#include "color/display_strength.h"
 #include "core/gamma_service.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/runtime/display_key.h"
+#include "platform/x11/edid_name.h"
 #include "platform/x11/randr_probe.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/event_loop.h"
@@ -19,6 +21,7 @@
 
 using namespace torvel;
 using torvel::test::matchesGains;
+using torvel::test::matchesGainsThrough;
 using torvel::test::Ramps;
 using torvel::test::RandrProbe;
 using torvel::test::spinFor;
@@ -29,8 +32,14 @@ namespace {
 
 // The layer's requests travel on its own connection, so the probe may read
 // before the server has handled them: wait briefly for the expected state.
-bool eventuallyTinted(RandrProbe& probe, std::uint32_t crtc, std::int64_t kelvin) {
-    return spinUntil([&] { return matchesGains(probe.ramps(crtc), kelvin); }, 2000);
+bool eventuallyTinted(RandrProbe& probe, std::uint32_t crtc, std::int64_t kelvin,
+                      const Ramps& own = {}) {
+    return spinUntil(
+        [&] {
+            return own.red.empty() ? matchesGains(probe.ramps(crtc), kelvin)
+                                   : matchesGainsThrough(probe.ramps(crtc), own, kelvin);
+        },
+        2000);
 }
 
 bool eventuallyEqual(RandrProbe& probe, std::uint32_t crtc, const Ramps& expected) {
@@ -72,13 +81,13 @@ TEST_F(X11Layer, WritesRampsMatchingTheGainsAndRestoresTheOriginals) {
     EXPECT_EQ(probe.ramps(crtcs[0]), calibration) << "creating the service writes nothing";
 
     gamma->apply(3400);
-    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 3400));
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 3400, calibration));
     EXPECT_TRUE(QFile::exists(layer->captureFilePath()));
     EXPECT_EQ(QFile::permissions(layer->captureFilePath()),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                   QFileDevice::WriteUser);
     gamma->apply(1000);
-    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 1000));
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 1000, calibration));
 
     gamma->apply(std::nullopt);
     EXPECT_EQ(probe.ramps(crtcs[0]), calibration) << "a calibration of another tool survives";
@@ -88,7 +97,7 @@ TEST_F(X11Layer, WritesRampsMatchingTheGainsAndRestoresTheOriginals) {
     const Ramps other = RandrProbe::curve(calibration.red.size(), 1.0, 1.0, 2.0);
     probe.setRamps(crtcs[0], other);
     gamma->apply(5000);
-    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 5000));
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], 5000, other));
     gamma.reset();
     layer.reset(); // closing the layer hands the ramps back as well
     EXPECT_EQ(probe.ramps(crtcs[0]), other);
@@ -192,19 +201,20 @@ TEST_F(X11Layer, ASigkilledProcessLeavesItsCaptureAndTheNextStartRestoresIt) {
     child.start(TINT_CHILD, {x.display()});
     ASSERT_TRUE(child.waitForReadyRead(10000)) << child.readAllStandardError().toStdString();
     ASSERT_EQ(child.readLine().trimmed(), "tinted");
-    EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700));
+    EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700, calibration));
 
     // While the child lives, a second start leaves its capture alone.
     {
         auto second = connect(x);
         ASSERT_TRUE(second);
         EXPECT_TRUE(QFile::exists(second->captureFilePath()));
-        EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700));
+        EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700, calibration));
     }
 
     ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
     ASSERT_TRUE(child.waitForFinished(5000));
-    EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700)) << "X keeps the ramps of a dead client";
+    EXPECT_TRUE(eventuallyTinted(probe, crtc, 2700, calibration))
+        << "X keeps the ramps of a dead client";
 
     auto next = connect(x);
     ASSERT_TRUE(next);
@@ -233,4 +243,124 @@ TEST(X11DisplayKey, EverySpellingOfALocalDisplayIsOneKey) {
     }
     EXPECT_EQ(x11DisplayKey(QStringLiteral("far.example:01")), QStringLiteral("x11-far.example-1"));
     EXPECT_EQ(x11DisplayKey(QStringLiteral("../x:2")), QStringLiteral("x11-.._x-2"));
+}
+
+namespace {
+
+// An EDID base block: maker "TVB", product 0x0102, serial number 77, and
+// the serial and monitor name texts when given.
+std::vector<std::uint8_t> edid(const char* serialText, const char* name) {
+    std::vector<std::uint8_t> e(128, 0);
+    const std::uint8_t header[] = {0x00, 0xff, 0xff, 0xff, 0xff, 0xff, 0xff, 0x00};
+    std::copy(std::begin(header), std::end(header), e.begin());
+    const unsigned maker = (('T' - 'A' + 1) << 10) | (('V' - 'A' + 1) << 5) | ('B' - 'A' + 1);
+    e[8] = static_cast<std::uint8_t>(maker >> 8);
+    e[9] = static_cast<std::uint8_t>(maker & 0xff);
+    e[10] = 0x02;
+    e[11] = 0x01;
+    e[12] = 77;
+    std::size_t at = 54;
+    for (const auto& [tag, text] : {std::pair{0xff, serialText}, std::pair{0xfc, name}}) {
+        if (!text) {
+            continue;
+        }
+        e[at + 3] = static_cast<std::uint8_t>(tag);
+        std::fill(e.begin() + at + 5, e.begin() + at + 18, ' ');
+        std::size_t i = 0;
+        for (; text[i] && i < 13; ++i) {
+            e[at + 5 + i] = static_cast<std::uint8_t>(text[i]);
+        }
+        if (i < 13) {
+            e[at + 5 + i] = '\n';
+        }
+        at += 18;
+    }
+    return e;
+}
+
+} // namespace
+
+TEST(EdidDisplayName, TheMonitorsOwnNamesOrNothing) {
+    const QString port = QStringLiteral("DP-1");
+    struct Case {
+        std::vector<std::uint8_t> bytes;
+        std::optional<DisplayName> expected;
+    };
+    auto bad = edid(nullptr, nullptr);
+    bad[8] = 0; // no maker letters
+    std::vector<std::uint8_t> escapes = edid("S\x1b[2J1", "Bad\x07Name");
+    std::vector<std::uint8_t> short_ = edid(nullptr, nullptr);
+    short_.resize(100);
+    for (const Case& c : {
+             Case{edid("A1B2C3", "Studio 27"), DisplayName{"TVB-0102-A1B2C3", port, "Studio 27"}},
+             Case{edid(nullptr, nullptr), DisplayName{"TVB-0102-77", port, "TVB-0102-77"}},
+             Case{escapes, DisplayName{"TVB-0102-S[2J1", port, "BadName"}},
+             Case{bad, std::nullopt},
+             Case{short_, std::nullopt},
+         }) {
+        EXPECT_EQ(edidDisplayName(c.bytes, port), c.expected);
+    }
+}
+
+// Two monitors of one desktop, as Xorg's dummy driver gives them: each
+// takes its own strength or none, a calibration stays under the tint and a
+// new one loaded meanwhile is the one given back, and a monitor replugged
+// keeps its choices.
+TEST_F(X11Layer, EachDisplayItsOwnOnTwoCrtcs) {
+    if (const QString why = test::XorgDummyServer::unavailable(); !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    test::XorgDummyServer x(2);
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    RandrProbe probe(x.display());
+    ASSERT_TRUE(probe.setEdid(QStringLiteral("DUMMY1"), edid("SN42", "Night Owl")));
+    const auto crtcs = probe.activeCrtcs();
+    ASSERT_EQ(crtcs.size(), 2u);
+    const std::size_t size = probe.ramps(crtcs[0]).red.size();
+    const Ramps calibration = RandrProbe::curve(size, 2.2, 1.8, 1.0);
+    probe.setRamps(crtcs[0], calibration);
+    const Ramps second = probe.ramps(crtcs[1]);
+
+    auto layer = connect(x);
+    ASSERT_TRUE(layer);
+    const auto names = layer->namedDisplays();
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0], (DisplayName{"DUMMY0", "DUMMY0", "DUMMY0"}));
+    EXPECT_EQ(names[1], (DisplayName{"TVB-0102-SN42", "DUMMY1", "Night Owl"}));
+
+    QtMainQueue queue;
+    GammaService gamma(*layer, queue);
+    DisplayOptionsMap options{{"DUMMY0", {true, 50}}, {"TVB-0102-SN42", {false, 100}}};
+    gamma.apply(2000, options);
+    const std::int64_t half = kelvinAtStrength(2000, 50);
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], half, calibration)) << "through its curve";
+    spinFor(100);
+    EXPECT_EQ(probe.ramps(crtcs[1]), second) << "a display left out is never written";
+
+    // A loader puts a new calibration in while we tint: it is the curve from now on.
+    const Ramps reloaded = RandrProbe::curve(size, 1.4, 1.4, 1.4);
+    probe.setRamps(crtcs[0], reloaded);
+    gamma.apply(2000, options);
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], half, reloaded));
+
+    // Chosen on, then off again while tinting: its own ramps come back exactly.
+    options["TVB-0102-SN42"] = {true, 100};
+    gamma.apply(2000, options);
+    EXPECT_TRUE(eventuallyTinted(probe, crtcs[1], 2000));
+    options["TVB-0102-SN42"] = {false, 100};
+    gamma.apply(2000, options);
+    EXPECT_TRUE(eventuallyEqual(probe, crtcs[1], second));
+
+    // Replugged, the monitor is known by its EDID and keeps its strength.
+    options["TVB-0102-SN42"] = {true, 50};
+    gamma.apply(2000, options);
+    ASSERT_TRUE(x.replug(1));
+    ASSERT_TRUE(probe.setEdid(QStringLiteral("DUMMY1"), edid("SN42", "Night Owl")));
+    const auto replugged = probe.activeCrtcs();
+    ASSERT_EQ(replugged.size(), 2u);
+    EXPECT_TRUE(spinUntil([&] { return matchesGains(probe.ramps(replugged[1]), half); }, 2000));
+
+    gamma.apply(std::nullopt);
+    EXPECT_EQ(probe.ramps(crtcs[0]), reloaded) << "the calibration loaded last goes back";
+    EXPECT_TRUE(eventuallyEqual(probe, replugged[1], second));
 }
