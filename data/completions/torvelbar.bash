@@ -3,7 +3,7 @@
 _torvelbar() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local commands="status mode kelvin bedtime wake wind-down day-kelvin night-kelvin
-        source location pause resume pause-for toggle help"
+        source location pause resume pause-for toggle displays display help"
     local words=()
     if [[ $COMP_CWORD -eq 1 ]]; then
         words=($commands --help --version)
@@ -15,6 +15,8 @@ _torvelbar() {
         location:2) words=(auto) ;;
         pause-for:2) words=(add remove fullscreen list) ;;
         pause-for:3) [[ ${COMP_WORDS[2]} == fullscreen ]] && words=(on off) ;;
+        display:2) words=($(torvelbar displays 2>/dev/null | cut -f1,2)) ;;
+        display:3) words=(on off strength) ;;
         help:2) words=($commands) ;;
         *:2) words=(--help) ;;
         esac

@@ -30,6 +30,8 @@ for row in \
         'resume	end a pause' \
         'pause-for	step aside while an app or a fullscreen window is in front' \
         'toggle	off if tinting, else back to the mode before' \
+        'displays	each display, and how it is tinted' \
+        'display	tint one display, or not, or less' \
         "help	the usage, or one command's"
     set -l name (string split -m 1 \t -- $row)
     complete -c torvelbar -n __torvelbar_after -a $name[1] -d $name[2]
@@ -43,3 +45,5 @@ complete -c torvelbar -n '__torvelbar_after source' -a 'clock sun'
 complete -c torvelbar -n '__torvelbar_after location' -a auto
 complete -c torvelbar -n '__torvelbar_after pause-for' -a 'add remove fullscreen list'
 complete -c torvelbar -n '__torvelbar_after pause-for fullscreen' -a 'on off'
+complete -c torvelbar -n '__torvelbar_after display' -a '(torvelbar displays 2>/dev/null | cut -f1,2 | string split \t)'
+complete -c torvelbar -n '__torvelbar_in display; and test (count (commandline -opc)) -eq 3' -a 'on off strength'

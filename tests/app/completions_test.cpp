@@ -89,6 +89,8 @@ TEST_P(Completions, OfferEveryCommandAndEachCommandsWords) {
         {"torvelbar location ", {"auto"}},
         {"torvelbar pause-for ", {"add", "remove", "fullscreen", "list"}},
         {"torvelbar pause-for fullscreen ", {"on", "off"}},
+        {"torvelbar display ", {}}, // the running app's displays; none runs here
+        {"torvelbar display DP-1 ", {"on", "off", "strength"}},
         {"torvelbar status --", {"--json", "--follow", "--help"}},
         {"torvelbar status --json --f", {"--follow"}},
         {"torvelbar wind-", {"wind-down"}},

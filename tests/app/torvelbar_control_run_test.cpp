@@ -1,6 +1,7 @@
 // The control surface end to end: the built torvelbar on Xvfb with a
 // private session bus, driven through its D-Bus interface and through the
 // command line, with the ramps read back from the X server.
+#include "color/display_strength.h"
 #include "platform/x11/randr_probe.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
@@ -824,6 +825,99 @@ TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
     QFile file(settings);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), large) << "and the file is as it was";
+}
+
+} // namespace
+} // namespace torvel
+
+namespace torvel {
+namespace {
+
+// Two monitors of one desktop (Xorg's dummy driver): each display's choices
+// through the command line, saved before the app runs and changed while it
+// does, through the bus with its bad values, and both handed back after a
+// crash by the next start.
+TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
+    if (const QString why = test::XorgDummyServer::unavailable(); !why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    test::XorgDummyServer x(2);
+    ASSERT_TRUE(x.running()) << x.error().toStdString();
+    test::PrivateBus bus;
+    ASSERT_TRUE(bus.running());
+    test::Desktop desktop{x, bus.address()};
+    test::RandrProbe probe{x.display()};
+    const auto crtcs = probe.activeCrtcs();
+    ASSERT_EQ(crtcs.size(), 2u);
+    const test::Ramps own0 = probe.ramps(crtcs[0]);
+    const test::Ramps own1 = test::RandrProbe::curve(own0.red.size(), 1.2, 1.1, 1.0);
+    probe.setRamps(crtcs[1], own1);
+    const auto cli = [&](const QStringList& args) {
+        QProcess p;
+        desktop.start(p, QStringLiteral(TORVELBAR_EXECUTABLE), args);
+        p.waitForFinished(10000);
+        return std::pair{
+            p.exitCode(),
+            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError()).trimmed()};
+    };
+    for (const auto& [args, code] : std::vector<std::pair<QStringList, int>>{
+             {{"mode", "manual"}, 0},
+             {{"kelvin", "3000"}, 0},
+             {{"display", "DUMMY1", "off"}, 0},
+             {{"display", "DUMMY1", "strength", "101"}, 2},
+             {{"display", "DUMMY1"}, 2},
+             {{"displays"}, 1}, // it lists what the running app sees
+         }) {
+        EXPECT_EQ(cli(args).first, code) << args.join(u' ').toStdString();
+    }
+
+    QProcess app;
+    // Started, and answering with `status`.
+    const auto start = [&](const QString& status) {
+        desktop.start(app, QStringLiteral(TORVELBAR_EXECUTABLE), {});
+        return spinUntil([&] { return cli({QStringLiteral("status")}).second.contains(status); },
+                         10000);
+    };
+    ASSERT_TRUE(start(QStringLiteral("3000 K"))) << app.readAllStandardError().toStdString();
+    EXPECT_TRUE(spinUntil([&] { return test::matchesGains(probe.ramps(crtcs[0]), 3000); }, 3000));
+    EXPECT_EQ(probe.ramps(crtcs[1]), own1) << "left as it is from the start";
+    auto [code, out] = cli({QStringLiteral("status")});
+    EXPECT_EQ(out, QStringLiteral("Fixed color \u00B7 DUMMY1 left as it is \u00B7 3000 K"));
+    std::tie(code, out) = cli({QStringLiteral("displays")});
+    EXPECT_EQ(out, QStringLiteral("DUMMY0\tDUMMY0\tDUMMY0\ttinted at 100%\n"
+                                  "DUMMY1\tDUMMY1\tDUMMY1\tleft as it is"));
+
+    // Changed while it runs: the strength kept from before, through its curve.
+    std::tie(code, out) = cli({QStringLiteral("display"), QStringLiteral("DUMMY1"),
+                               QStringLiteral("strength"), QStringLiteral("50")});
+    EXPECT_EQ(code, 0) << out.toStdString();
+    std::tie(code, out) =
+        cli({QStringLiteral("display"), QStringLiteral("DUMMY1"), QStringLiteral("on")});
+    EXPECT_EQ(code, 0) << out.toStdString();
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return test::matchesGainsThrough(probe.ramps(crtcs[1]), own1,
+                                             kelvinAtStrength(3000, 50));
+        },
+        3000));
+
+    QDBusConnection client = bus.connect(QStringLiteral("client"));
+    QDBusMessage bad = QDBusMessage::createMethodCall(
+        QStringLiteral("org.torvelbar.TorvelBar"), QStringLiteral("/org/torvelbar/TorvelBar"),
+        QStringLiteral("org.torvelbar.TorvelBar1"), QStringLiteral("SetDisplay"));
+    bad << QStringLiteral("DUMMY0") << true << -1;
+    EXPECT_EQ(client.call(bad, QDBus::Block, 5000).errorName(),
+              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+
+    // A crash: the next start hands both back, its own curve to each.
+    ::kill(static_cast<pid_t>(app.processId()), SIGKILL);
+    ASSERT_TRUE(app.waitForFinished(5000));
+    EXPECT_EQ(cli({QStringLiteral("mode"), QStringLiteral("off")}).first, 0);
+    ASSERT_TRUE(start(QStringLiteral("unchanged")));
+    EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[0]) == own0; }, 5000));
+    EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[1]) == own1; }, 5000));
+    app.terminate();
+    app.waitForFinished(5000);
 }
 
 } // namespace
