@@ -66,6 +66,42 @@ void Coordinator::start() {
     });
 }
 
+std::optional<Hold> Coordinator::frontHold() const {
+    if (!watchingWindows_) {
+        return std::nullopt;
+    }
+    return frontWindowHold(windowWatcher_->front(), settings_.pauseApps(),
+                           settings_.pauseFullscreen());
+}
+
+std::optional<Coordinator::ScreensAside> Coordinator::screensAside() {
+    auto hold = frontHold();
+    const auto front = hold ? windowWatcher_->front() : std::nullopt;
+    if (!front || !front->area) {
+        return std::nullopt;
+    }
+    std::vector<DisplayName> names;
+    for (DisplayReport& display : gamma_.displayReports()) {
+        names.push_back(std::move(display.name));
+    }
+    auto under = displaysUnder(*front->area, names);
+    if (under.empty()) {
+        return std::nullopt;
+    }
+    return ScreensAside{*std::move(hold), std::move(under)};
+}
+
+std::vector<DisplayReport> Coordinator::displays() {
+    std::vector<DisplayReport> all = gamma_.displayReports();
+    for (DisplayReport& display : all) {
+        display.options = optionsFor(settings_.displays().options, display.name);
+        display.steppingAside =
+            aside_ && std::any_of(aside_->displays.begin(), aside_->displays.end(),
+                                  [&](const DisplayName& d) { return d.key == display.name.key; });
+    }
+    return all;
+}
+
 std::vector<Hold> Coordinator::holds() const {
     std::vector<Hold> held;
     if (pausedUntil_) {
@@ -75,11 +111,8 @@ std::vector<Hold> Coordinator::holds() const {
     if (const auto oldest = oldestInhibition()) {
         held.push_back({Hold::Kind::inhibition, oldest->reason, std::nullopt, oldest->caller});
     }
-    if (watchingWindows_) {
-        if (auto front = frontWindowHold(windowWatcher_->front(), settings_.pauseApps(),
-                                         settings_.pauseFullscreen())) {
-            held.push_back(*std::move(front));
-        }
+    if (auto front = frontHold(); front && !aside_) {
+        held.push_back(*std::move(front));
     }
     if (const auto host = gamma_.hostHold()) {
         held.push_back({Hold::Kind::host, *host, std::nullopt});
@@ -105,6 +138,7 @@ void Coordinator::update() {
     followLocation(source == ScheduleSource::sun && !settings_.location());
     const bool windowsWanted = !settings_.pauseApps().isEmpty() || settings_.pauseFullscreen();
     followWindows(windowsWanted);
+    aside_ = screensAside();
     TintState decided =
         decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds(),
                     source, source == ScheduleSource::sun ? place() : std::nullopt});
@@ -116,12 +150,19 @@ void Coordinator::update() {
     state_.report.windowsUnseen = windowsWanted && !windowWatcher_;
     state_.report.settingsUnsaved = !settings_.defaults().saveError().isEmpty();
     statusStale_ = true;
-    const DisplayOptionsMap& displays = settings_.displays().options;
+    DisplayOptionsMap displays = settings_.displays().options;
+    if (aside_) {
+        state_.report.asideHold = aside_->hold;
+        for (const DisplayName& display : aside_->displays) {
+            displays[display.key].tint = false;
+            state_.report.asideDisplays << display.model;
+        }
+    }
     gamma_.apply(state_.request, displays);
     // Asking the host for names costs a question: only once someone chose.
-    if (!displays.empty()) {
+    if (!settings_.displays().options.empty()) {
         for (const DisplayReport& display : gamma_.displayReports()) {
-            if (!display.options.tint) {
+            if (!optionsFor(settings_.displays().options, display.name).tint) {
                 state_.report.displaysLeftAlone << display.name.model;
             }
         }

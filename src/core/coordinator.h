@@ -79,7 +79,7 @@ public:
 
     // Each display the host tints on its own, and how (none where the host
     // takes one colour for all); told before it changes.
-    std::vector<DisplayReport> displays() { return gamma_.displayReports(); }
+    std::vector<DisplayReport> displays();
     const WillChangePublisher& displaysWillChange() const { return gamma_.displaysWillChange(); }
 
     // A pause is a temporary off: the stored mode stays, the displays get
@@ -132,8 +132,18 @@ private:
     QDateTime now_;
     std::optional<Preview> preview_;
     std::optional<QDateTime> pausedUntil_;
-    // Every hold in force, for the decision.
+    // Every hold in force, for the decision; the window in front's only
+    // where it holds the whole desktop.
     std::vector<Hold> holds() const;
+    // The window in front's hold, if it asks for one.
+    std::optional<Hold> frontHold() const;
+    // The displays that step aside for the window in front while the others
+    // stay tinted, by key, and its hold; nothing when the whole desktop does.
+    struct ScreensAside {
+        Hold hold;
+        std::vector<DisplayName> displays;
+    };
+    std::optional<ScreensAside> screensAside();
     // An update at `at` when it comes before the next tick.
     void wakeAt(const QDateTime& at);
     // The place the sun is followed from: the user's, the location
@@ -163,6 +173,7 @@ private:
     bool locating_ = false;
     WindowWatcher* windowWatcher_;
     bool watchingWindows_ = false;
+    std::optional<ScreensAside> aside_; // as found at the last update
     // The zone's point, read from its table once per zone.
     std::optional<std::optional<Place>> zonePlace_;
     std::unique_ptr<RepeatingTimer> timer_;

@@ -34,4 +34,21 @@ std::optional<Hold> frontWindowHold(const std::optional<FrontWindow>& front,
     return std::nullopt;
 }
 
+std::vector<DisplayName> displaysUnder(const QRect& area,
+                                       const std::vector<DisplayName>& displays) {
+    std::vector<DisplayName> under;
+    for (const DisplayName& display : displays) {
+        if (display.area.isEmpty()) {
+            return {};
+        }
+        if (display.area.intersects(area)) {
+            under.push_back(display);
+        }
+    }
+    if (under.size() == displays.size()) {
+        return {};
+    }
+    return under;
+}
+
 } // namespace torvel

@@ -3,10 +3,12 @@
 // listed, or any fullscreen window when the user chose so.
 
 #include "core/tint_state.h"
+#include "platform/display_layer.h"
 #include "platform/window_watcher.h"
 
 #include <optional>
 #include <QStringList>
+#include <vector>
 
 namespace torvel {
 
@@ -19,5 +21,11 @@ std::optional<QString> matchingAppId(const FrontWindow& front, const QString& li
 // fullscreen; nothing when there is no window or neither applies.
 std::optional<Hold> frontWindowHold(const std::optional<FrontWindow>& front,
                                     const QStringList& apps, bool pauseFullscreen);
+
+// The displays a window at `area` lies on (any overlap), of those given:
+// where only these step aside for it, the others stay tinted. Nothing when
+// it is all of them or none, or a display's area is unknown (then the
+// whole desktop steps aside).
+std::vector<DisplayName> displaysUnder(const QRect& area, const std::vector<DisplayName>& displays);
 
 } // namespace torvel

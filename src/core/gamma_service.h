@@ -20,7 +20,8 @@ namespace torvel {
 struct DisplayReport {
     DisplayName name;
     DisplayOptions options;
-    bool tinted = false; // it shows our colour now
+    bool tinted = false;        // it shows our colour now
+    bool steppingAside = false; // for the window in front, which lies on it
     friend bool operator==(const DisplayReport&, const DisplayReport&) = default;
 };
 

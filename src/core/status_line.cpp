@@ -91,6 +91,13 @@ StatusParts statusParts(const TintState& state, const LightSchedule& schedule,
     if (state.report.windowsUnseen && state.mode != TorvelMode::off) {
         notes << QStringLiteral("pausing for apps does not work here");
     }
+    if (state.report.asideHold && state.request && !state.hold) {
+        const QString by = shownText(state.report.asideHold->by);
+        const QString on = state.report.asideDisplays.join(QStringLiteral(", "));
+        notes << (state.report.asideHold->kind == Hold::Kind::fullscreen
+                      ? QStringLiteral("paused while %1 is fullscreen on %2").arg(by, on)
+                      : QStringLiteral("paused for %1 on %2").arg(by, on));
+    }
     if (!state.report.displaysLeftAlone.isEmpty() && state.request && !state.hold) {
         notes << QStringLiteral("%1 left as it is")
                      .arg(state.report.displaysLeftAlone.join(QStringLiteral(", ")));

@@ -72,6 +72,10 @@ struct TintReport {
     // The displays the user chose to leave untinted, by their readable
     // names, while some others are tinted.
     QStringList displaysLeftAlone;
+    // The window in front steps only some displays aside (named here), for
+    // this hold; the others stay tinted.
+    std::optional<Hold> asideHold;
+    QStringList asideDisplays;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
     // The same in its two parts, for the popover's two lines: what happens

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <QRect>
 #include <QString>
 #include <span>
 #include <vector>
@@ -41,6 +42,8 @@ struct DisplayName {
     QString key;
     QString connector;
     QString model;
+    // Where it shows the desktop, where the host says (X11); empty otherwise.
+    QRect area;
     friend bool operator==(const DisplayName&, const DisplayName&) = default;
 };
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ struct FrontWindow {
     // first: WM_CLASS's class then its instance on X11, the app_id on Wayland.
     QStringList appIds;
     bool fullscreen = false;
+    // Where the window lies, in the desktop's coordinates (those of each
+    // display's area); nothing when the host does not say.
+    std::optional<QRect> area;
     friend bool operator==(const FrontWindow&, const FrontWindow&) = default;
 };
 

@@ -849,6 +849,7 @@ TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
     test::RandrProbe probe{x.display()};
     const auto crtcs = probe.activeCrtcs();
     ASSERT_EQ(crtcs.size(), 2u);
+    const int x0 = 1600; // DUMMY1 lies right of DUMMY0's 1600x1200
     const test::Ramps own0 = probe.ramps(crtcs[0]);
     const test::Ramps own1 = test::RandrProbe::curve(own0.red.size(), 1.2, 1.1, 1.0);
     probe.setRamps(crtcs[1], own1);
@@ -908,6 +909,57 @@ TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
     bad << QStringLiteral("DUMMY0") << true << -1;
     EXPECT_EQ(client.call(bad, QDBus::Block, 5000).errorName(),
               QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+
+    // The listed app on the second display steps only that one aside, and
+    // follows the window to the first.
+    if (!test::toolsMissing({"openbox", "wmctrl", "xmessage"})) {
+        EXPECT_EQ(
+            cli({QStringLiteral("pause-for"), QStringLiteral("add"), QStringLiteral("mpv")}).first,
+            0);
+        QProcess wm, film;
+        desktop.start(wm, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        const auto wmctrl = [&](const QStringList& args) {
+            QProcess p;
+            desktop.start(p, QStringLiteral("wmctrl"), args);
+            p.waitForFinished(5000);
+            return p.exitCode() == 0;
+        };
+        ASSERT_TRUE(spinUntil([&] { return wmctrl({QStringLiteral("-m")}); }, 5000));
+        test::spinFor(1000); // it names itself before it takes over mapping
+        desktop.start(film, QStringLiteral("xmessage"),
+                      {QStringLiteral("-name"), QStringLiteral("mpv"), QStringLiteral("-title"),
+                       QStringLiteral("film"), QStringLiteral("film")});
+        const auto placeFilm = [&](int left) {
+            return spinUntil(
+                [&] {
+                    return wmctrl({QStringLiteral("-r"), QStringLiteral("film"),
+                                   QStringLiteral("-e"),
+                                   QStringLiteral("0,%1,100,200,100").arg(left)}) &&
+                           wmctrl({QStringLiteral("-a"), QStringLiteral("film")});
+                },
+                5000);
+        };
+        ASSERT_TRUE(placeFilm(x0 + 100));
+        EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[1]) == own1; }, 3000))
+            << "the film's display shows its own colors";
+        EXPECT_TRUE(test::matchesGains(probe.ramps(crtcs[0]), 3000)) << "the other stays tinted";
+        EXPECT_TRUE(spinUntil(
+            [&] {
+                return cli({QStringLiteral("status")}).second ==
+                       QStringLiteral("Fixed color \u00B7 paused for mpv on DUMMY1 \u00B7 3000 K");
+            },
+            3000));
+        ASSERT_TRUE(placeFilm(100));
+        EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[0]) == own0; }, 3000));
+        EXPECT_TRUE(spinUntil(
+            [&] {
+                return test::matchesGainsThrough(probe.ramps(crtcs[1]), own1,
+                                                 kelvinAtStrength(3000, 50));
+            },
+            3000))
+            << "the second is tinted again";
+        test::stopProcesses({&film, &wm});
+    }
 
     // A crash: the next start hands both back, its own curve to each.
     ::kill(static_cast<pid_t>(app.processId()), SIGKILL);

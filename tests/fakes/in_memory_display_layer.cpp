@@ -24,7 +24,7 @@ DisplayName InMemoryDisplayLayer::nameOf(DisplayId display) {
         return found->second;
     }
     const QString connector = QStringLiteral("DISPLAY%1").arg(display);
-    return {connector, connector, connector};
+    return {connector, connector, connector, {}};
 }
 
 } // namespace torvel

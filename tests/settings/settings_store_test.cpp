@@ -129,9 +129,10 @@ TEST(SettingsStore, EachDisplaysChoicesRoundTripAndABadEntryIsKeptAsWritten) {
         EXPECT_EQ(options.at(QStringLiteral("DEL-A0F2-7MT")), (DisplayOptions{true, 40}));
         EXPECT_EQ(options.at(QStringLiteral("DP-2")), (DisplayOptions{false, 100}));
         // The key wins over the connector; a display named by neither takes the defaults.
-        EXPECT_EQ(optionsFor(options, {QStringLiteral("DEL-A0F2-7MT"), QStringLiteral("DP-2"), {}}),
-                  (DisplayOptions{true, 40}));
-        EXPECT_EQ(optionsFor(options, {QStringLiteral("X"), QStringLiteral("HDMI-1"), {}}),
+        EXPECT_EQ(
+            optionsFor(options, {QStringLiteral("DEL-A0F2-7MT"), QStringLiteral("DP-2"), {}, {}}),
+            (DisplayOptions{true, 40}));
+        EXPECT_EQ(optionsFor(options, {QStringLiteral("X"), QStringLiteral("HDMI-1"), {}, {}}),
                   DisplayOptions{});
 
         EXPECT_FALSE(store.setDisplay(QStringLiteral("DP-1"), {true, 120}));

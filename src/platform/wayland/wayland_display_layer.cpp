@@ -65,7 +65,7 @@ DisplayName outputDisplayName(const QString& connector, const QString& descripti
     if (key.isEmpty()) {
         key = connector.isEmpty() ? readable : connector;
     }
-    return {key, connector, readable.isEmpty() ? key : readable};
+    return {key, connector, readable.isEmpty() ? key : readable, {}};
 }
 
 QString describe(const QString& socketName) {

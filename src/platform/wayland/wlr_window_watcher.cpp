@@ -50,7 +50,7 @@ struct WlrWindowWatcher::Impl {
         for (const auto& [handle, w] : windows) {
             if (w->activated) {
                 now = FrontWindow{w->appId.isEmpty() ? QStringList() : QStringList{w->appId},
-                                  w->fullscreen};
+                                  w->fullscreen, std::nullopt};
                 break;
             }
         }

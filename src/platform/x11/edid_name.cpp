@@ -59,7 +59,7 @@ std::optional<DisplayName> edidDisplayName(std::span<const std::uint8_t> edid,
         key += u'-' + serial;
     }
     const QString model = descriptorText(edid, 0xfc);
-    return DisplayName{key, connector, model.isEmpty() ? key : model};
+    return DisplayName{key, connector, model.isEmpty() ? key : model, {}};
 }
 
 } // namespace torvel

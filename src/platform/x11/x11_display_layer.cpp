@@ -318,6 +318,7 @@ struct X11DisplayLayer::Impl {
         if (info && info->num_outputs > 0) {
             const xcb_randr_output_t output = xcb_randr_get_crtc_info_outputs(info.get())[0];
             name = outputName(output);
+            name.area = QRect(info->x, info->y, info->width, info->height);
         }
         queuePending();
         if (!broken()) {
@@ -353,7 +354,7 @@ struct X11DisplayLayer::Impl {
                 }
             }
         }
-        return {connector, connector, connector};
+        return {connector, connector, connector, {}};
     }
 
     static QString shownConnector(xcb_randr_get_output_info_reply_t* info) {

@@ -37,17 +37,25 @@ QByteArray value(xcb_get_property_reply_t* reply, uint8_t* format = nullptr) {
 
 // The reply to `cookie` if it has come, without waiting: true when it has
 // (`reply` may then be null, for an error).
-bool replyCame(xcb_connection_t* c, xcb_get_property_cookie_t cookie,
-               xcb_get_property_reply_t*& reply) {
+template <class Cookie, class Reply>
+bool replyCame(xcb_connection_t* c, Cookie cookie, Reply*& reply) {
     void* got = nullptr;
     xcb_generic_error_t* error = nullptr;
     if (xcb_poll_for_reply(c, cookie.sequence, &got, &error) == 0) {
         return false;
     }
     std::free(error);
-    reply = static_cast<xcb_get_property_reply_t*>(got);
+    reply = static_cast<Reply*>(got);
     return true;
 }
+
+// What the window in front is asked, all at once: its class, its state and
+// where it lies on the root.
+struct FrontQuestions {
+    xcb_get_property_cookie_t classes, states;
+    xcb_get_geometry_cookie_t geometry;
+    xcb_translate_coordinates_cookie_t origin;
+};
 
 } // namespace
 
@@ -68,7 +76,7 @@ struct X11WindowWatcher::Impl {
     bool activeStale = true, frontStale = true;
     std::optional<xcb_get_property_cookie_t> activeAsked;
     // The active window's class and state, asked of `frontOf`.
-    std::optional<std::pair<xcb_get_property_cookie_t, xcb_get_property_cookie_t>> frontAsked;
+    std::optional<FrontQuestions> frontAsked;
     xcb_window_t frontOf = XCB_WINDOW_NONE;
     xcb_generic_event_t* held = nullptr; // taken from xcb's queue, not yet looked at
 
@@ -98,9 +106,11 @@ struct X11WindowWatcher::Impl {
             return;
         }
         frontOf = active;
-        frontAsked = std::pair{
+        frontAsked = FrontQuestions{
             xcb_get_property(connection, 0, active, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256),
-            xcb_get_property(connection, 0, active, stateAtom, XCB_ATOM_ATOM, 0, 64)};
+            xcb_get_property(connection, 0, active, stateAtom, XCB_ATOM_ATOM, 0, 64),
+            xcb_get_geometry(connection, active),
+            xcb_translate_coordinates(connection, active, root, 0, 0)};
     }
 
     void collect() {
@@ -123,18 +133,29 @@ struct X11WindowWatcher::Impl {
                 frontStale = true;
             }
         }
-        // Replies come in order: once the second is there, so is the first.
-        xcb_get_property_reply_t* states = nullptr;
-        if (frontAsked && replyCame(connection, frontAsked->second, states)) {
+        // Replies come in order: once the last is there, so are the others.
+        xcb_translate_coordinates_reply_t* origin = nullptr;
+        if (frontAsked && replyCame(connection, frontAsked->origin, origin)) {
             xcb_get_property_reply_t* names = nullptr;
-            replyCame(connection, frontAsked->first, names);
+            xcb_get_property_reply_t* states = nullptr;
+            xcb_get_geometry_reply_t* geometry = nullptr;
+            replyCame(connection, frontAsked->classes, names);
+            replyCame(connection, frontAsked->states, states);
+            replyCame(connection, frontAsked->geometry, geometry);
             frontAsked.reset();
             if (frontOf == active) {
-                setFront(readFront(value(names), states));
+                auto now = readFront(value(names), states);
+                if (now && origin && geometry) {
+                    now->area =
+                        QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+                }
+                setFront(std::move(now));
             } else {
                 std::free(names);
                 std::free(states);
             }
+            std::free(geometry);
+            std::free(origin);
         }
     }
 
@@ -184,6 +205,9 @@ struct X11WindowWatcher::Impl {
                            (p->atom == stateAtom || p->atom == XCB_ATOM_WM_CLASS)) {
                     frontStale = true;
                 }
+            } else if (type == XCB_CONFIGURE_NOTIFY &&
+                       reinterpret_cast<xcb_configure_notify_event_t*>(e)->window == active) {
+                frontStale = true; // moved to another screen, maybe
             } else if (type == XCB_DESTROY_NOTIFY &&
                        reinterpret_cast<xcb_destroy_notify_event_t*>(e)->window == active) {
                 active = XCB_WINDOW_NONE;

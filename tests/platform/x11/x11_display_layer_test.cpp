@@ -292,9 +292,10 @@ TEST(EdidDisplayName, TheMonitorsOwnNamesOrNothing) {
     std::vector<std::uint8_t> short_ = edid(nullptr, nullptr);
     short_.resize(100);
     for (const Case& c : {
-             Case{edid("A1B2C3", "Studio 27"), DisplayName{"TVB-0102-A1B2C3", port, "Studio 27"}},
-             Case{edid(nullptr, nullptr), DisplayName{"TVB-0102-77", port, "TVB-0102-77"}},
-             Case{escapes, DisplayName{"TVB-0102-S[2J1", port, "BadName"}},
+             Case{edid("A1B2C3", "Studio 27"),
+                  DisplayName{"TVB-0102-A1B2C3", port, "Studio 27", {}}},
+             Case{edid(nullptr, nullptr), DisplayName{"TVB-0102-77", port, "TVB-0102-77", {}}},
+             Case{escapes, DisplayName{"TVB-0102-S[2J1", port, "BadName", {}}},
              Case{bad, std::nullopt},
              Case{short_, std::nullopt},
          }) {
@@ -325,8 +326,11 @@ TEST_F(X11Layer, EachDisplayItsOwnOnTwoCrtcs) {
     ASSERT_TRUE(layer);
     const auto names = layer->namedDisplays();
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[0], (DisplayName{"DUMMY0", "DUMMY0", "DUMMY0"}));
-    EXPECT_EQ(names[1], (DisplayName{"TVB-0102-SN42", "DUMMY1", "Night Owl"}));
+    EXPECT_EQ(names[0], (DisplayName{"DUMMY0", "DUMMY0", "DUMMY0", names[0].area}));
+    EXPECT_EQ(
+        names[1],
+        (DisplayName{
+            "TVB-0102-SN42", "DUMMY1", "Night Owl", {names[0].area.right() + 1, 0, 1024, 768}}));
 
     QtMainQueue queue;
     GammaService gamma(*layer, queue);
