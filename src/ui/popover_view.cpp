@@ -4,6 +4,7 @@
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/color_row.h"
+#include "ui/displays_section.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_switch.h"
 #include "ui/hairline.h"
@@ -95,6 +96,9 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     picker_->setFixedWidth(m::contentWidth);
     layout_->addWidget(picker_);
     // The section goes here, right after the picker.
+    displays_ = new DisplaysSection(settings_, coordinator_);
+    displays_->setObjectName(QStringLiteral("displays"));
+    layout_->addWidget(displays_);
 
     layout_->addSpacing(m::sectionToFooter);
     auto* separator = new Hairline;
@@ -124,6 +128,7 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
     follow_.observe(settings_.objectWillChange());
     follow_.observe(coordinator_.objectWillChange());
     follow_.observe(loginItem_.objectWillChange());
+    follow_.observe(coordinator_.displaysWillChange());
     refresh();
 }
 
@@ -159,10 +164,12 @@ void PopoverView::buildSection() {
 // after Quit: the order follows the picture again, top to bottom.
 void PopoverView::restoreTabOrder() {
     QWidget* previous = picker_;
-    for (QWidget* w : section_->findChildren<QWidget*>()) {
-        if (w->focusPolicy() & Qt::TabFocus) {
-            setTabOrder(previous, w);
-            previous = w;
+    for (QWidget* part : {static_cast<QWidget*>(section_), static_cast<QWidget*>(displays_)}) {
+        for (QWidget* w : part->findChildren<QWidget*>()) {
+            if (w->focusPolicy() & Qt::TabFocus) {
+                setTabOrder(previous, w);
+                previous = w;
+            }
         }
     }
     setTabOrder(previous, loginSwitch_);
@@ -183,6 +190,9 @@ void PopoverView::refresh() {
                        .notes = state.report.notes});
     picker_->refresh();
     section_->refresh();
+    if (displays_->refresh()) {
+        restoreTabOrder();
+    }
     loginSwitch_->refresh();
 }
 

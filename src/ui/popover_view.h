@@ -6,8 +6,8 @@
 //
 // Its parts carry object names ("header", "mode", "section", "login",
 // "quit", and in the sections "manual", "curve", "bedtime", "wake",
-// "windDown", "windDownDetail", "day", "night") for tests and for
-// finding them from outside.
+// "windDown", "windDownDetail", "day", "night", "displays") for tests and
+// for finding them from outside.
 
 #include "base/refresh_after_notices.h"
 #include "settings/torvel_mode.h"
@@ -21,6 +21,7 @@ class QVBoxLayout;
 namespace torvel {
 
 class Coordinator;
+class DisplaysSection;
 class FlatSegmentedBase;
 class FlatSwitch;
 class LoginItem;
@@ -61,6 +62,7 @@ private:
     PopoverHeader* header_;
     FlatSegmentedBase* picker_;
     ModeSection* section_ = nullptr;
+    DisplaysSection* displays_;
     std::optional<TorvelMode> sectionMode_;
     FlatSwitch* loginSwitch_;
     QWidget* quitButton_;

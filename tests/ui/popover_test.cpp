@@ -356,6 +356,56 @@ TEST(PopoverView, SlidersWriteThroughAndPreviewOnlyForScheduleColours) {
     EXPECT_EQ(part<PopoverHeader>(r.view, "header")->titleText(), "1000");
 }
 
+// Several displays: each a switch and a strength, written through to the
+// settings and so to the screens; one display: no such row.
+TEST(PopoverView, EachOfSeveralDisplaysHasASwitchAndAStrength) {
+    const QString folder = QStringLiteral(TORVEL_GALLERY_DIR);
+    for (const bool dark : {false, true}) {
+        Theme::setDesktopPrefersDark(dark);
+        Rig r;
+        r.settings.setMode(TorvelMode::manual);
+        r.settings.setManualKelvin(3400);
+        r.coordinator.start();
+        r.settle();
+        auto* section = r.view.findChild<QWidget*>(QStringLiteral("displays"));
+        ASSERT_NE(section, nullptr);
+        EXPECT_FALSE(section->isVisible()) << "one display: nothing to choose";
+
+        r.display.setDisplays({1, 2});
+        r.display.names[1] = {"GSM-5B09-1E2A", "DP-1", "LG UltraFine", {}};
+        r.display.names[2] = {"eDP-1", "eDP-1", "eDP-1", {}};
+        r.view.refresh();
+        r.settle();
+        EXPECT_TRUE(section->isVisible());
+        const auto switches = section->findChildren<FlatSwitch*>(QStringLiteral("display"));
+        const auto sliders = section->findChildren<FlatSlider*>(QStringLiteral("strength"));
+        ASSERT_EQ(switches.size(), 2);
+        ASSERT_EQ(sliders.size(), 2);
+        EXPECT_EQ(switches[0]->accessibleName(), QStringLiteral("Tint LG UltraFine"));
+        EXPECT_EQ(sliders[1]->accessibleName(), QStringLiteral("eDP-1 strength"));
+
+        switches[1]->click();
+        sliders[0]->setValueFrom(42);
+        r.settle();
+        EXPECT_EQ(optionsFor(r.settings.displays().options, r.display.names[1]),
+                  (DisplayOptions{true, 40}))
+            << "kept by the monitor's key, in steps of 5";
+        EXPECT_FALSE(optionsFor(r.settings.displays().options, r.display.names[2]).tint);
+        EXPECT_FALSE(r.display.lastTables.contains(2)) << "handed back at once";
+        EXPECT_FALSE(sliders[1]->isVisible()) << "left as it is: no strength";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return switches[1]->position() == 0.0; }, 2000));
+        EXPECT_EQ(part<PopoverHeader>(r.view, "header")->notesText(), "eDP-1 left as it is");
+
+        QImage image(r.view.size() * 2, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(2);
+        r.view.render(&image);
+        const QString name = QStringLiteral("popover-displays-%1.png").arg(dark ? "dark" : "light");
+        EXPECT_TRUE(test::matchesReference(image, QStringLiteral(TORVEL_SCREENSHOT_DIR "/") + name,
+                                           folder + "/" + name));
+    }
+    Theme::setDesktopPrefersDark(std::nullopt);
+}
+
 // The README's screenshots are the references: a change in the look fails
 // here until they are retaken.
 TEST(PopoverView, ScreenshotsInEveryModeAndAppearanceMatchTheReadme) {
