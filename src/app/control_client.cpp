@@ -10,6 +10,7 @@
 #include <memory>
 #include <poll.h>
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -207,6 +208,13 @@ QString statusText(const QVariantMap& p, bool json) {
         {QStringLiteral("alt"), state},
     };
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+QList<QVariantMap> displayList(const QVariant& property) {
+    if (property.canConvert<QDBusArgument>()) {
+        return qdbus_cast<QList<QVariantMap>>(property.value<QDBusArgument>());
+    }
+    return property.value<QList<QVariantMap>>();
 }
 
 bool say(const QString& line, FILE* to) {

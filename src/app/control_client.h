@@ -43,6 +43,9 @@ int runCommand(const Command& command);
 // (a reader that went away).
 bool say(const QString& line, FILE* to = stdout);
 
+// The Displays property's entries, however the bus delivered them.
+QList<QVariantMap> displayList(const QVariant& property);
+
 // One status line from the interface's properties: plain, or a JSON object
 // with the fields a waybar custom module reads.
 QString statusText(const QVariantMap& properties, bool json);

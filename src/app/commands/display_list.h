@@ -1,5 +1,6 @@
 #pragma once
-// The Displays property as the command line reads it.
+// The Displays property as the command line reads it (displayList, in
+// the client, unpacks it).
 
 #include "platform/display_layer.h"
 
@@ -9,9 +10,6 @@
 #include <QVariantMap>
 
 namespace torvel::commands {
-
-// The property's entries, however the bus delivered them.
-QList<QVariantMap> displayList(const QVariant& property);
 
 // The options of the display listed with `id` as its id or connector.
 std::optional<DisplayOptions> optionsListed(const QList<QVariantMap>& listed, const QString& id);

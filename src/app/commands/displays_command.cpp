@@ -4,16 +4,7 @@
 #include "base/shown_text.h"
 #include "settings/settings_store.h"
 
-#include <QDBusArgument>
-
 namespace torvel::commands {
-
-QList<QVariantMap> displayList(const QVariant& property) {
-    if (property.canConvert<QDBusArgument>()) {
-        return qdbus_cast<QList<QVariantMap>>(property.value<QDBusArgument>());
-    }
-    return property.value<QList<QVariantMap>>();
-}
 
 std::optional<DisplayOptions> optionsListed(const QList<QVariantMap>& listed, const QString& id) {
     for (const QVariantMap& d : listed) {
