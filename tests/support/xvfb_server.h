@@ -46,7 +46,7 @@ protected:
     QString error_;
 };
 
-// Xorg with its dummy driver, as root only: `outputs` active outputs
+// Xorg with its dummy driver (any user: it takes no VT), `outputs` active outputs
 // (DUMMY0, DUMMY1, ... side by side), each on a CRTC of its own with its
 // own gamma ramps, as several monitors of one desktop are.
 class XorgDummyServer : public XvfbServer {
