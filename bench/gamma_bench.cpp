@@ -4,6 +4,7 @@
 #include "fakes/manual_main_queue.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/wayland/wayland_display_layer.h"
+#include "platform/x11/randr_probe.h"
 #include "platform/x11/x11_display_layer.h"
 #include "support/temp_dir.h"
 #include "support/test_compositor.h"
@@ -54,6 +55,43 @@ void writeXvfb(benchmark::State& state) {
     gamma.apply(std::nullopt);
 }
 BENCHMARK(writeXvfb)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// One apply on two monitors of one desktop (Xorg's dummy driver), each
+// CRTC's ramps read back before the write: with straight ramps (the
+// tables as they are), with a calibration on both (the tables read through
+// it), and with the second at half strength and named (the EDID asked once).
+void writeTwoMonitors(benchmark::State& state) {
+    torvel::test::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    torvel::test::XorgDummyServer x(2);
+    if (!x.running()) {
+        state.SkipWithError(x.error().toStdString().c_str());
+        return;
+    }
+    if (state.range(0) == 1) {
+        torvel::test::RandrProbe probe(x.display());
+        for (const auto crtc : probe.activeCrtcs()) {
+            probe.setRamps(
+                crtc, torvel::test::RandrProbe::curve(probe.ramps(crtc).red.size(), 2.2, 1.8, 1.0));
+        }
+    }
+    auto created = torvel::X11DisplayLayer::create(x.display());
+    if (!created) {
+        state.SkipWithError(created.error().toStdString().c_str());
+        return;
+    }
+    auto& layer = created.value();
+    torvel::QtMainQueue queue;
+    torvel::GammaService gamma(*layer, queue);
+    const torvel::DisplayOptionsMap half{{QStringLiteral("DUMMY1"), {true, 50}}};
+    std::int64_t k = 1000;
+    for (auto _ : state) {
+        gamma.apply(k, state.range(0) == 2 ? half : torvel::DisplayOptionsMap{});
+        k = k >= 6500 ? 1000 : k + 50;
+    }
+    gamma.apply(std::nullopt);
+}
+BENCHMARK(writeTwoMonitors)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // One apply on Wayland, against the test compositor on its own thread: per
 // output a resample to its 1024 entries, a sealed memfd and one set_gamma,

@@ -958,6 +958,21 @@ TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
             },
             3000))
             << "the second is tinted again";
+
+        // Fullscreen on the second display: only that one.
+        EXPECT_EQ(
+            cli({QStringLiteral("pause-for"), QStringLiteral("remove"), QStringLiteral("mpv")})
+                .first,
+            0);
+        EXPECT_EQ(
+            cli({QStringLiteral("pause-for"), QStringLiteral("fullscreen"), QStringLiteral("on")})
+                .first,
+            0);
+        ASSERT_TRUE(placeFilm(x0 + 100));
+        EXPECT_TRUE(wmctrl({QStringLiteral("-r"), QStringLiteral("film"), QStringLiteral("-b"),
+                            QStringLiteral("add,fullscreen")}));
+        EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[1]) == own1; }, 3000));
+        EXPECT_TRUE(test::matchesGains(probe.ramps(crtcs[0]), 3000));
         test::stopProcesses({&film, &wm});
     }
 

@@ -21,6 +21,7 @@
 #include <xcb/randr.h>
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 
 namespace torvel {
 
@@ -119,9 +120,32 @@ struct X11DisplayLayer::Impl {
     std::optional<std::vector<xcb_randr_crtc_t>> knownCrtcs;
     std::map<xcb_randr_crtc_t, std::uint32_t> knownGammaSizes;
     std::map<xcb_randr_crtc_t, DisplayName> knownNames;
-    // What this process last sent each CRTC: a read-back that differs means
-    // another program (a calibration loader) set new ramps meanwhile.
+    // What this process last sent each CRTC. Before each later write the
+    // CRTC's ramps are asked for, not waited on, with what we had sent then;
+    // the answer, looked at by the next write, differs when another program
+    // (a calibration loader) set new ramps in between.
     std::map<xcb_randr_crtc_t, CapturedRamps> lastWritten;
+    struct ReadBack {
+        xcb_randr_get_crtc_gamma_cookie_t cookie;
+        CapturedRamps expected;
+    };
+    std::map<xcb_randr_crtc_t, ReadBack> readBacks;
+
+    void forgetWrites(std::optional<xcb_randr_crtc_t> only = std::nullopt) {
+        for (auto it = readBacks.begin(); it != readBacks.end();) {
+            if (!only || it->first == *only) {
+                xcb_discard_reply(connection, it->second.cookie.sequence);
+                it = readBacks.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        if (only) {
+            lastWritten.erase(*only);
+        } else {
+            lastWritten.clear();
+        }
+    }
 
     void forgetConfiguration() {
         knownCrtcs.reset();
@@ -230,8 +254,13 @@ struct X11DisplayLayer::Impl {
     }
 
     std::optional<CapturedRamps> readRamps(xcb_randr_crtc_t crtc, std::uint32_t size) {
-        auto r = reply(xcb_randr_get_crtc_gamma_reply(
-            connection, xcb_randr_get_crtc_gamma(connection, crtc), nullptr));
+        return rampsOf(crtc, size,
+                       reply(xcb_randr_get_crtc_gamma_reply(
+                           connection, xcb_randr_get_crtc_gamma(connection, crtc), nullptr)));
+    }
+
+    static std::optional<CapturedRamps> rampsOf(xcb_randr_crtc_t crtc, std::uint32_t size,
+                                                const Reply<xcb_randr_get_crtc_gamma_reply_t>& r) {
         if (!r || r->size != size) {
             return std::nullopt;
         }
@@ -265,35 +294,60 @@ struct X11DisplayLayer::Impl {
         guard->keep(std::move(all));
     }
 
-    // The CRTC's own ramps: those from before our first change, or those
-    // another program set since our last write. Nothing when they cannot be
-    // read.
+    // The CRTC's own ramps: those from before our first change (read then,
+    // waiting for the answer), or those another program set since. Nothing
+    // when they cannot be read.
     const CapturedRamps* capture(xcb_randr_crtc_t crtc, std::uint32_t size) {
-        const CapturedRamps* kept = keptRamps(crtc);
-        const auto written = lastWritten.find(crtc);
-        if (kept && written == lastWritten.end()) {
-            return kept;
+        if (keptRamps(crtc)) {
+            adoptForeignRamps(crtc, size);
+            return keptRamps(crtc);
         }
         auto now = readRamps(crtc, size);
         if (!now) {
             return nullptr;
         }
-        if (kept && sameRamps(*now, written->second)) {
-            return kept;
-        }
-        if (kept) {
-            qCInfo(x11Log) << "CRTC" << crtc << "was given new ramps by another program;"
-                           << "they are its own from now on";
-        }
-        lastWritten.erase(crtc);
         keepOwn(std::move(*now));
         return keptRamps(crtc);
+    }
+
+    // The answer to the read-back sent before the last write, if it came.
+    void adoptForeignRamps(xcb_randr_crtc_t crtc, std::uint32_t size) {
+        const auto found = readBacks.find(crtc);
+        if (found == readBacks.end()) {
+            return;
+        }
+        void* got = nullptr;
+        xcb_generic_error_t* error = nullptr;
+        if (xcb_poll_for_reply(connection, found->second.cookie.sequence, &got, &error) == 0) {
+            return; // not yet: the next write looks again
+        }
+        std::free(error);
+        const ReadBack asked = std::move(found->second);
+        readBacks.erase(found);
+        auto now = rampsOf(crtc, size,
+                           Reply<xcb_randr_get_crtc_gamma_reply_t>(
+                               static_cast<xcb_randr_get_crtc_gamma_reply_t*>(got), &std::free));
+        if (!now || sameRamps(*now, asked.expected)) {
+            return;
+        }
+        qCInfo(x11Log) << "CRTC" << crtc << "was given new ramps by another program;"
+                       << "they are its own from now on";
+        keepOwn(std::move(*now));
+    }
+
+    // Before a write over one of ours: what is there now, asked for.
+    void askBeforeWrite(xcb_randr_crtc_t crtc) {
+        const auto written = lastWritten.find(crtc);
+        if (written != lastWritten.end() && !readBacks.contains(crtc)) {
+            readBacks.emplace(
+                crtc, ReadBack{xcb_randr_get_crtc_gamma(connection, crtc), written->second});
+        }
     }
 
     // Hands one CRTC its own ramps back and stops keeping them.
     void release(xcb_randr_crtc_t crtc) {
         const CapturedRamps* kept = keptRamps(crtc);
-        lastWritten.erase(crtc);
+        forgetWrites(crtc);
         if (!kept || broken()) {
             return;
         }
@@ -388,7 +442,7 @@ struct X11DisplayLayer::Impl {
     }
 
     void restore() {
-        lastWritten.clear();
+        forgetWrites();
         if (broken()) {
             guard->forget(); // the record stays for the next start
             return;
@@ -627,6 +681,7 @@ void X11DisplayLayer::setTransferTable(DisplayId display, std::span<const float>
     }
     CapturedRamps sent{display, rampFor(red, own->red, size), rampFor(green, own->green, size),
                        rampFor(blue, own->blue, size)};
+    impl_->askBeforeWrite(display);
     xcb_randr_set_crtc_gamma(impl_->connection, display, static_cast<std::uint16_t>(size),
                              sent.red.data(), sent.green.data(), sent.blue.data());
     xcb_flush(impl_->connection);

@@ -344,6 +344,8 @@ TEST_F(X11Layer, EachDisplayItsOwnOnTwoCrtcs) {
     // A loader puts a new calibration in while we tint: it is the curve from now on.
     const Ramps reloaded = RandrProbe::curve(size, 1.4, 1.4, 1.4);
     probe.setRamps(crtcs[0], reloaded);
+    gamma.apply(2000, options); // asks what is there, and finds out at the next write
+    spinFor(100);
     gamma.apply(2000, options);
     EXPECT_TRUE(eventuallyTinted(probe, crtcs[0], half, reloaded));
 
