@@ -35,8 +35,7 @@ const CommandRow display{
             "strength: 0 to 100% of the shift from 6500 K",
     .parse =
         [](const QStringList& arguments, Command& c) {
-            const QString usage =
-                QStringLiteral("display takes ID on, ID off, or ID strength 0 to 100");
+            QString usage = QStringLiteral("display takes ID on, ID off, or ID strength 0 to 100");
             if (arguments.size() < 2) {
                 return usage;
             }
