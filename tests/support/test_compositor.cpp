@@ -69,11 +69,19 @@ struct TestCompositor::State {
     static void bindOutput(wl_client* client, void* data, std::uint32_t version, std::uint32_t id) {
         auto* o = static_cast<Output*>(data);
         wl_resource* r = wl_resource_create(client, &wl_output_interface,
-                                            static_cast<int>(std::min(version, 3u)), id);
+                                            static_cast<int>(std::min(version, 4u)), id);
         wl_resource_set_implementation(r, &outputImplementation, o, nullptr);
         wl_output_send_geometry(r, 0, 0, 300, 200, WL_OUTPUT_SUBPIXEL_UNKNOWN, "Test", "Output",
                                 WL_OUTPUT_TRANSFORM_NORMAL);
         wl_output_send_mode(r, WL_OUTPUT_MODE_CURRENT, 1280, 800, 60000);
+        if (version >= WL_OUTPUT_NAME_SINCE_VERSION) {
+            // As sway names and describes its outputs.
+            const QByteArray connector = "TEST-" + QByteArray::number(o->name);
+            wl_output_send_name(r, connector.constData());
+            wl_output_send_description(
+                r, ("Test Output SN" + QByteArray::number(o->name) + " (" + connector + ")")
+                       .constData());
+        }
         if (version >= WL_OUTPUT_DONE_SINCE_VERSION) {
             wl_output_send_done(r);
         }
@@ -280,7 +288,7 @@ std::uint32_t TestCompositor::addOutput(std::uint32_t gammaSize) {
         o->state = &s;
         o->gammaSize = gammaSize;
         o->name = name = s.nextName++;
-        o->global = wl_global_create(s.display, &wl_output_interface, 3, o, &State::bindOutput);
+        o->global = wl_global_create(s.display, &wl_output_interface, 4, o, &State::bindOutput);
     });
     return name;
 }

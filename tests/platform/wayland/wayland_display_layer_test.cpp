@@ -205,3 +205,41 @@ TEST(WaylandLayer, ProbeTellsACompositorWithoutGammaControlFromNoCompositor) {
               QStringLiteral("cannot connect to the Wayland compositor %1").arg(nowhere));
     EXPECT_FALSE(WaylandDisplayLayer::create(nowhere));
 }
+
+// Outputs are named as the compositor describes them; one left as it is
+// gives its control back (so the compositor shows its own ramps) and is
+// taken again when it is tinted once more; another at half strength.
+TEST(WaylandLayer, EachOutputItsOwnByTheCompositorsName) {
+    TestCompositor compositor;
+    const auto a = compositor.addOutput(256);
+    const auto b = compositor.addOutput(256);
+    auto layer = connect(compositor);
+    ASSERT_TRUE(layer);
+    ASSERT_EQ(online(*layer).size(), 2u);
+    const std::vector<DisplayName> names = layer->namedDisplays();
+    ASSERT_EQ(names.size(), 2u);
+    const QString connectorB = QStringLiteral("TEST-%1").arg(b);
+    EXPECT_EQ(names[1], (DisplayName{QStringLiteral("Test Output SN%1").arg(b),
+                                     connectorB,
+                                     QStringLiteral("Test Output"),
+                                     {}}));
+
+    QtMainQueue queue;
+    GammaService gamma(*layer, queue);
+    DisplayOptionsMap options{{connectorB, {false, 100}},
+                              {QStringLiteral("Test Output SN%1").arg(a), {true, 50}}};
+    gamma.apply(2000, options);
+    ASSERT_TRUE(spinUntil([&] { return !writesTo(compositor, a).empty(); }, 2000));
+    EXPECT_TRUE(matchesGains(writesTo(compositor, a).back(), kelvinAtStrength(2000, 50)));
+    EXPECT_TRUE(writesTo(compositor, b).empty());
+    EXPECT_EQ(compositor.liveControls(), 1) << "none held for the output left as it is";
+
+    options[connectorB] = {true, 100};
+    gamma.apply(2000, options);
+    ASSERT_TRUE(spinUntil([&] { return !writesTo(compositor, b).empty(); }, 2000));
+    EXPECT_TRUE(matchesGains(writesTo(compositor, b).back(), 2000));
+    options[connectorB] = {false, 100};
+    gamma.apply(2000, options);
+    EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 1; }, 2000))
+        << "given back at once";
+}
