@@ -241,7 +241,8 @@ QList<QVariantMap> ControlService::displays() const {
                        {QStringLiteral("name"), d.name.model},
                        {QStringLiteral("tint"), d.options.tint},
                        {QStringLiteral("strength"), d.options.strength},
-                       {QStringLiteral("tinted"), d.tinted}});
+                       {QStringLiteral("tinted"), d.tinted},
+                       {QStringLiteral("steppingAside"), d.steppingAside}});
     }
     return out;
 }

@@ -18,8 +18,10 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <QDateTime>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDir>
@@ -943,6 +945,22 @@ TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
         EXPECT_TRUE(spinUntil([&] { return probe.ramps(crtcs[1]) == own1; }, 3000))
             << "the film's display shows its own colors";
         EXPECT_TRUE(test::matchesGains(probe.ramps(crtcs[0]), 3000)) << "the other stays tinted";
+        {
+            QDBusMessage get = QDBusMessage::createMethodCall(
+                QStringLiteral("org.torvelbar.TorvelBar"),
+                QStringLiteral("/org/torvelbar/TorvelBar"),
+                QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+            get << QStringLiteral("org.torvelbar.TorvelBar1") << QStringLiteral("Displays");
+            QDBusConnection reader = bus.connect(QStringLiteral("reader"));
+            const QDBusMessage reply = reader.call(get, QDBus::Block, 5000);
+            ASSERT_EQ(reply.arguments().size(), 1);
+            const auto displays = qdbus_cast<QList<QVariantMap>>(
+                reply.arguments().front().value<QDBusVariant>().variant().value<QDBusArgument>());
+            ASSERT_EQ(displays.size(), 2);
+            EXPECT_FALSE(displays[0].value(QStringLiteral("steppingAside")).toBool());
+            EXPECT_TRUE(displays[1].value(QStringLiteral("steppingAside")).toBool());
+            EXPECT_EQ(displays[1].value(QStringLiteral("strength")).toInt(), 50);
+        }
         EXPECT_TRUE(spinUntil(
             [&] {
                 return cli({QStringLiteral("status")}).second ==
