@@ -4,6 +4,7 @@
 // findChild<T> cannot tell them apart by type: the name finds the widget
 // and dynamic_cast checks it.
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +12,17 @@ namespace torvel::test {
 
 template <class T> T* part(const QWidget& root, const char* name) {
     return dynamic_cast<T*>(root.findChild<QWidget*>(QString::fromLatin1(name)));
+}
+
+// Every part of that name, in the tree's order.
+template <class T> QList<T*> parts(const QWidget& root, const char* name) {
+    QList<T*> out;
+    for (QWidget* w : root.findChildren<QWidget*>(QString::fromLatin1(name))) {
+        if (auto* typed = dynamic_cast<T*>(w)) {
+            out << typed;
+        }
+    }
+    return out;
 }
 
 } // namespace torvel::test

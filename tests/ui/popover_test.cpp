@@ -377,8 +377,8 @@ TEST(PopoverView, EachOfSeveralDisplaysHasASwitchAndAStrength) {
         r.view.refresh();
         r.settle();
         EXPECT_TRUE(section->isVisible());
-        const auto switches = section->findChildren<FlatSwitch*>(QStringLiteral("display"));
-        const auto sliders = section->findChildren<FlatSlider*>(QStringLiteral("strength"));
+        const auto switches = test::parts<FlatSwitch>(*section, "display");
+        const auto sliders = test::parts<FlatSlider>(*section, "strength");
         ASSERT_EQ(switches.size(), 2);
         ASSERT_EQ(sliders.size(), 2);
         EXPECT_EQ(switches[0]->accessibleName(), QStringLiteral("Tint LG UltraFine"));
