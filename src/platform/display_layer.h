@@ -176,7 +176,7 @@ public:
 
     std::vector<DisplayName> namedDisplays() final {
         std::vector<DisplayName> out;
-        for (const DisplayId id : onlineDisplays()) {
+        for (const DisplayId id : listedDisplays()) {
             out.push_back(nameOf(id));
         }
         return out;
@@ -185,6 +185,11 @@ public:
     // The online displays, in the host's order. Never fails; a host error
     // counts as no displays.
     virtual std::vector<DisplayId> onlineDisplays() = 0;
+
+    // The same for a listing that changes nothing: a host that has to take
+    // something from the compositor to find its displays online lists what
+    // it knows instead.
+    virtual std::vector<DisplayId> listedDisplays() { return onlineDisplays(); }
 
     // The display's names; the key is its connector where the host knows
     // nothing better, and all three are empty for one it cannot name.

@@ -370,6 +370,7 @@ WaylandDisplayLayer::create(const QString& socketName) {
             QStringLiteral("this compositor offers no gamma control to applications"));
     }
     impl->started = true;
+    impl->flush(); // the outputs' binds, whose names and descriptions then come by themselves
     impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),
                                                        QSocketNotifier::Read);
     Impl* raw = impl.get();
@@ -402,6 +403,16 @@ std::vector<DisplayId> WaylandDisplayLayer::onlineDisplays() {
     }
     for (const auto& [name, output] : impl_->outputs) {
         if ((output->control && output->gammaSize != 0) || output->released) {
+            ids.push_back(name);
+        }
+    }
+    return ids;
+}
+
+std::vector<DisplayId> WaylandDisplayLayer::listedDisplays() {
+    std::vector<DisplayId> ids;
+    for (const auto& [name, output] : impl_->outputs) {
+        if (!impl_->broken() && !output->refused) {
             ids.push_back(name);
         }
     }

@@ -36,6 +36,9 @@ public:
     // wait for one round trip to the compositor, when it first has to ask for
     // controls (at the first tint, after a restore, after a new output).
     std::vector<DisplayId> onlineDisplays() override;
+    // Every output not refused, without taking a control: untinted we hold
+    // none, so that another program may take them.
+    std::vector<DisplayId> listedDisplays() override;
     void setTransferTable(DisplayId display, std::span<const float> red,
                           std::span<const float> green, std::span<const float> blue) override;
     // The output's connector (wl_output 4's name) and, as its key, the

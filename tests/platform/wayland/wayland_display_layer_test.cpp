@@ -215,7 +215,13 @@ TEST(WaylandLayer, EachOutputItsOwnByTheCompositorsName) {
     const auto b = compositor.addOutput(256);
     auto layer = connect(compositor);
     ASSERT_TRUE(layer);
-    ASSERT_EQ(online(*layer).size(), 2u);
+    ASSERT_TRUE(spinUntil(
+        [&] {
+            const auto named = layer->namedDisplays();
+            return named.size() == 2 && !named[1].connector.isEmpty();
+        },
+        2000));
+    EXPECT_EQ(compositor.liveControls(), 0) << "naming the outputs takes no control";
     const std::vector<DisplayName> names = layer->namedDisplays();
     ASSERT_EQ(names.size(), 2u);
     const QString connectorB = QStringLiteral("TEST-%1").arg(b);
