@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <limits>
-#include <QJsonDocument>
 #include <nlohmann/json.hpp>
+#include <QJsonDocument>
 #include <string>
 
 namespace torvel {
@@ -287,11 +287,10 @@ const Setting<DisplaySettings> displays{
     },
     .refusal =
         [](const DisplaySettings& value) {
-            return value.stored.size() > maxDisplays
-                       ? QStringLiteral("at most %1 displays, not %2")
-                             .arg(maxDisplays)
-                             .arg(value.stored.size())
-                       : QString();
+            return value.stored.size() > maxDisplays ? QStringLiteral("at most %1 displays, not %2")
+                                                           .arg(maxDisplays)
+                                                           .arg(value.stored.size())
+                                                     : QString();
         },
     .announcesEqual = false,
 };
