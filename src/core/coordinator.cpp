@@ -77,14 +77,14 @@ std::optional<Hold> Coordinator::frontHold() const {
 std::optional<Coordinator::ScreensAside> Coordinator::screensAside() {
     auto hold = frontHold();
     const auto front = hold ? windowWatcher_->front() : std::nullopt;
-    if (!front || !front->area) {
+    if (!front) {
         return std::nullopt;
     }
     std::vector<DisplayName> names;
     for (DisplayReport& display : gamma_.displayReports()) {
         names.push_back(std::move(display.name));
     }
-    auto under = displaysUnder(*front->area, names);
+    auto under = displaysUnder(*front, names);
     if (under.empty()) {
         return std::nullopt;
     }

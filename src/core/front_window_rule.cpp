@@ -34,14 +34,18 @@ std::optional<Hold> frontWindowHold(const std::optional<FrontWindow>& front,
     return std::nullopt;
 }
 
-std::vector<DisplayName> displaysUnder(const QRect& area,
+std::vector<DisplayName> displaysUnder(const FrontWindow& window,
                                        const std::vector<DisplayName>& displays) {
+    if (!window.area && window.outputs.isEmpty()) {
+        return {};
+    }
     std::vector<DisplayName> under;
     for (const DisplayName& display : displays) {
-        if (display.area.isEmpty()) {
+        if (window.area && display.area.isEmpty()) {
             return {};
         }
-        if (display.area.intersects(area)) {
+        if (window.area ? display.area.intersects(*window.area)
+                        : window.outputs.contains(display.connector)) {
             under.push_back(display);
         }
     }

@@ -22,10 +22,12 @@ std::optional<QString> matchingAppId(const FrontWindow& front, const QString& li
 std::optional<Hold> frontWindowHold(const std::optional<FrontWindow>& front,
                                     const QStringList& apps, bool pauseFullscreen);
 
-// The displays a window at `area` lies on (any overlap), of those given:
-// where only these step aside for it, the others stay tinted. Nothing when
-// it is all of them or none, or a display's area is unknown (then the
-// whole desktop steps aside).
-std::vector<DisplayName> displaysUnder(const QRect& area, const std::vector<DisplayName>& displays);
+// The displays the window lies on, of those given: by its area (any
+// overlap with a display's), else by the outputs the host says it is on.
+// Only these step aside for it, the others stay tinted. Nothing when it
+// is all of them or none, or the host says neither (then the whole
+// desktop steps aside).
+std::vector<DisplayName> displaysUnder(const FrontWindow& window,
+                                       const std::vector<DisplayName>& displays);
 
 } // namespace torvel

@@ -18,6 +18,9 @@ struct FrontWindow {
     // Where the window lies, in the desktop's coordinates (those of each
     // display's area); nothing when the host does not say.
     std::optional<QRect> area;
+    // The connectors of the displays it is shown on ("DP-1"), where the host
+    // says that instead (wlroots); empty otherwise.
+    QStringList outputs;
     friend bool operator==(const FrontWindow&, const FrontWindow&) = default;
 };
 

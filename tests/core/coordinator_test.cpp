@@ -256,8 +256,8 @@ TEST(Coordinator, TheWindowInFrontStepsUsAsideOnlyWhenTheUserAsked) {
         r.settings, r.gamma, r.queue, r.events, [&] { return r.clock; }, nullptr, &watcher);
     coordinator.start();
     EXPECT_EQ(watcher.starts, 0) << "nothing set, nothing watched";
-    const FrontWindow gimp{{QStringLiteral("org.gimp.GIMP")}, false, std::nullopt};
-    const FrontWindow video{{QStringLiteral("mpv"), QStringLiteral("mpv")}, true, std::nullopt};
+    const FrontWindow gimp{{QStringLiteral("org.gimp.GIMP")}, false, std::nullopt, {}};
+    const FrontWindow video{{QStringLiteral("mpv"), QStringLiteral("mpv")}, true, std::nullopt, {}};
 
     EXPECT_TRUE(r.settings.setPauseApps({QStringLiteral("GIMP")}));
     r.queue.runPosted();
@@ -311,15 +311,15 @@ TEST(Coordinator, WhatCannotWorkHereSaysSoInTheStatus) {
 
 TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) {
     const FrontWindow x11{
-        {QStringLiteral("Gimp-2.10"), QStringLiteral("gimp-2.10")}, true, std::nullopt};
+        {QStringLiteral("Gimp-2.10"), QStringLiteral("gimp-2.10")}, true, std::nullopt, {}};
     EXPECT_EQ(matchingAppId(x11, QStringLiteral("GIMP-2.10")), QStringLiteral("Gimp-2.10"));
     EXPECT_EQ(matchingAppId(x11, QStringLiteral("gimp")), std::nullopt);
-    const FrontWindow wayland{{QStringLiteral("org.gimp.GIMP")}, false, std::nullopt};
+    const FrontWindow wayland{{QStringLiteral("org.gimp.GIMP")}, false, std::nullopt, {}};
     EXPECT_EQ(matchingAppId(wayland, QStringLiteral("gimp")), QStringLiteral("org.gimp.GIMP"));
     EXPECT_EQ(matchingAppId(wayland, QStringLiteral("gimp.GIMP")), std::nullopt);
     EXPECT_EQ(frontWindowHold(x11, {QStringLiteral("gimp-2.10")}, true)->kind, Hold::Kind::app);
     EXPECT_EQ(frontWindowHold(x11, {}, true)->kind, Hold::Kind::fullscreen);
-    EXPECT_EQ(frontWindowHold(FrontWindow{{}, true, std::nullopt}, {}, true)->by,
+    EXPECT_EQ(frontWindowHold(FrontWindow{{}, true, std::nullopt, {}}, {}, true)->by,
               QStringLiteral("a window"));
     EXPECT_EQ(frontWindowHold(x11, {}, false), std::nullopt);
     EXPECT_EQ(frontWindowHold(std::nullopt, {QStringLiteral("mpv")}, true), std::nullopt);
@@ -331,18 +331,27 @@ TEST(FrontWindowRule, IdsMatchCaseAsideOrAsTheLastPartAndAppsWinOverFullscreen) 
     };
     const std::vector<DisplayName> two{display("A", {0, 0, 1600, 1200}),
                                        display("B", {1600, 0, 1024, 768})};
-    const auto under = [&](QRect area, const std::vector<DisplayName>& displays) {
+    const auto under = [&](const FrontWindow& window, const std::vector<DisplayName>& displays) {
         QStringList keys;
-        for (const DisplayName& d : displaysUnder(area, displays)) {
+        for (const DisplayName& d : displaysUnder(window, displays)) {
             keys << d.key;
         }
         return keys.join(u',');
     };
-    EXPECT_EQ(under({1700, 100, 200, 100}, two), QStringLiteral("B"));
-    EXPECT_EQ(under({0, 0, 1600, 1200}, two), QStringLiteral("A"));
-    EXPECT_EQ(under({1500, 0, 200, 100}, two), QString()) << "across both: the whole desktop";
-    EXPECT_EQ(under({5000, 0, 10, 10}, two), QString()) << "on none";
-    EXPECT_EQ(under({0, 0, 10, 10}, {two[0], display("C", {})}), QString());
+    const auto at = [](QRect area) { return FrontWindow{{}, true, area, {}}; };
+    const auto on = [](QStringList outputs) {
+        return FrontWindow{{}, true, std::nullopt, outputs};
+    };
+    EXPECT_EQ(under(at({1700, 100, 200, 100}), two), QStringLiteral("B"));
+    EXPECT_EQ(under(at({0, 0, 1600, 1200}), two), QStringLiteral("A"));
+    EXPECT_EQ(under(at({1500, 0, 200, 100}), two), QString()) << "across both: the whole desktop";
+    EXPECT_EQ(under(at({5000, 0, 10, 10}), two), QString()) << "on none";
+    EXPECT_EQ(under(at({0, 0, 10, 10}), {two[0], display("C", {})}), QString());
+    // Where the host names the outputs instead (wlroots), by connector.
+    const std::vector<DisplayName> unplaced{display("A", {}), display("B", {})};
+    EXPECT_EQ(under(on({"B"}), unplaced), QStringLiteral("B"));
+    EXPECT_EQ(under(on({"A", "B"}), unplaced), QString());
+    EXPECT_EQ(under(on({}), unplaced), QString()) << "the host says nothing";
 }
 
 TEST(Coordinator, ToggleRemembersTheModeBeforeOffAndEndsAPauseFirst) {

@@ -17,12 +17,18 @@ struct WlrWindowWatcher::Impl {
         QString appId, pendingAppId;
         bool activated = false, fullscreen = false;
         bool pendingActivated = false, pendingFullscreen = false;
+        std::vector<wl_output*> outputs; // the outputs it is shown on
+    };
+    struct Output {
+        std::uint32_t global = 0;
+        QString connector; // wl_output 4's name
     };
 
     wl_display* display = nullptr;
     wl_registry* registry = nullptr;
     zwlr_foreign_toplevel_manager_v1* manager = nullptr;
     std::map<zwlr_foreign_toplevel_handle_v1*, std::unique_ptr<Window>> windows;
+    std::map<wl_output*, Output> outputs;
     std::optional<FrontWindow> front;
     std::function<void()> changed;
     std::unique_ptr<QSocketNotifier> notifier;
@@ -34,6 +40,9 @@ struct WlrWindowWatcher::Impl {
         }
         if (manager) {
             zwlr_foreign_toplevel_manager_v1_destroy(manager);
+        }
+        for (auto& [output, known] : outputs) {
+            releaseOutput(output);
         }
         if (registry) {
             wl_registry_destroy(registry);
@@ -49,8 +58,16 @@ struct WlrWindowWatcher::Impl {
         std::optional<FrontWindow> now;
         for (const auto& [handle, w] : windows) {
             if (w->activated) {
+                QStringList on;
+                for (wl_output* output : w->outputs) {
+                    if (const auto known = outputs.find(output);
+                        known != outputs.end() && !known->second.connector.isEmpty()) {
+                        on << known->second.connector;
+                    }
+                }
+                on.sort();
                 now = FrontWindow{w->appId.isEmpty() ? QStringList() : QStringList{w->appId},
-                                  w->fullscreen, std::nullopt};
+                                  w->fullscreen, std::nullopt, on};
                 break;
             }
         }
@@ -80,8 +97,15 @@ struct WlrWindowWatcher::Impl {
     static void appId(void* data, zwlr_foreign_toplevel_handle_v1*, const char* id) {
         static_cast<Window*>(data)->pendingAppId = QString::fromUtf8(id);
     }
-    static void outputEnter(void*, zwlr_foreign_toplevel_handle_v1*, wl_output*) {}
-    static void outputLeave(void*, zwlr_foreign_toplevel_handle_v1*, wl_output*) {}
+    static void outputEnter(void* data, zwlr_foreign_toplevel_handle_v1*, wl_output* output) {
+        auto& on = static_cast<Window*>(data)->outputs;
+        if (std::find(on.begin(), on.end(), output) == on.end()) {
+            on.push_back(output);
+        }
+    }
+    static void outputLeave(void* data, zwlr_foreign_toplevel_handle_v1*, wl_output* output) {
+        std::erase(static_cast<Window*>(data)->outputs, output);
+    }
     static void state(void* data, zwlr_foreign_toplevel_handle_v1*, wl_array* states) {
         auto* w = static_cast<Window*>(data);
         w->pendingActivated = w->pendingFullscreen = false;
@@ -126,9 +150,40 @@ struct WlrWindowWatcher::Impl {
     }
     static constexpr zwlr_foreign_toplevel_manager_v1_listener managerListener{toplevel, finished};
 
+    static void releaseOutput(wl_output* output) {
+        if (wl_output_get_version(output) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
+            wl_output_release(output);
+        } else {
+            wl_output_destroy(output);
+        }
+    }
+    static void outputName(void* data, wl_output* output, const char* name) {
+        auto* self = static_cast<Impl*>(data);
+        if (const auto known = self->outputs.find(output); known != self->outputs.end()) {
+            known->second.connector = QString::fromUtf8(name);
+        }
+    }
+    static void outputGeometry(void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t,
+                               const char*, const char*, int32_t) {}
+    static void outputMode(void*, wl_output*, uint32_t, int32_t, int32_t, int32_t) {}
+    static void outputDone(void*, wl_output*) {}
+    static void outputScale(void*, wl_output*, int32_t) {}
+    static void outputDescription(void*, wl_output*, const char*) {}
+    static constexpr wl_output_listener outputListener{
+        outputGeometry, outputMode, outputDone, outputScale, outputName, outputDescription};
+
     static void global(void* data, wl_registry* registry, uint32_t name, const char* interface,
                        uint32_t version) {
         auto* self = static_cast<Impl*>(data);
+        // Outputs only for their names: which displays the window in front is on.
+        if (std::strcmp(interface, wl_output_interface.name) == 0 &&
+            version >= WL_OUTPUT_NAME_SINCE_VERSION) {
+            auto* output = static_cast<wl_output*>(wl_registry_bind(
+                registry, name, &wl_output_interface, WL_OUTPUT_NAME_SINCE_VERSION));
+            wl_output_add_listener(output, &outputListener, self);
+            self->outputs[output] = Output{name, {}};
+            return;
+        }
         if (!self->manager &&
             std::strcmp(interface, zwlr_foreign_toplevel_manager_v1_interface.name) == 0) {
             // Version 2 brought the fullscreen state; 3 is what we know.
@@ -138,7 +193,20 @@ struct WlrWindowWatcher::Impl {
             zwlr_foreign_toplevel_manager_v1_add_listener(self->manager, &managerListener, self);
         }
     }
-    static void globalRemove(void*, wl_registry*, uint32_t) {}
+    static void globalRemove(void* data, wl_registry*, uint32_t name) {
+        auto* self = static_cast<Impl*>(data);
+        for (auto it = self->outputs.begin(); it != self->outputs.end(); ++it) {
+            if (it->second.global == name) {
+                for (auto& [handle, window] : self->windows) {
+                    std::erase(window->outputs, it->first);
+                }
+                releaseOutput(it->first);
+                self->outputs.erase(it);
+                self->refresh();
+                return;
+            }
+        }
+    }
     static constexpr wl_registry_listener registryListener{global, globalRemove};
 };
 

@@ -92,7 +92,8 @@ TEST_F(Sway, TheWindowWatcherFollowsFocusFullscreenAndClose) {
     const FrontWindow flower = *watcher.front();
     ASSERT_EQ(flower.appIds.size(), 1u);
     second.start(QStringLiteral("weston-clickdot"), {});
-    ASSERT_TRUE(spinUntil([&] { return watcher.front() && *watcher.front() != flower; }, 5000))
+    ASSERT_TRUE(spinUntil(
+        [&] { return watcher.front() && watcher.front()->appIds != flower.appIds; }, 5000))
         << "the new window has the focus";
     const QStringList other = watcher.front()->appIds;
 
@@ -100,6 +101,17 @@ TEST_F(Sway, TheWindowWatcherFollowsFocusFullscreenAndClose) {
     EXPECT_TRUE(spinUntil([&] { return watcher.front() && watcher.front()->fullscreen; }, 3000));
     sway.message({QStringLiteral("fullscreen"), QStringLiteral("disable")});
     EXPECT_TRUE(spinUntil([&] { return watcher.front() && !watcher.front()->fullscreen; }, 3000));
+
+    // The outputs it is on, by name: moved to a second output.
+    EXPECT_TRUE(spinUntil(
+        [&] { return watcher.front() && watcher.front()->outputs == QStringList{"HEADLESS-1"}; },
+        3000));
+    sway.message({QStringLiteral("create_output")});
+    spinFor(500); // the new output is bound before a window is shown on it
+    sway.message({QStringLiteral("move container to output HEADLESS-2, focus output HEADLESS-2")});
+    EXPECT_TRUE(spinUntil(
+        [&] { return watcher.front() && watcher.front()->outputs == QStringList{"HEADLESS-2"}; },
+        3000));
     const int before = changes;
     second.kill();
     second.waitForFinished(5000);

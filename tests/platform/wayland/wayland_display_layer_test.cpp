@@ -238,7 +238,8 @@ TEST(WaylandLayer, EachOutputItsOwnByTheCompositorsName) {
     ASSERT_TRUE(spinUntil([&] { return !writesTo(compositor, a).empty(); }, 2000));
     EXPECT_TRUE(matchesGains(writesTo(compositor, a).back(), kelvinAtStrength(2000, 50)));
     EXPECT_TRUE(writesTo(compositor, b).empty());
-    EXPECT_EQ(compositor.liveControls(), 1) << "none held for the output left as it is";
+    EXPECT_TRUE(spinUntil([&] { return compositor.liveControls() == 1; }, 2000))
+        << "none held for the output left as it is";
 
     options[connectorB] = {true, 100};
     gamma.apply(2000, options);
