@@ -29,12 +29,10 @@ void writeInMemory(benchmark::State& state) {
 }
 BENCHMARK(writeInMemory)->Arg(1)->Arg(4);
 
-// One apply on a real X server: the RandR queries plus one set-gamma request
-// per CRTC, flushed to the server.
-void writeXvfb(benchmark::State& state) {
-    torvel::test::TempDir runtime;
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
-    torvel::test::XvfbServer x(static_cast<int>(state.range(0)));
+// Applies a colour on every turn against the X server `x` runs, each
+// display as `displays` says; the timing loop of the X benchmarks.
+void writeX11(benchmark::State& state, const torvel::test::XvfbServer& x,
+              const torvel::DisplayOptionsMap& displays = {}) {
     if (!x.running()) {
         state.SkipWithError(x.error().toStdString().c_str());
         return;
@@ -49,10 +47,18 @@ void writeXvfb(benchmark::State& state) {
     torvel::GammaService gamma(*layer, queue);
     std::int64_t k = 1000;
     for (auto _ : state) {
-        gamma.apply(k);
+        gamma.apply(k, displays);
         k = k >= 6500 ? 1000 : k + 50;
     }
     gamma.apply(std::nullopt);
+}
+
+// One apply on a real X server: the RandR queries plus one set-gamma request
+// per CRTC, flushed to the server.
+void writeXvfb(benchmark::State& state) {
+    torvel::test::TempDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    writeX11(state, torvel::test::XvfbServer(static_cast<int>(state.range(0))));
 }
 BENCHMARK(writeXvfb)->Arg(1)->Arg(4)->Unit(benchmark::kMicrosecond);
 
@@ -64,32 +70,15 @@ void writeTwoMonitors(benchmark::State& state) {
     torvel::test::TempDir runtime;
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     torvel::test::XorgDummyServer x(2);
-    if (!x.running()) {
-        state.SkipWithError(x.error().toStdString().c_str());
-        return;
-    }
-    if (state.range(0) == 1) {
+    if (x.running() && state.range(0) == 1) {
         torvel::test::RandrProbe probe(x.display());
         for (const auto crtc : probe.activeCrtcs()) {
             probe.setRamps(
                 crtc, torvel::test::RandrProbe::curve(probe.ramps(crtc).red.size(), 2.2, 1.8, 1.0));
         }
     }
-    auto created = torvel::X11DisplayLayer::create(x.display());
-    if (!created) {
-        state.SkipWithError(created.error().toStdString().c_str());
-        return;
-    }
-    auto& layer = created.value();
-    torvel::QtMainQueue queue;
-    torvel::GammaService gamma(*layer, queue);
     const torvel::DisplayOptionsMap half{{QStringLiteral("DUMMY1"), {true, 50}}};
-    std::int64_t k = 1000;
-    for (auto _ : state) {
-        gamma.apply(k, state.range(0) == 2 ? half : torvel::DisplayOptionsMap{});
-        k = k >= 6500 ? 1000 : k + 50;
-    }
-    gamma.apply(std::nullopt);
+    writeX11(state, x, state.range(0) == 2 ? half : torvel::DisplayOptionsMap{});
 }
 BENCHMARK(writeTwoMonitors)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 

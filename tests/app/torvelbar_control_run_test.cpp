@@ -693,21 +693,10 @@ TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
               QStringLiteral("mpv\nfullscreen: off"));
 
     QProcess wm, film, notes;
-    desktop.start(wm, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    const auto wmctrl = [&](const QStringList& args) {
-        QProcess p;
-        desktop.start(p, QStringLiteral("wmctrl"), args);
-        p.waitForFinished(5000);
-        return p.exitCode() == 0;
-    };
-    ASSERT_TRUE(spinUntil([&] { return wmctrl({QStringLiteral("-m")}); }, 5000));
-    test::spinFor(1000); // it names itself before it takes over mapping
-    desktop.start(notes, QStringLiteral("xmessage"),
-                  {QStringLiteral("-name"), QStringLiteral("notes"), QStringLiteral("-title"),
-                   QStringLiteral("notes"), QStringLiteral("notes")});
-    desktop.start(film, QStringLiteral("xmessage"),
-                  {QStringLiteral("-name"), QStringLiteral("mpv"), QStringLiteral("-title"),
-                   QStringLiteral("film"), QStringLiteral("film")});
+    ASSERT_TRUE(desktop.startWindowManager(wm));
+    const auto wmctrl = [&](const QStringList& args) { return desktop.wmctrl(args); };
+    desktop.showWindow(notes, QStringLiteral("notes"), QStringLiteral("notes"));
+    desktop.showWindow(film, QStringLiteral("mpv"), QStringLiteral("film"));
     const auto activate = [&](const QString& title) {
         return spinUntil([&] { return wmctrl({QStringLiteral("-a"), title}); }, 5000);
     };
@@ -919,18 +908,9 @@ TEST(Displays, EachDisplaysChoicesThroughTheCommandLineAndTheBus) {
             cli({QStringLiteral("pause-for"), QStringLiteral("add"), QStringLiteral("mpv")}).first,
             0);
         QProcess wm, film;
-        desktop.start(wm, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-        const auto wmctrl = [&](const QStringList& args) {
-            QProcess p;
-            desktop.start(p, QStringLiteral("wmctrl"), args);
-            p.waitForFinished(5000);
-            return p.exitCode() == 0;
-        };
-        ASSERT_TRUE(spinUntil([&] { return wmctrl({QStringLiteral("-m")}); }, 5000));
-        test::spinFor(1000); // it names itself before it takes over mapping
-        desktop.start(film, QStringLiteral("xmessage"),
-                      {QStringLiteral("-name"), QStringLiteral("mpv"), QStringLiteral("-title"),
-                       QStringLiteral("film"), QStringLiteral("film")});
+        ASSERT_TRUE(desktop.startWindowManager(wm));
+        const auto wmctrl = [&](const QStringList& args) { return desktop.wmctrl(args); };
+        desktop.showWindow(film, QStringLiteral("mpv"), QStringLiteral("film"));
         const auto placeFilm = [&](int left) {
             return spinUntil(
                 [&] {

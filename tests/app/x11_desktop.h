@@ -141,6 +141,28 @@ public:
         return popover;
     }
 
+    // wmctrl against this desktop: whether it succeeded.
+    bool wmctrl(const QStringList& args) const {
+        QProcess p;
+        start(p, QStringLiteral("wmctrl"), args);
+        p.waitForFinished(5000);
+        return p.exitCode() == 0;
+    }
+    // Openbox in `wm`, once it manages windows; false when it never does.
+    bool startWindowManager(QProcess& wm) const {
+        start(wm, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        if (!spinUntil([&] { return wmctrl({QStringLiteral("-m")}); }, 5000)) {
+            return false;
+        }
+        spinFor(1000); // it names itself before it takes over mapping
+        return true;
+    }
+    // A plain window of the class `name`, titled `title`.
+    void showWindow(QProcess& p, const QString& name, const QString& title) const {
+        start(p, QStringLiteral("xmessage"),
+              {QStringLiteral("-name"), name, QStringLiteral("-title"), title, title});
+    }
+
 private:
     TempDir runtime_, config_;
     QProcessEnvironment env_;
