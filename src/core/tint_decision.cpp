@@ -46,6 +46,8 @@ TintState decideTint(const TintInputs& inputs) {
     s.mode = in.mode;
     s.schedule = in.schedule;
     s.manualKelvin = in.manualKelvin;
+    s.nightBrightness = in.nightBrightness;
+    s.manualBrightness = in.manualBrightness;
     s.now = inputs.now;
     s.preview = in.preview;
     s.source = in.source;
@@ -75,12 +77,14 @@ TintState decideTint(const TintInputs& inputs) {
     }
 
     std::optional<std::int64_t> wanted;
+    int brightness = fullBrightness;
     QDateTime change;
     switch (in.mode) {
     case TorvelMode::off:
         break;
     case TorvelMode::manual:
         wanted = in.manualKelvin;
+        brightness = in.manualBrightness;
         break;
     case TorvelMode::automatic: {
         const LightSchedule& schedule = s.daySchedule;
@@ -88,10 +92,13 @@ TintState decideTint(const TintInputs& inputs) {
         const auto evaluation = schedule.evaluate(minute);
         s.phase = evaluation.phase;
         wanted = evaluation.kelvin;
+        brightness = brightnessAt(in.nightBrightness, schedule.nightShare(minute));
         if (in.preview == Preview::day) {
             wanted = schedule.dayKelvin;
+            brightness = fullBrightness;
         } else if (in.preview == Preview::night) {
             wanted = schedule.nightKelvin;
+            brightness = in.nightBrightness;
         }
         const bool ramp = evaluation.phase == Phase::windDown || evaluation.phase == Phase::morning;
         change = ramp ? in.now.addSecs(rampStepSeconds)
@@ -116,6 +123,7 @@ TintState decideTint(const TintInputs& inputs) {
         s.nextChange = s.hold->kind == Hold::Kind::pause ? *s.hold->until : QDateTime();
     } else {
         s.kelvin = wanted.value_or(neutralKelvin);
+        s.brightness = brightness;
         s.request = wanted;
         s.nextChange = change;
     }

@@ -14,6 +14,8 @@ struct TintInputs {
     TorvelMode mode = TorvelMode::automatic;
     LightSchedule schedule;
     std::int64_t manualKelvin = 3400;
+    int nightBrightness = fullBrightness;
+    int manualBrightness = fullBrightness;
     std::optional<Preview> preview;
     std::vector<Hold> holds; // in any order
     ScheduleSource source = ScheduleSource::clock;

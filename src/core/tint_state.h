@@ -2,6 +2,7 @@
 // What the screens show and why: the state every view reads, as the
 // decision (tint_decision.h) leaves it and the coordinator completes it.
 
+#include "color/brightness.h"
 #include "color/kelvin.h"
 #include "core/preview.h"
 #include "schedule/geo_point.h"
@@ -76,6 +77,13 @@ struct TintReport {
     // this hold; the others stay tinted.
     std::optional<Hold> asideHold;
     QStringList asideDisplays;
+    // What became of the brightness asked for (see BrightnessReport's
+    // fields): the user's own level holds until then, why the backlight
+    // cannot be dimmed, or that nothing here dims.
+    std::optional<QDateTime> brightnessHeldUntil;
+    std::optional<QString> brightnessTrouble;
+    bool dimmingUnseen = false;
+    bool dimmingPanelOnly = false;
     // The one status line, as the header, tooltip, bus and command line show it.
     QString status;
     // The same in its two parts, for the popover's two lines: what happens
@@ -92,6 +100,8 @@ struct TintState {
     TorvelMode mode = TorvelMode::off;
     LightSchedule schedule;
     std::int64_t manualKelvin = 3400;
+    int nightBrightness = fullBrightness;
+    int manualBrightness = fullBrightness;
     ScheduleSource source = ScheduleSource::clock;
     std::optional<Place> place;
     // The schedule in force today: `schedule` itself on the clock; with the
@@ -103,6 +113,10 @@ struct TintState {
     std::optional<std::int64_t> request;
     // Published: the mode's value (not clamped), or 6500 while off or held.
     std::int64_t kelvin = neutralKelvin;
+    // Percent of the level the user set, as the mode asks for it now; full
+    // while off or held (a host's hold too: the colour and the brightness
+    // come back together).
+    int brightness = fullBrightness;
     // The schedule's phase in the auto mode, unless held.
     std::optional<Phase> phase;
     std::optional<Preview> preview;

@@ -7,6 +7,7 @@
 // gains. Implementations live in platform/<host>; tests use in-memory ones.
 
 #include "base/observable.h"
+#include "color/brightness.h"
 #include "color/channel_gains.h"
 #include "color/display_strength.h"
 #include "color/kelvin.h"
@@ -53,6 +54,8 @@ struct DisplayOptions {
     bool tint = true;
     // Its share of the shift from neutral white, 0..100 (kelvinAtStrength).
     int strength = fullStrength;
+    // False: it keeps its brightness when the others dim.
+    bool dim = true;
     friend bool operator==(const DisplayOptions&, const DisplayOptions&) = default;
 };
 
@@ -68,14 +71,28 @@ inline DisplayOptions optionsFor(const DisplayOptionsMap& map, const DisplayName
     return {};
 }
 
+// A built-in panel, by its connector: the display a backlight lights.
+inline bool isBuiltInPanel(const DisplayName& name) {
+    for (const char* prefix : {"eDP", "LVDS", "DSI"}) {
+        if (name.connector.startsWith(QLatin1String(prefix))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // What every display should show: a colour temperature (already within the
-// gamma service's 1000..6500 K) and the channel gains it stands for, and
-// the displays that take it otherwise. Hosts with one colour for all their
-// displays have no display of their own to apply `displays` to.
+// gamma service's 1000..6500 K) and the channel gains it stands for, the
+// brightness its tables carry, and the displays that take it otherwise.
+// Hosts with one colour for all their displays have no display of their
+// own to apply `displays` to, and no tables to dim.
 struct ColorTarget {
     std::int64_t kelvin = neutralKelvin;
     ChannelGains gains;
     DisplayOptionsMap displays;
+    // For the displays whose options say dim (the gamma service says no
+    // for those its backlight dims).
+    int brightness = fullBrightness;
     friend bool operator==(const ColorTarget&, const ColorTarget&) = default;
 };
 
@@ -124,6 +141,10 @@ public:
         return hostHold_.subscribe(std::move(handler));
     }
 
+    // Whether show() carries the brightness into what the displays show
+    // (transfer tables do; a desktop's night light takes a colour only).
+    virtual bool dims() const { return false; }
+
     // Why the colour we ask for cannot reach the screens now, in one line
     // that completes "Not tinting: " ("kwinrc is not a regular file");
     // nothing while all is well. It clears when the cause does.
@@ -156,7 +177,9 @@ private:
 class TableDisplayLayer : public DisplayLayer {
 public:
     void show(const ColorTarget& target) final {
-        const TransferTables tables = buildTransferTables(target.gains);
+        const TransferTables tables = buildTransferTables(
+            target.brightness < fullBrightness ? dimmedGains(target.gains, target.brightness)
+                                               : target.gains);
         for (const DisplayId id : onlineDisplays()) {
             // Names cost the host a question: asked only when someone chose.
             const DisplayOptions options = target.displays.empty()
@@ -164,15 +187,19 @@ public:
                                                : optionsFor(target.displays, nameOf(id));
             if (!options.tint) {
                 releaseDisplay(id);
-            } else if (options.strength >= fullStrength) {
+            } else if (options.strength >= fullStrength &&
+                       (options.dim || target.brightness >= fullBrightness)) {
                 setTransferTable(id, tables.red, tables.green, tables.blue);
             } else {
-                const TransferTables weaker = buildTransferTables(
-                    ChannelGains(kelvinAtStrength(target.kelvin, options.strength)));
-                setTransferTable(id, weaker.red, weaker.green, weaker.blue);
+                const ChannelGains gains(kelvinAtStrength(target.kelvin, options.strength));
+                const TransferTables own = buildTransferTables(
+                    options.dim ? dimmedGains(gains, target.brightness) : gains);
+                setTransferTable(id, own.red, own.green, own.blue);
             }
         }
     }
+
+    bool dims() const final { return true; }
 
     std::vector<DisplayName> namedDisplays() final {
         std::vector<DisplayName> out;

@@ -53,6 +53,24 @@ LightSchedule::Evaluation LightSchedule::evaluate(double minute) const {
             Phase::morning};
 }
 
+double LightSchedule::nightShare(double minute) const {
+    const DayShape d = shapeOf(*this);
+    const double t = wrapMinute(wrapMinute(minute) - static_cast<double>(wrapMinute(wake)));
+    const auto p = static_cast<double>(d.rampStart);
+    const auto s = static_cast<double>(d.dayLength);
+    const auto nightEnd = static_cast<double>(minutesPerDay - d.morning);
+    if (t < p) {
+        return 0.0;
+    }
+    if (t < s) {
+        return (t - p) / static_cast<double>(d.ramp);
+    }
+    if (t < nightEnd) {
+        return 1.0;
+    }
+    return 1.0 - (t - nightEnd) / static_cast<double>(d.morning);
+}
+
 std::optional<std::int64_t> LightSchedule::nextPhaseChange(double minute) const {
     const DayShape d = shapeOf(*this);
     const Phase now = evaluate(minute).phase;

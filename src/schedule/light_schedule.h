@@ -27,6 +27,12 @@ struct LightSchedule {
     // as none, so no stored value can overflow or divide by zero.
     Evaluation evaluate(double minute) const;
 
+    // How far the day has gone towards the night at `minute`, in time: 0 by
+    // day, 1 at night, the share of the ramp gone (or still to go, in the
+    // morning) on the ramps. What else follows the schedule (the
+    // brightness) follows it with this.
+    double nightShare(double minute) const;
+
     // The minute of day (0..1439) at which the phase next changes after
     // `minute`, or nothing when one phase lasts all day. Phases change only
     // on whole minutes.

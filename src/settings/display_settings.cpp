@@ -9,6 +9,7 @@ namespace {
 
 constexpr QLatin1StringView tintMember{"tint"};
 constexpr QLatin1StringView strengthMember{"strength"};
+constexpr QLatin1StringView dimMember{"dim"};
 
 bool isStrength(double v) {
     return std::isfinite(v) && v == std::floor(v) && v >= 0 && v <= fullStrength;
@@ -25,6 +26,12 @@ std::optional<DisplayOptions> readEntry(const QJsonValue& value) {
             return std::nullopt;
         }
         options.tint = tint.toBool();
+    }
+    if (const QJsonValue dim = entry.value(dimMember); !dim.isUndefined()) {
+        if (!dim.isBool()) {
+            return std::nullopt;
+        }
+        options.dim = dim.toBool();
     }
     if (const QJsonValue strength = entry.value(strengthMember); !strength.isUndefined()) {
         if (!strength.isDouble() || !isStrength(strength.toDouble())) {
@@ -53,7 +60,8 @@ DisplaySettings withDisplay(const DisplaySettings& settings, const QString& id,
     QJsonObject entry = stored.value(id).toObject();
     entry.insert(tintMember, options.tint);
     entry.insert(strengthMember, options.strength);
-    if (options == DisplayOptions{} && entry.size() == 2) {
+    entry.insert(dimMember, options.dim);
+    if (options == DisplayOptions{} && entry.size() == 3) {
         stored.remove(id);
     } else {
         stored.insert(id, entry);

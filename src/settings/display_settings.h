@@ -1,7 +1,7 @@
 #pragma once
 // Each display's own choices, as the settings key `displays` holds them: a
 // JSON object keyed by a display's key or connector, each entry
-// {"tint": true|false, "strength": 0..100}. An entry that does not read is
+// {"tint": true|false, "strength": 0..100, "dim": true|false}. An entry that does not read is
 // kept as written (a hand edit, a later release) and counts as the
 // defaults.
 

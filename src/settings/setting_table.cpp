@@ -1,5 +1,6 @@
 #include "settings/setting_table.h"
 
+#include "color/brightness.h"
 #include "color/kelvin.h"
 #include "schedule/schedule_json.h"
 #include "settings/migrations.h"
@@ -73,6 +74,49 @@ QString pointRefusal(const std::optional<GeoPoint>& point) {
         .arg(point->longitude);
 }
 
+std::optional<std::int64_t> readInteger(const QByteArray& data) {
+    const auto parsed = parse(data);
+    if (parsed && parsed->is_number_unsigned()) {
+        const auto v = parsed->get<std::uint64_t>();
+        if (v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(v);
+    }
+    if (parsed && parsed->is_number_integer()) {
+        return parsed->get<std::int64_t>();
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> writeInteger(const std::int64_t& value) {
+    return QByteArray::number(static_cast<qlonglong>(value));
+}
+
+// A brightness in percent; one out of range reads as the default, as it
+// could not have been set.
+Setting<std::int64_t> brightnessSetting(const char* key, std::int64_t SettingsValues::*field,
+                                        const char* noun) {
+    return {.key = key,
+            .field = field,
+            .fallback = fullBrightness,
+            .decode = [](const QByteArray& data) -> std::optional<std::int64_t> {
+                const auto value = readInteger(data);
+                return value && isBrightness(*value) ? value : std::nullopt;
+            },
+            .encode = writeInteger,
+            .refusal =
+                [](const std::int64_t& value) {
+                    return isBrightness(value) ? QString()
+                                               : QStringLiteral("takes %1 to %2 %, not %3")
+                                                     .arg(minBrightness)
+                                                     .arg(fullBrightness)
+                                                     .arg(value);
+                },
+            .noun = noun,
+            .announcesEqual = false};
+}
+
 } // namespace
 
 namespace setting {
@@ -144,23 +188,8 @@ const Setting<std::int64_t> manualKelvin{
     .key = "manualKelvin",
     .field = &SettingsValues::manualKelvin,
     .fallback = 3400,
-    .decode = [](const QByteArray& data) -> std::optional<std::int64_t> {
-        const auto parsed = parse(data);
-        if (parsed && parsed->is_number_unsigned()) {
-            const auto v = parsed->get<std::uint64_t>();
-            if (v > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-                return std::nullopt;
-            }
-            return static_cast<std::int64_t>(v);
-        }
-        if (parsed && parsed->is_number_integer()) {
-            return parsed->get<std::int64_t>();
-        }
-        return std::nullopt;
-    },
-    .encode = [](const std::int64_t& value) -> std::optional<QByteArray> {
-        return QByteArray::number(static_cast<qlonglong>(value));
-    },
+    .decode = readInteger,
+    .encode = writeInteger,
     // The sliders' range: a colour outside it could be published but not shown.
     .refusal =
         [](const std::int64_t& value) {
@@ -172,6 +201,13 @@ const Setting<std::int64_t> manualKelvin{
         },
     .noun = "the manual color",
 };
+
+// "manualBrightness" is an older release's key, removed at every start:
+// the manual brightness has a key of its own.
+const Setting<std::int64_t> nightBrightness =
+    brightnessSetting("nightBrightness", &SettingsValues::nightBrightness, "the night brightness");
+const Setting<std::int64_t> manualBrightness = brightnessSetting(
+    "manualBrightnessLevel", &SettingsValues::manualBrightness, "the manual brightness");
 
 const Setting<ScheduleSource> scheduleSource{
     .key = "scheduleSource",

@@ -23,6 +23,9 @@ struct SettingsValues {
     TorvelMode mode = TorvelMode::automatic;
     LightSchedule schedule;
     std::int64_t manualKelvin = 3400;
+    // Percent of the level the user set, at night and in the manual mode.
+    std::int64_t nightBrightness = 100;
+    std::int64_t manualBrightness = 100;
     ScheduleSource scheduleSource = ScheduleSource::clock;
     std::optional<GeoPoint> location; // nothing means "find it"
     std::optional<GeoPoint> lastKnownLocation;
@@ -58,6 +61,8 @@ namespace setting {
 extern const Setting<TorvelMode> mode;
 extern const Setting<LightSchedule> schedule;
 extern const Setting<std::int64_t> manualKelvin;
+extern const Setting<std::int64_t> nightBrightness;
+extern const Setting<std::int64_t> manualBrightness;
 extern const Setting<ScheduleSource> scheduleSource;
 extern const Setting<std::optional<GeoPoint>> location;
 extern const Setting<std::optional<GeoPoint>> lastKnownLocation;
@@ -76,6 +81,8 @@ inline constexpr qsizetype maxDisplays = 64;
 template <class Visit> void forEachSetting(Visit&& visit) {
     visit(setting::mode);
     visit(setting::manualKelvin);
+    visit(setting::nightBrightness);
+    visit(setting::manualBrightness);
     visit(setting::scheduleSource);
     visit(setting::pauseApps);
     visit(setting::pauseFullscreen);

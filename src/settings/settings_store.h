@@ -72,6 +72,9 @@ public:
     const LightSchedule& schedule() const { return values_.schedule; }
     std::int64_t manualKelvin() const { return values_.manualKelvin; }
     ScheduleSource scheduleSource() const { return values_.scheduleSource; }
+    // Percent of the level the user set (10..100): at night, in the manual mode.
+    int nightBrightness() const { return static_cast<int>(values_.nightBrightness); }
+    int manualBrightness() const { return static_cast<int>(values_.manualBrightness); }
     // The place the user set; nothing means "find it".
     const std::optional<GeoPoint>& location() const { return values_.location; }
     // The last place the location service gave, for a start without it.
@@ -90,6 +93,13 @@ public:
     void setMode(TorvelMode mode) { assign(setting::mode, mode); }
     void setSchedule(const LightSchedule& schedule) { assign(setting::schedule, schedule); }
     void setManualKelvin(std::int64_t kelvin) { assign(setting::manualKelvin, kelvin); }
+    // 10..100; others are refused.
+    Result<void> setNightBrightness(std::int64_t percent) {
+        return set(setting::nightBrightness, percent);
+    }
+    Result<void> setManualBrightness(std::int64_t percent) {
+        return set(setting::manualBrightness, percent);
+    }
     void setScheduleSource(ScheduleSource source) { assign(setting::scheduleSource, source); }
     // Nothing removes the key. A point out of range is refused.
     Result<void> setLocation(const std::optional<GeoPoint>& location) {

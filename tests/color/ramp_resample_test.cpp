@@ -1,3 +1,4 @@
+#include "color/brightness.h"
 #include "color/display_strength.h"
 #include "color/ramp_resample.h"
 
@@ -78,4 +79,18 @@ TEST(KelvinAtStrength, TheShareIsTakenInMired) {
         EXPECT_EQ(kelvinAtStrength(c.kelvin, c.strength), c.expected)
             << c.kelvin << " K at " << c.strength;
     }
+}
+
+// A device level is dimmed to the nearest step and a lit one never to 0
+// (some panels switch off there); the ramp's brightness follows the share.
+TEST(Brightness, LevelsAndSharesRoundAndNeverSwitchAPanelOff) {
+    using namespace torvel;
+    EXPECT_EQ(dimmedLevel(800, 50), 400);
+    EXPECT_EQ(dimmedLevel(7, 10), 1);
+    EXPECT_EQ(dimmedLevel(1, 10), 1);
+    EXPECT_EQ(dimmedLevel(0, 50), 0);
+    EXPECT_EQ(dimmedLevel(96000, 150), 96000);
+    EXPECT_EQ(brightnessAt(40, 0.5), 70);
+    EXPECT_EQ(brightnessAt(40, std::nan("")), 100);
+    EXPECT_EQ(brightnessAt(40, 2.0), 40);
 }

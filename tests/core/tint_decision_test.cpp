@@ -15,7 +15,7 @@ QDateTime at(int h, int m, int day = 7) {
 TintState decide(TorvelMode mode, const QDateTime& now, std::optional<Preview> preview = {},
                  std::vector<Hold> holds = {}, LightSchedule schedule = {}) {
     return decideTint(
-        {now, QTimeZone::utc(), mode, schedule, 3400, preview, std::move(holds), {}, {}});
+        {now, QTimeZone::utc(), mode, schedule, 3400, 100, 100, preview, std::move(holds), {}, {}});
 }
 
 const Hold pause{Hold::Kind::pause, {}, at(23, 0)};
@@ -34,9 +34,11 @@ TEST(TintDecision, EveryRowOfTheTable) {
     EXPECT_EQ(manual.phase, std::nullopt);
     EXPECT_EQ(manual.request, 3400);
     EXPECT_TRUE(manual.tinted());
-    EXPECT_EQ(decideTint({at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, {}, {}, {}, {}})
-                  .kelvin,
-              800)
+    EXPECT_EQ(
+        decideTint(
+            {at(22, 0), QTimeZone::utc(), TorvelMode::manual, {}, 800, 100, 100, {}, {}, {}, {}})
+            .kelvin,
+        800)
         << "published as stored; the gamma service clamps";
 
     const TintState evening = decide(TorvelMode::automatic, at(22, 0));
@@ -48,6 +50,49 @@ TEST(TintDecision, EveryRowOfTheTable) {
     EXPECT_EQ(day.kelvin, 6500);
     EXPECT_EQ(decide(TorvelMode::automatic, at(12, 0), Preview::night).kelvin, 2700);
     EXPECT_EQ(decide(TorvelMode::automatic, at(2, 0)).phase, Phase::night);
+}
+
+// The brightness follows the schedule in time, as the night colour does,
+// and comes back whole with the colour.
+TEST(TintDecision, TheBrightnessFollowsTheScheduleAndEveryHoldGivesItBack) {
+    const auto brightness = [](TorvelMode mode, const QDateTime& now,
+                               std::optional<Preview> preview = {}, std::vector<Hold> holds = {}) {
+        return decideTint({now,
+                           QTimeZone::utc(),
+                           mode,
+                           {},
+                           3400,
+                           40,
+                           70,
+                           preview,
+                           std::move(holds),
+                           {},
+                           {}})
+            .brightness;
+    };
+    const struct {
+        TorvelMode mode;
+        QDateTime now;
+        std::optional<Preview> preview;
+        std::vector<Hold> holds;
+        int expected;
+    } cases[] = {
+        {TorvelMode::automatic, at(12, 0), {}, {}, 100},
+        {TorvelMode::automatic, at(22, 0), {}, {}, 70}, // half the wind-down
+        {TorvelMode::automatic, at(23, 30), {}, {}, 40},
+        {TorvelMode::automatic, at(2, 0), {}, {}, 40},
+        {TorvelMode::automatic, at(7, 15), {}, {}, 70}, // half the morning
+        {TorvelMode::automatic, at(12, 0), Preview::night, {}, 40},
+        {TorvelMode::automatic, at(2, 0), Preview::day, {}, 100},
+        {TorvelMode::manual, at(12, 0), {}, {}, 70},
+        {TorvelMode::off, at(2, 0), {}, {}, 100},
+        {TorvelMode::automatic, at(2, 0), {}, {mpv}, 100},
+        {TorvelMode::manual, at(2, 0), {}, {kwin}, 100}, // the host's hold too
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(brightness(c.mode, c.now, c.preview, c.holds), c.expected)
+            << rawValue(c.mode) << " at " << c.now.toString().toStdString();
+    }
 }
 
 TEST(TintDecision, HoldsWinInTheTintingModesAndNotInOff) {
@@ -99,9 +144,10 @@ TEST(TintDecision, TheNextChangeComesAtBoundariesRampStepsAndAPauseEnd) {
     // In a zone with a daylight-saving change the boundary is its wall-clock time.
     const QTimeZone berlin("Europe/Berlin");
     const QDateTime springNoon(QDate(2026, 3, 29), QTime(12, 0), berlin);
-    EXPECT_EQ(decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, {}, {}, {}, {}})
-                  .nextChange,
-              QDateTime(QDate(2026, 3, 29), QTime(20, 30), berlin));
+    EXPECT_EQ(
+        decideTint({springNoon, berlin, TorvelMode::automatic, {}, 3400, 100, 100, {}, {}, {}, {}})
+            .nextChange,
+        QDateTime(QDate(2026, 3, 29), QTime(20, 30), berlin));
 }
 
 TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
@@ -113,6 +159,8 @@ TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
                            TorvelMode::automatic,
                            {},
                            3400,
+                           100,
+                           100,
                            {},
                            {},
                            ScheduleSource::sun,
@@ -154,8 +202,17 @@ TEST(TintDecision, TheSunMovesBedtimeAndWakeAndTheClockStandsInWhereItCannot) {
     EXPECT_TRUE(statusLine(nowhere, nowhere.daySchedule).endsWith("no location for the sun"));
 
     // On the clock the place is not even looked at.
-    const TintState clock = decideTint(
-        {winter, chicago, TorvelMode::automatic, {}, 3400, {}, {}, ScheduleSource::clock, decorah});
+    const TintState clock = decideTint({winter,
+                                        chicago,
+                                        TorvelMode::automatic,
+                                        {},
+                                        3400,
+                                        100,
+                                        100,
+                                        {},
+                                        {},
+                                        ScheduleSource::clock,
+                                        decorah});
     EXPECT_EQ(clock.phase, Phase::day);
     EXPECT_EQ(clock.daySchedule, LightSchedule{});
 }

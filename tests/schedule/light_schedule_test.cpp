@@ -162,6 +162,8 @@ TEST(LightSchedule, EveryStoredValueEvaluatesWithoutUndefinedBehaviour) {
                 const auto s = schedule(bed, wake, windDown, min, max);
                 for (double m : {0.0, 719.5, 1439.9, -1e300, 1e300}) {
                     (void)s.evaluate(m);
+                    const double share = s.nightShare(m);
+                    EXPECT_TRUE(share >= 0.0 && share <= 1.0) << share;
                 }
                 const auto start = windDownStart(s);
                 EXPECT_GE(start, 0);

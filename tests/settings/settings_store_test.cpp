@@ -277,6 +277,45 @@ TEST(SettingsStore, StoredValuesOfTheWrongFormReadAsDefaults) {
     }
 }
 
+// The brightness keys: whole percents of 10 to 100, anything else the
+// default; the older releases' "manualBrightness" goes, ours stays.
+TEST(SettingsStore, BrightnessesReadOnlyInRangeAndOutliveTheRetiredKey) {
+    test::TempDir dir;
+    const struct {
+        const char* ini;
+        int night, manual;
+    } cases[] = {
+        {"nightBrightness=@ByteArray(60)\nmanualBrightnessLevel=@ByteArray(10)", 60, 10},
+        {"nightBrightness=@ByteArray(9)\nmanualBrightnessLevel=@ByteArray(101)", 100, 100},
+        {"nightBrightness=@ByteArray(60.5)\nmanualBrightness=@ByteArray(50)", 100, 100},
+        {"nightBrightness=60", 100, 100}, // not data
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const QString path = dir.file(QStringLiteral("b%1.conf").arg(n++));
+        writeFile(path, QByteArray("[General]\n") + c.ini + "\n");
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_EQ(store.nightBrightness(), c.night) << c.ini;
+        EXPECT_EQ(store.manualBrightness(), c.manual) << c.ini;
+    }
+    const QString path = dir.file(QStringLiteral("b.conf"));
+    {
+        Preferences prefs(path);
+        SettingsStore store(prefs);
+        EXPECT_FALSE(store.setNightBrightness(5));
+        EXPECT_EQ(refusalOf(setting::nightBrightness, std::int64_t{5}),
+                  QStringLiteral("the night brightness takes 10 to 100 %, not 5"));
+        EXPECT_TRUE(store.setManualBrightness(30));
+        EXPECT_TRUE(store.setDisplay(QStringLiteral("DP-1"), {true, 100, false}));
+    }
+    Preferences prefs(path);
+    SettingsStore store(prefs);
+    EXPECT_EQ(store.manualBrightness(), 30);
+    EXPECT_EQ(store.displays().options.at(QStringLiteral("DP-1")),
+              (DisplayOptions{true, 100, false}));
+}
+
 TEST(SettingsStore, UnreadableScheduleIsReplacedByTheDefaultOnDisk) {
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("t.conf"));
