@@ -5,7 +5,7 @@ namespace torvel {
 AppDelegate::AppDelegate(AppHost host)
     : host_(std::move(host))
     , settings_(host_.preferences)
-    , gamma_(host_.display, host_.mainQueue)
+    , gamma_(host_.display, host_.mainQueue, host_.openBacklight)
     , loginItem_(host_.loginItemService, host_.log) {}
 
 Coordinator& AppDelegate::coordinator() {
@@ -30,7 +30,7 @@ void AppDelegate::didFinishLaunching() {
 }
 
 void AppDelegate::willTerminate() {
-    gamma_.apply(std::nullopt);
+    gamma_.apply(std::nullopt, {}, {fullBrightness, QDateTime::currentDateTime(), {}});
     // A change still waiting for its write goes to disk before the end,
     // waiting a moment for another writer's lock if it must.
     host_.preferences.flush(2000);

@@ -29,7 +29,8 @@ struct AppHost {
     LoginItem::Log log = {};
     Coordinator::Clock clock = {};
     LocationService* locationService = nullptr; // none: the sun's place is typed or the zone's
-    WindowWatcher* windowWatcher = nullptr; // none: this host cannot say which window is in front
+    WindowWatcher* windowWatcher = nullptr;   // none: this host cannot say which window is in front
+    BacklightDimmer::Open openBacklight = {}; // none: no backlight is dimmed
 };
 
 class AppDelegate {

@@ -12,6 +12,7 @@
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
+#include "platform/linux/logind_backlight.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/qt/qt_main_queue.h"
 #include "platform/runtime/instance_lock.h"
@@ -26,6 +27,7 @@
 #include <malloc.h>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
@@ -100,6 +102,20 @@ torvel::Preferences openPreferences() {
     return torvel::Preferences(settingsPath);
 }
 
+// The built-in panel's backlight, looked for once dimming is first asked
+// for, or at the start when a crash left a level to give back.
+std::unique_ptr<torvel::Backlight> openBacklight(bool dimming) {
+    if (!dimming && !QFile::exists(torvel::LogindBacklight::recordPath())) {
+        return nullptr;
+    }
+    auto device = torvel::LogindBacklight::findDevice();
+    if (!device) {
+        return nullptr;
+    }
+    return std::make_unique<torvel::LogindBacklight>(*std::move(device),
+                                                     torvel::LogindBacklight::recordPath());
+}
+
 // The app on the chosen host, from the first tint to the end of the loop.
 int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, QApplication& app) {
     torvel::Preferences preferences = openPreferences();
@@ -118,7 +134,8 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
                                                  .systemEvents = systemEvents,
                                                  .loginItemService = autostart,
                                                  .locationService = &location,
-                                                 .windowWatcher = windows.get()});
+                                                 .windowWatcher = windows.get(),
+                                                 .openBacklight = openBacklight});
     torvel::LazyPopover popover(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
                                 session);
     torvel::TrayController tray(

@@ -140,7 +140,8 @@ void Coordinator::update() {
     followWindows(windowsWanted);
     aside_ = screensAside();
     TintState decided =
-        decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(), preview_, holds(),
+        decideTint({now_, zone_, mode, schedule, settings_.manualKelvin(),
+                    settings_.nightBrightness(), settings_.manualBrightness(), preview_, holds(),
                     source, source == ScheduleSource::sun ? place() : std::nullopt});
     assignPublished(objectWillChange_, phase_, decided.phase);
     // The state goes with the last of the three notices: it says no more
@@ -158,7 +159,15 @@ void Coordinator::update() {
             state_.report.asideDisplays << display.model;
         }
     }
-    gamma_.apply(state_.request, displays);
+    // A host's hold keeps our colour asked for, but the brightness comes
+    // back with the host's own colours.
+    gamma_.apply(state_.request, displays,
+                 {state_.brightness, now_, state_.brightness < fullBrightness ? nextWake() : now_});
+    const BrightnessReport brightness = gamma_.brightnessReport();
+    state_.report.brightnessHeldUntil = brightness.userHoldUntil;
+    state_.report.brightnessTrouble = brightness.trouble;
+    state_.report.dimmingUnseen = brightness.unseen;
+    state_.report.dimmingPanelOnly = brightness.panelOnly;
     // Asking the host for names costs a question: only once someone chose.
     if (!settings_.displays().options.empty()) {
         for (const DisplayReport& display : gamma_.displayReports()) {

@@ -6,9 +6,11 @@
 
 namespace torvel {
 
-GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
+GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue,
+                           BacklightDimmer::Open openBacklight)
     : display_(display)
-    , mainQueue_(mainQueue) {
+    , mainQueue_(mainQueue)
+    , backlight_(std::move(openBacklight)) {
     installDisplayHook();
     screensWake_ = display_.subscribeScreensWake([watch = self_.watch()] {
         if (GammaService* self = watch.get()) {
@@ -19,21 +21,32 @@ GammaService::GammaService(DisplayLayer& display, MainQueue& mainQueue)
 
 GammaService::~GammaService() = default;
 
-void GammaService::apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays) {
+void GammaService::apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays,
+                         const BrightnessRequest& brightness) {
     if (displays != displays_) {
         displaysWillChange_.send();
         displays_ = displays;
     }
+    brightness_ = brightness;
     if (kelvin) {
         kelvin_ = clampKelvin(*kelvin);
         write();
         return;
     }
+    brightness_.percent = fullBrightness;
+    backlight_.apply(fullBrightness, brightness.now, brightness.nextWake);
     if (!kelvin_) {
         return;
     }
     kelvin_.reset();
     display_.restoreColorSettings();
+}
+
+BrightnessReport GammaService::brightnessReport() const {
+    const bool dimming = kelvin_ && brightness_.percent < fullBrightness;
+    return {backlight_.userHoldUntil(), dimming ? backlight_.trouble() : std::nullopt,
+            dimming && !backlight_.present() && !display_.dims(),
+            dimming && backlight_.present() && !display_.dims()};
 }
 
 std::vector<DisplayReport> GammaService::displayReports() {
@@ -49,7 +62,34 @@ void GammaService::write() {
     if (!kelvin_) {
         return;
     }
-    display_.show({*kelvin_, ChannelGains(*kelvin_), displays_});
+    const int percent = brightness_.percent;
+    DisplayOptionsMap written = displays_;
+    // Names cost the host a question: asked only while dimming. A host that
+    // names none takes one colour for all, and its panel, if any, is lit by
+    // the backlight; one that names its displays has a panel only where a
+    // display is one.
+    if (percent >= fullBrightness && !backlight_.present()) {
+        backlight_.apply(percent, brightness_.now, brightness_.nextWake); // a crash's level back
+    } else {
+        const std::vector<DisplayName> names = display_.namedDisplays();
+        int backlightPercent = names.empty() ? percent : fullBrightness;
+        std::vector<std::pair<QString, DisplayOptions>> panels;
+        for (const DisplayName& name : names) {
+            if (isBuiltInPanel(name)) {
+                DisplayOptions options = optionsFor(displays_, name);
+                backlightPercent = options.dim ? percent : fullBrightness;
+                options.dim = false;
+                panels.push_back({name.key, options});
+            }
+        }
+        backlight_.apply(backlightPercent, brightness_.now, brightness_.nextWake);
+        if (backlight_.present()) {
+            for (auto& [key, options] : panels) {
+                written[key] = options;
+            }
+        }
+    }
+    display_.show({*kelvin_, ChannelGains(*kelvin_), written, percent});
 }
 
 void GammaService::installDisplayHook() {

@@ -5,7 +5,9 @@
 // display reconfiguration.
 
 #include "base/lifetime_token.h"
+#include "color/brightness.h"
 #include "color/kelvin.h"
+#include "core/backlight_dimmer.h"
 #include "platform/display_layer.h"
 #include "platform/main_queue.h"
 
@@ -25,12 +27,38 @@ struct DisplayReport {
     friend bool operator==(const DisplayReport&, const DisplayReport&) = default;
 };
 
+// How bright the displays should be, with when a level the user chose
+// while we dimmed stops holding.
+struct BrightnessRequest {
+    int percent = fullBrightness;
+    QDateTime now;
+    QDateTime nextWake;
+};
+
+// What became of the brightness asked for.
+struct BrightnessReport {
+    // A level the user set while we dimmed the backlight holds until then.
+    std::optional<QDateTime> userHoldUntil;
+    // Why the backlight could not be dimmed.
+    std::optional<QString> trouble;
+    // Dimming was asked for and nothing here can dim: no backlight, and a
+    // host that takes a colour only.
+    bool unseen = false;
+    // Dimming was asked for and only the built-in panel's backlight dims: a
+    // host that takes a colour only leaves other displays as bright.
+    bool panelOnly = false;
+    friend bool operator==(const BrightnessReport&, const BrightnessReport&) = default;
+};
+
 class GammaService {
 public:
     static constexpr std::chrono::milliseconds reconfigurationDelay{250};
 
     // Registers for reconfiguration notices and screen wake; writes nothing.
-    GammaService(DisplayLayer& display, MainQueue& mainQueue);
+    // `openBacklight` finds the built-in panel's backlight, when dimming is
+    // first asked for.
+    GammaService(DisplayLayer& display, MainQueue& mainQueue,
+                 BacklightDimmer::Open openBacklight = {});
     // Unregisters; writes that reconfigurations scheduled and that have not
     // run yet are dropped.
     ~GammaService();
@@ -38,10 +66,14 @@ public:
     GammaService& operator=(const GammaService&) = delete;
 
     // A value: clamp to minKelvin..maxKelvin, keep it, and write it to every online
-    // display, on every call, each display as `displays` says. Nothing: hand
-    // the displays back to their own colour settings, once, on the change
-    // from tinted to untinted.
-    void apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays = {});
+    // display, on every call, each display as `displays` says, dimmed to
+    // the brightness (the built-in panel by its backlight where it has
+    // one, the others by their tables). Nothing: hand the displays back to
+    // their own colour settings and brightness, once, on the change from
+    // tinted to untinted.
+    void apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays = {},
+               const BrightnessRequest& brightness = {});
+    BrightnessReport brightnessReport() const;
 
     // The displays the host tints one by one (none where it takes one
     // colour for all), with the options each takes.
@@ -74,6 +106,8 @@ private:
     MainQueue& mainQueue_;
     std::optional<std::int64_t> kelvin_;
     DisplayOptionsMap displays_;
+    BrightnessRequest brightness_;
+    BacklightDimmer backlight_;
     WillChangePublisher displaysWillChange_;
     // Scheduled writes hold this weakly, so one that outlives the service does nothing.
     LifetimeToken<GammaService> self_{this};

@@ -102,6 +102,20 @@ StatusParts statusParts(const TintState& state, const LightSchedule& schedule,
         notes << QStringLiteral("%1 left as it is")
                      .arg(state.report.displaysLeftAlone.join(QStringLiteral(", ")));
     }
+    if (state.tinted() && state.report.brightnessHeldUntil) {
+        notes << QStringLiteral("brightness set by you until ") +
+                     text(
+                         static_cast<std::int64_t>(minuteOfDay(*state.report.brightnessHeldUntil)));
+    }
+    if (state.tinted() && state.report.brightnessTrouble) {
+        notes << QStringLiteral("cannot dim: ") + shownText(*state.report.brightnessTrouble);
+    }
+    if (state.tinted() && state.report.dimmingUnseen) {
+        notes << QStringLiteral("dimming does not work here");
+    }
+    if (state.tinted() && state.report.dimmingPanelOnly) {
+        notes << QStringLiteral("other displays keep their brightness here");
+    }
     if (state.report.settingsUnsaved) {
         notes << QStringLiteral("settings not saved");
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <QTimeZone>
 
 using namespace torvel;
 using namespace std::chrono_literals;
@@ -161,4 +162,120 @@ TEST(GammaService, WritesScheduledBeforeDestructionDoNothing) {
     queue.advance(1s);
     EXPECT_EQ(display.tableWrites, writes);
     EXPECT_EQ(queue.pendingDelayed(), 0u);
+}
+
+namespace {
+
+// A backlight whose level the test moves as a user would.
+class FakeBacklight final : public Backlight {
+public:
+    std::optional<BacklightLevel> level() override { return BacklightLevel{value, 1000}; }
+    void set(std::int64_t v) override {
+        kept = kept.value_or(value);
+        value = v;
+        sets.push_back(v);
+    }
+    bool settling() const override { return false; }
+    void restore() override {
+        if (kept && sets.size() && value == sets.back()) {
+            value = *kept;
+        }
+        kept.reset();
+    }
+    void forget() override { kept.reset(); }
+    std::optional<QString> trouble() const override { return std::nullopt; }
+    std::optional<std::int64_t> keptLevel() const override { return kept; }
+
+    std::int64_t value = 800;
+    std::optional<std::int64_t> kept;
+    std::vector<std::int64_t> sets;
+};
+
+} // namespace
+
+// Which display dims how: the panel by its backlight where one is found,
+// the others (and a panel without one) by their tables, none that the user
+// kept bright; a user's level holds until the wake; nothing is opened for a
+// user who never dims.
+TEST(GammaService, ThePanelDimsByItsBacklightTheOthersByTablesAndTheUserWins) {
+    const QDateTime evening(QDate(2026, 12, 7), QTime(22, 0), QTimeZone::utc());
+    const QDateTime wake = evening.addSecs(9 * 3600 + 1800);
+    FakeBacklight* light = nullptr;
+    int opened = 0;
+    InMemoryDisplayLayer display{{1, 2}};
+    display.names[1] = {
+        QStringLiteral("eDP-1"), QStringLiteral("eDP-1"), QStringLiteral("eDP-1"), {}};
+    display.names[2] = {
+        QStringLiteral("DEL-1"), QStringLiteral("DP-1"), QStringLiteral("Dell"), {}};
+    ManualMainQueue queue;
+    GammaService gamma(display, queue, [&](bool dimming) -> std::unique_ptr<Backlight> {
+        if (!dimming) {
+            return nullptr; // no crash's level to give back
+        }
+        ++opened;
+        auto made = std::make_unique<FakeBacklight>();
+        light = made.get();
+        return made;
+    });
+    const auto top = [&](DisplayId id) { return display.lastTables.at(id).red.back(); };
+
+    gamma.apply(6500, {}, {fullBrightness, evening, wake});
+    EXPECT_EQ(opened, 0) << "no backlight is looked for before dimming";
+    gamma.apply(6500, {}, {50, evening, wake});
+    ASSERT_EQ(opened, 1);
+    EXPECT_EQ(light->value, 400);
+    EXPECT_FLOAT_EQ(top(1), 1.0f) << "the panel's tables stay bright";
+    EXPECT_FLOAT_EQ(top(2), 0.5f);
+    gamma.apply(6500, {}, {50, evening, wake});
+    EXPECT_EQ(light->sets.size(), 1u) << "an unchanged level is not set again";
+
+    // The monitor kept bright by its user; the panel too.
+    gamma.apply(6500, {{QStringLiteral("DEL-1"), {true, fullStrength, false}}},
+                {40, evening, wake});
+    EXPECT_EQ(light->value, 320);
+    EXPECT_FLOAT_EQ(top(2), 1.0f);
+    gamma.apply(6500, {{QStringLiteral("eDP-1"), {true, fullStrength, false}}},
+                {40, evening, wake});
+    EXPECT_EQ(light->value, 800) << "given back";
+    EXPECT_FLOAT_EQ(top(1), 1.0f);
+
+    // The user's keys: theirs until the wake, never given back over.
+    gamma.apply(6500, {}, {40, evening, wake});
+    light->value = 650;
+    gamma.apply(6500, {}, {30, evening.addSecs(60), wake});
+    EXPECT_EQ(light->value, 650);
+    EXPECT_EQ(gamma.brightnessReport().userHoldUntil, wake);
+    gamma.apply(std::nullopt, {}, {fullBrightness, evening.addSecs(120), wake});
+    EXPECT_EQ(light->value, 650);
+    gamma.apply(6500, {}, {50, wake.addSecs(12 * 3600), wake.addSecs(24 * 3600)});
+    EXPECT_EQ(light->value, 325) << "the next evening dims from the level there is";
+    EXPECT_FALSE(gamma.brightnessReport().userHoldUntil);
+    gamma.apply(std::nullopt);
+    EXPECT_EQ(light->value, 650);
+}
+
+// Without a backlight, the panel dims by its tables; where a host takes
+// one colour and there is no backlight, nothing dims, and the report says so.
+TEST(GammaService, WithoutABacklightTablesDimAndAColourOnlyHostSaysItCannot) {
+    InMemoryDisplayLayer display{{1}};
+    display.names[1] = {
+        QStringLiteral("eDP-1"), QStringLiteral("eDP-1"), QStringLiteral("eDP-1"), {}};
+    ManualMainQueue queue;
+    GammaService tables(display, queue, [](bool) { return std::unique_ptr<Backlight>(); });
+    tables.apply(6500, {}, {60, {}, {}});
+    EXPECT_FLOAT_EQ(display.lastTables.at(1).red.back(), 0.6f);
+    EXPECT_FALSE(tables.brightnessReport().unseen);
+
+    InMemoryTemperatureLayer night;
+    GammaService colourOnly(night, queue);
+    colourOnly.apply(3000, {}, {60, {}, {}});
+    EXPECT_TRUE(colourOnly.brightnessReport().unseen);
+    EXPECT_FALSE(colourOnly.brightnessReport().panelOnly);
+    InMemoryTemperatureLayer backlit;
+    GammaService panel(backlit, queue, [](bool) { return std::make_unique<FakeBacklight>(); });
+    panel.apply(3000, {}, {60, {}, {}});
+    EXPECT_TRUE(panel.brightnessReport().panelOnly);
+    EXPECT_FALSE(panel.brightnessReport().unseen);
+    colourOnly.apply(3000, {}, {fullBrightness, {}, {}});
+    EXPECT_FALSE(colourOnly.brightnessReport().unseen);
 }

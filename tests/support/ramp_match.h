@@ -46,6 +46,15 @@ template <typename R> bool matchesGains(const R& ramps, std::int64_t kelvin) {
     return rampsMatchGains(ramps.red, ramps.green, ramps.blue, kelvin);
 }
 
+// The gains at `percent` of the brightness.
+template <typename R> bool matchesDimmedGains(const R& ramps, std::int64_t kelvin, int percent) {
+    const ChannelGains g(kelvin);
+    const double f = percent / 100.0;
+    return channelMatches(ramps.red, g.red * f, {}) &&
+           channelMatches(ramps.green, g.green * f, {}) &&
+           channelMatches(ramps.blue, g.blue * f, {});
+}
+
 // The gains read through the display's own curve `own`, as a tint keeps a
 // calibration.
 template <typename R> bool matchesGainsThrough(const R& ramps, const R& own, std::int64_t kelvin) {

@@ -29,6 +29,7 @@ struct TestCompositor::State {
         State* state = nullptr;
         std::uint32_t name = 0;
         std::uint32_t gammaSize = 0;
+        QByteArray connector; // empty: TEST-<name>
         wl_global* global = nullptr;
         bool held = false;
         wl_resource* control = nullptr;
@@ -76,7 +77,8 @@ struct TestCompositor::State {
         wl_output_send_mode(r, WL_OUTPUT_MODE_CURRENT, 1280, 800, 60000);
         if (version >= WL_OUTPUT_NAME_SINCE_VERSION) {
             // As sway names and describes its outputs.
-            const QByteArray connector = "TEST-" + QByteArray::number(o->name);
+            const QByteArray connector =
+                o->connector.isEmpty() ? "TEST-" + QByteArray::number(o->name) : o->connector;
             wl_output_send_name(r, connector.constData());
             wl_output_send_description(
                 r, ("Test Output SN" + QByteArray::number(o->name) + " (" + connector + ")")
@@ -276,9 +278,9 @@ QString TestCompositor::socket() const {
     return state_->socketPath;
 }
 
-std::uint32_t TestCompositor::addOutput(std::uint32_t gammaSize) {
+std::uint32_t TestCompositor::addOutput(std::uint32_t gammaSize, const QByteArray& connector) {
     std::uint32_t name = 0;
-    run([this, gammaSize, &name] {
+    run([this, gammaSize, &connector, &name] {
         State& s = *state_;
         State::Output* o = nullptr;
         {
@@ -287,6 +289,7 @@ std::uint32_t TestCompositor::addOutput(std::uint32_t gammaSize) {
         }
         o->state = &s;
         o->gammaSize = gammaSize;
+        o->connector = connector;
         o->name = name = s.nextName++;
         o->global = wl_global_create(s.display, &wl_output_interface, 4, o, &State::bindOutput);
     });

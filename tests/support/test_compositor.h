@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -28,8 +29,9 @@ public:
     QString socket() const;
 
     // Advertises a new wl_output whose controls report `gammaSize` (0 makes
-    // them fail at once); returns its global name.
-    std::uint32_t addOutput(std::uint32_t gammaSize);
+    // them fail at once), named `connector` (else TEST-<name>); returns its
+    // global name.
+    std::uint32_t addOutput(std::uint32_t gammaSize, const QByteArray& connector = {});
     void removeOutput(std::uint32_t name);
     // Sends `failed` to the output's control, as when another client takes it.
     void failControl(std::uint32_t name);

@@ -84,6 +84,7 @@ struct WaylandDisplayLayer::Impl {
         bool refused = false;        // failed since the last reconfiguration
         bool released = false;       // handed back for good, until the next write
         QString connector, description, make, model;
+        QString namedAs; // the connector last announced as a change
     };
 
     Connection connection;
@@ -295,7 +296,14 @@ struct WaylandDisplayLayer::Impl {
     }
     static void onMode(void*, wl_output*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t) {
     }
-    static void onDone(void*, wl_output*) {}
+    // An output renamed is a change: the options by name apply anew.
+    static void onDone(void* data, wl_output*) {
+        auto& o = *static_cast<Output*>(data);
+        if (!o.namedAs.isEmpty() && o.connector != o.namedAs) {
+            o.impl->post(o.name, DisplayChange::Kind::changed);
+        }
+        o.namedAs = o.connector;
+    }
     static void onScale(void*, wl_output*, std::int32_t) {}
 
     static constexpr wl_output_listener outputListener{
@@ -369,8 +377,13 @@ WaylandDisplayLayer::create(const QString& socketName) {
         return Created::failure(
             QStringLiteral("this compositor offers no gamma control to applications"));
     }
+    // The outputs' names and descriptions, before the first write: the
+    // options chosen by name apply to it, and a backlit panel is known.
+    if (wl_display_roundtrip(impl->connection.display) < 0) {
+        return Created::failure(QStringLiteral("the Wayland compositor %1 closed the connection")
+                                    .arg(describe(socketName)));
+    }
     impl->started = true;
-    impl->flush(); // the outputs' binds, whose names and descriptions then come by themselves
     impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),
                                                        QSocketNotifier::Read);
     Impl* raw = impl.get();
