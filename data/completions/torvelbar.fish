@@ -32,6 +32,7 @@ for row in \
         'toggle	off if tinting, else back to the mode before' \
         'displays	each display, and how it is tinted' \
         'display	tint one display, or not, or less' \
+        'brightness	how bright the screens are at night, or in manual' \
         "help	the usage, or one command's"
     set -l name (string split -m 1 \t -- $row)
     complete -c torvelbar -n __torvelbar_after -a $name[1] -d $name[2]
@@ -46,4 +47,6 @@ complete -c torvelbar -n '__torvelbar_after location' -a auto
 complete -c torvelbar -n '__torvelbar_after pause-for' -a 'add remove fullscreen list'
 complete -c torvelbar -n '__torvelbar_after pause-for fullscreen' -a 'on off'
 complete -c torvelbar -n '__torvelbar_after display' -a '(torvelbar displays 2>/dev/null | cut -f1,2 | string split \t)'
-complete -c torvelbar -n '__torvelbar_in display; and test (count (commandline -opc)) -eq 3' -a 'on off strength'
+complete -c torvelbar -n '__torvelbar_in display; and test (count (commandline -opc)) -eq 3' -a 'on off strength dim'
+complete -c torvelbar -n '__torvelbar_in display; and test (count (commandline -opc)) -eq 4; and test (commandline -opc)[4] = dim' -a 'on off'
+complete -c torvelbar -n '__torvelbar_after brightness' -a 'night manual'

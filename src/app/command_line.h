@@ -34,6 +34,7 @@ struct Command {
         nightKelvin,
         displays,
         display,
+        brightness,
     };
     // pause-for's: add or remove `appId`, list, or set fullscreen to `on`.
     enum class PauseFor { add, remove, list, fullscreen };
@@ -53,6 +54,8 @@ struct Command {
     QString displayId;           // display: its id or connector
     std::optional<bool> tint;    // display ID on|off
     std::optional<int> strength; // display ID strength N
+    std::optional<bool> dim;     // display ID dim on|off
+    QString brightnessOf;        // brightness: "night" or "manual"
 };
 
 // The arguments after the program's name. A string is the one line that

@@ -9,11 +9,11 @@ namespace torvel {
 std::span<const CommandRow* const> commandTable() {
     // In the order the help lists them.
     static const CommandRow* const rows[] = {
-        &commands::status,   &commands::mode,     &commands::kelvin,    &commands::bedtime,
-        &commands::wake,     &commands::windDown, &commands::dayKelvin, &commands::nightKelvin,
-        &commands::source,   &commands::location, &commands::pause,     &commands::resume,
-        &commands::pauseFor, &commands::toggle,   &commands::displays,  &commands::display,
-        &commands::help,
+        &commands::status,     &commands::mode,     &commands::kelvin,    &commands::bedtime,
+        &commands::wake,       &commands::windDown, &commands::dayKelvin, &commands::nightKelvin,
+        &commands::source,     &commands::location, &commands::pause,     &commands::resume,
+        &commands::pauseFor,   &commands::toggle,   &commands::displays,  &commands::display,
+        &commands::brightness, &commands::help,
     };
     return rows;
 }

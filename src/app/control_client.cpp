@@ -176,8 +176,12 @@ QString statusText(const QVariantMap& p, bool json) {
     const QString mode = p.value(QStringLiteral("Mode")).toString();
     const QString phase = p.value(QStringLiteral("Phase")).toString();
     const qlonglong pausedUntil = p.value(QStringLiteral("PausedUntil")).toLongLong();
+    const int brightness = p.value(QStringLiteral("Brightness"), 100).toInt();
     if (!json) {
-        return tinted ? QStringLiteral("%1 \u00B7 %2 K").arg(status).arg(kelvin) : status;
+        const QString dim =
+            brightness < 100 ? QStringLiteral(" \u00B7 %1%").arg(brightness) : QString();
+        return tinted ? QStringLiteral("%1 \u00B7 %2 K%3").arg(status).arg(kelvin).arg(dim)
+                      : status;
     }
     // What a waybar module shows: `alt` picks an icon, `class` a style.
     // Held in a tinting mode: our pause, else a program's or the host's hold.
@@ -196,6 +200,7 @@ QString statusText(const QVariantMap& p, bool json) {
     const QJsonObject o{
         {QStringLiteral("mode"), mode},
         {QStringLiteral("kelvin"), kelvin},
+        {QStringLiteral("brightness"), brightness},
         {QStringLiteral("phase"), phase},
         {QStringLiteral("tinted"), tinted},
         {QStringLiteral("trouble"), trouble},

@@ -127,6 +127,18 @@ qlonglong ControlService::manualKelvin() const {
     return coordinator_.state().manualKelvin;
 }
 
+int ControlService::brightness() const {
+    return coordinator_.state().brightness;
+}
+
+int ControlService::nightBrightness() const {
+    return coordinator_.state().nightBrightness;
+}
+
+int ControlService::manualBrightness() const {
+    return coordinator_.state().manualBrightness;
+}
+
 QVariantMap ControlService::schedule() const {
     const LightSchedule& s = coordinator_.state().schedule;
     return {{QStringLiteral("bedtime"), qlonglong(s.bedtime)},
@@ -241,6 +253,7 @@ QList<QVariantMap> ControlService::displays() const {
                        {QStringLiteral("name"), d.name.model},
                        {QStringLiteral("tint"), d.options.tint},
                        {QStringLiteral("strength"), d.options.strength},
+                       {QStringLiteral("dim"), d.options.dim},
                        {QStringLiteral("tinted"), d.tinted},
                        {QStringLiteral("steppingAside"), d.steppingAside}});
     }
@@ -256,7 +269,30 @@ void ControlService::SetDisplay(const QString& id, bool tint, int strength) {
             key = d.name.key;
         }
     }
-    relay(settings_.setDisplay(key, {tint, strength}));
+    DisplayOptions options = optionsFor(settings_.displays().options, {key, id, {}, {}});
+    options.tint = tint;
+    options.strength = strength;
+    relay(settings_.setDisplay(key, options));
+}
+
+void ControlService::SetDisplayDim(const QString& id, bool dim) {
+    QString key = id;
+    for (const DisplayReport& d : coordinator_.displays()) {
+        if (d.name.connector == id && !d.name.key.isEmpty()) {
+            key = d.name.key;
+        }
+    }
+    DisplayOptions options = optionsFor(settings_.displays().options, {key, id, {}, {}});
+    options.dim = dim;
+    relay(settings_.setDisplay(key, options));
+}
+
+void ControlService::SetNightBrightness(int percent) {
+    relay(settings_.setNightBrightness(percent));
+}
+
+void ControlService::SetManualBrightness(int percent) {
+    relay(settings_.setManualBrightness(percent));
 }
 
 void ControlService::ForgetLocation() {

@@ -30,6 +30,9 @@ class ControlService final : public QObject, protected QDBusContext {
     Q_PROPERTY(qlonglong Kelvin READ kelvin)
     Q_PROPERTY(QString Phase READ phase)
     Q_PROPERTY(qlonglong ManualKelvin READ manualKelvin)
+    Q_PROPERTY(int Brightness READ brightness)
+    Q_PROPERTY(int NightBrightness READ nightBrightness)
+    Q_PROPERTY(int ManualBrightness READ manualBrightness)
     Q_PROPERTY(QVariantMap Schedule READ schedule)
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(bool Tinted READ tinted)
@@ -76,6 +79,9 @@ public:
     qlonglong kelvin() const;
     QString phase() const;
     qlonglong manualKelvin() const;
+    int brightness() const;
+    int nightBrightness() const;
+    int manualBrightness() const;
     QVariantMap schedule() const;
     QString status() const;
     bool tinted() const;
@@ -108,6 +114,9 @@ public Q_SLOTS:
     void RemovePauseApp(const QString& app);
     void SetPauseFullscreen(bool on);
     void SetDisplay(const QString& id, bool tint, int strength);
+    void SetDisplayDim(const QString& id, bool dim);
+    void SetNightBrightness(int percent);
+    void SetManualBrightness(int percent);
     void ForgetLocation();
     void ShowPopover();
     // NOLINTEND(readability-identifier-naming)

@@ -35,14 +35,16 @@ int modeEntry(TorvelMode mode) {
 } // namespace
 
 QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff,
-                                    const QString& caller) {
+                                    const QString& caller, int brightness) {
     if (!caller.isEmpty()) {
         return QStringLiteral("%1 (asked by %2)").arg(statusLine, shownText(caller));
     }
     if (isOff) {
         return statusLine;
     }
-    return QStringLiteral("%1 \u00B7 %2 K").arg(statusLine).arg(kelvin);
+    const QString tip = QStringLiteral("%1 \u00B7 %2 K").arg(statusLine).arg(kelvin);
+    return brightness < fullBrightness ? QStringLiteral("%1 \u00B7 %2%").arg(tip).arg(brightness)
+                                       : tip;
 }
 
 TrayController::TrayController(SettingsStore& settings, Coordinator& coordinator,
@@ -169,7 +171,8 @@ void TrayController::refresh() {
     // The same line as the popover's header, so a pause shows here too.
     const QString caller =
         state.hold && state.mode != TorvelMode::off ? state.hold->caller : QString();
-    const QString tip = tooltipText(state.report.status, state.kelvin, isOff, caller);
+    const QString tip =
+        tooltipText(state.report.status, state.kelvin, isOff, caller, state.brightness);
     if (tip != lastToolTip_) {
         lastToolTip_ = tip;
         icon_->setToolTip(appTitle, tip);

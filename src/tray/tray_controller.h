@@ -4,6 +4,7 @@
 // Whichever kind of tray the host has, it is driven through TrayIcon.
 
 #include "base/refresh_after_notices.h"
+#include "color/brightness.h"
 #include "tray/tray_host_wait.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_menu.h"
@@ -43,9 +44,9 @@ public:
 
     // The tooltip under the title "TorvelBar": the status line, the program
     // that holds the colour off where known, and the colour unless the
-    // tint is off.
+    // tint is off, with the brightness while it dims.
     static QString tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff,
-                               const QString& caller = {});
+                               const QString& caller = {}, int brightness = fullBrightness);
     // The menu's entries as they stand.
     TrayMenu menuEntries() const;
 

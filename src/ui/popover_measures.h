@@ -26,6 +26,7 @@ inline constexpr int curveToRows = 12;
 inline constexpr int rowsToSeparator = 12;
 inline constexpr int separatorToColors = 12;
 inline constexpr int dayToNight = 14;
+inline constexpr int colorToDim = 10;
 inline constexpr int sectionToFooter = 14;
 inline constexpr int separatorToFooter = 14;
 

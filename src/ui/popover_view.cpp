@@ -4,6 +4,7 @@
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/color_row.h"
+#include "ui/dim_row.h"
 #include "ui/displays_section.h"
 #include "ui/flat_segmented.h"
 #include "ui/flat_switch.h"
@@ -30,22 +31,36 @@ namespace m = popoverMeasures;
 
 namespace {
 
-// The manual mode's section: one colour row, which never previews.
+// The manual mode's section: a colour row and its brightness, which
+// never preview: the manual mode shows them as they are set.
 class ManualSection final : public ModeSection {
 public:
     explicit ManualSection(SettingsStore& settings)
         : row_(new ColorRow(
               QStringLiteral("Color"), [&settings] { return settings.manualKelvin(); },
-              [&settings](std::int64_t k) { settings.setManualKelvin(k); }, {})) {
+              [&settings](std::int64_t k) { settings.setManualKelvin(k); }, {}))
+        , dim_(new DimRow([&settings] { return settings.manualBrightness(); },
+                          [&settings](int percent) {
+                              static_cast<void>(settings.setManualBrightness(percent));
+                          },
+                          {})) {
         row_->setObjectName(QStringLiteral("manual"));
+        dim_->setObjectName(QStringLiteral("manualDim"));
         auto* column = new QVBoxLayout(this);
         column->setContentsMargins(0, m::pickerToManual, 0, 0);
+        column->setSpacing(0);
         column->addWidget(row_);
+        column->addSpacing(m::colorToDim);
+        column->addWidget(dim_);
     }
-    void refresh() override { row_->refresh(); }
+    void refresh() override {
+        row_->refresh();
+        dim_->refresh();
+    }
 
 private:
     ColorRow* row_;
+    DimRow* dim_;
 };
 
 int modeIndex(TorvelMode mode) {

@@ -6,6 +6,7 @@
 #include "settings/settings_store.h"
 #include "ui/color_row.h"
 #include "ui/day_curve.h"
+#include "ui/dim_row.h"
 #include "ui/flat_switch.h"
 #include "ui/hairline.h"
 #include "ui/popover_measures.h"
@@ -43,7 +44,13 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
           [this] { stepWindDown(m::windDownStep); }))
     , windDownDetail_(new TextLine(m::rowDetailSize, QFont::Normal, TextTone::secondary))
     , day_(colorRow(QStringLiteral("Day"), &LightSchedule::dayKelvin, Preview::day))
-    , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night)) {
+    , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night))
+    , nightDim_(new DimRow(
+          [this] { return settings_.nightBrightness(); },
+          [this](int percent) { static_cast<void>(settings_.setNightBrightness(percent)); },
+          [this](bool editing) {
+              coordinator_.setPreview(editing ? std::optional(Preview::night) : std::nullopt);
+          })) {
     curve_->setObjectName(QStringLiteral("curve"));
     sun_->setObjectName(QStringLiteral("followSun"));
     sunDetail_->setObjectName(QStringLiteral("sunDetail"));
@@ -53,6 +60,7 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     windDownDetail_->setObjectName(QStringLiteral("windDownDetail"));
     day_->setObjectName(QStringLiteral("day"));
     night_->setObjectName(QStringLiteral("night"));
+    nightDim_->setObjectName(QStringLiteral("nightDim"));
     // Each button says what it does to which field, where a sighted user
     // reads the row's title beside a bare sign.
     bedtime_->setStepNames(QStringLiteral("Bedtime earlier"), QStringLiteral("Bedtime later"));
@@ -75,6 +83,8 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     column->addWidget(day_);
     column->addSpacing(m::dayToNight);
     column->addWidget(night_);
+    column->addSpacing(m::colorToDim);
+    column->addWidget(nightDim_);
     refresh();
 }
 
@@ -177,6 +187,7 @@ void ScheduleSection::refresh() {
     windDownDetail_->setText(QStringLiteral("Starts ") + clockString(windDownStart(schedule)));
     day_->refresh();
     night_->refresh();
+    nightDim_->refresh();
 }
 
 } // namespace torvel

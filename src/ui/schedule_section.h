@@ -14,6 +14,7 @@
 namespace torvel {
 
 class ColorRow;
+class DimRow;
 class Coordinator;
 class DayCurve;
 class FlatSwitch;
@@ -45,6 +46,7 @@ private:
     TextLine* windDownDetail_;
     ColorRow* day_;
     ColorRow* night_;
+    DimRow* nightDim_;
 };
 
 } // namespace torvel

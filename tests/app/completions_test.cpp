@@ -90,7 +90,9 @@ TEST_P(Completions, OfferEveryCommandAndEachCommandsWords) {
         {"torvelbar pause-for ", {"add", "remove", "fullscreen", "list"}},
         {"torvelbar pause-for fullscreen ", {"on", "off"}},
         {"torvelbar display ", {}}, // the running app's displays; none runs here
-        {"torvelbar display DP-1 ", {"on", "off", "strength"}},
+        {"torvelbar display DP-1 ", {"on", "off", "strength", "dim"}},
+        {"torvelbar display DP-1 dim ", {"on", "off"}},
+        {"torvelbar brightness ", {"night", "manual"}},
         {"torvelbar status --", {"--json", "--follow", "--help"}},
         {"torvelbar status --json --f", {"--follow"}},
         {"torvelbar wind-", {"wind-down"}},

@@ -616,6 +616,41 @@ TEST_F(Control, TheWholeScheduleIsScriptable) {
         2000));
 }
 
+// The brightness through the command line and the bus: the tables carry
+// it (Xvfb has no backlight), by the manual value and by the night's, and
+// a stop gives the displays back exactly.
+TEST_F(Control, TheBrightnessDimsTheTablesAndAStopRestoresThemExactly) {
+    const auto dimmed = [&](std::int64_t kelvin, int percent) {
+        return spinUntil(
+            [&] { return test::matchesDimmedGains(probe.ramps(crtc), kelvin, percent); }, 3000);
+    };
+    EXPECT_EQ(
+        cli({QStringLiteral("brightness"), QStringLiteral("manual"), QStringLiteral("50%")}).first,
+        0);
+    EXPECT_EQ(
+        cli({QStringLiteral("brightness"), QStringLiteral("dusk"), QStringLiteral("50")}).first, 2);
+    cli({QStringLiteral("mode"), QStringLiteral("manual")});
+    cli({QStringLiteral("kelvin"), QStringLiteral("6500")});
+    startApp();
+    EXPECT_TRUE(dimmed(6500, 50));
+    EXPECT_EQ(property(QStringLiteral("Brightness")).toInt(), 50);
+    EXPECT_EQ(call(QStringLiteral("SetManualBrightness"), {5}).errorName(),
+              QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    EXPECT_EQ(property(QStringLiteral("ManualBrightness")).toInt(), 50);
+
+    // Night now, whatever the hour: the test's zone reads noon.
+    EXPECT_EQ(call(QStringLiteral("SetNightBrightness"), {40}).type(), QDBusMessage::ReplyMessage);
+    call(QStringLiteral("SetSchedule"),
+         {qlonglong(660), qlonglong(840), qlonglong(0), qlonglong(6500), qlonglong(2700)});
+    call(QStringLiteral("SetMode"), {QStringLiteral("auto")});
+    EXPECT_TRUE(dimmed(2700, 40));
+    EXPECT_TRUE(cli({QStringLiteral("status")}).second.endsWith(QStringLiteral("2700 K · 40%")));
+
+    app.terminate();
+    ASSERT_TRUE(app.waitForFinished(5000));
+    EXPECT_EQ(probe.ramps(crtc), untinted);
+}
+
 // Writers at once, offline and to the running app: none loses another's
 // change, and every one that says it is done is.
 TEST_F(Control, CommandsAtOnceEachKeepTheirChange) {

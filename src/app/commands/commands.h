@@ -21,6 +21,7 @@ extern const CommandRow nightKelvin;
 extern const CommandRow toggle;
 extern const CommandRow displays;
 extern const CommandRow display;
+extern const CommandRow brightness;
 extern const CommandRow help;
 
 } // namespace torvel::commands

@@ -16,12 +16,17 @@ DisplayOptions changed(DisplayOptions options, const Command& c) {
     if (c.strength) {
         options.strength = *c.strength;
     }
+    if (c.dim) {
+        options.dim = *c.dim;
+    }
     return options;
 }
 
 QString described(const QString& id, const DisplayOptions& options) {
-    return options.tint ? QStringLiteral("%1 is tinted at %2%").arg(id).arg(options.strength)
-                        : QStringLiteral("%1 is left as it is").arg(id);
+    const QString tint = options.tint
+                             ? QStringLiteral("%1 is tinted at %2%").arg(id).arg(options.strength)
+                             : QStringLiteral("%1 is left as it is").arg(id);
+    return options.dim ? tint : tint + QStringLiteral(" and keeps its brightness");
 }
 
 } // namespace
@@ -29,13 +34,15 @@ QString described(const QString& id, const DisplayOptions& options) {
 const CommandRow display{
     .kind = Command::Kind::display,
     .name = "display",
-    .arguments = "ID on|off | ID strength N",
+    .arguments = "ID on|off | ID strength N | ID dim on|off",
     .help = "tint the display ID (its id or connector, as\n"
             "displays lists them) or leave it as it is; its\n"
-            "strength: 0 to 100% of the shift from 6500 K",
+            "strength: 0 to 100% of the shift from 6500 K;\n"
+            "dim off: it keeps its brightness at night",
     .parse =
         [](const QStringList& arguments, Command& c) {
-            QString usage = QStringLiteral("display takes ID on, ID off, or ID strength 0 to 100");
+            QString usage = QStringLiteral(
+                "display takes ID on, ID off, ID strength 0 to 100, or ID dim on|off");
             if (arguments.size() < 2) {
                 return usage;
             }
@@ -43,6 +50,9 @@ const CommandRow display{
             const QString& action = arguments.at(1);
             if (arguments.size() == 2 && (action == u"on" || action == u"off")) {
                 c.tint = action == u"on";
+            } else if (arguments.size() == 3 && action == u"dim" &&
+                       (arguments.at(2) == u"on" || arguments.at(2) == u"off")) {
+                c.dim = arguments.at(2) == u"on";
             } else if (arguments.size() == 3 && action == u"strength") {
                 bool ok = false;
                 c.strength = arguments.at(2).toInt(&ok);
@@ -64,6 +74,9 @@ const CommandRow display{
             const auto listed = optionsListed(
                 displayList(properties->value(QStringLiteral("Displays"))), c.displayId);
             const DisplayOptions next = changed(listed.value_or(DisplayOptions{}), c);
+            if (c.dim) {
+                return app.finish(app.proxy().SetDisplayDim(c.displayId, next.dim));
+            }
             return app.finish(app.proxy().SetDisplay(c.displayId, next.tint, next.strength));
         },
     .saveForNextStart = [](const Command& c, SettingsStore& settings) -> Result<QString> {

@@ -11,7 +11,8 @@ std::optional<DisplayOptions> optionsListed(const QList<QVariantMap>& listed, co
         if (d.value(QStringLiteral("id")).toString() == id ||
             d.value(QStringLiteral("connector")).toString() == id) {
             return DisplayOptions{d.value(QStringLiteral("tint")).toBool(),
-                                  d.value(QStringLiteral("strength")).toInt()};
+                                  d.value(QStringLiteral("strength")).toInt(),
+                                  d.value(QStringLiteral("dim"), true).toBool()};
         }
     }
     return std::nullopt;
@@ -33,8 +34,11 @@ QString listed(const QList<QVariantMap>& all) {
             d.value(QStringLiteral("tint")).toBool()
                 ? QStringLiteral("tinted at %1%").arg(d.value(QStringLiteral("strength")).toInt())
                 : QStringLiteral("left as it is");
+        const QString dims = d.value(QStringLiteral("dim"), true).toBool()
+                                 ? QString()
+                                 : QStringLiteral(", keeps its brightness");
         lines << QStringLiteral("%1\t%2\t%3\t%4")
-                     .arg(text("id"), text("connector"), text("name"), how);
+                     .arg(text("id"), text("connector"), text("name"), how + dims);
     }
     return lines.join(u'\n');
 }
