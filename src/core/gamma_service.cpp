@@ -77,7 +77,8 @@ void GammaService::write() {
         for (const DisplayName& name : names) {
             if (isBuiltInPanel(name)) {
                 DisplayOptions options = optionsFor(displays_, name);
-                backlightPercent = options.dim ? percent : fullBrightness;
+                // A panel left as it is, or stepping aside, keeps its own level too.
+                backlightPercent = options.dim && options.tint ? percent : fullBrightness;
                 options.dim = false;
                 panels.push_back({name.key, options});
             }

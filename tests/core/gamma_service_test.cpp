@@ -238,6 +238,11 @@ TEST(GammaService, ThePanelDimsByItsBacklightTheOthersByTablesAndTheUserWins) {
                 {40, evening, wake});
     EXPECT_EQ(light->value, 800) << "given back";
     EXPECT_FLOAT_EQ(top(1), 1.0f);
+    gamma.apply(6500, {}, {40, evening, wake});
+    EXPECT_EQ(light->value, 320);
+    gamma.apply(6500, {{QStringLiteral("eDP-1"), {false, fullStrength, true}}},
+                {40, evening, wake});
+    EXPECT_EQ(light->value, 800) << "a panel stepping aside for a film is as bright as it was";
 
     // The user's keys: theirs until the wake, never given back over.
     gamma.apply(6500, {}, {40, evening, wake});
