@@ -6,10 +6,12 @@
 #include "support/event_loop.h"
 #include "support/xvfb_server.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <QProcess>
 #include <QStandardPaths>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace torvel {
@@ -63,7 +65,11 @@ TEST(X11WindowWatcher, FollowsTheActiveWindowItsClassAndFullscreenUnderOpenbox) 
 
     X11WindowWatcher watcher(x.display());
     int changes = 0;
-    watcher.start([&] { ++changes; });
+    std::vector<std::optional<FrontWindow>> seen; // what each notice found
+    watcher.start([&] {
+        ++changes;
+        seen.push_back(watcher.front());
+    });
     xcb_connection_t* app = xcb_connect(x.display().toLocal8Bit().constData(), nullptr);
     ASSERT_EQ(xcb_connection_has_error(app), 0);
     const xcb_window_t film = openWindow(app, "film", "mpv", "mpv");
@@ -96,7 +102,13 @@ TEST(X11WindowWatcher, FollowsTheActiveWindowItsClassAndFullscreenUnderOpenbox) 
     EXPECT_TRUE(wmctrl({QStringLiteral("-r"), QStringLiteral("film"), QStringLiteral("-b"),
                         QStringLiteral("remove,fullscreen")}));
     EXPECT_TRUE(inFront(mpv, false));
-    EXPECT_EQ(changes, before + 2) << "one notice per change";
+    // Going fullscreen also moves the window, which the window manager may
+    // say in a later event: a notice each, and none without a change.
+    EXPECT_GE(changes, before + 2);
+    EXPECT_LE(changes, before + 4);
+    for (std::size_t i = std::max(before, 1); i < seen.size(); ++i) {
+        EXPECT_NE(seen[i], seen[i - 1]) << "notice " << i << " changed nothing";
+    }
 
     xcb_destroy_window(app, film);
     xcb_flush(app);
