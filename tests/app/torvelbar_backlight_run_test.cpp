@@ -128,6 +128,10 @@ protected:
     void stop(int signal) {
         ::kill(static_cast<pid_t>(app.processId()), signal);
         ASSERT_TRUE(spinUntil([&] { return app.state() == QProcess::NotRunning; }, 5000));
+        if (signal == SIGTERM) {
+            EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "it ended without a crash";
+            EXPECT_EQ(app.exitCode(), 0);
+        }
     }
     bool levelBecomes(const QByteArray& wanted) {
         return spinUntil([&] { return level() == wanted; }, 5000);

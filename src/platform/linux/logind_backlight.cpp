@@ -108,13 +108,14 @@ LogindBacklight::LogindBacklight(Device device, QString recordPath,
 }
 
 LogindBacklight::~LogindBacklight() {
-    if (inFlight_) {
-        inFlight_->waitForFinished(); // bounded by the call's timeout
-        if (!inFlight_->isError() && inFlightGivesBack_) {
-            CaptureFile(recordPath_).remove();
+    // Waiting delivers the answer: its handler runs here, and sends what is
+    // still pending (a restore), whose answer is waited for in turn. Each
+    // is bounded by the call's timeout.
+    while (QDBusPendingCallWatcher* call = inFlight_) {
+        call->waitForFinished();
+        if (inFlight_ == call) {
+            inFlight_ = nullptr; // no handler ran: nothing more comes
         }
-        delete inFlight_;
-        inFlight_ = nullptr;
     }
     if (pending_ && bus_) {
         bus_->call(setBrightness(device_.name, *pending_), QDBus::Block, callTimeoutMs);
@@ -212,7 +213,6 @@ void LogindBacklight::send() {
     }
     const std::int64_t value = *std::exchange(pending_, std::nullopt);
     const bool last = removeRecordWhenSent_;
-    inFlightGivesBack_ = last;
     inFlight_ = new QDBusPendingCallWatcher(
         bus_->asyncCall(setBrightness(device_.name, value), callTimeoutMs), &context_);
     QObject::connect(inFlight_, &QDBusPendingCallWatcher::finished, &context_,

@@ -67,7 +67,6 @@ private:
     std::optional<std::int64_t> pending_; // to be sent once the bus answers or the last set did
     QDBusPendingCallWatcher* inFlight_ = nullptr;
     bool removeRecordWhenSent_ = false; // the pending value gives the level back
-    bool inFlightGivesBack_ = false;
     std::optional<QString> trouble_;
 };
 
