@@ -31,44 +31,65 @@ DayShape shapeOf(const LightSchedule& s) {
 
 } // namespace
 
-LightSchedule::Evaluation LightSchedule::evaluate(double minute) const {
-    const DayShape d = shapeOf(*this);
+namespace {
+
+// Where `minute` falls in the day: its phase, and on a ramp the share of
+// the ramp gone (0 elsewhere).
+struct PlaceInDay {
+    Phase phase;
+    double gone;
+};
+
+PlaceInDay placeInDay(const LightSchedule& schedule, double minute) {
+    const DayShape d = shapeOf(schedule);
     // Reducing the minute first makes a non-finite minute read as midnight.
-    const double t = wrapMinute(wrapMinute(minute) - static_cast<double>(wrapMinute(wake)));
+    const double t =
+        wrapMinute(wrapMinute(minute) - static_cast<double>(wrapMinute(schedule.wake)));
     const auto p = static_cast<double>(d.rampStart);
     const auto s = static_cast<double>(d.dayLength);
     const auto nightEnd = static_cast<double>(minutesPerDay - d.morning);
-
     if (t < p) {
-        return {dayKelvin, Phase::day};
+        return {Phase::day, 0.0};
     }
     if (t < s) {
-        return {mixKelvin(dayKelvin, nightKelvin, (t - p) / static_cast<double>(d.ramp)),
-                Phase::windDown};
+        return {Phase::windDown, (t - p) / static_cast<double>(d.ramp)};
     }
     if (t < nightEnd) {
-        return {nightKelvin, Phase::night};
+        return {Phase::night, 0.0};
     }
-    return {mixKelvin(nightKelvin, dayKelvin, (t - nightEnd) / static_cast<double>(d.morning)),
-            Phase::morning};
+    return {Phase::morning, (t - nightEnd) / static_cast<double>(d.morning)};
+}
+
+} // namespace
+
+LightSchedule::Evaluation LightSchedule::evaluate(double minute) const {
+    const PlaceInDay at = placeInDay(*this, minute);
+    switch (at.phase) {
+    case Phase::day:
+        return {dayKelvin, Phase::day};
+    case Phase::windDown:
+        return {mixKelvin(dayKelvin, nightKelvin, at.gone), Phase::windDown};
+    case Phase::night:
+        return {nightKelvin, Phase::night};
+    case Phase::morning:
+        break;
+    }
+    return {mixKelvin(nightKelvin, dayKelvin, at.gone), Phase::morning};
 }
 
 double LightSchedule::nightShare(double minute) const {
-    const DayShape d = shapeOf(*this);
-    const double t = wrapMinute(wrapMinute(minute) - static_cast<double>(wrapMinute(wake)));
-    const auto p = static_cast<double>(d.rampStart);
-    const auto s = static_cast<double>(d.dayLength);
-    const auto nightEnd = static_cast<double>(minutesPerDay - d.morning);
-    if (t < p) {
+    const PlaceInDay at = placeInDay(*this, minute);
+    switch (at.phase) {
+    case Phase::day:
         return 0.0;
-    }
-    if (t < s) {
-        return (t - p) / static_cast<double>(d.ramp);
-    }
-    if (t < nightEnd) {
+    case Phase::windDown:
+        return at.gone;
+    case Phase::night:
         return 1.0;
+    case Phase::morning:
+        break;
     }
-    return 1.0 - (t - nightEnd) / static_cast<double>(d.morning);
+    return 1.0 - at.gone;
 }
 
 std::optional<std::int64_t> LightSchedule::nextPhaseChange(double minute) const {
