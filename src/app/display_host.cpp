@@ -23,8 +23,22 @@ std::vector<HostAnswer> askHosts(std::span<const HostEntry* const> entries,
         if (!asked) {
             continue;
         }
-        const HostProbe probe = entry->probe(environment);
-        answers.push_back({entry, probe});
+        // A module's entry is loaded only where the session could be its.
+        const HostEntry* asking = entry;
+        if (entry->resolve) {
+            QString why;
+            asking = entry->resolve(environment, why);
+            if (!asking) {
+                answers.push_back(
+                    {entry, why.isEmpty() ? HostProbe::notHere() : HostProbe::refuses(why)});
+                if (!why.isEmpty() && !refused) {
+                    refused = entry;
+                }
+                continue;
+            }
+        }
+        const HostProbe probe = asking->probe(environment);
+        answers.push_back({asking, probe});
         if (probe.answer == HostProbe::Answer::fits) {
             break;
         }

@@ -11,7 +11,14 @@
 
 namespace torvel {
 
+// Every entry stands for a module of platform/, loaded once asked where
+// the session could be its host's.
 std::span<const HostEntry* const> hostRegistry();
+
+// Where the modules are: hosts/ beside the program in its build folder,
+// else the library folder it is installed with, unless a test chose.
+QString hostModuleFolder();
+void useHostModuleFolder(const QString& folder);
 
 // The entry whose helper `argv` asks for (its first argument is the
 // helper's), or nothing.

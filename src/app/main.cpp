@@ -9,6 +9,7 @@
 #include "app/display_host.h"
 #include "app/host_registry.h"
 #include "app/popover_window.h"
+#include "app/startup_trace.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
@@ -136,6 +137,21 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
                                                  .locationService = &location,
                                                  .windowWatcher = windows.get(),
                                                  .openBacklight = openBacklight});
+    torvel::startupPhase("settings read");
+    // Every normal end comes through here once: Quit, quit(), logout,
+    // signals; a signal from the first tint on is one of them.
+    bool terminated = false;
+    auto terminate = [&] {
+        if (!terminated) {
+            terminated = true;
+            delegate.willTerminate();
+        }
+    };
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
+    torvel::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
+    // The first tint comes before anything else the session is asked for.
+    delegate.didFinishLaunching();
+    torvel::startupPhase("first tint");
     torvel::LazyPopover popover(delegate.settings(), delegate.coordinator(), delegate.loginItem(),
                                 session);
     torvel::TrayController tray(
@@ -149,6 +165,7 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
                                    [&tray] { tray.openPopover(); });
     control.setStopping(&torvel::TerminationSignals::received);
     control.publish();
+    torvel::startupPhase("bus name");
     // Colours resolve at paint time, so a theme change only needs a repaint.
     torvel::ColorSchemePortal colorScheme([&tray](std::optional<bool> prefersDark) {
         torvel::Theme::setDesktopPrefersDark(prefersDark);
@@ -157,20 +174,13 @@ int runApp(torvel::DesktopSession& session, torvel::DisplayLayer& displayLayer, 
         }
         tray.refreshIcon();
     });
-    // Every normal end comes through here once: Quit, quit(), logout, signals.
-    bool terminated = false;
-    auto terminate = [&] {
-        if (!terminated) {
-            terminated = true;
-            delegate.willTerminate();
-        }
-    };
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, terminate);
-    torvel::TerminationSignals terminationSignals([](int) { QCoreApplication::quit(); });
     QTimer::singleShot(0, [&] {
-        delegate.didFinishLaunching();
-        torvel::whenTrayHostReady([&tray](torvel::TrayHost kind) { tray.show(kind); },
-                                  std::chrono::seconds(10), session.xembedTrayQuery());
+        torvel::whenTrayHostReady(
+            [&tray](torvel::TrayHost kind) {
+                tray.show(kind);
+                torvel::startupPhase("icon");
+            },
+            std::chrono::seconds(10), session.xembedTrayQuery());
     });
     const int status = QApplication::exec();
     terminate();
@@ -184,6 +194,7 @@ int main(int argc, char** argv) {
     // on its own and goes back to the system when freed; glibc's moving
     // threshold would otherwise keep it in a thread's heap for good.
     ::mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+    torvel::startStartupTrace();
     if (const torvel::HostEntry* helper = torvel::helperFor(argc, argv)) {
         return helper->runHelper(argc, argv);
     }
@@ -194,10 +205,12 @@ int main(int argc, char** argv) {
     if (!host.entry) {
         return fail(host.message);
     }
+    torvel::startupPhase("host chosen");
     std::optional<torvel::InstanceLock> lock;
     if (const auto status = takeInstanceLock(host.displayKey, lock)) {
         return *status;
     }
+    torvel::startupPhase("instance lock");
     QApplication::setApplicationName(QStringLiteral("torvelbar"));
     QApplication::setApplicationDisplayName(QStringLiteral("TorvelBar"));
     QApplication::setApplicationVersion(QStringLiteral(TORVEL_VERSION));
@@ -214,5 +227,6 @@ int main(int argc, char** argv) {
         return fail(created.error());
     }
     const std::unique_ptr<torvel::DisplayLayer> displayLayer = std::move(created.value());
+    torvel::startupPhase("display layer");
     return runApp(*session, *displayLayer, app);
 }

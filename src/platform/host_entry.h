@@ -61,7 +61,19 @@ struct HostEntry {
     // argument is `helperArgument`; returns the exit status.
     const char* helperArgument = nullptr;
     int (*runHelper)(int argc, char** argv) = nullptr;
+    // An entry that stands for a host in a module of its own: the module's
+    // entry, loaded at the first call. Nothing with `why` empty where the
+    // session cannot be this host's (then nothing is loaded), or with why
+    // the module could not be had.
+    const HostEntry* (*resolve)(const HostEnvironment& environment, QString& why) = nullptr;
 };
+
+// What a host module exports: its entry, and the release it was built for
+// (a module of another release is refused, not trusted).
+inline constexpr const char* hostModuleEntrySymbol = "torvelbarHostEntry";
+inline constexpr const char* hostModuleReleaseSymbol = "torvelbarHostRelease";
+using HostModuleEntry = const HostEntry* (*)();
+using HostModuleRelease = const char* (*)();
 
 // Qt's own Wayland platform when it is installed, else Xwayland: the tray
 // talks D-Bus either way and the popover works on both.

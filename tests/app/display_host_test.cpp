@@ -180,25 +180,39 @@ TEST(DisplayHost, AMadeUpHostIsAskedChosenPlacedAndRefusedByItsEntryAlone) {
     EXPECT_EQ(askHosts(registry, env).size(), 1U);
 }
 
-// Whatever the chooser can settle on opens a session; names are unique and
-// stand-ins name an entry before them; only KWin's runs a helper.
-TEST(DisplayHost, EveryRegistryEntryOpensASessionAndHelpersAreFoundByTheirArgument) {
+// Every registry entry is a module, loaded only where the session could be
+// its host's, whose entry opens a session; names are unique and stand-ins
+// name an entry before them; only KWin's runs a helper.
+TEST(DisplayHost, EveryRegistryEntryIsAModuleThatOpensASessionAndHelpersAreFound) {
+    useHostModuleFolder(QStringLiteral(TORVEL_HOST_MODULES));
+    const HostEnvironment none;
+    const HostEnvironment both{QStringLiteral("wayland-1"), QStringLiteral(":0"), {}, {}};
     std::set<std::string> names;
     for (const HostEntry* entry : hostRegistry()) {
         EXPECT_TRUE(names.insert(entry->name).second) << entry->name;
         if (entry->standsInFor) {
             EXPECT_TRUE(names.count(entry->standsInFor)) << entry->name;
         }
-        EXPECT_TRUE(openDesktopSession(DisplayHost{entry, {}, {}, {}}, QStringLiteral("xcb")));
+        ASSERT_TRUE(entry->resolve) << entry->name;
+        QString why;
+        EXPECT_EQ(entry->resolve(none, why), nullptr) << entry->name << " loaded for no session";
+        EXPECT_TRUE(why.isEmpty());
+        const HostEntry* loaded = entry->resolve(both, why);
+        ASSERT_TRUE(loaded) << why.toStdString();
+        EXPECT_STREQ(loaded->name, entry->name);
+        EXPECT_TRUE(openDesktopSession(DisplayHost{loaded, {}, {}, {}}, QStringLiteral("xcb")));
     }
     EXPECT_FALSE(openDesktopSession(DisplayHost{}, QStringLiteral("xcb")));
 
     char program[] = "torvelbar", guard[] = "--guard-kwinrc", status[] = "status";
     char* guardArgs[] = {program, guard};
     char* statusArgs[] = {program, status};
-    EXPECT_EQ(helperFor(2, guardArgs), &kwinHostEntry());
+    ASSERT_TRUE(helperFor(2, guardArgs));
+    EXPECT_STREQ(helperFor(2, guardArgs)->name, "kwin");
     EXPECT_EQ(helperFor(2, statusArgs), nullptr);
     EXPECT_EQ(helperFor(1, guardArgs), nullptr);
+
+    useHostModuleFolder({});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // built-in panel and an external monitor. logind cannot run here, so a
 // stand-in for its Session.SetBrightness serves on a private system bus and
 // writes a sysfs-shaped folder the app reads its levels from.
+#include "support/child_process.h"
 #include "support/event_loop.h"
 #include "support/private_bus.h"
 #include "support/ramp_match.h"
@@ -163,6 +164,7 @@ TEST_F(Backlight, ThePanelDimsByItsBacklightAndTheOthersByTheirTables) {
                     .contains("10 to 100"));
     run({QStringLiteral("brightness"), QStringLiteral("manual"), QStringLiteral("50")});
     startApp();
+    EXPECT_FALSE(test::mapsLibrary(app.processId(), "torvelbar-host-x11"));
     ASSERT_TRUE(spinUntil([&] { return level() == "400" && externalAt(50); }, 5000))
         << level().toStdString() << externalAt(50) << run({QStringLiteral("status")}).toStdString()
         << app.readAllStandardError().toStdString();

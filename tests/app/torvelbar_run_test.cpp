@@ -64,6 +64,11 @@ TEST(TorvelbarRun, TintsShowsTheTrayAndPopoverAndRestoresOnSigterm) {
     const QRect icon = desktop.waitForIcon();
     ASSERT_TRUE(icon.isValid()) << "the tray icon is embedded";
     EXPECT_LE(icon.width(), 32);
+    // Only the X11 host was loaded: none of the Wayland hosts' libraries.
+    for (const char* library : {"libgio-2.0", "libwayland-client", "torvelbar-host-wayland"}) {
+        EXPECT_FALSE(test::mapsLibrary(app.processId(), library)) << library;
+    }
+    EXPECT_TRUE(test::mapsLibrary(app.processId(), "torvelbar-host-x11"));
     desktop.click(icon.center());
     EXPECT_TRUE(desktop.waitForPopover().isValid()) << "a click opens the 300-wide popover";
     desktop.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
@@ -243,6 +248,18 @@ TEST(TorvelbarRun, StartUpErrorsAreShortAndNonZero) {
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(p.readAllStandardOutput().startsWith("torvelbar "));
+
+    // A program without its host modules says which one it misses.
+    test::TempDir alone;
+    const QString copy = alone.file(QStringLiteral("torvelbar"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TORVELBAR_EXECUTABLE), copy));
+    p.start(copy, {});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 1);
+    const QByteArray missing = p.readAllStandardError().trimmed();
+    EXPECT_TRUE(missing.startsWith("torvelbar: the x11 host's module cannot be loaded: "))
+        << missing.toStdString();
+    EXPECT_EQ(missing.count('\n'), 0);
 }
 
 // Starts torvelbar on `desktop`, whose tray runs, and clicks its icon once

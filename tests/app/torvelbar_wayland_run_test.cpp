@@ -259,6 +259,10 @@ TEST(TorvelbarWayland, RunsOnSwayWithAFloatingPopoverAndAnIconForALatePanel) {
         },
         10000))
         << app.readAllStandardError().toStdString();
+    // Only the wlroots host was loaded, and Qt drew on Wayland: no X library.
+    for (const char* library : {"libxcb-randr", "torvelbar-host-x11", "libgio-2.0"}) {
+        EXPECT_FALSE(test::mapsLibrary(app.processId(), library)) << library;
+    }
     QProcess second;
     second.setProcessEnvironment(env);
     second.start(QStringLiteral(TORVELBAR_EXECUTABLE), {});

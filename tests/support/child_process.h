@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <initializer_list>
+#include <QFile>
 #include <QProcess>
 #include <sys/prctl.h>
 
@@ -17,6 +18,13 @@ inline void endWithParent() {
 // The same for a QProcess, before its start.
 inline void endWithTest(QProcess& p) {
     p.setChildProcessModifier(endWithParent);
+}
+
+// Whether the running process `pid` has a library whose file name begins
+// with `name` ("libgio-2.0") mapped.
+inline bool mapsLibrary(qint64 pid, const char* name) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QByteArray("/") + name);
 }
 
 // Ends each running process in turn: SIGTERM, then SIGKILL after 5 s.
