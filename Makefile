@@ -1,7 +1,7 @@
 # Thin wrapper over the CMake presets. CI runs `make test`, then `make check-clang`.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build app run test check-source check-asan check-clang check-package install uninstall package bench bench-short icon-sheet format clean
+.PHONY: deps build app run test check-source check-asan check-clang check-package install uninstall package bench bench-short icon-sheet format translations clean
 
 PREFIX ?= /usr/local
 # What `install` and `package` take: the app alone (its own packages, no
@@ -81,6 +81,11 @@ bench-short: build
 # Redraws docs/tray-icons.png, the sheet of tray icons the README shows.
 icon-sheet: build
 	QT_QPA_PLATFORM=offscreen build/release/tests/app/tray_icon_sheet docs/tray-icons.png
+
+# Brings every catalogue in translations/ up to date with the sources'
+# texts (new ones to translate, vanished ones dropped).
+translations: build
+	cmake --build build/release --target update_translations
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

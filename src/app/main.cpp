@@ -10,6 +10,7 @@
 #include "app/host_registry.h"
 #include "app/popover_window.h"
 #include "app/startup_trace.h"
+#include "app/translations.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
@@ -218,6 +219,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", host.qtPlatform);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    torvel::installTranslations();
     torvel::installAccessibleApplication();
 
     const std::unique_ptr<torvel::DesktopSession> session =

@@ -1,5 +1,7 @@
 #include "core/front_window_rule.h"
 
+#include "base/texts.h"
+
 namespace torvel {
 
 std::optional<QString> matchingAppId(const FrontWindow& front, const QString& listed) {
@@ -28,7 +30,7 @@ std::optional<Hold> frontWindowHold(const std::optional<FrontWindow>& front,
     if (pauseFullscreen && front->fullscreen) {
         // A window that names no app still steps us aside.
         return Hold{Hold::Kind::fullscreen,
-                    front->appIds.isEmpty() ? QStringLiteral("a window") : front->appIds.front(),
+                    front->appIds.isEmpty() ? Texts::tr("a window") : front->appIds.front(),
                     std::nullopt};
     }
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "core/status_line.h"
 
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "schedule/minute_of_day.h"
 #include "schedule/time_text.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 QString modeLine(const TintState& state, const LightSchedule& schedule, const ClockText& text) {
     if (state.mode == TorvelMode::off) {
-        return QStringLiteral("Screen colors are unchanged");
+        return Texts::tr("Screen colors are unchanged");
     }
     // In the tinting modes a hold says why nothing shows, in words that
     // came from outside: a window's class, a program's reason, the host's.
@@ -28,42 +29,42 @@ QString modeLine(const TintState& state, const LightSchedule& schedule, const Cl
                 when =
                     QLocale::system().dayName(day.dayOfWeek(), QLocale::ShortFormat) + u' ' + when;
             }
-            return QStringLiteral("Paused until ") + when;
+            return Texts::tr("Paused until %1").arg(when);
         }
         case Hold::Kind::app:
-            return QStringLiteral("Paused for ") + by;
+            return Texts::tr("Paused for %1").arg(by);
         case Hold::Kind::fullscreen:
-            return QStringLiteral("Paused while ") + by + QStringLiteral(" is fullscreen");
+            return Texts::tr("Paused while %1 is fullscreen").arg(by);
         case Hold::Kind::inhibition: // the caller's reason, in its words
-            return QStringLiteral("Paused: ") + by;
+            return Texts::tr("Paused: %1").arg(by);
         case Hold::Kind::host:
-            return QStringLiteral("Paused by ") + by;
+            return Texts::tr("Paused by %1").arg(by);
         }
     }
     if (state.report.trouble) {
-        return QStringLiteral("Not tinting: ") + *state.report.trouble;
+        return Texts::tr("Not tinting: %1").arg(*state.report.trouble);
     }
     if (state.mode == TorvelMode::manual) {
-        return QStringLiteral("Fixed color");
+        return Texts::tr("Fixed color");
     }
     if (state.preview == Preview::day) {
-        return QStringLiteral("Previewing the day color");
+        return Texts::tr("Previewing the day color");
     }
     if (state.preview == Preview::night) {
-        return QStringLiteral("Previewing the night color");
+        return Texts::tr("Previewing the night color");
     }
     switch (state.phase.value_or(Phase::day)) {
     case Phase::windDown:
-        return QStringLiteral("Winding down \u00B7 bedtime in ") +
-               countdownString(minuteOfDay(state.now), schedule.bedtime);
+        return Texts::tr("Winding down \u00B7 bedtime in %1")
+            .arg(countdownString(minuteOfDay(state.now), schedule.bedtime));
     case Phase::night:
-        return QStringLiteral("Night \u00B7 wake at ") + text(schedule.wake);
+        return Texts::tr("Night \u00B7 wake at %1").arg(text(schedule.wake));
     case Phase::morning:
-        return QStringLiteral("Waking up \u00B7 daylight at ") + text(schedule.wake);
+        return Texts::tr("Waking up \u00B7 daylight at %1").arg(text(schedule.wake));
     case Phase::day:
         break;
     }
-    return QStringLiteral("Daylight \u00B7 wind-down at ") + text(windDownStart(schedule));
+    return Texts::tr("Daylight \u00B7 wind-down at %1").arg(text(windDownStart(schedule)));
 }
 
 } // namespace
@@ -82,42 +83,42 @@ StatusParts statusParts(const TintState& state, const LightSchedule& schedule,
     if (state.mode == TorvelMode::automatic && !state.hold && !state.report.trouble &&
         !state.preview) {
         if (state.sunGap == SunGap::noSun) {
-            notes << QStringLiteral("no sunrise or dusk today");
+            notes << Texts::tr("no sunrise or dusk today");
         } else if (state.sunGap == SunGap::noPlace) {
-            notes << QStringLiteral("no location for the sun");
+            notes << Texts::tr("no location for the sun");
         }
     }
     // Said where the user looks, rather than stepping aside never and silently.
     if (state.report.windowsUnseen && state.mode != TorvelMode::off) {
-        notes << QStringLiteral("pausing for apps does not work here");
+        notes << Texts::tr("pausing for apps does not work here");
     }
     if (state.report.asideHold && state.request && !state.hold) {
         const QString by = shownText(state.report.asideHold->by);
         const QString on = state.report.asideDisplays.join(QStringLiteral(", "));
         notes << (state.report.asideHold->kind == Hold::Kind::fullscreen
-                      ? QStringLiteral("paused while %1 is fullscreen on %2").arg(by, on)
-                      : QStringLiteral("paused for %1 on %2").arg(by, on));
+                      ? Texts::tr("paused while %1 is fullscreen on %2").arg(by, on)
+                      : Texts::tr("paused for %1 on %2").arg(by, on));
     }
     if (!state.report.displaysLeftAlone.isEmpty() && state.request && !state.hold) {
-        notes << QStringLiteral("%1 left as it is")
+        notes << Texts::tr("%1 left as it is")
                      .arg(state.report.displaysLeftAlone.join(QStringLiteral(", ")));
     }
     if (state.tinted() && state.report.brightnessHeldUntil) {
-        notes << QStringLiteral("brightness set by you until ") +
-                     text(
-                         static_cast<std::int64_t>(minuteOfDay(*state.report.brightnessHeldUntil)));
+        notes << Texts::tr("brightness set by you until %1")
+                     .arg(text(static_cast<std::int64_t>(
+                         minuteOfDay(*state.report.brightnessHeldUntil))));
     }
     if (state.tinted() && state.report.brightnessTrouble) {
-        notes << QStringLiteral("cannot dim: ") + shownText(*state.report.brightnessTrouble);
+        notes << Texts::tr("cannot dim: %1").arg(shownText(*state.report.brightnessTrouble));
     }
     if (state.tinted() && state.report.dimmingUnseen) {
-        notes << QStringLiteral("dimming does not work here");
+        notes << Texts::tr("dimming does not work here");
     }
     if (state.tinted() && state.report.dimmingPanelOnly) {
-        notes << QStringLiteral("other displays keep their brightness here");
+        notes << Texts::tr("other displays keep their brightness here");
     }
     if (state.report.settingsUnsaved) {
-        notes << QStringLiteral("settings not saved");
+        notes << Texts::tr("settings not saved");
     }
     parts.notes = notes.join(QStringLiteral(" \u00B7 "));
     return parts;

@@ -1,5 +1,6 @@
 #include "schedule/time_text.h"
 
+#include "base/texts.h"
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 
@@ -53,15 +54,16 @@ QString clockString(std::int64_t minute, QDate date, const QTimeZone& zone, cons
 }
 
 QString durationString(std::int64_t minutes) {
+    // Patterns, so a language puts its own unit words and spaces around them.
     if (minutes >= -59 && minutes <= 59) {
-        return QString::number(minutes) + u'm';
+        return Texts::tr("%1m", "a duration in minutes").arg(minutes);
     }
     const std::int64_t hours = minutes / 60;
     const std::int64_t rest = minutes - 60 * hours;
     if (rest == 0) {
-        return QString::number(hours) + u'h';
+        return Texts::tr("%1h", "a duration in hours").arg(hours);
     }
-    return QString::number(hours) + QStringLiteral("h ") + QString::number(rest) + u'm';
+    return Texts::tr("%1h %2m", "a duration in hours and minutes").arg(hours).arg(rest);
 }
 
 QString countdownString(double from, std::int64_t to) {
@@ -69,7 +71,7 @@ QString countdownString(double from, std::int64_t to) {
     // no int64 target or large `from` can overflow the conversion below.
     const double d = std::ceil(static_cast<double>(wrapMinute(to)) - wrapMinute(from));
     const std::int64_t r = wrapMinute(static_cast<std::int64_t>(d));
-    return r == 0 ? QStringLiteral("now") : durationString(r);
+    return r == 0 ? Texts::tr("now", "bedtime in: now") : durationString(r);
 }
 
 } // namespace torvel

@@ -1,12 +1,12 @@
 #include "tray/tray_controller.h"
 
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "core/coordinator.h"
 #include "platform/desktop_session.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
 #include "ui/popover_text.h"
-#include "ui/translated.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -37,7 +37,8 @@ int modeEntry(TorvelMode mode) {
 QString TrayController::tooltipText(const QString& statusLine, std::int64_t kelvin, bool isOff,
                                     const QString& caller, int brightness) {
     if (!caller.isEmpty()) {
-        return QStringLiteral("%1 (asked by %2)").arg(statusLine, shownText(caller));
+        return Texts::tr("%1 (asked by %2)", "a status line, a program")
+            .arg(statusLine, shownText(caller));
     }
     if (isOff) {
         return statusLine;

@@ -1,5 +1,6 @@
 #include "ui/day_curve.h"
 
+#include "base/texts.h"
 #include "schedule/day_math.h"
 #include "schedule/minute_of_day.h"
 #include "ui/style.h"
@@ -34,13 +35,13 @@ QString dayCurveLabel(std::int64_t value) {
     switch (value) {
     case 0:
     case 1440:
-        return QStringLiteral("Noon");
+        return Texts::tr("Noon");
     case 360:
-        return QStringLiteral("6 PM");
+        return Texts::tr("6 PM");
     case 720:
-        return QStringLiteral("Midnight");
+        return Texts::tr("Midnight");
     case 1080:
-        return QStringLiteral("6 AM");
+        return Texts::tr("6 AM");
     default:
         return {};
     }

@@ -1,5 +1,6 @@
 #include "ui/dim_row.h"
 
+#include "base/texts.h"
 #include "color/brightness.h"
 #include "ui/flat_slider.h"
 #include "ui/popover_measures.h"
@@ -24,7 +25,7 @@ DimRow::DimRow(std::function<int()> get, std::function<void(int)> set,
     column->setSpacing(m::colorTitleToSlider);
     auto* row = new QHBoxLayout;
     row->addWidget(
-        new TextLine(m::colorTitleSize, QFont::Normal, TextTone::primary, QStringLiteral("Dim")));
+        new TextLine(m::colorTitleSize, QFont::Normal, TextTone::primary, Texts::tr("Dim")));
     row->addStretch(1);
     value_ = new TextLine(m::colorTitleSize, QFont::Normal, TextTone::secondary, valueText());
     row->addWidget(value_);
@@ -34,15 +35,15 @@ DimRow::DimRow(std::function<int()> get, std::function<void(int)> set,
                                                  set(static_cast<int>(std::lround(v)));
                                              }},
                              minBrightness, fullBrightness, 5, std::move(onEditingChanged));
-    slider_->setAccessibleName(QStringLiteral("Brightness"));
+    slider_->setAccessibleName(Texts::tr("Brightness"));
     slider_->setUnit(QStringLiteral("%"));
     column->addWidget(slider_);
 }
 
 QString DimRow::valueText() const {
     const int percent = get_();
-    return percent >= fullBrightness ? QStringLiteral("Off")
-                                     : QStringLiteral("to %1%").arg(percent);
+    return percent >= fullBrightness ? Texts::tr("Off", "no dimming")
+                                     : Texts::tr("to %1%", "dim to a percent").arg(percent);
 }
 
 void DimRow::refresh() {

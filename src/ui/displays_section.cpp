@@ -1,5 +1,6 @@
 #include "ui/displays_section.h"
 
+#include "base/texts.h"
 #include "core/coordinator.h"
 #include "settings/settings_store.h"
 #include "ui/flat_slider.h"
@@ -8,7 +9,6 @@
 #include "ui/popover_measures.h"
 #include "ui/popover_text.h"
 #include "ui/text_line.h"
-#include "ui/translated.h"
 
 #include <algorithm>
 #include <cmath>

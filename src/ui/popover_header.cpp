@@ -1,10 +1,10 @@
 #include "ui/popover_header.h"
 
+#include "base/texts.h"
 #include "ui/popover_measures.h"
 #include "ui/swatch.h"
 #include "ui/text_button.h"
 #include "ui/text_line.h"
-#include "ui/translated.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,5 +1,6 @@
 #include "ui/popover_text.h"
 
+#include "base/texts.h"
 #include "schedule/day_math.h"
 
 #include <algorithm>
@@ -10,11 +11,11 @@ namespace torvel {
 QString modeName(TorvelMode mode) {
     switch (mode) {
     case TorvelMode::automatic:
-        return QStringLiteral("Schedule");
+        return Texts::tr("Schedule");
     case TorvelMode::manual:
-        return QStringLiteral("Manual");
+        return Texts::tr("Manual");
     case TorvelMode::off:
-        return QStringLiteral("Off");
+        return Texts::tr("Off");
     }
     return {};
 }

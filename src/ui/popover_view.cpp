@@ -1,5 +1,6 @@
 #include "ui/popover_view.h"
 
+#include "base/texts.h"
 #include "core/coordinator.h"
 #include "settings/login_item.h"
 #include "settings/settings_store.h"
@@ -17,7 +18,6 @@
 #include "ui/style.h"
 #include "ui/text_button.h"
 #include "ui/text_line.h"
-#include "ui/translated.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -37,7 +37,7 @@ class ManualSection final : public ModeSection {
 public:
     explicit ManualSection(SettingsStore& settings)
         : row_(new ColorRow(
-              QStringLiteral("Color"), [&settings] { return settings.manualKelvin(); },
+              Texts::tr("Color"), [&settings] { return settings.manualKelvin(); },
               [&settings](std::int64_t k) { settings.setManualKelvin(k); }, {}))
         , dim_(new DimRow([&settings] { return settings.manualBrightness(); },
                           [&settings](int percent) {
@@ -107,7 +107,7 @@ PopoverView::PopoverView(SettingsStore& settings, Coordinator& coordinator, Logi
             [this](const int& i) { settings_.setMode(allModes[static_cast<std::size_t>(i)]); }},
         options);
     picker_->setObjectName(QStringLiteral("mode"));
-    picker_->setAccessibleName(QStringLiteral("Mode"));
+    picker_->setAccessibleName(Texts::tr("Mode"));
     picker_->setFixedWidth(m::contentWidth);
     layout_->addWidget(picker_);
     // The section goes here, right after the picker.

@@ -1,6 +1,7 @@
 #include "ui/schedule_section.h"
 
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "core/coordinator.h"
 #include "schedule/time_text.h"
 #include "settings/settings_store.h"
@@ -43,8 +44,8 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
           {}, [this] { stepWindDown(-m::windDownStep); },
           [this] { stepWindDown(m::windDownStep); }))
     , windDownDetail_(new TextLine(m::rowDetailSize, QFont::Normal, TextTone::secondary))
-    , day_(colorRow(QStringLiteral("Day"), &LightSchedule::dayKelvin, Preview::day))
-    , night_(colorRow(QStringLiteral("Night"), &LightSchedule::nightKelvin, Preview::night))
+    , day_(colorRow(Texts::tr("Day"), &LightSchedule::dayKelvin, Preview::day))
+    , night_(colorRow(Texts::tr("Night"), &LightSchedule::nightKelvin, Preview::night))
     , nightDim_(new DimRow(
           [this] { return settings_.nightBrightness(); },
           [this](int percent) { static_cast<void>(settings_.setNightBrightness(percent)); },
@@ -54,6 +55,8 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     curve_->setObjectName(QStringLiteral("curve"));
     sun_->setObjectName(QStringLiteral("followSun"));
     sunDetail_->setObjectName(QStringLiteral("sunDetail"));
+    // A place's line in a longer language wraps rather than losing its end.
+    sunDetail_->setMaxLines(2);
     bedtime_->setObjectName(QStringLiteral("bedtime"));
     wake_->setObjectName(QStringLiteral("wake"));
     windDown_->setObjectName(QStringLiteral("windDown"));
@@ -63,20 +66,19 @@ ScheduleSection::ScheduleSection(SettingsStore& settings, Coordinator& coordinat
     nightDim_->setObjectName(QStringLiteral("nightDim"));
     // Each button says what it does to which field, where a sighted user
     // reads the row's title beside a bare sign.
-    bedtime_->setStepNames(QStringLiteral("Bedtime earlier"), QStringLiteral("Bedtime later"));
-    wake_->setStepNames(QStringLiteral("Wake up earlier"), QStringLiteral("Wake up later"));
-    windDown_->setStepNames(QStringLiteral("Wind-down shorter"),
-                            QStringLiteral("Wind-down longer"));
+    bedtime_->setStepNames(Texts::tr("Bedtime earlier"), Texts::tr("Bedtime later"));
+    wake_->setStepNames(Texts::tr("Wake up earlier"), Texts::tr("Wake up later"));
+    windDown_->setStepNames(Texts::tr("Wind-down shorter"), Texts::tr("Wind-down longer"));
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, m::pickerToSchedule, 0, 0);
     column->setSpacing(0);
     column->addWidget(curve_);
     column->addSpacing(m::curveToRows);
-    column->addWidget(row(QStringLiteral("Follow the sun"), sunDetail_, sun_));
-    column->addWidget(row(QStringLiteral("Bedtime"), nullptr, bedtime_));
-    column->addWidget(row(QStringLiteral("Wake up"), nullptr, wake_));
-    column->addWidget(row(QStringLiteral("Wind-down"), windDownDetail_, windDown_));
+    column->addWidget(row(Texts::tr("Follow the sun"), sunDetail_, sun_));
+    column->addWidget(row(Texts::tr("Bedtime"), nullptr, bedtime_));
+    column->addWidget(row(Texts::tr("Wake up"), nullptr, wake_));
+    column->addWidget(row(Texts::tr("Wind-down"), windDownDetail_, windDown_));
     column->addSpacing(m::rowsToSeparator);
     column->addWidget(new Hairline);
     column->addSpacing(m::separatorToColors);
@@ -136,27 +138,29 @@ namespace {
 // Which place the sun's times are for, in the fewest words.
 QString placeText(const TintState& state) {
     if (!state.place) {
-        return QStringLiteral("No location known: clock times");
+        return Texts::tr("No location known: clock times");
     }
     QString where;
     switch (state.place->origin) {
     case Place::Origin::typed:
-        where = QStringLiteral("at %1\u00B0 %2, %3\u00B0 %4")
+        where = Texts::tr("at %1\u00B0 %2, %3\u00B0 %4", "latitude, longitude")
                     .arg(std::abs(state.place->at.latitude), 0, 'f', 2)
-                    .arg(state.place->at.latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+                    .arg(state.place->at.latitude < 0 ? Texts::tr("S", "south")
+                                                      : Texts::tr("N", "north"))
                     .arg(std::abs(state.place->at.longitude), 0, 'f', 2)
-                    .arg(state.place->at.longitude < 0 ? QStringLiteral("W") : QStringLiteral("E"));
+                    .arg(state.place->at.longitude < 0 ? Texts::tr("W", "west")
+                                                       : Texts::tr("E", "east"));
         break;
     case Place::Origin::located:
-        where = QStringLiteral("at your location");
+        where = Texts::tr("at your location");
         break;
     case Place::Origin::zone:
-        where = QStringLiteral("in ") + shownText(state.place->name);
+        where = Texts::tr("in %1", "in a zone's place").arg(shownText(state.place->name));
         break;
     }
     return state.sunGap == SunGap::noSun
-               ? QStringLiteral("No sunrise or dusk ") + where + QStringLiteral(" today")
-               : QStringLiteral("Dusk and sunrise ") + where;
+               ? Texts::tr("No sunrise or dusk %1 today", "%1: at a place").arg(where)
+               : Texts::tr("Dusk and sunrise %1", "%1: at a place").arg(where);
 }
 
 } // namespace
@@ -174,7 +178,7 @@ void ScheduleSection::refresh() {
     }
     sun_->refresh();
     if (!sun) {
-        sunDetail_->setText(QStringLiteral("Night from dusk to sunrise"));
+        sunDetail_->setText(Texts::tr("Night from dusk to sunrise"));
     } else if (state.source == ScheduleSource::sun) { // else the decision is a turn behind
         sunDetail_->setText(placeText(state));
     }
@@ -184,7 +188,7 @@ void ScheduleSection::refresh() {
     bedtime_->setText(clockString(schedule.bedtime));
     wake_->setText(clockString(schedule.wake));
     windDown_->setText(durationString(schedule.windDown));
-    windDownDetail_->setText(QStringLiteral("Starts ") + clockString(windDownStart(schedule)));
+    windDownDetail_->setText(Texts::tr("Starts %1").arg(clockString(windDownStart(schedule))));
     day_->refresh();
     night_->refresh();
     nightDim_->refresh();

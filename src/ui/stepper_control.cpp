@@ -1,8 +1,8 @@
 #include "ui/stepper_control.h"
 
+#include "base/texts.h"
 #include "ui/control_paint.h"
 #include "ui/style.h"
-#include "ui/translated.h"
 
 #include <cmath>
 #include <QFocusEvent>

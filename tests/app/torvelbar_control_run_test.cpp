@@ -766,6 +766,33 @@ TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
     test::stopProcesses({&notes, &wm});
 }
 
+// The app speaks the first of the user's languages it ships, and the status
+// the command line prints is in it; a language it does not ship reads English.
+TEST_F(Control, TheStatusIsInTheUsersLanguage) {
+    const struct {
+        const char* language;
+        const char* lang;
+        const char* status;
+    } cases[] = {
+        {"de", "de_DE.UTF-8", "Feste Farbe \u00b7 3000 K"},
+        {"eo:en", "eo.UTF-8", "Fixed color \u00b7 3000 K"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        desktop.environment().insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(c.language));
+        desktop.environment().insert(QStringLiteral("LANG"), QString::fromLatin1(c.lang));
+        ASSERT_EQ(cli({QStringLiteral("mode"), QStringLiteral("manual")}).first, 0);
+        ASSERT_EQ(cli({QStringLiteral("kelvin"), QStringLiteral("3000")}).first, 0);
+        startApp();
+        EXPECT_TRUE(showing(3000));
+        EXPECT_EQ(cli({QStringLiteral("status")}).second, QString::fromUtf8(c.status));
+        app.terminate();
+        ASSERT_TRUE(app.waitForFinished(5000));
+        ASSERT_TRUE(spinUntil(
+            [&] { return !client.interface()->isServiceRegistered(service).value(); }, 5000));
+    }
+}
+
 TEST_F(Control, TheCommandLineWithAndWithoutARunningInstance) {
     // A follower started before the app says it is not running, then
     // follows it once it appears.

@@ -19,10 +19,12 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QTest>
 #include <QTimeZone>
+#include <QXmlStreamReader>
 
 namespace torvel {
 namespace {
@@ -113,15 +115,40 @@ void drag(FlatSlider& slider, std::initializer_list<int> xs) {
     }
 }
 
+// Each language's longest translation, from the catalogues translators edit.
+QStringList longestTranslations() {
+    QStringList longest;
+    const QDir folder(QStringLiteral(TORVEL_TS_DIR));
+    for (const QString& file : folder.entryList({QStringLiteral("*.ts")})) {
+        QFile ts(folder.filePath(file));
+        EXPECT_TRUE(ts.open(QIODevice::ReadOnly)) << file.toStdString();
+        QXmlStreamReader xml(&ts);
+        QString best;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation") {
+                const QString text = xml.readElementText();
+                best = text.size() > best.size() ? text : best;
+            }
+        }
+        longest << best;
+    }
+    EXPECT_EQ(longest.size(), 10);
+    return longest;
+}
+
 // Each line's box holds every glyph's ink, with the desktop fonts Debian
 // ships and at the scales users run: drawn at the device's size, where
-// hinting moves the outlines, onto a canvas larger than the box.
+// hinting moves the outlines, onto a canvas larger than the box. English
+// and every language's longest text.
 TEST(TextLine, TheBoxHoldsTheInkInDejaVuAndNotoAtScalesOneToTwo) {
     const QFont saved = QApplication::font();
-    const QStringList texts{
-        QStringLiteral("Winding down\u2026"),         QStringLiteral("Open at login"),
-        QStringLiteral("Previewing\u2026"),           QStringLiteral("Screen colors are unchanged"),
-        QStringLiteral("Night from dusk to sunrise"), QStringLiteral("6500 K")};
+    const QStringList texts = QStringList{QStringLiteral("Winding down\u2026"),
+                                          QStringLiteral("Open at login"),
+                                          QStringLiteral("Previewing\u2026"),
+                                          QStringLiteral("Screen colors are unchanged"),
+                                          QStringLiteral("Night from dusk to sunrise"),
+                                          QStringLiteral("6500 K")} +
+                              longestTranslations();
     for (const char* family : {"DejaVu Sans", "Noto Sans"}) {
         ASSERT_TRUE(QFontDatabase::hasFamily(QString::fromLatin1(family))) << family;
         QFont font = saved;
