@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/command_table.h"
+#include "base/texts.h"
 
 #include <limits>
 #include <QRegularExpression>
@@ -54,9 +55,9 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
     }
     const CommandRow* row = commandNamed(first);
     if (!row) {
-        return (first.startsWith(u'-') ? QStringLiteral("unknown option %1").arg(first)
-                                       : QStringLiteral("unknown command \"%1\"").arg(first)) +
-               QStringLiteral(" (see torvelbar --help)");
+        return first.startsWith(u'-')
+                   ? Texts::tr("unknown option %1 (see torvelbar --help)").arg(first)
+                   : Texts::tr("unknown command \"%1\" (see torvelbar --help)").arg(first);
     }
     const QStringList rest = args.mid(1);
     if (rest.contains(QLatin1String("--help"))) {
@@ -66,7 +67,7 @@ std::variant<Command, QString> parseCommandLine(const QStringList& args) {
     }
     c.kind = row->kind;
     if (const QString why = row->parse(rest, c); !why.isEmpty()) {
-        return why + QStringLiteral(" (see torvelbar help %1)").arg(first);
+        return Texts::tr("%1 (see torvelbar help %2)").arg(why, first);
     }
     return c;
 }
@@ -91,7 +92,7 @@ QString usage(const CommandRow& row) {
     if (*row.arguments) {
         line += u' ' + QLatin1String(row.arguments);
     }
-    const QStringList help = QString::fromLatin1(row.help).split(u'\n');
+    const QStringList help = Texts::tr(row.help).split(u'\n');
     QString out;
     if (line.size() < column) {
         out = line.leftJustified(column, u' ') + help.front() + u'\n';
@@ -107,16 +108,16 @@ QString usage(const CommandRow& row) {
 } // namespace
 
 QString helpText(const QString& topic) {
-    const QString exits = QStringLiteral(
+    const QString exits = Texts::tr(
         "\nExit status: 0 done, 1 TorvelBar is not running (or cannot start), 2 bad input.\n");
     if (const CommandRow* row = topic.isEmpty() ? nullptr : commandNamed(topic)) {
-        return QStringLiteral("Usage:\n") + usage(*row) + exits;
+        return Texts::tr("Usage:\n") + usage(*row) + exits;
     }
-    QString text = QStringLiteral("Usage: torvelbar [COMMAND]\n"
-                                  "Warms the color of every display by the time of day.\n"
-                                  "\n"
-                                  "  torvelbar                      start, or open the running "
-                                  "one's popover\n");
+    QString text = Texts::tr("Usage: torvelbar [COMMAND]\n"
+                             "Warms the color of every display by the time of day.\n"
+                             "\n"
+                             "  torvelbar                      start, or open the running "
+                             "one's popover\n");
     for (const CommandRow* row : commandTable()) {
         text += usage(*row);
     }

@@ -2,6 +2,7 @@
 
 #include "app/command_table.h"
 #include "app/control_service.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 #include "torvelbar1_proxy.h"
 
@@ -54,8 +55,8 @@ bool running() {
 int saveForNextStart(const CommandRow& row, const Command& c) {
     Preferences preferences(Preferences::defaultPath(), {});
     if (preferences.path().isEmpty()) {
-        say(QStringLiteral("torvelbar: TorvelBar is not running, and with neither HOME nor "
-                           "XDG_CONFIG_HOME set there is nowhere to save it"),
+        say(Texts::tr("torvelbar: TorvelBar is not running, and with neither HOME nor "
+                      "XDG_CONFIG_HOME set there is nowhere to save it"),
             stderr);
         return 1;
     }
@@ -66,13 +67,13 @@ int saveForNextStart(const CommandRow& row, const Command& c) {
         return 2;
     }
     if (!preferences.saveError().isEmpty()) {
-        say(QStringLiteral("torvelbar: TorvelBar is not running, and nothing was saved: ") +
-                preferences.saveError(),
+        say(Texts::tr("torvelbar: TorvelBar is not running, and nothing was saved: %1")
+                .arg(preferences.saveError()),
             stderr);
         return 1;
     }
     if (!done.value().isEmpty()) {
-        say(QStringLiteral("TorvelBar is not running; ") + done.value());
+        say(Texts::tr("TorvelBar is not running; %1").arg(done.value()));
     }
     return 0;
 }
@@ -89,8 +90,8 @@ public Q_SLOTS:
 // What a waybar module shows while the app is not running.
 QString notRunningJson() {
     const QJsonObject o{
-        {QStringLiteral("text"), QStringLiteral("not running")},
-        {QStringLiteral("tooltip"), QStringLiteral("TorvelBar is not running")},
+        {QStringLiteral("text"), Texts::tr("not running")},
+        {QStringLiteral("tooltip"), Texts::tr("TorvelBar is not running")},
         {QStringLiteral("class"), QStringLiteral("not-running")},
         {QStringLiteral("alt"), QStringLiteral("not-running")},
     };
@@ -148,7 +149,7 @@ int followStatus(bool json) {
     }
     const auto notRunning = [&] {
         current.reset();
-        print(json ? notRunningJson() : QStringLiteral("TorvelBar is not running"));
+        print(json ? notRunningJson() : Texts::tr("TorvelBar is not running"));
     };
     const auto appeared = [&] {
         if ((current = allProperties())) {
@@ -238,7 +239,7 @@ AppConnection::~AppConnection() = default;
 std::optional<QVariantMap> AppConnection::properties() {
     auto all = allProperties();
     if (!all) {
-        say(QStringLiteral("torvelbar: TorvelBar did not answer"), stderr);
+        say(Texts::tr("torvelbar: TorvelBar did not answer"), stderr);
     }
     return all;
 }
@@ -268,9 +269,9 @@ int runCommand(const Command& c) {
         }
         // Without a bus nobody can tell whether it runs: say which.
         say(QDBusConnection::sessionBus().isConnected()
-                ? QStringLiteral("torvelbar: TorvelBar is not running")
-                : QStringLiteral("torvelbar: the session bus cannot be reached (%1), so "
-                                 "TorvelBar cannot be asked")
+                ? Texts::tr("torvelbar: TorvelBar is not running")
+                : Texts::tr("torvelbar: the session bus cannot be reached (%1), so "
+                            "TorvelBar cannot be asked")
                       .arg(QDBusConnection::sessionBus().lastError().message()),
             stderr);
         return 1;

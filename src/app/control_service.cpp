@@ -1,6 +1,7 @@
 #include "app/control_service.h"
 
 #include "app/command_line.h"
+#include "base/texts.h"
 #include "core/coordinator.h"
 #include "schedule/schedule_json.h"
 #include "settings/settings_store.h"
@@ -176,7 +177,7 @@ QString ControlService::scheduleSource() const {
 void ControlService::SetScheduleSource(const QString& name) {
     const auto source = sourceFromRawValue(name.toStdString());
     if (!source) {
-        rejectArgument(QStringLiteral("unknown schedule source \"%1\" (clock or sun)").arg(name));
+        rejectArgument(Texts::tr("unknown schedule source \"%1\" (clock or sun)").arg(name));
         return;
     }
     settings_.setScheduleSource(*source);
@@ -235,7 +236,7 @@ void ControlService::RemovePauseApp(const QString& app) {
 
 void ControlService::changePauseApp(const QString& app, bool add) {
     if (!setting::isValidAppId(app)) {
-        rejectArgument(QStringLiteral("an app id is one line of 1 to 255 bytes"));
+        rejectArgument(Texts::tr("an app id is one line of 1 to 255 bytes"));
         return;
     }
     relay(settings_.setPauseApps(withPauseApp(settings_.pauseApps(), app, add)));
@@ -377,7 +378,7 @@ bool ControlService::refuseOversized() {
         return false;
     }
     sendErrorReply(QDBusError::InvalidArgs,
-                   QStringLiteral("%1 KiB of arguments is more than TorvelBar takes (%2 KiB)")
+                   Texts::tr("%1 KiB of arguments is more than TorvelBar takes (%2 KiB)")
                        .arg(bytes / 1024)
                        .arg(maxArgumentBytes / 1024));
     // The call's copies go once it has been answered; then the heap's top
@@ -390,8 +391,8 @@ void ControlService::settingsChanged() {
     // In effect, but not kept: the caller is told, and exits 1 on it.
     if (!settings_.defaults().flush() && calledFromDBus()) {
         sendErrorReply(QStringLiteral("org.torvelbar.TorvelBar1.Error.NotSaved"),
-                       QStringLiteral("the change is in effect but not saved: ") +
-                           settings_.defaults().saveError());
+                       Texts::tr("the change is in effect but not saved: %1")
+                           .arg(settings_.defaults().saveError()));
     }
 }
 
@@ -405,7 +406,7 @@ bool ControlService::refuseWhileStopping() {
     }
     if (calledFromDBus()) {
         sendErrorReply(QStringLiteral("org.torvelbar.TorvelBar1.Error.Stopping"),
-                       QStringLiteral("TorvelBar is stopping"));
+                       Texts::tr("TorvelBar is stopping"));
     }
     QCoreApplication::quit();
     return true;
@@ -414,7 +415,7 @@ bool ControlService::refuseWhileStopping() {
 void ControlService::SetMode(const QString& name) {
     const auto mode = modeFromRawValue(name.toStdString());
     if (!mode) {
-        rejectArgument(QStringLiteral("unknown mode \"%1\" (auto, manual or off)").arg(name));
+        rejectArgument(Texts::tr("unknown mode \"%1\" (auto, manual or off)").arg(name));
         return;
     }
     settings_.setMode(*mode);
@@ -433,8 +434,8 @@ void ControlService::SetSchedule(qlonglong bedtime, qlonglong wake, qlonglong wi
 void ControlService::SetScheduleField(const QString& field, qlonglong value) {
     const auto member = scheduleMember(field.toStdString());
     if (!member) {
-        rejectArgument(QStringLiteral("unknown schedule field \"%1\" (bedtime, wake, windDown, "
-                                      "dayKelvin or nightKelvin)")
+        rejectArgument(Texts::tr("unknown schedule field \"%1\" (bedtime, wake, windDown, "
+                                 "dayKelvin or nightKelvin)")
                            .arg(field.left(64)));
         return;
     }
@@ -453,10 +454,10 @@ void ControlService::Pause(uint seconds) {
 
 QString ControlService::pauseRefusal(std::uint32_t seconds) const {
     if (settings_.mode() == TorvelMode::off) {
-        return QStringLiteral("the tint is off: there is nothing to pause");
+        return Texts::tr("the tint is off: there is nothing to pause");
     }
     if (seconds > Coordinator::maxPauseSeconds) {
-        return QStringLiteral("a pause lasts at most 24 hours (%1 s), not %2 s")
+        return Texts::tr("a pause lasts at most 24 hours (%1 s), not %2 s")
             .arg(Coordinator::maxPauseSeconds)
             .arg(seconds);
     }
@@ -499,9 +500,9 @@ uint ControlService::Inhibit(const QString& reason) {
         sendErrorReply(
             QDBusError::LimitsExceeded,
             mine.size() >= maxInhibitionsPerCaller
-                ? QStringLiteral("one caller may hold at most %1 inhibitions")
+                ? Texts::tr("one caller may hold at most %1 inhibitions")
                       .arg(maxInhibitionsPerCaller)
-                : QStringLiteral("at most %1 inhibitions may be held at once").arg(maxInhibitions));
+                : Texts::tr("at most %1 inhibitions may be held at once").arg(maxInhibitions));
         return 0;
     }
     if (mine.empty()) {
@@ -524,8 +525,7 @@ uint ControlService::Inhibit(const QString& reason) {
 void ControlService::Uninhibit(uint cookie) {
     const auto holder = holders_.find(cookie);
     if (holder == holders_.end() || (calledFromDBus() && holder->second != message().service())) {
-        rejectArgument(
-            QStringLiteral("no inhibition of this caller holds the cookie %1").arg(cookie));
+        rejectArgument(Texts::tr("no inhibition of this caller holds the cookie %1").arg(cookie));
         return;
     }
     coordinator_.uninhibit(cookie);

@@ -1,5 +1,7 @@
 #include "app/display_host.h"
 
+#include "base/texts.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -61,7 +63,7 @@ DisplayHost chooseDisplayHost(std::span<const HostAnswer> answers,
     if (first == answers.end()) {
         return DisplayHost{
             nullptr,
-            QStringLiteral("no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)"),
+            Texts::tr("no display to tint (neither WAYLAND_DISPLAY nor DISPLAY is set)"),
             {},
             {}};
     }

@@ -1,5 +1,6 @@
 #include "app/host_registry.h"
 
+#include "base/texts.h"
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/runtime/shared_module.h"
 
@@ -55,12 +56,12 @@ const HostEntry* load(const char* name, QString& why) {
                 ? reinterpret_cast<HostModuleEntry>(module.value().symbol(hostModuleEntrySymbol))
                 : nullptr;
         if (!module) {
-            failure = QStringLiteral("the %1 host's module cannot be loaded: %2")
+            failure = Texts::tr("the %1 host's module cannot be loaded: %2")
                           .arg(QString::fromLatin1(name), module.error());
         } else if (!release || !entryOf) {
-            failure = QStringLiteral("%1 is not a TorvelBar host module").arg(path);
+            failure = Texts::tr("%1 is not a TorvelBar host module").arg(path);
         } else if (std::strcmp(release(), TORVEL_VERSION) != 0) {
-            failure = QStringLiteral("%1 is of release %2, not %3")
+            failure = Texts::tr("%1 is of release %2, not %3")
                           .arg(path, QString::fromUtf8(release()), QStringLiteral(TORVEL_VERSION));
         } else {
             entry = entryOf();

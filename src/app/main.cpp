@@ -11,6 +11,7 @@
 #include "app/popover_window.h"
 #include "app/startup_trace.h"
 #include "app/translations.h"
+#include "base/texts.h"
 #include "platform/linux/color_scheme_portal.h"
 #include "platform/linux/geoclue_location.h"
 #include "platform/linux/linux_system_events.h"
@@ -46,6 +47,12 @@ std::optional<int> runCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    if (arguments.isEmpty()) {
+        return std::nullopt;
+    }
+    // In the user's language: its words, its errors and its help.
+    QCoreApplication client(argc, argv);
+    torvel::installTranslations();
     const auto parsed = torvel::parseCommandLine(arguments);
     if (const auto* error = std::get_if<QString>(&parsed)) {
         std::fputs(("torvelbar: " + *error + "\n").toLocal8Bit().constData(), stderr);
@@ -61,10 +68,8 @@ std::optional<int> runCommandLine(int argc, char** argv) {
         return 0;
     case torvel::Command::Kind::start:
         return std::nullopt;
-    default: {
-        QCoreApplication client(argc, argv);
+    default:
         return torvel::runCommand(command);
-    }
     }
 }
 
@@ -75,13 +80,14 @@ std::optional<int> takeInstanceLock(const QString& displayKey,
                                     std::optional<torvel::InstanceLock>& lock) {
     const QString runtimeDir = torvel::privateRuntimeDir();
     if (runtimeDir.isEmpty()) {
-        return fail(QStringLiteral("no private runtime folder (%1), so nothing would stop a second "
-                                   "copy or undo a crash's tint; not starting")
-                        .arg(torvel::runtimeDirProblem()));
+        return fail(
+            torvel::Texts::tr("no private runtime folder (%1), so nothing would stop a second "
+                              "copy or undo a crash's tint; not starting")
+                .arg(torvel::runtimeDirProblem()));
     }
     const QString lockPath = torvel::InstanceLock::pathFor(runtimeDir, displayKey);
     if (torvel::InstanceLock::take(lockPath, lock) == torvel::InstanceLock::Outcome::unavailable) {
-        return fail(QStringLiteral("cannot take the lock %1; not starting").arg(lockPath));
+        return fail(torvel::Texts::tr("cannot take the lock %1; not starting").arg(lockPath));
     }
     if (!lock) {
         // Another copy owns this display: open its popover instead (it may

@@ -1,5 +1,6 @@
 #include "base/private_file.h"
 
+#include "base/texts.h"
 #include "base/unique_fd.h"
 
 #include <cerrno>
@@ -55,7 +56,7 @@ QString removeLeftoverOfReplace(const QString& path) {
         if (::rmdir(leftover.constData()) == 0) {
             return {};
         }
-        return QStringLiteral("%1 is a folder that is not empty, in the way of every save")
+        return Texts::tr("%1 is a folder that is not empty, in the way of every save")
             .arg(QFile::decodeName(leftover));
     }
     return {}; // a link or a FIFO: the replace unlinks it before its own link

@@ -1,5 +1,7 @@
 #include "settings/display_settings.h"
 
+#include "base/texts.h"
+
 #include <cmath>
 #include <optional>
 
@@ -73,11 +75,11 @@ QString displayRefusal(const QString& id, const DisplayOptions& options) {
     if (id.trimmed().isEmpty() || id.size() > 255 || std::any_of(id.begin(), id.end(), [](QChar c) {
             return c.category() == QChar::Other_Control;
         })) {
-        return QStringLiteral("a display is named by its id or connector, one line of 1 to 255 "
-                              "characters");
+        return Texts::tr("a display is named by its id or connector, one line of 1 to 255 "
+                         "characters");
     }
     if (!isStrength(options.strength)) {
-        return QStringLiteral("a display's strength is 0 to 100, not %1").arg(options.strength);
+        return Texts::tr("a display's strength is 0 to 100, not %1").arg(options.strength);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "settings/preferences.h"
 
 #include "base/private_file.h"
+#include "base/texts.h"
 #include "base/unique_fd.h"
 
 #include <cerrno>
@@ -64,12 +65,11 @@ QString unreadable(const QString& path) {
         return {};
     }
     if (st.st_size > maxFileSize) {
-        return QStringLiteral("is larger than 1 MiB, so it is not a settings file of ours");
+        return Texts::tr("is larger than 1 MiB, so it is not a settings file of ours");
     }
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return QStringLiteral("cannot be read (%1)")
-            .arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return Texts::tr("cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
     ::close(fd);
     return {};
@@ -110,8 +110,8 @@ Preferences::Preferences(const QString& path, Log log)
             mode_ = static_cast<int>(st.st_mode & 0777);
         } else {
             target_.clear();
-            unsaved_ = regular ? QStringLiteral("is a link to a file that is not yours")
-                               : QStringLiteral("is a link to something that is not a file");
+            unsaved_ = regular ? Texts::tr("is a link to a file that is not yours")
+                               : Texts::tr("is a link to something that is not a file");
             if (regular) {
                 if (const auto text = readRegularFile(resolved, maxFileSize)) {
                     ini_ = parseIni(*text);
@@ -135,7 +135,7 @@ Preferences::Preferences(const QString& path, Log log)
         }
     }
     if (!unsaved_.isEmpty()) {
-        say(QStringLiteral("the settings file %1 %2; changes are kept for this run only")
+        say(Texts::tr("the settings file %1 %2; changes are kept for this run only")
                 .arg(path_, unsaved_));
     }
 }
@@ -271,11 +271,11 @@ bool Preferences::writeNow() {
 
 bool Preferences::writeThrough() {
     if (path_.isEmpty()) {
-        saveError_ = QStringLiteral("no settings folder: neither HOME nor XDG_CONFIG_HOME is set");
+        saveError_ = Texts::tr("no settings folder: neither HOME nor XDG_CONFIG_HOME is set");
         return false;
     }
     if (!unsaved_.isEmpty()) {
-        saveError_ = QStringLiteral("the settings file %1 %2").arg(path_, unsaved_);
+        saveError_ = Texts::tr("the settings file %1 %2").arg(path_, unsaved_);
         return false;
     }
     const QString folder = QFileInfo(target_).absolutePath();
@@ -288,19 +288,19 @@ bool Preferences::writeThrough() {
         // change since we read it stays.
         const FolderLock lock(folder, lockWaitMs_);
         if (!lock.held()) {
-            saveError_ = QStringLiteral("another program holds the lock on the settings folder %1")
-                             .arg(folder);
+            saveError_ =
+                Texts::tr("another program holds the lock on the settings folder %1").arg(folder);
             if (writeTimer_) {
-                say(saveError_ + QStringLiteral("; the change is kept and saved when it lets go"));
+                say(Texts::tr("%1; the change is kept and saved when it lets go").arg(saveError_));
                 writeTimer_->start(lockedRetry);
             } else {
-                say(saveError_ + QStringLiteral("; nothing was saved"));
+                say(Texts::tr("%1; nothing was saved").arg(saveError_));
             }
             return false;
         }
         if (const QString blocked = removeLeftoverOfReplace(target_); !blocked.isEmpty()) {
-            saveError_ = QStringLiteral("the settings could not be saved: ") + blocked;
-            say(saveError_ + QStringLiteral("; the change is kept for this run"));
+            saveError_ = Texts::tr("the settings could not be saved: %1").arg(blocked);
+            say(Texts::tr("%1; the change is kept for this run").arg(saveError_));
             return false;
         }
         IniText now = ini_;
@@ -311,10 +311,9 @@ bool Preferences::writeThrough() {
             if (!text) {
                 const QString why = unreadable(target_);
                 saveError_ =
-                    QStringLiteral("the settings file %1 %2")
-                        .arg(path_,
-                             why.isEmpty() ? QStringLiteral("could not be read again") : why);
-                say(saveError_ + QStringLiteral("; the change is kept for this run"));
+                    Texts::tr("the settings file %1 %2")
+                        .arg(path_, why.isEmpty() ? Texts::tr("could not be read again") : why);
+                say(Texts::tr("%1; the change is kept for this run").arg(saveError_));
                 return false;
             }
         } else if (kind == PathKind::missing) {
@@ -344,10 +343,10 @@ bool Preferences::writeThrough() {
             saveError_.clear();
             return true;
         }
-        saveError_ = QStringLiteral("the settings could not be saved in %1 (%2)")
+        saveError_ = Texts::tr("the settings could not be saved in %1 (%2)")
                          .arg(folder, QString::fromLocal8Bit(std::strerror(error ? error : EIO)));
     }
-    say(saveError_ + QStringLiteral("; the change is kept for this run"));
+    say(Texts::tr("%1; the change is kept for this run").arg(saveError_));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "settings/setting_table.h"
 
+#include "base/texts.h"
 #include "color/brightness.h"
 #include "color/kelvin.h"
 #include "schedule/schedule_json.h"
@@ -68,8 +69,8 @@ QString pointRefusal(const std::optional<GeoPoint>& point) {
     if (!point || isValidGeoPoint(point->latitude, point->longitude)) {
         return {};
     }
-    return QStringLiteral("is a latitude of -90 to 90 and a longitude of -180 to 180 degrees, "
-                          "not %1, %2")
+    return Texts::tr("is a latitude of -90 to 90 and a longitude of -180 to 180 degrees, "
+                     "not %1, %2")
         .arg(point->latitude)
         .arg(point->longitude);
 }
@@ -108,7 +109,7 @@ Setting<std::int64_t> brightnessSetting(const char* key, std::int64_t SettingsVa
             .refusal =
                 [](const std::int64_t& value) {
                     return isBrightness(value) ? QString()
-                                               : QStringLiteral("takes %1 to %2 %, not %3")
+                                               : Texts::tr("takes %1 to %2 %, not %3")
                                                      .arg(minBrightness)
                                                      .arg(fullBrightness)
                                                      .arg(value);
@@ -161,18 +162,17 @@ const Setting<LightSchedule> schedule{
         [](const LightSchedule& s) {
             const auto minute = [](std::int64_t m) { return m >= 0 && m < 1440; };
             if (!minute(s.bedtime) || !minute(s.wake)) {
-                return QStringLiteral(
-                           "takes a bedtime and a wake time of 00:00 to 23:59, not %1 and "
-                           "%2 minutes after midnight")
+                return Texts::tr("takes a bedtime and a wake time of 00:00 to 23:59, not %1 and "
+                                 "%2 minutes after midnight")
                     .arg(s.bedtime)
                     .arg(s.wake);
             }
             if (s.windDown < 0 || s.windDown > 720) {
-                return QStringLiteral("takes a wind-down of 0 to 12 hours, not %1 minutes")
+                return Texts::tr("takes a wind-down of 0 to 12 hours, not %1 minutes")
                     .arg(s.windDown);
             }
             if (!isShownKelvin(s.dayKelvin) || !isShownKelvin(s.nightKelvin)) {
-                return QStringLiteral("takes day and night colors of %1 to %2 K, not %3 and %4 K")
+                return Texts::tr("takes day and night colors of %1 to %2 K, not %3 and %4 K")
                     .arg(minKelvin)
                     .arg(maxKelvin)
                     .arg(s.dayKelvin)
@@ -180,7 +180,7 @@ const Setting<LightSchedule> schedule{
             }
             return QString();
         },
-    .noun = "the schedule",
+    .noun = QT_TRANSLATE_NOOP("Texts", "the schedule"),
     .migrate = scheduleFromEightSleepAnchors,
 };
 
@@ -194,20 +194,22 @@ const Setting<std::int64_t> manualKelvin{
     .refusal =
         [](const std::int64_t& value) {
             return isShownKelvin(value) ? QString()
-                                        : QStringLiteral("takes %1 to %2 K, not %3")
+                                        : Texts::tr("takes %1 to %2 K, not %3")
                                               .arg(minKelvin)
                                               .arg(maxKelvin)
                                               .arg(value);
         },
-    .noun = "the manual color",
+    .noun = QT_TRANSLATE_NOOP("Texts", "the manual color"),
 };
 
 // "manualBrightness" is an older release's key, removed at every start:
 // the manual brightness has a key of its own.
 const Setting<std::int64_t> nightBrightness =
-    brightnessSetting("nightBrightness", &SettingsValues::nightBrightness, "the night brightness");
-const Setting<std::int64_t> manualBrightness = brightnessSetting(
-    "manualBrightnessLevel", &SettingsValues::manualBrightness, "the manual brightness");
+    brightnessSetting("nightBrightness", &SettingsValues::nightBrightness,
+                      QT_TRANSLATE_NOOP("Texts", "the night brightness"));
+const Setting<std::int64_t> manualBrightness =
+    brightnessSetting("manualBrightnessLevel", &SettingsValues::manualBrightness,
+                      QT_TRANSLATE_NOOP("Texts", "the manual brightness"));
 
 const Setting<ScheduleSource> scheduleSource{
     .key = "scheduleSource",
@@ -233,7 +235,7 @@ Setting<std::optional<GeoPoint>> pointSetting(const char* key,
             .decode = readPoint,
             .encode = writePoint,
             .refusal = pointRefusal,
-            .noun = "a location",
+            .noun = QT_TRANSLATE_NOOP("Texts", "a location"),
             .announcesEqual = false};
 }
 
@@ -274,13 +276,11 @@ const Setting<QStringList> pauseApps{
     .refusal =
         [](const QStringList& apps) {
             if (apps.size() > maxPauseApps) {
-                return QStringLiteral("at most %1 app ids, not %2")
-                    .arg(maxPauseApps)
-                    .arg(apps.size());
+                return Texts::tr("at most %1 app ids, not %2").arg(maxPauseApps).arg(apps.size());
             }
             for (const QString& id : apps) {
                 if (!isValidAppId(id)) {
-                    return QStringLiteral("an app id is one line of 1 to 255 bytes");
+                    return Texts::tr("an app id is one line of 1 to 255 bytes");
                 }
             }
             return QString();
@@ -323,7 +323,7 @@ const Setting<DisplaySettings> displays{
     },
     .refusal =
         [](const DisplaySettings& value) {
-            return value.stored.size() > maxDisplays ? QStringLiteral("at most %1 displays, not %2")
+            return value.stored.size() > maxDisplays ? Texts::tr("at most %1 displays, not %2")
                                                            .arg(maxDisplays)
                                                            .arg(value.stored.size())
                                                      : QString();

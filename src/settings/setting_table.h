@@ -4,6 +4,7 @@
 // caller may not set it to. A new setting is a field of SettingsValues and
 // a row here; the store loads, announces and saves it from the row alone.
 
+#include "base/texts.h"
 #include "schedule/geo_point.h"
 #include "schedule/light_schedule.h"
 #include "settings/display_settings.h"
@@ -99,7 +100,9 @@ template <class T> QString refusalOf(const Setting<T>& row, const T& value) {
         return {};
     }
     const QString why = row.refusal(value);
-    return why.isEmpty() || !*row.noun ? why : QString::fromUtf8(row.noun) + u' ' + why;
+    return why.isEmpty() || !*row.noun
+               ? why
+               : Texts::tr("%1 %2", "a setting, then what it takes").arg(Texts::tr(row.noun), why);
 }
 
 } // namespace torvel

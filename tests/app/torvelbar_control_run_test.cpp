@@ -766,16 +766,17 @@ TEST_F(Control, ListedAppsAndFullscreenWindowsInFrontStepItAside) {
     test::stopProcesses({&notes, &wm});
 }
 
-// The app speaks the first of the user's languages it ships, and the status
-// the command line prints is in it; a language it does not ship reads English.
+// The app and the command line speak the first of the user's languages
+// shipped, the status and a refusal alike; one not shipped reads English.
 TEST_F(Control, TheStatusIsInTheUsersLanguage) {
     const struct {
         const char* language;
         const char* lang;
         const char* status;
+        const char* refusal;
     } cases[] = {
-        {"de", "de_DE.UTF-8", "Feste Farbe \u00b7 3000 K"},
-        {"eo:en", "eo.UTF-8", "Fixed color \u00b7 3000 K"},
+        {"de", "de_DE.UTF-8", "Feste Farbe \u00b7 3000 K", "mode erwartet auto"},
+        {"eo:en", "eo.UTF-8", "Fixed color \u00b7 3000 K", "mode takes one of auto"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
@@ -786,6 +787,8 @@ TEST_F(Control, TheStatusIsInTheUsersLanguage) {
         startApp();
         EXPECT_TRUE(showing(3000));
         EXPECT_EQ(cli({QStringLiteral("status")}).second, QString::fromUtf8(c.status));
+        EXPECT_TRUE(cli({QStringLiteral("mode"), QStringLiteral("sideways")})
+                        .second.contains(QString::fromUtf8(c.refusal)));
         app.terminate();
         ASSERT_TRUE(app.waitForFinished(5000));
         ASSERT_TRUE(spinUntil(

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -16,13 +17,13 @@ const CommandRow brightness{
     .kind = Command::Kind::brightness,
     .name = "brightness",
     .arguments = "night|manual PERCENT",
-    .help = "how bright the screens are at night, or in\n"
-            "the manual mode: 10 to 100% of the level you\n"
-            "set (100: never dimmed)",
+    .help = QT_TRANSLATE_NOOP("Texts", "how bright the screens are at night, or in\n"
+                                       "the manual mode: 10 to 100% of the level you\n"
+                                       "set (100: never dimmed)"),
     .parse =
         [](const QStringList& arguments, Command& c) {
-            QString usage = QStringLiteral("brightness takes night or manual and a percent, "
-                                           "such as brightness night 60");
+            QString usage = Texts::tr("brightness takes night or manual and a percent, "
+                                      "such as brightness night 60");
             if (arguments.size() != 2 ||
                 (arguments.front() != u"night" && arguments.front() != u"manual")) {
                 return usage;
@@ -54,7 +55,7 @@ const CommandRow brightness{
         if (auto set = settings.set(rowOf(c), c.value); !set) {
             return Result<QString>::failure(set.error());
         }
-        return QStringLiteral("its %1 brightness is now %2%").arg(c.brightnessOf).arg(c.value);
+        return Texts::tr("its %1 brightness is now %2%").arg(c.brightnessOf).arg(c.value);
     },
 };
 

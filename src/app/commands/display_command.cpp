@@ -1,6 +1,7 @@
 #include "app/commands/commands.h"
 #include "app/commands/display_list.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -24,9 +25,9 @@ DisplayOptions changed(DisplayOptions options, const Command& c) {
 
 QString described(const QString& id, const DisplayOptions& options) {
     const QString tint = options.tint
-                             ? QStringLiteral("%1 is tinted at %2%").arg(id).arg(options.strength)
-                             : QStringLiteral("%1 is left as it is").arg(id);
-    return options.dim ? tint : tint + QStringLiteral(" and keeps its brightness");
+                             ? Texts::tr("%1 is tinted at %2%").arg(id).arg(options.strength)
+                             : Texts::tr("%1 is left as it is").arg(id);
+    return options.dim ? tint : Texts::tr("%1 and keeps its brightness").arg(tint);
 }
 
 } // namespace
@@ -35,14 +36,14 @@ const CommandRow display{
     .kind = Command::Kind::display,
     .name = "display",
     .arguments = "ID on|off | ID strength N | ID dim on|off",
-    .help = "tint the display ID (its id or connector, as\n"
-            "displays lists them) or leave it as it is; its\n"
-            "strength: 0 to 100% of the shift from 6500 K;\n"
-            "dim off: it keeps its brightness at night",
+    .help = QT_TRANSLATE_NOOP("Texts", "tint the display ID (its id or connector, as\n"
+                                       "displays lists them) or leave it as it is; its\n"
+                                       "strength: 0 to 100% of the shift from 6500 K;\n"
+                                       "dim off: it keeps its brightness at night"),
     .parse =
         [](const QStringList& arguments, Command& c) {
-            QString usage = QStringLiteral(
-                "display takes ID on, ID off, ID strength 0 to 100, or ID dim on|off");
+            QString usage =
+                Texts::tr("display takes ID on, ID off, ID strength 0 to 100, or ID dim on|off");
             if (arguments.size() < 2) {
                 return usage;
             }

@@ -2,6 +2,7 @@
 #include "app/commands/display_list.h"
 #include "app/control_client.h"
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -23,7 +24,7 @@ namespace {
 // One display a line: its id, connector and name, then how it is tinted.
 QString listed(const QList<QVariantMap>& all) {
     if (all.isEmpty()) {
-        return QStringLiteral("no display of its own here: this desktop takes one color for all");
+        return Texts::tr("no display of its own here: this desktop takes one color for all");
     }
     QStringList lines;
     for (const QVariantMap& d : all) {
@@ -49,11 +50,11 @@ const CommandRow displays{
     .kind = Command::Kind::displays,
     .name = "displays",
     .arguments = "",
-    .help = "each display: its id, connector, name, and\n"
-            "whether it is tinted and how strongly",
+    .help = QT_TRANSLATE_NOOP("Texts", "each display: its id, connector, name, and\n"
+                                       "whether it is tinted and how strongly"),
     .parse =
         [](const QStringList& arguments, Command&) {
-            return arguments.isEmpty() ? QString() : QStringLiteral("displays takes no arguments");
+            return arguments.isEmpty() ? QString() : Texts::tr("displays takes no arguments");
         },
     .run =
         [](const Command&, AppConnection& app) {

@@ -1,4 +1,5 @@
 #include "app/commands/commands.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -6,12 +7,12 @@ const CommandRow help{
     .kind = Command::Kind::help,
     .name = "help",
     .arguments = "[COMMAND]",
-    .help = "this text, or one command's",
+    .help = QT_TRANSLATE_NOOP("Texts", "this text, or one command's"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             if (arguments.size() > 1 ||
                 (arguments.size() == 1 && !commandNamed(arguments.front()))) {
-                return QStringLiteral("help takes the name of one command");
+                return Texts::tr("help takes the name of one command");
             }
             c.topic = arguments.value(0);
             return QString();

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -8,13 +9,13 @@ const CommandRow kelvin{
     .kind = Command::Kind::kelvin,
     .name = "kelvin",
     .arguments = "K",
-    .help = "the manual color, likewise",
+    .help = QT_TRANSLATE_NOOP("Texts", "the manual color, likewise"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             bool ok = false;
             const qlonglong k = arguments.size() == 1 ? arguments.front().toLongLong(&ok) : 0;
             if (!ok) {
-                return QStringLiteral("kelvin takes a whole number of Kelvin, such as 3400");
+                return Texts::tr("kelvin takes a whole number of Kelvin, such as 3400");
             }
             // The setting's own range, in its own words.
             if (const QString why = setting::manualKelvin.refusal(k); !why.isEmpty()) {
@@ -29,7 +30,7 @@ const CommandRow kelvin{
         if (auto set = settings.set(setting::manualKelvin, c.kelvin); !set) {
             return Result<QString>::failure(set.error());
         }
-        return QStringLiteral("its manual color is now %1 K").arg(c.kelvin);
+        return Texts::tr("its manual color is now %1 K").arg(c.kelvin);
     },
 };
 

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -8,9 +9,9 @@ const CommandRow location{
     .kind = Command::Kind::location,
     .name = "location",
     .arguments = "LAT LON|auto",
-    .help = "where the sun is followed from, in degrees\n"
-            "(north and east positive); auto: from the\n"
-            "location service, else the time zone",
+    .help = QT_TRANSLATE_NOOP("Texts", "where the sun is followed from, in degrees\n"
+                                       "(north and east positive); auto: from the\n"
+                                       "location service, else the time zone"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             if (arguments.size() == 1 && arguments.front() == QLatin1String("auto")) {
@@ -22,9 +23,8 @@ const CommandRow location{
             const double longitude = arguments.size() == 2 ? arguments.at(1).toDouble(&lonOk) : 0.0;
             const std::optional<GeoPoint> point = GeoPoint{latitude, longitude};
             if (!latOk || !lonOk || !setting::location.refusal(point).isEmpty()) {
-                return QStringLiteral(
-                    "location takes a latitude (-90 to 90) and a longitude (-180 to "
-                    "180) in degrees, such as 59.91 10.75, or auto");
+                return Texts::tr("location takes a latitude (-90 to 90) and a longitude (-180 to "
+                                 "180) in degrees, such as 59.91 10.75, or auto");
             }
             c.location = point;
             return QString();
@@ -39,10 +39,10 @@ const CommandRow location{
         if (auto set = settings.setLocation(c.location); !set) {
             return Result<QString>::failure(set.error());
         }
-        return c.location ? QStringLiteral("its location is now %1, %2")
+        return c.location ? Texts::tr("its location is now %1, %2")
                                 .arg(c.location->latitude)
                                 .arg(c.location->longitude)
-                          : QStringLiteral("it will find its location");
+                          : Texts::tr("it will find its location");
     },
 };
 

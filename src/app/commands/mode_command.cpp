@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -8,7 +9,8 @@ const CommandRow mode{
     .kind = Command::Kind::mode,
     .name = "mode",
     .arguments = "auto|manual|off",
-    .help = "the mode (saved for the next start when\nTorvelBar is not running)",
+    .help = QT_TRANSLATE_NOOP("Texts",
+                              "the mode (saved for the next start when\nTorvelBar is not running)"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             // "schedule" is the popover's word for auto.
@@ -16,7 +18,7 @@ const CommandRow mode{
                                       ? QStringLiteral("auto")
                                       : arguments.value(0);
             if (arguments.size() != 1 || !modeFromRawValue(asked.toStdString())) {
-                return QStringLiteral("mode takes one of auto (or schedule), manual, off");
+                return Texts::tr("mode takes one of auto (or schedule), manual, off");
             }
             c.mode = asked;
             return QString();
@@ -25,7 +27,7 @@ const CommandRow mode{
               AppConnection& app) { return app.finish(app.proxy().SetMode(c.mode)); },
     .saveForNextStart = [](const Command& c, SettingsStore& settings) -> Result<QString> {
         settings.setMode(*modeFromRawValue(c.mode.toStdString()));
-        return QStringLiteral("it will start in the %1 mode").arg(c.mode);
+        return Texts::tr("it will start in the %1 mode").arg(c.mode);
     },
 };
 

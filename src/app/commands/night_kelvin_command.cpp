@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/commands/schedule_field.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -7,7 +8,7 @@ const CommandRow nightKelvin{
     .kind = Command::Kind::nightKelvin,
     .name = "night-kelvin",
     .arguments = "K",
-    .help = "the night color, likewise",
+    .help = QT_TRANSLATE_NOOP("Texts", "the night color, likewise"),
     .parse = parseScheduleKelvin,
     .run = runScheduleField,
     .saveForNextStart = saveScheduleField,

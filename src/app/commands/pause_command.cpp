@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "core/coordinator.h"
 
 namespace torvel::commands {
@@ -8,22 +9,22 @@ const CommandRow pause{
     .kind = Command::Kind::pause,
     .name = "pause",
     .arguments = "[DURATION]",
-    .help = "30s, 30m, 2h, 1h30m (a bare number is minutes);\nnone: until the wake time",
+    .help = QT_TRANSLATE_NOOP(
+        "Texts", "30s, 30m, 2h, 1h30m (a bare number is minutes);\nnone: until the wake time"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             if (arguments.size() > 1) {
-                return QStringLiteral("pause takes at most one duration");
+                return Texts::tr("pause takes at most one duration");
             }
             if (arguments.size() == 1) {
                 const auto seconds = parseDuration(arguments.front());
                 if (!seconds) {
-                    return QStringLiteral(
+                    return Texts::tr(
                                "cannot read the duration \"%1\" (such as 30s, 30m, 2h, 1h30m)")
                         .arg(arguments.front());
                 }
                 if (*seconds > Coordinator::maxPauseSeconds) {
-                    return QStringLiteral("a pause lasts at most 24h, not %1")
-                        .arg(arguments.front());
+                    return Texts::tr("a pause lasts at most 24h, not %1").arg(arguments.front());
                 }
                 c.seconds = *seconds;
             }

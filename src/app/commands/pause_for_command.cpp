@@ -1,6 +1,7 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -23,17 +24,17 @@ const CommandRow pauseFor{
     .kind = Command::Kind::pauseFor,
     .name = "pause-for",
     .arguments = "add|remove APP | fullscreen on|off | list",
-    .help = "step aside while APP's window is in front\n"
-            "(its WM_CLASS on X11, its app_id on Wayland),\n"
-            "likewise for any fullscreen window; list: the\n"
-            "apps, and whether fullscreen counts",
+    .help = QT_TRANSLATE_NOOP("Texts", "step aside while APP's window is in front\n"
+                                       "(its WM_CLASS on X11, its app_id on Wayland),\n"
+                                       "likewise for any fullscreen window; list: the\n"
+                                       "apps, and whether fullscreen counts"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             const QString action = arguments.value(0);
             if ((action == QLatin1String("add") || action == QLatin1String("remove")) &&
                 arguments.size() == 2) {
                 if (!setting::isValidAppId(arguments.at(1))) {
-                    return QStringLiteral("an app id is one line of 1 to 255 bytes");
+                    return Texts::tr("an app id is one line of 1 to 255 bytes");
                 }
                 c.pauseFor = action == QLatin1String("add") ? Command::PauseFor::add
                                                             : Command::PauseFor::remove;
@@ -51,8 +52,7 @@ const CommandRow pauseFor{
                 c.on = arguments.at(1) == QLatin1String("on");
                 return QString();
             }
-            return QStringLiteral(
-                "pause-for takes add APP, remove APP, list, or fullscreen on|off");
+            return Texts::tr("pause-for takes add APP, remove APP, list, or fullscreen on|off");
         },
     .run =
         [](const Command& c, AppConnection& app) {
@@ -83,8 +83,8 @@ const CommandRow pauseFor{
             return QString(); // nothing to save, nothing more to say
         case Command::PauseFor::fullscreen:
             settings.setPauseFullscreen(c.on);
-            return c.on ? QStringLiteral("it will step aside for fullscreen windows")
-                        : QStringLiteral("fullscreen windows will not step it aside");
+            return c.on ? Texts::tr("it will step aside for fullscreen windows")
+                        : Texts::tr("fullscreen windows will not step it aside");
         case Command::PauseFor::add:
         case Command::PauseFor::remove:
             break;
@@ -99,8 +99,8 @@ const CommandRow pauseFor{
             return Result<QString>::failure(set.error());
         }
         const QStringList& apps = settings.pauseApps();
-        return QStringLiteral("it will step aside for: %1")
-            .arg(apps.isEmpty() ? QStringLiteral("no app") : apps.join(QStringLiteral(", ")));
+        return Texts::tr("it will step aside for: %1")
+            .arg(apps.isEmpty() ? Texts::tr("no app") : apps.join(QStringLiteral(", ")));
     },
 };
 

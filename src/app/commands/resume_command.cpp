@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -7,10 +8,10 @@ const CommandRow resume{
     .kind = Command::Kind::resume,
     .name = "resume",
     .arguments = "",
-    .help = "end a pause",
+    .help = QT_TRANSLATE_NOOP("Texts", "end a pause"),
     .parse =
         [](const QStringList& arguments, Command&) {
-            return arguments.isEmpty() ? QString() : QStringLiteral("resume takes no arguments");
+            return arguments.isEmpty() ? QString() : Texts::tr("resume takes no arguments");
         },
     .run = [](const Command&, AppConnection& app) { return app.finish(app.proxy().Resume()); },
 };

@@ -1,6 +1,7 @@
 #include "app/commands/schedule_field.h"
 
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "schedule/schedule_json.h"
 #include "schedule/time_text.h"
 #include "settings/settings_store.h"
@@ -25,7 +26,7 @@ const char* scheduleFieldName(Command::Kind kind) {
 QString parseScheduleClock(const QStringList& arguments, Command& c) {
     const auto minute = arguments.size() == 1 ? parseClock(arguments.front()) : std::nullopt;
     if (!minute) {
-        return QStringLiteral("%1 takes a time of day as HH:MM, such as 22:30")
+        return Texts::tr("%1 takes a time of day as HH:MM, such as 22:30")
             .arg(QLatin1String(commandOf(c.kind)->name));
     }
     c.value = *minute;
@@ -38,7 +39,7 @@ QString parseScheduleDuration(const QStringList& arguments, Command& c) {
     const bool none = text == QLatin1String("0") || text == QLatin1String("0m");
     const auto seconds = none ? std::optional<std::uint32_t>(0) : parseDuration(text);
     if (arguments.size() != 1 || !seconds || *seconds % 60 != 0 || *seconds > 12 * 3600) {
-        return QStringLiteral("wind-down takes whole minutes from 0 to 12h, such as 3h or 1h30m");
+        return Texts::tr("wind-down takes whole minutes from 0 to 12h, such as 3h or 1h30m");
     }
     c.value = *seconds / 60;
     return {};
@@ -49,7 +50,7 @@ QString parseScheduleKelvin(const QStringList& arguments, Command& c) {
     bool ok = false;
     const qlonglong k = arguments.size() == 1 ? arguments.front().toLongLong(&ok) : 0;
     if (!ok) {
-        return QStringLiteral("%1 takes a whole number of Kelvin, such as 2700").arg(name);
+        return Texts::tr("%1 takes a whole number of Kelvin, such as 2700").arg(name);
     }
     if (const QString why = setting::manualKelvin.refusal(k); !why.isEmpty()) {
         return name + u' ' + why; // the range of every colour a screen is shown
@@ -76,8 +77,8 @@ Result<QString> saveScheduleField(const Command& c, SettingsStore& settings) {
         return Result<QString>::failure(set.error());
     }
     const LightSchedule& s = settings.schedule();
-    return QStringLiteral("its schedule is now bedtime %1, wake %2, a wind-down of %3, %4 K by "
-                          "day and %5 K by night")
+    return Texts::tr("its schedule is now bedtime %1, wake %2, a wind-down of %3, %4 K by "
+                     "day and %5 K by night")
         .arg(clockString(s.bedtime), clockString(s.wake), durationString(s.windDown))
         .arg(s.dayKelvin)
         .arg(s.nightKelvin);

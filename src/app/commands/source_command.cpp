@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 #include "settings/settings_store.h"
 
 namespace torvel::commands {
@@ -8,12 +9,12 @@ const CommandRow source{
     .kind = Command::Kind::source,
     .name = "source",
     .arguments = "clock|sun",
-    .help = "bedtime and wake as set, or each day's dusk and\n"
-            "sunrise (likewise saved when not running)",
+    .help = QT_TRANSLATE_NOOP("Texts", "bedtime and wake as set, or each day's dusk and\n"
+                                       "sunrise (likewise saved when not running)"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             if (arguments.size() != 1 || !sourceFromRawValue(arguments.front().toStdString())) {
-                return QStringLiteral("source takes clock or sun");
+                return Texts::tr("source takes clock or sun");
             }
             c.source = arguments.front();
             return QString();
@@ -22,9 +23,8 @@ const CommandRow source{
               AppConnection& app) { return app.finish(app.proxy().SetScheduleSource(c.source)); },
     .saveForNextStart = [](const Command& c, SettingsStore& settings) -> Result<QString> {
         settings.setScheduleSource(*sourceFromRawValue(c.source.toStdString()));
-        return QStringLiteral("its schedule will follow %1")
-            .arg(c.source == QLatin1String("sun") ? QStringLiteral("the sun")
-                                                  : QStringLiteral("the clock"));
+        return Texts::tr("its schedule will follow %1")
+            .arg(c.source == QLatin1String("sun") ? Texts::tr("the sun") : Texts::tr("the clock"));
     },
 };
 

@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/control_client.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -7,10 +8,10 @@ const CommandRow status{
     .kind = Command::Kind::status,
     .name = "status",
     .arguments = "[--json] [--follow]",
-    .help = "the status line and the color; --json prints\n"
-            "one object a line (with waybar's text, tooltip,\n"
-            "class and alt); --follow prints a line at every\n"
-            "change",
+    .help = QT_TRANSLATE_NOOP("Texts", "the status line and the color; --json prints\n"
+                                       "one object a line (with waybar's text, tooltip,\n"
+                                       "class and alt); --follow prints a line at every\n"
+                                       "change"),
     .parse =
         [](const QStringList& arguments, Command& c) {
             for (const QString& option : arguments) {
@@ -19,7 +20,7 @@ const CommandRow status{
                 } else if (option == QLatin1String("--follow")) {
                     c.follow = true;
                 } else {
-                    return QStringLiteral("status takes --json and --follow, not %1").arg(option);
+                    return Texts::tr("status takes --json and --follow, not %1").arg(option);
                 }
             }
             return QString();

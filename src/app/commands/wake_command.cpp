@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/commands/schedule_field.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -7,7 +8,7 @@ const CommandRow wake{
     .kind = Command::Kind::wake,
     .name = "wake",
     .arguments = "HH:MM",
-    .help = "the day color holds from then, likewise",
+    .help = QT_TRANSLATE_NOOP("Texts", "the day color holds from then, likewise"),
     .parse = parseScheduleClock,
     .run = runScheduleField,
     .saveForNextStart = saveScheduleField,

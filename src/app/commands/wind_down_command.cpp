@@ -1,5 +1,6 @@
 #include "app/commands/commands.h"
 #include "app/commands/schedule_field.h"
+#include "base/texts.h"
 
 namespace torvel::commands {
 
@@ -7,7 +8,7 @@ const CommandRow windDown{
     .kind = Command::Kind::windDown,
     .name = "wind-down",
     .arguments = "DURATION",
-    .help = "the ramp to bedtime, 0 to 12h (such as 2h30m)",
+    .help = QT_TRANSLATE_NOOP("Texts", "the ramp to bedtime, 0 to 12h (such as 2h30m)"),
     .parse = parseScheduleDuration,
     .run = runScheduleField,
     .saveForNextStart = saveScheduleField,

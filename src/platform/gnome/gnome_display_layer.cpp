@@ -1,5 +1,6 @@
 #include "platform/gnome/gnome_display_layer.h"
 
+#include "base/texts.h"
 #include "platform/gnome/night_light_window.h"
 #include "platform/linux/bus_flag.h"
 #include "platform/runtime/host_state_guard.h"
@@ -113,7 +114,7 @@ struct GnomeDisplayLayer::Impl {
     std::optional<HostStateGuard<QJsonObject>> guard;
     std::optional<std::int64_t> wanted; // the temperature we stand for
     // Why Night Light cannot take our colour.
-    TroubleReport trouble{gnomeLog, QStringLiteral("Night Light takes our color again")};
+    TroubleReport trouble{gnomeLog, Texts::tr("Night Light takes our color again")};
     // GNOME's "Disable until tomorrow": we leave Night Light be meanwhile.
     std::unique_ptr<BusFlag> disabledUntilTomorrow;
     std::function<void()> hostHoldChanged;
@@ -155,8 +156,8 @@ struct GnomeDisplayLayer::Impl {
             return;
         }
         if (const QStringList locked = lockedKeys(settings); !locked.isEmpty()) {
-            trouble.set(QStringLiteral("Night Light's settings are locked by the administrator "
-                                       "(%1)")
+            trouble.set(Texts::tr("Night Light's settings are locked by the administrator "
+                                  "(%1)")
                             .arg(locked.join(QStringLiteral(", "))));
             return;
         }
@@ -226,7 +227,7 @@ bool GnomeDisplayLayer::probe() {
 Result<std::unique_ptr<GnomeDisplayLayer>> GnomeDisplayLayer::create(const Options& options) {
     if (!schemaInstalled()) {
         return Result<std::unique_ptr<GnomeDisplayLayer>>::failure(
-            QStringLiteral("GNOME's Night Light settings schema is not installed"));
+            Texts::tr("GNOME's Night Light settings schema is not installed"));
     }
     auto impl = std::make_unique<Impl>();
     impl->settings = g_settings_new(schemaId);
@@ -277,7 +278,7 @@ std::optional<QString> GnomeDisplayLayer::trouble() const {
 
 std::optional<QString> GnomeDisplayLayer::hostHold() const {
     if (impl_->heldByGnome() && impl_->wanted) {
-        return QStringLiteral("GNOME until tomorrow");
+        return Texts::tr("GNOME until tomorrow");
     }
     return std::nullopt;
 }

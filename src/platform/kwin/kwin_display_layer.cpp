@@ -1,6 +1,7 @@
 #include "platform/kwin/kwin_display_layer.h"
 
 #include "base/private_file.h"
+#include "base/texts.h"
 #include "color/kelvin.h"
 #include "platform/kwin/kconfig_group.h"
 #include "platform/kwin/kwin_log.h"
@@ -119,7 +120,7 @@ Result<QString> configTarget(const QString& path) {
     }
     const QString target = QFileInfo(path).canonicalFilePath();
     if (target.isEmpty()) {
-        return Result<QString>::failure(QStringLiteral("kwinrc is a link to nothing"));
+        return Result<QString>::failure(Texts::tr("kwinrc is a link to nothing"));
     }
     return target;
 }
@@ -132,16 +133,16 @@ Result<ConfigText> readConfig(const QString& target) {
     case PathKind::missing:
         return ConfigText{};
     case PathKind::other:
-        return Result<ConfigText>::failure(QStringLiteral("kwinrc is not a regular file"));
+        return Result<ConfigText>::failure(Texts::tr("kwinrc is not a regular file"));
     case PathKind::regularFile:
         break;
     }
     if (QFileInfo(target).size() > maxConfigSize) {
-        return Result<ConfigText>::failure(QStringLiteral("kwinrc is larger than 16 MiB"));
+        return Result<ConfigText>::failure(Texts::tr("kwinrc is larger than 16 MiB"));
     }
     const auto bytes = readRegularFile(target, maxConfigSize);
     if (!bytes) {
-        return Result<ConfigText>::failure(QStringLiteral("kwinrc cannot be read"));
+        return Result<ConfigText>::failure(Texts::tr("kwinrc cannot be read"));
     }
     return ConfigText{true, QString::fromLatin1(*bytes)};
 }
@@ -152,7 +153,7 @@ Result<void> writeConfig(const QString& target, const QString& text) {
                          ? static_cast<int>(st.st_mode & 0777)
                          : 0600;
     if (!replaceFile(target, text.toLatin1(), mode)) {
-        return Result<void>::failure(QStringLiteral("kwinrc cannot be written (%1)")
+        return Result<void>::failure(Texts::tr("kwinrc cannot be written (%1)")
                                          .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
     return Result<void>::success();
@@ -174,7 +175,7 @@ struct KWinDisplayLayer::Impl {
     std::unique_ptr<BusFlag> inhibited;
     std::function<void()> hostHoldChanged;
     // Why our colour cannot reach KWin.
-    TroubleReport trouble{kwinLog, QStringLiteral("kwinrc takes our color again")};
+    TroubleReport trouble{kwinLog, Texts::tr("kwinrc takes our color again")};
     QObject context; // queued notices and the watcher die with the layer
     std::unique_ptr<QDBusServiceWatcher> kwinGone;
 
@@ -353,7 +354,7 @@ Result<std::unique_ptr<KWinDisplayLayer>> KWinDisplayLayer::create(const Options
     impl->interface = probe();
     if (impl->interface == Interface::none) {
         return Result<std::unique_ptr<KWinDisplayLayer>>::failure(
-            QStringLiteral("KWin's Night Color does not answer on the session bus"));
+            Texts::tr("KWin's Night Color does not answer on the session bus"));
     }
     impl->kwinrc = options.kwinrc.isEmpty() ? defaultKwinrc() : options.kwinrc;
     impl->makeGuard(options.capture.isEmpty() ? defaultRecordPath() : options.capture,
@@ -422,7 +423,7 @@ std::optional<QString> KWinDisplayLayer::trouble() const {
 
 std::optional<QString> KWinDisplayLayer::hostHold() const {
     if (impl_->isInhibited()) {
-        return QStringLiteral("KWin for another program");
+        return Texts::tr("KWin for another program");
     }
     return std::nullopt;
 }

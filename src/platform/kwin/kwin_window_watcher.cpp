@@ -1,6 +1,7 @@
 #include "platform/kwin/kwin_window_watcher.h"
 
 #include "base/private_file.h"
+#include "base/texts.h"
 #include "platform/kwin/kwin_log.h"
 #include "platform/runtime/runtime_dir.h"
 
@@ -188,7 +189,7 @@ void KWinWindowWatcher::start(std::function<void()> changed) {
     if (folder.isEmpty() || !d.bus.isConnected()) {
         qCWarning(kwinLog).noquote()
             << "Cannot follow the window in front:"
-            << (folder.isEmpty() ? runtimeDirProblem() : QStringLiteral("no session bus"));
+            << (folder.isEmpty() ? runtimeDirProblem() : Texts::tr("no session bus"));
         return;
     }
     d.scriptPath = folder + QStringLiteral("/kwin-front-window.js");

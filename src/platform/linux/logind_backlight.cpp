@@ -1,5 +1,6 @@
 #include "platform/linux/logind_backlight.h"
 
+#include "base/texts.h"
 #include "platform/linux/system_bus.h"
 #include "platform/runtime/capture_file.h"
 
@@ -158,7 +159,7 @@ void LogindBacklight::set(std::int64_t value) {
     if (!from_) {
         const auto now = level();
         if (!now) {
-            trouble_ = QStringLiteral("%1 cannot be read").arg(device_.name);
+            trouble_ = Texts::tr("%1 cannot be read").arg(device_.name);
             return;
         }
         from_ = now->value;
@@ -221,7 +222,7 @@ void LogindBacklight::send() {
                          inFlight_ = nullptr;
                          if (call->isError()) {
                              const QString why =
-                                 QStringLiteral("logind refused: ") + call->error().message();
+                                 Texts::tr("logind refused: %1").arg(call->error().message());
                              if (trouble_ != why) {
                                  qCWarning(backlightLog, "%s: %s", qUtf8Printable(device_.name),
                                            qUtf8Printable(why));

@@ -1,6 +1,7 @@
 #include "platform/runtime/capture_file.h"
 
 #include "base/private_file.h"
+#include "base/texts.h"
 #include "platform/runtime/runtime_dir.h"
 #include "platform/runtime/runtime_log.h"
 
@@ -31,12 +32,12 @@ QString CaptureFile::pathFor(const QString& name) {
 Result<void> CaptureFile::save(const QJsonObject& state) const {
     if (path_.isEmpty()) {
         return Result<void>::failure(
-            QStringLiteral("no private runtime folder (%1)").arg(runtimeDirProblem()));
+            Texts::tr("no private runtime folder (%1)").arg(runtimeDirProblem()));
     }
     QJsonObject record = state;
     record[QStringLiteral("pid")] = static_cast<qint64>(::getpid());
     if (!replaceFile(path_, QJsonDocument(record).toJson(QJsonDocument::Compact))) {
-        return Result<void>::failure(QStringLiteral("%1 cannot be written (%2)")
+        return Result<void>::failure(Texts::tr("%1 cannot be written (%2)")
                                          .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
     }
     return Result<void>::success();

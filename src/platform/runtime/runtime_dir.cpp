@@ -1,5 +1,6 @@
 #include "platform/runtime/runtime_dir.h"
 
+#include "base/texts.h"
 #include "base/unique_fd.h"
 
 #include <cerrno>
@@ -51,7 +52,7 @@ Resolved resolve() {
         if (makePrivateFolder(dir)) {
             return {dir, {}};
         }
-        return {{}, QStringLiteral("%1 is not a private folder of this user").arg(dir)};
+        return {{}, Texts::tr("%1 is not a private folder of this user").arg(dir)};
     }
     // Not a guessable name in the temp folder, which another user could take
     // first: a folder in the user's own cache, which only the user can make.
@@ -59,7 +60,7 @@ Resolved resolve() {
     if (cache.isEmpty() || !QDir::isAbsolutePath(cache)) {
         const QString home = qEnvironmentVariable("HOME");
         if (home.isEmpty()) {
-            return {{}, QStringLiteral("XDG_RUNTIME_DIR, XDG_CACHE_HOME and HOME are all unset")};
+            return {{}, Texts::tr("XDG_RUNTIME_DIR, XDG_CACHE_HOME and HOME are all unset")};
         }
         cache = home + QStringLiteral("/.cache");
     }
@@ -71,7 +72,7 @@ Resolved resolve() {
     if (makePrivateFolder(fallback)) {
         return {fallback, {}};
     }
-    return {{}, QStringLiteral("%1 is not a private folder of this user").arg(fallback)};
+    return {{}, Texts::tr("%1 is not a private folder of this user").arg(fallback)};
 }
 
 const Resolved& resolved() {

@@ -1,6 +1,7 @@
 #include "platform/wayland/wayland_display_layer.h"
 
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "color/ramp_resample.h"
 #include "gamma-control-client.h"
 #include "platform/runtime/trouble_report.h"
@@ -96,7 +97,7 @@ struct WaylandDisplayLayer::Impl {
     std::unique_ptr<QSocketNotifier> notifier;
     QObject context;                                  // posted notices die with it
     std::function<void(const DisplayChange&)> notify; // the owning layer's subscribers
-    TroubleReport report{waylandLog, QStringLiteral("the compositor takes our color again")};
+    TroubleReport report{waylandLog, Texts::tr("the compositor takes our color again")};
 
     ~Impl() {
         notifier.reset();
@@ -162,10 +163,10 @@ struct WaylandDisplayLayer::Impl {
 
     std::optional<QString> troubleNow() const {
         if (broken()) {
-            return QStringLiteral("the connection to the Wayland compositor broke");
+            return Texts::tr("the connection to the Wayland compositor broke");
         }
         if (!manager) {
-            return QStringLiteral("the compositor no longer offers gamma control");
+            return Texts::tr("the compositor no longer offers gamma control");
         }
         // Outputs not asked yet, or given back by a restore, are no refusal.
         if (outputs.empty() || std::any_of(outputs.begin(), outputs.end(), [](const auto& entry) {
@@ -173,8 +174,8 @@ struct WaylandDisplayLayer::Impl {
             })) {
             return std::nullopt;
         }
-        return QStringLiteral("the compositor refused gamma control of every screen (another "
-                              "program may hold it)");
+        return Texts::tr("the compositor refused gamma control of every screen (another "
+                         "program may hold it)");
     }
 
     // After the compositor's events or a round trip, whose answers may have
@@ -344,16 +345,15 @@ Result<WaylandDisplayLayer::Probe> connectLayer(WaylandDisplayLayer::Impl& impl,
     using Probe = WaylandDisplayLayer::Probe;
     impl.connection.display = connectTo(socketName);
     if (!impl.connection.display) {
-        return Result<Probe>::failure(QStringLiteral("cannot connect to the Wayland compositor %1")
-                                          .arg(describe(socketName)));
+        return Result<Probe>::failure(
+            Texts::tr("cannot connect to the Wayland compositor %1").arg(describe(socketName)));
     }
     impl.connection.registry = wl_display_get_registry(impl.connection.display);
     wl_registry_add_listener(impl.connection.registry, &WaylandDisplayLayer::Impl::registryListener,
                              &impl);
     if (wl_display_roundtrip(impl.connection.display) < 0) {
         return Result<Probe>::failure(
-            QStringLiteral("the Wayland compositor %1 closed the connection")
-                .arg(describe(socketName)));
+            Texts::tr("the Wayland compositor %1 closed the connection").arg(describe(socketName)));
     }
     return impl.manager ? Probe::usable : Probe::noGammaControl;
 }
@@ -375,13 +375,13 @@ WaylandDisplayLayer::create(const QString& socketName) {
     }
     if (probed.value() != Probe::usable) {
         return Created::failure(
-            QStringLiteral("this compositor offers no gamma control to applications"));
+            Texts::tr("this compositor offers no gamma control to applications"));
     }
     // The outputs' names and descriptions, before the first write: the
     // options chosen by name apply to it, and a backlit panel is known.
     if (wl_display_roundtrip(impl->connection.display) < 0) {
-        return Created::failure(QStringLiteral("the Wayland compositor %1 closed the connection")
-                                    .arg(describe(socketName)));
+        return Created::failure(
+            Texts::tr("the Wayland compositor %1 closed the connection").arg(describe(socketName)));
     }
     impl->started = true;
     impl->notifier = std::make_unique<QSocketNotifier>(wl_display_get_fd(impl->connection.display),

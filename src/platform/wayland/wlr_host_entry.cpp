@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "platform/runtime/display_key.h"
 #include "platform/wayland/wayland_display_layer.h"
 #include "platform/wayland/wlr_desktop_session.h"
@@ -9,14 +10,14 @@ HostProbe wlrAnswer(const Result<WaylandDisplayLayer::Probe>& probed, const QStr
         // Perhaps a WAYLAND_DISPLAY left over in a plain X session.
         return HostProbe::notHere(
             probed.error().isEmpty()
-                ? QStringLiteral("cannot connect to the Wayland compositor %1").arg(socket)
+                ? Texts::tr("cannot connect to the Wayland compositor %1").arg(socket)
                 : probed.error());
     }
     if (probed.value() == WaylandDisplayLayer::Probe::noGammaControl) {
         return HostProbe::refuses(
-            QStringLiteral("this Wayland compositor offers no gamma control to applications, nor "
-                           "a night light that TorvelBar can drive; its own night-light setting "
-                           "does this job"));
+            Texts::tr("this Wayland compositor offers no gamma control to applications, nor "
+                      "a night light that TorvelBar can drive; its own night-light setting "
+                      "does this job"));
     }
     return HostProbe::fits();
 }

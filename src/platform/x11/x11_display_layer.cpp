@@ -1,6 +1,7 @@
 #include "platform/x11/x11_display_layer.h"
 
 #include "base/shown_text.h"
+#include "base/texts.h"
 #include "color/ramp_resample.h"
 #include "platform/runtime/host_state_guard.h"
 #include "platform/runtime/trouble_report.h"
@@ -112,7 +113,7 @@ struct X11DisplayLayer::Impl {
     // CRTCs that take no gamma ramp (size 0, or one the server would not
     // report), until the configuration changes.
     std::set<xcb_randr_crtc_t> refusing;
-    TroubleReport trouble{x11Log, QStringLiteral("the X server takes our color again")};
+    TroubleReport trouble{x11Log, Texts::tr("the X server takes our color again")};
 
     // The active CRTCs and their gamma sizes, asked for once and kept until a
     // RandR notice says the configuration changed: a tick's write then needs
@@ -167,7 +168,7 @@ struct X11DisplayLayer::Impl {
     bool broken() const { return connection == nullptr || xcb_connection_has_error(connection); }
 
     QString brokenLine() const {
-        return QStringLiteral("the connection to the X server %1 broke").arg(displayName);
+        return Texts::tr("the connection to the X server %1 broke").arg(displayName);
     }
 
     // After a write to `crtc`: trouble once every active CRTC refused.
@@ -182,7 +183,7 @@ struct X11DisplayLayer::Impl {
         if (!active.empty() && std::all_of(active.begin(), active.end(),
                                            [this](auto c) { return refusing.count(c) != 0; })) {
             trouble.set(
-                QStringLiteral("no screen of the X server %1 takes a gamma ramp").arg(displayName));
+                Texts::tr("no screen of the X server %1 takes a gamma ramp").arg(displayName));
         }
     }
 
@@ -528,17 +529,17 @@ connectWithRandr(const QString& displayName,
     xcb_connection_t* c = xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
     if (xcb_connection_has_error(c)) {
         xcb_disconnect(c);
-        return fail(QStringLiteral("cannot connect to the X server %1").arg(displayName));
+        return fail(Texts::tr("cannot connect to the X server %1").arg(displayName));
     }
     const auto* randr = xcb_get_extension_data(c, &xcb_randr_id);
     if (!randr || !randr->present) {
         xcb_disconnect(c);
-        return fail(QStringLiteral("the X server %1 has no RandR extension").arg(displayName));
+        return fail(Texts::tr("the X server %1 has no RandR extension").arg(displayName));
     }
     version.reset(xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 5), nullptr));
     if (!version || (version->major_version == 1 && version->minor_version < 2)) {
         xcb_disconnect(c);
-        return fail(QStringLiteral("the X server %1 has RandR older than 1.2").arg(displayName));
+        return fail(Texts::tr("the X server %1 has RandR older than 1.2").arg(displayName));
     }
     return c;
 }

@@ -1,3 +1,4 @@
+#include "base/texts.h"
 #include "platform/runtime/display_key.h"
 #include "platform/x11/x11_desktop_session.h"
 #include "platform/x11/x11_display_layer.h"
@@ -6,15 +7,14 @@ namespace torvel {
 
 HostProbe x11Answer(const Result<X11DisplayLayer::Server>& probed, const QString& display) {
     if (!probed) {
-        return HostProbe::refuses(
-            probed.error().isEmpty()
-                ? QStringLiteral("cannot connect to the X server %1").arg(display)
-                : probed.error());
+        return HostProbe::refuses(probed.error().isEmpty()
+                                      ? Texts::tr("cannot connect to the X server %1").arg(display)
+                                      : probed.error());
     }
     if (probed.value() == X11DisplayLayer::Server::xwayland) {
-        return HostProbe::refuses(QStringLiteral("the X server %1 is a Wayland compositor's "
-                                                 "Xwayland, whose colors reach no screen; start "
-                                                 "torvelbar with WAYLAND_DISPLAY set")
+        return HostProbe::refuses(Texts::tr("the X server %1 is a Wayland compositor's "
+                                            "Xwayland, whose colors reach no screen; start "
+                                            "torvelbar with WAYLAND_DISPLAY set")
                                       .arg(display));
     }
     return HostProbe::fits();

@@ -1,6 +1,7 @@
 #include "platform/xdg/xdg_autostart_service.h"
 
 #include "base/private_file.h"
+#include "base/texts.h"
 #include "platform/xdg/desktop_entry.h"
 
 #include <QDir>
@@ -57,16 +58,16 @@ QString XdgAutostartService::entryText() const {
 
 Result<void> XdgAutostartService::registerItem() {
     if (entryPath_.isEmpty()) {
-        return Result<void>::failure(QStringLiteral("neither HOME nor XDG_CONFIG_HOME is set"));
+        return Result<void>::failure(Texts::tr("neither HOME nor XDG_CONFIG_HOME is set"));
     }
     const QString folder = QFileInfo(entryPath_).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return Result<void>::failure(QStringLiteral("cannot create the folder %1").arg(folder));
+        return Result<void>::failure(Texts::tr("cannot create the folder %1").arg(folder));
     }
     // Replaces whatever stands at the path (a link included) rather than
     // writing through it.
     if (!replaceFile(entryPath_, entryText().toUtf8(), 0644)) {
-        return Result<void>::failure(QStringLiteral("cannot write %1").arg(entryPath_));
+        return Result<void>::failure(Texts::tr("cannot write %1").arg(entryPath_));
     }
     return Result<void>::success();
 }
