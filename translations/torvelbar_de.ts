@@ -956,9 +956,12 @@ class und alt); --follow gibt bei jeder
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>nimmt Schlafens- und Aufwachzeit von 00:00 bis 23:59, nicht %1 und %2 Minuten nach Mitternacht</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>nimmt einen Übergang von 0 bis 12 Stunden, nicht %1 Minuten</translation>
+        <translation>
+            <numerusform>nimmt einen Übergang von 0 bis 12 Stunden, nicht %1 Minute</numerusform>
+            <numerusform>nimmt einen Übergang von 0 bis 12 Stunden, nicht %1 Minuten</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,12 @@ cada cambio</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>admite una hora de dormir y de despertar de 00:00 a 23:59, no %1 y %2 minutos tras la medianoche</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>admite una transición de 0 a 12 horas, no %1 minutos</translation>
+        <translation>
+            <numerusform>admite una transición de 0 a 12 horas, no %1 minuto</numerusform>
+            <numerusform>admite una transición de 0 a 12 horas, no %1 minutos</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,12 @@ chaque changement</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>prend un coucher et un réveil de 00:00 à 23:59, pas %1 et %2 minutes après minuit</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>prend une transition de 0 à 12 heures, pas %1 minutes</translation>
+        <translation>
+            <numerusform>prend une transition de 0 à 12 heures, pas %1 minute</numerusform>
+            <numerusform>prend une transition de 0 à 12 heures, pas %1 minutes</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,12 @@ cambiamento</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>vuole ora di dormire e sveglia da 00:00 a 23:59, non %1 e %2 minuti dopo mezzanotte</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>vuole una transizione da 0 a 12 ore, non %1 minuti</translation>
+        <translation>
+            <numerusform>vuole una transizione da 0 a 12 ore, non %1 minuto</numerusform>
+            <numerusform>vuole una transizione da 0 a 12 ore, non %1 minuti</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -954,9 +954,11 @@ class、alt を含む)。--follow は変化ごとに
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>の就寝と起床は 00:00〜23:59 です (午前 0 時から %1 分と %2 分ではなく)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>の移行は 0〜12 時間です (%1 分ではなく)</translation>
+        <translation>
+            <numerusform>の移行は 0〜12 時間です (%1 分ではなく)</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

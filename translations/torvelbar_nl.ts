@@ -955,9 +955,12 @@ regel bij elke wijziging</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>neemt een bedtijd en opstaantijd van 00:00 tot 23:59, niet %1 en %2 minuten na middernacht</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>neemt een overgang van 0 tot 12 uur, niet %1 minuten</translation>
+        <translation>
+            <numerusform>neemt een overgang van 0 tot 12 uur, niet %1 minuut</numerusform>
+            <numerusform>neemt een overgang van 0 tot 12 uur, niet %1 minuten</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,13 @@ każdej zmianie</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>przyjmuje porę snu i pobudki od 00:00 do 23:59, nie %1 i %2 minut po północy</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>przyjmuje wyciszanie od 0 do 12 godzin, nie %1 minut</translation>
+        <translation>
+            <numerusform>przyjmuje wyciszanie od 0 do 12 godzin, nie %1 minutę</numerusform>
+            <numerusform>przyjmuje wyciszanie od 0 do 12 godzin, nie %1 minuty</numerusform>
+            <numerusform>przyjmuje wyciszanie od 0 do 12 godzin, nie %1 minut</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,12 @@ cada mudança</translation>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>aceita hora de dormir e de acordar de 00:00 a 23:59, não %1 e %2 minutos após a meia-noite</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>aceita uma transição de 0 a 12 horas, não %1 minutos</translation>
+        <translation>
+            <numerusform>aceita uma transição de 0 a 12 horas, não %1 minuto</numerusform>
+            <numerusform>aceita uma transição de 0 a 12 horas, não %1 minutos</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -955,9 +955,13 @@ change</source>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>принимает время сна и подъёма от 00:00 до 23:59, а не %1 и %2 минут после полуночи</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>принимает переход от 0 до 12 часов, а не %1 минут</translation>
+        <translation>
+            <numerusform>принимает переход от 0 до 12 часов, а не %1 минуту</numerusform>
+            <numerusform>принимает переход от 0 до 12 часов, а не %1 минуты</numerusform>
+            <numerusform>принимает переход от 0 до 12 часов, а не %1 минут</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -949,9 +949,11 @@ change</source>
         <source>takes a bedtime and a wake time of 00:00 to 23:59, not %1 and %2 minutes after midnight</source>
         <translation>接受 00:00 到 23:59 之间的就寝和起床时间，而不是午夜后 %1 和 %2 分钟</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>takes a wind-down of 0 to 12 hours, not %1 minutes</source>
-        <translation>接受 0 到 12 小时的过渡，而不是 %1 分钟</translation>
+        <translation>
+            <numerusform>接受 0 到 12 小时的过渡，而不是 %1 分钟</numerusform>
+        </translation>
     </message>
     <message>
         <source>takes day and night colors of %1 to %2 K, not %3 and %4 K</source>

@@ -16,6 +16,17 @@ namespace torvel {
 
 namespace {
 
+// The count a translation's plural form is chosen by: the number where it
+// is small, else one with its last three digits, all any language's rule
+// looks at.
+int pluralCount(std::int64_t n) {
+    if (n >= 0 && n <= 1000000) {
+        return static_cast<int>(n);
+    }
+    const auto last = static_cast<int>(n % 1000);
+    return (last < 0 ? -last : last) + 1000;
+}
+
 using json = nlohmann::json;
 
 std::optional<json> parse(const QByteArray& data) {
@@ -168,7 +179,8 @@ const Setting<LightSchedule> schedule{
                     .arg(s.wake);
             }
             if (s.windDown < 0 || s.windDown > 720) {
-                return Texts::tr("takes a wind-down of 0 to 12 hours, not %1 minutes")
+                return Texts::tr("takes a wind-down of 0 to 12 hours, not %1 minutes", nullptr,
+                                 pluralCount(s.windDown))
                     .arg(s.windDown);
             }
             if (!isShownKelvin(s.dayKelvin) || !isShownKelvin(s.nightKelvin)) {

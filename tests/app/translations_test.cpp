@@ -1,6 +1,9 @@
 #include "app/translations.h"
+#include "settings/setting_table.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QTranslator>
 
 namespace torvel {
 namespace {
@@ -25,6 +28,26 @@ TEST(Translations, TheUsersLanguagesUpToEnglishNameTheCatalogues) {
     for (const auto& c : cases) {
         EXPECT_EQ(catalogueNames(c.languages), c.names) << c.languages.join(u',').toStdString();
     }
+}
+
+// A refusal names its setting in the user's language, with the count's own
+// plural form: Russian has three.
+TEST(Translations, ARefusalIsComposedInTheLanguageWithItsPluralForm) {
+    QTranslator russian;
+    ASSERT_TRUE(russian.load(QStringLiteral(TORVEL_TRANSLATIONS_BUILD_DIR "/torvelbar_ru.qm")));
+    QCoreApplication::installTranslator(&russian);
+    const struct {
+        std::int64_t windDown;
+        const char* ends;
+    } cases[] = {{721, "721 минуту"}, {722, "722 минуты"}, {725, "725 минут"}, {-1, "-1 минуту"}};
+    for (const auto& c : cases) {
+        LightSchedule s;
+        s.windDown = c.windDown;
+        const QString why = refusalOf(setting::schedule, s);
+        EXPECT_TRUE(why.startsWith(QStringLiteral("расписание принимает"))) << why.toStdString();
+        EXPECT_TRUE(why.endsWith(QString::fromUtf8(c.ends))) << why.toStdString();
+    }
+    QCoreApplication::removeTranslator(&russian);
 }
 
 } // namespace
