@@ -3,6 +3,7 @@
 #include "ui/control_paint.h"
 #include "ui/style.h"
 
+#include <algorithm>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFocusEvent>
@@ -15,6 +16,8 @@ namespace torvel {
 namespace {
 
 constexpr qreal outer = 2, spacing = 2, vPadding = 5;
+// Each side of a label, inside its segment.
+constexpr qreal labelPadding = 8;
 
 QFont labelFont(bool selected) {
     QFont font;
@@ -141,14 +144,40 @@ QSize FlatSegmentedBase::sizeHint() const {
         widest = std::max(widest, metrics.horizontalAdvance(option.second));
     }
     const int n = static_cast<int>(options_.size());
-    return QSize(static_cast<int>(std::ceil(2 * outer + n * (widest + 16) + (n - 1) * spacing)),
+    return QSize(static_cast<int>(
+                     std::ceil(2 * outer + n * (widest + 2 * labelPadding) + (n - 1) * spacing)),
                  static_cast<int>(std::ceil(2 * outer + 2 * vPadding + metrics.height())));
 }
 
 QRectF FlatSegmentedBase::segmentRect(int index) const {
     const int n = static_cast<int>(options_.size());
-    const qreal each = n > 0 ? (width() - 2 * outer - (n - 1) * spacing) / n : 0;
-    return QRectF(outer + index * (each + spacing), outer, each, height() - 2 * outer);
+    if (n == 0) {
+        return {};
+    }
+    const qreal room = width() - 2 * outer - (n - 1) * spacing;
+    // Equal thirds while every label fits one; else a long label (a
+    // language's "Schedule") takes room from the short ones, each keeping
+    // its padding, so nothing is cut.
+    const QFontMetricsF metrics(labelFont(true));
+    std::vector<qreal> need;
+    qreal total = 0;
+    qreal widest = 0;
+    for (const auto& option : options_) {
+        need.push_back(metrics.horizontalAdvance(option.second) + 2 * labelPadding);
+        total += need.back();
+        widest = std::max(widest, need.back());
+    }
+    std::vector<qreal> each(need.size(), room / n);
+    if (widest > room / n) {
+        for (std::size_t i = 0; i < need.size(); ++i) {
+            each[i] = total <= room ? need[i] + (room - total) / n : room * need[i] / total;
+        }
+    }
+    qreal left = outer;
+    for (int i = 0; i < index; ++i) {
+        left += each[static_cast<std::size_t>(i)] + spacing;
+    }
+    return QRectF(left, outer, each[static_cast<std::size_t>(index)], height() - 2 * outer);
 }
 
 void FlatSegmentedBase::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,7 @@
 #include "support/pseudo_translator.h"
 #include "support/reference_image.h"
 #include "support/widget_part.h"
+#include "ui/flat_segmented.h"
 #include "ui/popover_measures.h"
 #include "ui/popover_view.h"
 #include "ui/style.h"
@@ -9,8 +10,10 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QTimeZone>
 #include <QTranslator>
 
@@ -50,9 +53,10 @@ struct Rig : test::AppRig {
 };
 
 // In every language, in each mode and with the sun, no line of the popover
-// is cut short at its 300 px: a longer language wraps or is shortened in
-// its translation, never clipped. German, Japanese and the pseudo-language
-// are drawn, light and dark, to be looked at.
+// is cut short at its 300 px and each mode's name fits its segment: a
+// longer language wraps, or is shortened in its translation, never
+// clipped. German, Japanese, Polish (the longest mode names) and the
+// pseudo-language are drawn, light and dark, to be looked at.
 TEST(Translations, EveryLanguageAndALongerPseudoOneFitThePopover) {
     const QString folder = QStringLiteral(TORVEL_GALLERY_DIR);
     QDir().mkpath(folder);
@@ -72,6 +76,17 @@ TEST(Translations, EveryLanguageAndALongerPseudoOneFitThePopover) {
             r.coordinator.start();
             r.settle();
             EXPECT_EQ(r.view.width(), popoverMeasures::viewWidth);
+            // Each mode's name keeps at least half its padding in its segment
+            // (the picker's bold 12 px).
+            QFont bold;
+            bold.setPixelSize(12);
+            bold.setWeight(QFont::DemiBold);
+            for (auto* segment :
+                 test::part<FlatSegmentedBase>(r.view, "mode")->findChildren<QAbstractButton*>()) {
+                EXPECT_LE(QFontMetricsF(bold).horizontalAdvance(segment->accessibleName()) + 8,
+                          segment->width())
+                    << segment->accessibleName().toStdString();
+            }
             for (QWidget* w : r.view.findChildren<QWidget*>()) {
                 if (auto* line = dynamic_cast<TextLine*>(w); line && line->isVisible()) {
                     EXPECT_TRUE(line->toolTip().isEmpty())
@@ -79,8 +94,8 @@ TEST(Translations, EveryLanguageAndALongerPseudoOneFitThePopover) {
                         << line->shownLines().join(u'|').toStdString();
                 }
             }
-            if (scene == 0 &&
-                (language.name == u"de" || language.name == u"ja" || language.name == u"pseudo")) {
+            if (scene == 0 && (language.name == u"de" || language.name == u"ja" ||
+                               language.name == u"pl" || language.name == u"pseudo")) {
                 for (const bool dark : {false, true}) {
                     Theme::setDesktopPrefersDark(dark);
                     r.view.update();
