@@ -1,13 +1,12 @@
 #include "app/host_registry.h"
 
+#include "app/program_folder.h"
 #include "base/texts.h"
 #include "platform/kwin/kwinrc_guard.h"
 #include "platform/runtime/shared_module.h"
 
 #include <cstring>
 #include <map>
-#include <QDir>
-#include <QFileInfo>
 #include <string>
 
 namespace torvel {
@@ -97,13 +96,7 @@ QString hostModuleFolder() {
     if (!folderChosen().isEmpty()) {
         return folderChosen();
     }
-    // Beside the program in its build folder, else where it is installed.
-    const QDir program =
-        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
-    const QString built = program.filePath(QStringLiteral("hosts"));
-    return QFileInfo(built).isDir()
-               ? built
-               : QDir::cleanPath(program.filePath(QStringLiteral(TORVEL_HOST_MODULE_RELDIR)));
+    return programFolder(QStringLiteral("hosts"), QStringLiteral(TORVEL_HOST_MODULE_RELDIR));
 }
 
 void useHostModuleFolder(const QString& folder) {

@@ -1,8 +1,8 @@
 #include "app/translations.h"
 
+#include "app/program_folder.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -29,12 +29,8 @@ QStringList catalogueNames(const QStringList& languages) {
 }
 
 QString translationsFolder() {
-    const QDir program =
-        QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(u'/', 0, -2);
-    const QString built = program.filePath(QStringLiteral("translations"));
-    return QFileInfo(built).isDir()
-               ? built
-               : QDir::cleanPath(program.filePath(QStringLiteral(TORVEL_TRANSLATIONS_RELDIR)));
+    return programFolder(QStringLiteral("translations"),
+                         QStringLiteral(TORVEL_TRANSLATIONS_RELDIR));
 }
 
 QString installTranslations(const QStringList& languages) {
