@@ -786,7 +786,9 @@ TEST_F(Control, TheStatusIsInTheUsersLanguage) {
         ASSERT_EQ(cli({QStringLiteral("kelvin"), QStringLiteral("3000")}).first, 0);
         startApp();
         EXPECT_TRUE(showing(3000));
-        EXPECT_EQ(cli({QStringLiteral("status")}).second, QString::fromUtf8(c.status));
+        // The first line: Qt may warn after it of a locale the system lacks.
+        EXPECT_EQ(cli({QStringLiteral("status")}).second.section(u'\n', 0, 0),
+                  QString::fromUtf8(c.status));
         EXPECT_TRUE(cli({QStringLiteral("mode"), QStringLiteral("sideways")})
                         .second.contains(QString::fromUtf8(c.refusal)));
         app.terminate();
