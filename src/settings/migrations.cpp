@@ -4,11 +4,30 @@
 
 #include <cmath>
 #include <limits>
-#include <QRegularExpression>
 
 namespace torvel {
 
 namespace {
+
+// How QSettings spells an integer or a whole double in INI text:
+// [+-]digits, then perhaps a point and zeros.
+bool isWholeNumberText(QStringView text) {
+    qsizetype i = !text.isEmpty() && (text[0] == u'+' || text[0] == u'-') ? 1 : 0;
+    const qsizetype firstDigit = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9') {
+        ++i;
+    }
+    if (i == firstDigit) {
+        return false;
+    }
+    if (i < text.size() && text[i] == u'.') {
+        ++i;
+        while (i < text.size() && text[i] == u'0') {
+            ++i;
+        }
+    }
+    return i == text.size();
+}
 
 std::optional<std::int64_t> fromDouble(double v) {
     // 2^63 is exactly representable; anything at or beyond it does not fit.
@@ -39,10 +58,8 @@ std::optional<std::int64_t> wholeNumber(const QVariant& value) {
     case QMetaType::Float:
         return fromDouble(value.toDouble());
     case QMetaType::QString: {
-        // How QSettings spells an integer or a whole double in INI text.
-        static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+(\\.0*)?$"));
         const QString text = value.toString().trimmed();
-        if (!number.match(text).hasMatch()) {
+        if (!isWholeNumberText(text)) {
             return std::nullopt;
         }
         const QString integral = text.section(QLatin1Char('.'), 0, 0);

@@ -1,9 +1,9 @@
 #include "tray/menu_bar_icon.h"
 
+#include "tray/tray_digits.h"
+
 #include <algorithm>
 #include <cmath>
-#include <QFont>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -22,20 +22,10 @@ constexpr int symbolFromPixels = 20;
 constexpr qreal narrowestDigits = 0.72;
 constexpr qreal haloOpacity = 0.6;
 
-QPainterPath digitsPath(const QString& text) {
-    QFont font = QGuiApplication::font();
-    font.setPixelSize(100);
-    font.setWeight(QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
-    QPainterPath path;
-    path.addText(QPointF(0, 0), font, text);
-    return path;
-}
-
 // The digits' ink fills `box`'s height, centred, narrowed or shrunk to fit
 // its width: a long number (a settings file may hold 100000 K) still fits.
 QPainterPath fittedDigits(const QString& text, const QRect& box) {
-    const QPainterPath path = digitsPath(text);
+    const QPainterPath path = trayDigits(text);
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty()) {
         return {};
@@ -43,11 +33,11 @@ QPainterPath fittedDigits(const QString& text, const QRect& box) {
     qreal sy = box.height() / ink.height();
     qreal sx = sy;
     if (ink.width() * sx > box.width()) {
-        sx = std::max(box.width() / ink.width(), sy * narrowestDigits);
-        if (ink.width() * sx > box.width()) {
-            sx = box.width() / ink.width();
-            sy = sx / narrowestDigits;
-        }
+        // Narrowed to fit; past the narrowest, smaller too. One comparison of
+        // scales, not of the widths they give, so a number that just fits
+        // when narrowed is never shrunk by a rounding error.
+        sx = box.width() / ink.width();
+        sy = std::min(sy, sx / narrowestDigits);
     }
     QTransform t;
     t.translate(box.left() + (box.width() - ink.width() * sx) / 2,

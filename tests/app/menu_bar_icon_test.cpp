@@ -58,15 +58,21 @@ TEST(MenuBarIcon, DigitsAreTallEnoughInEverySlotOnLightAndDarkPanels) {
         for (const auto& [slot, goal] : goals) {
             for (const qreal dpr : {1.0, 2.0}) {
                 const int pixels = static_cast<int>(slot * dpr);
-                const QImage icon = menuBarIcon({2700, TrayLook::tinted}, slot, dpr, ink);
-                ASSERT_EQ(icon.size(), QSize(pixels, pixels));
                 const auto layout = trayIconLayout(pixels, TrayLook::tinted);
                 ASSERT_TRUE(layout.digits);
                 EXPECT_GE(layout.digits->height(), goal * dpr) << slot << "x" << dpr;
                 EXPECT_EQ(layout.symbol.has_value(), pixels >= 20) << slot << "x" << dpr;
-                const QImage digits = icon.copy(*layout.digits);
-                const auto [top, bottom] = contrastingRows(digits, panel, 0.3);
-                EXPECT_GE(bottom - top + 1, goal * dpr) << slot << "x" << dpr;
+                // Every number as tall as its box, and no taller: a row
+                // above and below it stays clear.
+                for (const int kelvin : {1900, 2700, 4000, 5000, 6500}) {
+                    const QImage icon = menuBarIcon({kelvin, TrayLook::tinted}, slot, dpr, ink);
+                    ASSERT_EQ(icon.size(), QSize(pixels, pixels));
+                    const QImage digits = icon.copy(layout.digits->adjusted(0, -1, 0, 1));
+                    const auto [top, bottom] = contrastingRows(digits, panel, 0.3);
+                    EXPECT_GE(bottom - top + 1, goal * dpr) << kelvin << " " << slot << "x" << dpr;
+                    EXPECT_LE(bottom - top + 1, layout.digits->height() + 1)
+                        << kelvin << " " << slot << "x" << dpr;
+                }
             }
         }
     }

@@ -243,6 +243,13 @@ TEST(X11DisplayKey, EverySpellingOfALocalDisplayIsOneKey) {
     }
     EXPECT_EQ(x11DisplayKey(QStringLiteral("far.example:01")), QStringLiteral("x11-far.example-1"));
     EXPECT_EQ(x11DisplayKey(QStringLiteral("../x:2")), QStringLiteral("x11-.._x-2"));
+    EXPECT_EQ(x11DisplayKey(QStringLiteral("tcp/far:3.1")), QStringLiteral("x11-far-3"));
+    // Not a display's name: the whole of it, made safe for a file name.
+    for (const char* odd : {"nocolon", ":", ":1.", ":x", "a:1:b"}) {
+        EXPECT_EQ(x11DisplayKey(QString::fromLatin1(odd)),
+                  QStringLiteral("x11-") + QString::fromLatin1(odd).replace(u':', u'_'))
+            << odd;
+    }
 }
 
 namespace {
