@@ -38,7 +38,11 @@ std::function<void()> Coordinator::weakUpdate() {
 
 void Coordinator::start() {
     update();
-    timer_ = mainQueue_.startRepeating(tickInterval, tickTolerance, weakUpdate());
+    timer_ = mainQueue_.startRepeating(tickInterval, tickTolerance, [watch = self_.watch()] {
+        if (Coordinator* self = watch.get()) {
+            self->tick();
+        }
+    });
     // The notice comes before the new value is stored, so the update waits
     // for the next turn. Several changes in one turn give several updates.
     cancellables_.push_back(settings_.objectWillChange().subscribe(
@@ -121,6 +125,15 @@ std::vector<Hold> Coordinator::holds() const {
 }
 
 void Coordinator::update() {
+    refresh(true);
+}
+
+void Coordinator::tick() {
+    ticks_ = (ticks_ + 1) % rewriteEveryTicks;
+    refresh(ticks_ == 0);
+}
+
+void Coordinator::refresh(bool rewrite) {
     // In UTC: a local-time moment costs a mktime at every comparison.
     assignPublished(objectWillChange_, now_, clock_().toUTC());
     const TorvelMode mode = settings_.mode();
@@ -161,13 +174,16 @@ void Coordinator::update() {
     }
     // A host's hold keeps our colour asked for, but the brightness comes
     // back with the host's own colours.
-    gamma_.apply(state_.request, displays,
-                 {state_.brightness, now_, state_.brightness < fullBrightness ? nextWake() : now_});
-    const BrightnessReport brightness = gamma_.brightnessReport();
-    state_.report.brightnessHeldUntil = brightness.userHoldUntil;
-    state_.report.brightnessTrouble = brightness.trouble;
-    state_.report.dimmingUnseen = brightness.unseen;
-    state_.report.dimmingPanelOnly = brightness.panelOnly;
+    const BrightnessRequest brightness{state_.brightness, now_,
+                                       state_.brightness < fullBrightness ? nextWake() : now_};
+    if (rewrite || !gamma_.wouldRepeat(state_.request, displays, brightness)) {
+        gamma_.apply(state_.request, displays, brightness);
+    }
+    const BrightnessReport dimming = gamma_.brightnessReport();
+    state_.report.brightnessHeldUntil = dimming.userHoldUntil;
+    state_.report.brightnessTrouble = dimming.trouble;
+    state_.report.dimmingUnseen = dimming.unseen;
+    state_.report.dimmingPanelOnly = dimming.panelOnly;
     // Asking the host for names costs a question: only once someone chose.
     if (!settings_.displays().options.empty()) {
         for (const DisplayReport& display : gamma_.displayReports()) {

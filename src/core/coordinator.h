@@ -41,6 +41,12 @@ public:
 
     static constexpr std::chrono::milliseconds tickInterval{30'000};
     static constexpr std::chrono::milliseconds tickTolerance{5'000};
+    // Every this many ticks, a colour that has not changed is written again
+    // all the same: a host that lost it (a calibration loader's new ramps, a
+    // server that reset them) has it back within five minutes, and the ticks
+    // between ask the host nothing, so a steady colour wakes the app for its
+    // timer alone. Every other trigger writes at once.
+    static constexpr int rewriteEveryTicks = 10;
 
     // Sets the initial values; runs no update, starts no timer, registers
     // nothing. `clock` gives the current moment (the system clock by default).
@@ -144,6 +150,10 @@ private:
         std::vector<DisplayName> displays;
     };
     std::optional<ScreensAside> screensAside();
+    // The update behind update(); `rewrite` false lets an unchanged colour
+    // stand without a write.
+    void refresh(bool rewrite);
+    void tick();
     // An update at `at` when it comes before the next tick.
     void wakeAt(const QDateTime& at);
     // The place the sun is followed from: the user's, the location
@@ -162,6 +172,7 @@ private:
     mutable TintState state_;
     mutable bool statusStale_ = false;
     QDateTime wakeAt_; // the update posted before the tick, if any
+    int ticks_ = 0;
 
     SettingsStore& settings_;
     GammaService& gamma_;

@@ -42,6 +42,13 @@ void GammaService::apply(std::optional<std::int64_t> kelvin, const DisplayOption
     display_.restoreColorSettings();
 }
 
+bool GammaService::wouldRepeat(std::optional<std::int64_t> kelvin,
+                               const DisplayOptionsMap& displays,
+                               const BrightnessRequest& brightness) const {
+    return kelvin && kelvin_ && clampKelvin(*kelvin) == *kelvin_ && displays == displays_ &&
+           brightness.percent >= fullBrightness && brightness_.percent >= fullBrightness;
+}
+
 BrightnessReport GammaService::brightnessReport() const {
     const bool dimming = kelvin_ && brightness_.percent < fullBrightness;
     return {backlight_.userHoldUntil(), dimming ? backlight_.trouble() : std::nullopt,

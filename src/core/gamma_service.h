@@ -73,6 +73,11 @@ public:
     // tinted to untinted.
     void apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays = {},
                const BrightnessRequest& brightness = {});
+    // Whether apply() with these would write to the displays just what its
+    // last write did, at full brightness (a dimmed one watches the
+    // backlight at every call).
+    bool wouldRepeat(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays,
+                     const BrightnessRequest& brightness) const;
     BrightnessReport brightnessReport() const;
 
     // The displays the host tints one by one (none where it takes one

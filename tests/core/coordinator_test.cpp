@@ -88,6 +88,31 @@ TEST(Coordinator, TickAndSystemNoticesReEvaluateWithTheNewTime) {
     EXPECT_EQ(r.coordinator.phase(), Phase::morning);
 }
 
+// A steady colour costs the displays nothing between rewrites; a change,
+// a wake or a settings change is written at once.
+TEST(Coordinator, ASteadyColourIsWrittenAgainEveryTenthTickAndAChangeAtOnce) {
+    Rig r;
+    r.coordinator.start();
+    const int started = r.display.tableWrites;
+    r.queue.advance(9 * 30s);
+    EXPECT_EQ(r.display.tableWrites, started) << "nine ticks of one colour";
+    EXPECT_EQ(r.coordinator.now(), at(12, 0)) << "still decided at every tick";
+    r.queue.advance(30s);
+    const int rewritten = r.display.tableWrites;
+    EXPECT_GT(rewritten, started) << "the tenth writes it again";
+
+    r.events.send(SystemNotice::machineWoke);
+    EXPECT_GT(r.display.tableWrites, rewritten) << "a wake writes at once";
+    const int woke = r.display.tableWrites;
+    r.settings.setManualKelvin(3000);
+    r.queue.runPosted();
+    EXPECT_GT(r.display.tableWrites, woke) << "so does a settings change, unchanged colour or not";
+    const int set = r.display.tableWrites;
+    r.clock = at(23, 40);
+    r.queue.advance(30s);
+    EXPECT_GT(r.display.tableWrites, set) << "a tick that changes the colour writes it";
+}
+
 TEST(Coordinator, OffRestoresOnceAndKeepsPublishing) {
     Rig r;
     r.coordinator.start();
