@@ -45,8 +45,10 @@ void GammaService::apply(std::optional<std::int64_t> kelvin, const DisplayOption
 bool GammaService::wouldRepeat(std::optional<std::int64_t> kelvin,
                                const DisplayOptionsMap& displays,
                                const BrightnessRequest& brightness) const {
+    // A backlight we dim is read at every call, to see the user's own change.
+    const bool watched = backlight_.present() && brightness.percent < fullBrightness;
     return kelvin && kelvin_ && clampKelvin(*kelvin) == *kelvin_ && displays == displays_ &&
-           brightness.percent >= fullBrightness && brightness_.percent >= fullBrightness;
+           brightness.percent == brightness_.percent && !watched;
 }
 
 BrightnessReport GammaService::brightnessReport() const {

@@ -74,8 +74,8 @@ public:
     void apply(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays = {},
                const BrightnessRequest& brightness = {});
     // Whether apply() with these would write to the displays just what its
-    // last write did, at full brightness (a dimmed one watches the
-    // backlight at every call).
+    // last write did, and no backlight is being dimmed (that one is watched
+    // at every call).
     bool wouldRepeat(std::optional<std::int64_t> kelvin, const DisplayOptionsMap& displays,
                      const BrightnessRequest& brightness) const;
     BrightnessReport brightnessReport() const;

@@ -270,6 +270,13 @@ TEST(GammaService, WithoutABacklightTablesDimAndAColourOnlyHostSaysItCannot) {
     tables.apply(6500, {}, {60, {}, {}});
     EXPECT_FLOAT_EQ(display.lastTables.at(1).red.back(), 0.6f);
     EXPECT_FALSE(tables.brightnessReport().unseen);
+    // Dimmed by tables alone, the same request again would write the same.
+    EXPECT_TRUE(tables.wouldRepeat(6500, {}, {60, {}, {}}));
+    EXPECT_TRUE(tables.wouldRepeat(9000, {}, {60, {}, {}})) << "clamped, it is the same";
+    EXPECT_FALSE(tables.wouldRepeat(6400, {}, {60, {}, {}}));
+    EXPECT_FALSE(tables.wouldRepeat(6500, {}, {61, {}, {}}));
+    EXPECT_FALSE(tables.wouldRepeat(6500, {{QStringLiteral("eDP-1"), {false, 100}}}, {60, {}, {}}));
+    EXPECT_FALSE(tables.wouldRepeat(std::nullopt, {}, {60, {}, {}}));
 
     InMemoryTemperatureLayer night;
     GammaService colourOnly(night, queue);
@@ -279,6 +286,7 @@ TEST(GammaService, WithoutABacklightTablesDimAndAColourOnlyHostSaysItCannot) {
     InMemoryTemperatureLayer backlit;
     GammaService panel(backlit, queue, [](bool) { return std::make_unique<FakeBacklight>(); });
     panel.apply(3000, {}, {60, {}, {}});
+    EXPECT_FALSE(panel.wouldRepeat(3000, {}, {60, {}, {}})) << "a dimmed backlight is watched";
     EXPECT_TRUE(panel.brightnessReport().panelOnly);
     EXPECT_FALSE(panel.brightnessReport().unseen);
     colourOnly.apply(3000, {}, {fullBrightness, {}, {}});
