@@ -71,6 +71,11 @@ TEST(SettingsCrash, TwoWritersAtOnceBothKeepTheirChange) {
 TEST(SettingsCrash, KilledWritersLeaveNoFilesBehind) {
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("torvelbar.conf"));
+    // A file there from the start: a slow machine may kill every writer
+    // below before its first write, and the file must outlive them all.
+    ASSERT_EQ(QProcess::execute(QStringLiteral(TORVEL_WRITER_CHILD),
+                                {path, QStringLiteral("7"), QStringLiteral("1")}),
+              0);
     for (int round = 0; round < 10; ++round) {
         QProcess writer;
         writer.start(QStringLiteral(TORVEL_WRITER_CHILD),
